@@ -1,0 +1,19 @@
+#pragma once
+// Set-up of the ground model once per run: radial geometry of the three sectors, capacities,
+// conductances, the six step matrices, the uniform start field and the monitor point.
+
+#include "ground/erd_zustand.h"
+#include "model/modell.h"
+
+namespace kov {
+
+// Growth factor of the ring widths so that n-1 rings, the first one F wall thicknesses wide,
+// fill the simulation radius. Throws TParameterFehler when it does not settle.
+double GitterfaktorBerechnen(const TRegisterParameter& p);
+
+// dt: sub-step length in s. Needs Zellenlaenge, Stroemungsgeschwindigkeit and StartTemperatur.
+// Also clears Durchlauf and the yearly sums and sets InBetrieb. Throws TParameterFehler for a
+// parameter set it cannot build a grid from (grid count, wall thickness, monitor indices).
+void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt);
+
+} // namespace kov

@@ -1,0 +1,12 @@
+#pragma once
+// Conduction step of one axial slice of the three sector grids over one sub-step.
+
+#include "ground/erd_zustand.h"
+
+namespace kov {
+
+// Advances row a (1..n) of GitterErde, GitterKeller and GitterAdiabat with the running or the
+// standing step matrices; nodes 0 and n+1 stay as they are.
+void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a);
+
+} // namespace kov

@@ -1,0 +1,141 @@
+#pragma once
+// Parameter set, hourly series, yearly totals, run state and working values of one
+// earth-register simulation. All of it lives in one TModell; nothing here is global.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kov {
+
+constexpr int StundenImJahr = 8760;
+
+// index 1..12 = January..December, element 0 unused
+using TMonatsFeld = std::array<double, 13>;
+// index 1..8760 = hour of the year, element 0 = the value before hour 1
+using TStundenFeld = std::array<double, StundenImJahr + 1>;
+
+struct TRegisterParameter {
+    // pipes and air flow
+    std::string Projektname = "Testlauf1";
+    double DRohr = 0.1922;           // m, inner diameter of one pipe
+    double Rohrlaenge = 50.0;        // m
+    double WandstaerkeRohr = 0.0039; // m
+    std::int32_t AnzahlRohre = 15;
+    double Volumenstrom = 3700.0;           // m3/h, whole register
+    double Stroemungsgeschwindigkeit = 0.0; // m/s in one pipe, derived
+    double Tiefe = 1.0;                     // m below the open ground surface
+    double SimRadius = 1.2;                 // m
+
+    // material data
+    double LambdaErde = 1.5; // W/mK
+    double RhoErde = 1400.0; // kg/m3
+    double CpErde = 1400.0;  // J/kgK
+    double LambdaRohr = 0.35;
+    double RhoRohr = 1100.0;
+    double CpRohr = 800.0;
+    double LambdaLuft = 0.024;
+    double RhoLuft = 1.2;
+    double CpLuft = 1005.0;
+    double ViskositaetLuft = 0.0000145; // m2/s
+    double AlphaStillstand = 0.0;       // W/m2K
+
+    // control
+    bool Geregelt = true;
+    double Kuehlgrenze = 12.0; // °C
+    double Heizgrenze = 12.0;  // °C
+    double HystereseEin = 0.0; // K, printed only
+    double HystereseAus = 0.0; // K, printed only
+
+    // surroundings: the pipe circumference in three sectors
+    double AnteilAdiabat = 0.0;
+    double AnteilKeller = 0.0;
+    double AnteilErde = 0.0; // derived: 1 - AnteilAdiabat - AnteilKeller, not below 0
+    TMonatsFeld KellerTemperatur{};
+    double KWertKeller = 0.4; // W/m2K
+    double LambdaPlatte = 1.0;
+    double CpPlatte = 1400.0;
+    double RhoPlatte = 1400.0;
+    double TiefeKeller = 1.0;      // m
+    double Sonnenerwaermung = 0.8; // K
+    bool SpezielleRandbedingung = false;
+    TMonatsFeld ErdTemperaturSpeziell{};
+
+    // numerics and monitor point
+    std::int32_t AnzahlGitter = 6;
+    double Gitterfaktor = 0.0; // set by the grid set-up
+    double Radiusteiler = 12.0;
+    double Zeitschritt = 3600.0; // s
+    std::int32_t AnzahlSubSchritte = 2;
+    std::int32_t Einschwingjahre = 1;
+    std::int32_t MonitorAxial = 1;
+    std::int32_t MonitorRadial = 2;
+    std::int32_t MonitorSektor = 3;
+    double MonitorAchsAbstand = 0.0;    // m, set by the grid set-up
+    double MonitorAbstandEinlass = 0.0; // m, set by the grid set-up
+
+    // data sources and output
+    bool EingebautesWetter = true;
+    std::string WetterFile = "zurihour.dat";
+    std::string OutputFile = "kov.txt";
+    bool FahrplanGelesen = false;
+    std::string FahrplanFile = "wplaufz1.txt";
+    std::string Land = "CH";
+};
+
+struct TStundenReihen {
+    TStundenFeld Tein{};            // °C, outdoor air = register inlet
+    TStundenFeld Taus{};            // °C, register outlet
+    TStundenFeld RelVolumenstrom{}; // 1 = nominal flow
+    TStundenFeld RelFeuchte{};
+    TStundenFeld TTaupunkt{}; // °C
+    TStundenFeld TMonitor{};  // °C
+    TStundenFeld Betrieb{};   // 1.0 running, 0.0 stopped
+};
+
+struct TJahresErgebnis { // kWh
+    double WaermeentzugKeller = 0.0;
+    double WaermeentzugErde = 0.0;
+    double Kuehlenergie = 0.0;
+    double Heizenergie = 0.0;
+};
+
+struct TSimulationsLauf {
+    std::int32_t Stunde = 0;
+    std::int32_t Monat = 0;
+    std::int32_t Durchlauf = 0;
+    bool Einschwingen = false;
+    bool InBetrieb = false;
+    double TEinAktuell = 0.0; // °C
+    double TAusAktuell = 0.0; // °C
+    double Alpha = 0.0;       // W/m2K
+    double KZelle = 0.0;      // W/K
+    double Leistung = 0.0;    // kW
+};
+
+// Values of the current run derived from the weather and the parameter set.
+struct TArbeitswerte {
+    double JahresMittelTemperatur = 0.0;
+    TMonatsFeld MittelTemperaturMonat{};
+    TMonatsFeld ErdTemperaturMonat{};
+    double StartTemperatur = 0.0;
+    double Zellenlaenge = 0.0;   // m
+    double SubZeitschritt = 0.0; // s
+};
+
+struct TModell {
+    TRegisterParameter Parameter;
+    TStundenReihen Reihen;
+    TJahresErgebnis Ergebnis;
+    TSimulationsLauf Lauf;
+    TArbeitswerte Werte;
+};
+
+// Defaults of every field, the built-in weather year in Tein and the derived fields.
+void StandardwerteSetzen(TModell& m);
+// Mean air velocity in one pipe, m/s (pi taken as 3.14159, like every model formula).
+void GeschwindigkeitBerechnen(TRegisterParameter& p);
+// 1 - AnteilAdiabat - AnteilKeller, not below 0
+void AnteilErdeBerechnen(TRegisterParameter& p);
+
+} // namespace kov

@@ -1,0 +1,12 @@
+#pragma once
+// Power given to the air in an hour and the yearly energy sums of the recorded pass.
+
+#include "ground/erd_zustand.h"
+#include "model/modell.h"
+
+namespace kov {
+
+// Called once per hour after its last sub-step with the hour's relative flow R.
+void EnergieBilanz(TModell& m, const TErdZustand& e, double R);
+
+} // namespace kov

@@ -1,0 +1,80 @@
+#include "files/zahl_leser.h"
+#include "model/fehler.h"
+#include "test_hilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kov {
+namespace {
+
+std::string Meldung(const std::function<void()>& aufruf) {
+    try {
+        aufruf();
+    } catch (const TDateiFehler& f) {
+        return f.what();
+    }
+    return "";
+}
+
+TEST(ZahlLeser, TokensSignsExponentsAndEndOfFile) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("z.txt", "  3.2\t-0.5 +7 1e3 -2.5E-1 .5 4.\r\n\r\n\x01\x02 12");
+    TZahlLeser leser("z.txt");
+    const double erwartet[] = {3.2, -0.5, 7, 1000, -0.25, 0.5, 4, 12, 0, 0};
+    for (double e : erwartet)
+        EXPECT_EQ(leser.ZahlLesen(), e);
+    EXPECT_TRUE(leser.Dateiende());
+}
+
+TEST(ZahlLeser, NextLineDiscardsTheRest) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("z.txt", "1 2 3\r\n4 Wort\n5\r6\r\n");
+    TZahlLeser leser("z.txt");
+    EXPECT_EQ(leser.ZahlLesen(), 1);
+    leser.ZeileUeberspringen();
+    EXPECT_EQ(leser.ZahlLesen(), 4);
+    leser.ZeileUeberspringen();
+    EXPECT_EQ(leser.ZahlLesen(), 5);
+    leser.ZeileUeberspringen();
+    EXPECT_EQ(leser.ZahlLesen(), 6);
+    leser.ZeileUeberspringen();
+    EXPECT_EQ(leser.ZahlLesen(), 0);
+}
+
+TEST(ZahlLeser, CtrlZEndsTheFile) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("z.txt", "1.5\r\n\x1a"
+                                  "2.5\r\n");
+    TZahlLeser leser("z.txt");
+    EXPECT_EQ(leser.ZahlLesen(), 1.5);
+    EXPECT_EQ(leser.ZahlLesen(), 0);
+}
+
+TEST(ZahlLeser, MalformedTokensAreInvalidNumericInput) {
+    test::TArbeitsVerzeichnis ort;
+    for (const char* text :
+         {"3,2", "abc", "1.2.3", "e5", "1e", "--1", "+", ".", "0x10", "1e99999"}) {
+        test::DateiSchreiben("z.txt", std::string(text) + "\r\n");
+        TZahlLeser leser("z.txt");
+        EXPECT_EQ(Meldung([&] { leser.ZahlLesen(); }), "Invalid numeric input") << text;
+    }
+}
+
+TEST(ZahlLeser, TokenIsCutAfter64Characters) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("z.txt", std::string(64, '1') + "2 7");
+    TZahlLeser leser("z.txt");
+    EXPECT_DOUBLE_EQ(leser.ZahlLesen(), std::stod(std::string(64, '1')));
+    EXPECT_EQ(leser.ZahlLesen(), 2);
+    EXPECT_EQ(leser.ZahlLesen(), 7);
+}
+
+TEST(ZahlLeser, MissingFileIsFileNotFound) {
+    test::TArbeitsVerzeichnis ort;
+    EXPECT_EQ(Meldung([] { TZahlLeser leser("fehlt.txt"); }), "File not found");
+}
+
+} // namespace
+} // namespace kov

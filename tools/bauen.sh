@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Set-up for a fresh Debian 12 machine (run as root): installs the Debian packages that are
+# missing, configures and builds, then either starts the program or runs the whole test suite.
+#   bash tools/bauen.sh start      build and start kov (kov-run in ./lauf when there is no display)
+#   bash tools/bauen.sh test       build and run every test through CTest
+#   bash tools/bauen.sh sanitize   build with address/undefined sanitizers and run the tests
+set -euo pipefail
+
+modus=${1:-start}
+wurzel=$(cd "$(dirname "$0")/.." && pwd)
+cd "$wurzel"
+
+pakete=(cmake make g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
+        libbenchmark-dev fonts-dejavu-core)
+fehlend=()
+for paket in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$paket")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlend[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Fehlende Pakete koennen nur als root installiert werden." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${fehlend[@]}"
+fi
+
+jobs=$(nproc)
+bauen() { # $1 = build directory, rest = cmake options
+  local verzeichnis=$1; shift
+  cmake -S . -B "$verzeichnis" "$@" >/dev/null
+  cmake --build "$verzeichnis" -j "$jobs"
+}
+
+case "$modus" in
+  start)
+    bauen build
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/src/ui/kov ]; then
+      exec build/src/ui/kov
+    fi
+    echo "Kein Bildschirm gefunden: Berechnung mit den Standardwerten durch kov-run in ./lauf"
+    mkdir -p lauf
+    exec build/kov-run -C lauf
+    ;;
+  test)
+    bauen build
+    cd build && ctest --output-on-failure -j "$jobs"
+    ;;
+  sanitize)
+    bauen build-san -DKOV_SANITIZE=ON -DKOV_BENCH=OFF
+    cd build-san && ctest --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "Aufruf: bash tools/bauen.sh start|test|sanitize" >&2
+    exit 2
+    ;;
+esac
