@@ -1,0 +1,9 @@
+#include "ui/start_fenster.h"
+
+#include "ui/anwendung.h"
+
+namespace kov {
+
+TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {}
+
+} // namespace kov
