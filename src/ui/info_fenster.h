@@ -1,19 +1,45 @@
 #pragma once
-// The info window. (Scaffold: filled in by the window's own change.)
+// The info window: program name and version, the maker's contact details with a web and a mail
+// link, and a literature reference.
 
+#include <QLabel>
 #include <QWidget>
+
+class QMouseEvent;
+class QPushButton;
 
 namespace kov {
 
 class TAnwendung;
+
+// A text line that reports a click with the left mouse button, released over the line.
+class TVerweisLabel : public QLabel {
+    Q_OBJECT
+public:
+    TVerweisLabel(const QString& text, QWidget* eltern);
+
+signals:
+    void Geklickt();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+};
 
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm4(TAnwendung& anwendung);
 
+public slots:
+    void Label3Click();
+    void Label8Click();
+    void Button1Click();
+
 private:
     TAnwendung& Anwendung;
+    TVerweisLabel* Label3;
+    TVerweisLabel* Label8;
+    QPushButton* Button1;
 };
 
 } // namespace kov

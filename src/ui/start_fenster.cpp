@@ -1,9 +1,166 @@
 #include "ui/start_fenster.h"
 
 #include "ui/anwendung.h"
+#include "ui/eingabe_fenster.h"
+#include "ui/grafik_fenster.h"
+#include "ui/hersteller.h"
+#include "ui/info_fenster.h"
+#include "ui/jpeg_bild.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QThread>
+
+// The resource holding the picture sits in the static UI library; without this reference the
+// linker would leave it out of the program.
+static void BilderEinbinden() {
+    Q_INIT_RESOURCE(bilder);
+}
 
 namespace kov {
 
-TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {}
+namespace {
+
+QLabel* TextAnlegen(QWidget* fenster, const QString& text, int pixelHoehe, const QColor& farbe) {
+    auto* label = new QLabel(text, fenster);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(pixelHoehe);
+    schrift.setBold(true);
+    label->setFont(schrift);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, farbe);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* KnopfAnlegen(QWidget* fenster, const char* name, const QString& text, int x, int y,
+                          int breite, int hoehe) {
+    auto* knopf = new QPushButton(text, fenster);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setGeometry(x, y, breite, hoehe);
+    return knopf;
+}
+
+} // namespace
+
+QByteArray StartbildDaten() {
+    BilderEinbinden();
+    QFile datei(QStringLiteral(":/bilder/baustelle.jpg"));
+    if (!datei.open(QIODevice::ReadOnly)) return {};
+    return datei.readAll();
+}
+
+TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {
+    // The program lives as long as this window: hiding it for the input window must not end
+    // the program when some other window is closed later.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("ORB Programm"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    resize(846, 619);
+    QFont schrift(QStringLiteral("MS Sans Serif"));
+    schrift.setPixelSize(14);
+    setFont(schrift);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 255, 0));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const QColor rot(255, 0, 0);
+    const struct {
+        const char* Name;
+        const char* Text;
+        int X, Y, Breite, Hoehe, PixelHoehe;
+    } ueberschriften[] = {
+        {"Label1", "Programm  KOV - LT", 342, 39, 390, 45, 38},
+        {"Label2", "Berechnung von  Luft - Erdregistern", 380, 90, 314, 21, 18},
+        {"Label3", "Light - Version des Programms KOV", 380, 122, 322, 21, 18},
+    };
+    for (const auto& u : ueberschriften) {
+        QLabel* label = TextAnlegen(this, QString::fromUtf8(u.Text), u.PixelHoehe, rot);
+        label->setObjectName(QString::fromLatin1(u.Name));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(u.X, u.Y, u.Breite, u.Hoehe);
+    }
+
+    const struct {
+        const char* Text;
+        int Y;
+    } kontakt[] = {{HerstellerName, 49},
+                   {HerstellerBeschreibung, 69},
+                   {HerstellerStrasse, 89},
+                   {HerstellerOrt, 108},
+                   {HerstellerEmail, 140}};
+    int nummer = 4;
+    for (const auto& k : kontakt) {
+        QLabel* label = TextAnlegen(this, QString::fromUtf8(k.Text), 15, rot);
+        label->setObjectName(QStringLiteral("Label%1").arg(nummer++));
+        label->move(49, k.Y);
+        label->adjustSize();
+    }
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(336, 160, 401, 329);
+    Image1->setScaledContents(true);
+    BildZeigen(StartbildDaten());
+
+    ButtonLaden =
+        KnopfAnlegen(this, "ButtonLaden", QStringLiteral("Neues Projekt"), 49, 217, 189, 40);
+    Button1 = KnopfAnlegen(this, "Button1", QStringLiteral("Projekt laden"), 49, 286, 189, 40);
+    Button1->hide();
+    Button2 = KnopfAnlegen(this, "Button2", QStringLiteral("Info"), 49, 354, 189, 41);
+    ButtonBeenden =
+        KnopfAnlegen(this, "ButtonBeenden", QStringLiteral("Beenden"), 49, 423, 189, 41);
+    connect(ButtonLaden, &QPushButton::clicked, this, &TForm3::ButtonNeuClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::ButtonLadenClick);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::Info);
+    connect(ButtonBeenden, &QPushButton::clicked, this, &TForm3::ButtonBeendenClick);
+}
+
+void TForm3::BildZeigen(const QByteArray& jpeg) {
+    const QImage bild = JpegBildLesen(reinterpret_cast<const unsigned char*>(jpeg.constData()),
+                                      static_cast<std::size_t>(jpeg.size()));
+    if (bild.isNull())
+        Image1->clear();
+    else
+        Image1->setPixmap(QPixmap::fromImage(bild));
+}
+
+void TForm3::ButtonNeuClick() {
+    Anwendung.Form2().show();
+    hide();
+}
+
+void TForm3::ButtonLadenClick() {
+    ButtonNeuClick();
+}
+
+void TForm3::Info() {
+    TForm4& info = Anwendung.Form4();
+    info.show();
+    info.raise();
+    info.activateWindow();
+}
+
+void TForm3::ButtonBeendenClick() {
+    close();
+}
+
+void TForm3::closeEvent(QCloseEvent* ereignis) {
+    QWidget::closeEvent(ereignis);
+    // Hidden, not closed: a close handler of another window could show this one again.
+    Anwendung.Form2().hide();
+    Anwendung.Form1().hide();
+    Anwendung.Form4().hide();
+    // Outside a running event loop Qt would still mark the thread as quitting, and every later
+    // event loop (a message box, say) would return at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
 
 } // namespace kov

@@ -1,0 +1,13 @@
+#pragma once
+// The maker's details shown in the start and info windows, and the two link targets.
+
+namespace kov {
+
+inline constexpr char HerstellerName[] = "KOV Entwicklung";
+inline constexpr char HerstellerBeschreibung[] = "Lüftungs- und Gebäudetechnik";
+inline constexpr char HerstellerStrasse[] = "Musterstraße 1";
+inline constexpr char HerstellerOrt[] = "12345 Musterstadt";
+inline constexpr char HerstellerWebseite[] = "https://kov.example.org";
+inline constexpr char HerstellerEmail[] = "info@kov.example.org";
+
+} // namespace kov
