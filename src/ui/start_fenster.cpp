@@ -13,7 +13,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
+
+#include <algorithm>
 
 // The resource holding the picture sits in the static UI library; without this reference the
 // linker would leave it out of the program.
@@ -62,7 +65,9 @@ TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ORB Programm"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    resize(846, 619);
+    // Laid out for 846 x 619; without a window manager that honours the maximise request the
+    // window still covers the screen.
+    setGeometry(screen()->availableGeometry());
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setPixelSize(14);
     setFont(schrift);
@@ -85,7 +90,8 @@ TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {
         QLabel* label = TextAnlegen(this, QString::fromUtf8(u.Text), u.PixelHoehe, rot);
         label->setObjectName(QString::fromLatin1(u.Name));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(u.X, u.Y, u.Breite, u.Hoehe);
+        // a substitute for Arial may need more height than Arial for its descenders
+        label->setGeometry(u.X, u.Y, u.Breite, std::max(u.Hoehe, label->fontMetrics().height()));
     }
 
     const struct {

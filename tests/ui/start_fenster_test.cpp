@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -65,6 +66,7 @@ TEST_F(Startfenster, NachDemStartIstNurDasStartfensterSichtbar) {
     EXPECT_FALSE(Anwendung->Form4().isVisible());
     EXPECT_TRUE(start.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(start.isMaximized());
+    EXPECT_TRUE(start.geometry().contains(start.screen()->availableGeometry()));
     EXPECT_EQ(start.windowTitle(), QStringLiteral("ORB Programm"));
     // the painted background, away from every label and button
     const QImage bild = start.grab().toImage();
@@ -91,7 +93,11 @@ TEST_F(Startfenster, TexteKnoepfeUndBildSitzenAnIhrenPlaetzen) {
     for (const auto& u : ueberschriften) {
         QLabel* label = mitText(QString::fromUtf8(u.Text));
         ASSERT_NE(label, nullptr) << u.Text;
-        EXPECT_EQ(label->geometry(), u.Ort) << u.Text;
+        EXPECT_EQ(label->pos(), u.Ort.topLeft()) << u.Text;
+        EXPECT_EQ(label->width(), u.Ort.width()) << u.Text;
+        // never lower than laid out, and high enough for the font's descenders
+        EXPECT_GE(label->height(), std::max(u.Ort.height(), label->fontMetrics().height()))
+            << u.Text;
         EXPECT_TRUE(label->alignment().testFlag(Qt::AlignHCenter)) << u.Text;
         EXPECT_TRUE(label->font().bold()) << u.Text;
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << u.Text;
