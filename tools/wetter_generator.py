@@ -24,7 +24,7 @@ STUNDEN = 8760
 TAGE = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
 ERSTE_STUNDE = [1 + 24 * sum(TAGE[:m]) for m in range(12)]
 
-# Everything below is in tenths of a kelvin.
+# Targets in tenths of a kelvin.
 MONATS_SUMME = [-835, 2801, 34717, 58565, 93286, 111159, 137260, 130173, 103999, 75380, 29616,
                 14320]
 MONATS_MIN = [-193, -140, -99, -38, 10, 48, 90, 73, 44, 6, -79, -108]
@@ -437,6 +437,13 @@ def kennwerte(v):
         fenster = tagesmittel[max(0, d - 15):d + 16]
         abweichung.append(tagesmittel[d] - sum(fenster) / len(fenster))
     k["korrelation"] = [lag_korrelation(abweichung, lag) for lag in (1, 10)]
+    k["wetterlagen_spanne"] = max(abweichung) - min(abweichung)
+    # time of day of every hour at a month's extreme
+    def uhrzeiten(m, wert):
+        erste = ERSTE_STUNDE[m]
+        return sorted({(h - 1) % 24 for h in range(erste, erste + 24 * TAGE[m]) if v[h] == wert})
+    k["uhrzeit_min"] = [uhrzeiten(m, k["minima"][m]) for m in range(12)]
+    k["uhrzeit_max"] = [uhrzeiten(m, k["maxima"][m]) for m in range(12)]
     return k
 
 
@@ -473,19 +480,28 @@ def pruefen(v):
         fehler.append(f"groesster Sprung {k['sprung'] / 10} K")
     if not k["tagesspanne"][6] > 1.5 * k["tagesspanne"][0]:
         fehler.append("Tagesgang im Juli nicht deutlich groesser als im Januar")
+    if not k["tagesspanne"][5] > 1.5 * k["tagesspanne"][11]:
+        fehler.append("Tagesgang im Juni nicht deutlich groesser als im Dezember")
+    for m in range(12):
+        if any(9 < u < 21 for u in k["uhrzeit_min"][m]):
+            fehler.append(f"Monat {m + 1}: Minimum um {k['uhrzeit_min'][m]} Uhr")
+        if any(not 11 <= u <= 18 for u in k["uhrzeit_max"][m]):
+            fehler.append(f"Monat {m + 1}: Maximum um {k['uhrzeit_max'][m]} Uhr")
     if not 3 <= k["stunde_min"] <= 8 or not 12 <= k["stunde_max"] <= 16:
         fehler.append(f"Tagesgang: Minimum {k['stunde_min']} Uhr, Maximum {k['stunde_max']} Uhr")
-    if not k["korrelation"][0] > 0.5 > k["korrelation"][1]:
+    if not (k["korrelation"][0] > 0.5 and k["korrelation"][1] < 0.3):
         fehler.append(f"Wetterlagen ohne Bestand: Korrelation {k['korrelation']}")
+    if not k["wetterlagen_spanne"] > 10:
+        fehler.append(f"Wetterlagen zu flach: {k['wetterlagen_spanne']:.1f} K")
     return k, fehler
 
 
 def bericht(k):
     aus = sys.stderr
-    print("Monat  Summe  Mittel   Min    Max   Tagesspanne", file=aus)
+    print("Monat   Summe    Mittel   Min    Max  Tagesspanne", file=aus)
     for m in range(12):
         mittel = k["summen"][m] / 10 / (24 * TAGE[m])
-        print(f"{m + 1:5d} {k['summen'][m]:7d} {mittel:8.4f} {k['minima'][m] / 10:5.1f} "
+        print(f"{m + 1:5d} {k['summen'][m]:7d} {mittel:9.5f} {k['minima'][m] / 10:5.1f} "
               f"{k['maxima'][m] / 10:6.1f} {k['tagesspanne'][m]:8.2f}", file=aus)
     gesamt = sum(k["summen"])
     print(f"Jahr: Summe {gesamt}, Mittel {gesamt / 10 / STUNDEN:.5f} °C", file=aus)
@@ -496,7 +512,10 @@ def bericht(k):
     print(f"mittlerer Tagesgang: Minimum {k['stunde_min']}-{k['stunde_min'] + 1} Uhr, "
           f"Maximum {k['stunde_max']}-{k['stunde_max'] + 1} Uhr", file=aus)
     print(f"Korrelation der Tagesmittel: 1 Tag {k['korrelation'][0]:.3f}, "
-          f"10 Tage {k['korrelation'][1]:.3f}", file=aus)
+          f"10 Tage {k['korrelation'][1]:.3f}; Spanne der Wetterlagen "
+          f"{k['wetterlagen_spanne']:.1f} K", file=aus)
+    print("Uhrzeit der Monatsminima: " + " ".join(str(u[0]) for u in k["uhrzeit_min"]) +
+          "; der Monatsmaxima: " + " ".join(str(u[0]) for u in k["uhrzeit_max"]), file=aus)
 
 
 def quelltext(v):
