@@ -87,7 +87,7 @@ public:
 
 private:
     static constexpr std::uint32_t Basis = 1000000000;
-    std::array<std::uint32_t, 90> Glied{};
+    std::array<std::uint32_t, 90> Glied; // only [0, Anzahl) is ever read
     int Anzahl = 0;
 };
 
