@@ -2,6 +2,10 @@
 
 #include "ground/gitter_grenzen.h"
 
+#include <array>
+#include <cstddef>
+#include <utility>
+
 namespace kov {
 
 namespace {
@@ -86,21 +90,39 @@ void MatrixMultiplizieren(const TSchrittMatrix& A, const TSchrittMatrix& B, TSch
             D[i][j] = produkt[i][j];
 }
 
-void MatrixVektorSchrittUngeprueft(const TSchrittMatrix& P, const TGitterZeile& v,
-                                   TGitterZeile& zeile, int m) {
-    // Column by column over all rows at once, so that the inner loop runs over independent rows
-    // and can be vectorised. Every row still sums its products in ascending j starting from 0,
-    // so the result is bit for bit that of the row-by-row sum.
-    TGitterZeile t{};
-    for (int j = 0; j <= m + 1; ++j) {
-        const double vj = v[j];
-        for (int i = 1; i <= m; ++i)
-            t[i] = t[i] + P[i][j] * vj;
+namespace {
+
+// Row step for a block size known at compile time: the loops unroll completely and the m row
+// sums run side by side, each one added up in ascending j from 0 as a chain of doubles.
+template <int m>
+void ZeilenSchritt(const TSchrittMatrix& P, const TGitterZeile& v, TGitterZeile& zeile) {
+    TGitterZeile t;
+    for (int i = 1; i <= m; ++i) {
+        double summe = 0.0;
+        for (int j = 0; j <= m + 1; ++j)
+            summe = summe + P[i][j] * v[j];
+        t[i] = summe;
     }
     zeile[0] = v[0];
     for (int i = 1; i <= m; ++i)
         zeile[i] = t[i];
     zeile[m + 1] = v[m + 1];
+}
+
+using TZeilenSchritt = void (*)(const TSchrittMatrix&, const TGitterZeile&, TGitterZeile&);
+
+template <std::size_t... m>
+constexpr std::array<TZeilenSchritt, sizeof...(m)> ZeilenSchritte(std::index_sequence<m...>) {
+    return {&ZeilenSchritt<static_cast<int>(m)>...};
+}
+
+constexpr auto ZeilenSchrittFuer = ZeilenSchritte(std::make_index_sequence<MaxGitter + 1>{});
+
+} // namespace
+
+void MatrixVektorSchrittUngeprueft(const TSchrittMatrix& P, const TGitterZeile& v,
+                                   TGitterZeile& zeile, int m) {
+    ZeilenSchrittFuer[static_cast<std::size_t>(m)](P, v, zeile);
 }
 
 void MatrixVektorSchritt(const TSchrittMatrix& P, const TGitterZeile& v, TErdGitter& T, int m,
