@@ -68,16 +68,6 @@ TEST_F(ErdScheibe, WorkedStepOfTheEarthSector) {
         EXPECT_NEAR(e.GitterErde[2][i], erwartet[i], toleranz[i]) << "Knoten " << i;
     EXPECT_EQ(e.GitterErde[2][0], 0.0);
     EXPECT_EQ(e.GitterErde[2][7], 10.0);
-
-    // the wall's fast mode changes sign from step to step and dies away
-    double vorher = e.GitterErde[2][1];
-    for (int schritt = 0; schritt < 4; ++schritt) {
-        ErdScheibeRechnen(e, 6, true, 2);
-        const double jetzt = e.GitterErde[2][1];
-        EXPECT_LT(std::fabs(jetzt), std::fabs(vorher) + 10.0) << schritt;
-        vorher = jetzt;
-    }
-    EXPECT_LT(std::fabs(e.GitterErde[2][1]), 6.0);
 }
 
 TEST_F(ErdScheibe, UniformRowStaysUniformInEverySectorAndMatrixPair) {
