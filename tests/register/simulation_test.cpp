@@ -131,7 +131,9 @@ TEST_F(Simulation, ScheduleDrivesOperationAndIsKept) {
         const double erwartet = h % 24 < 12 ? 0.5 : 0.0;
         ASSERT_EQ(k->Reihen.RelVolumenstrom[h], erwartet) << "Stunde " << h;
         ASSERT_EQ(k->Reihen.Betrieb[h], erwartet > 0 ? 1.0 : 0.0) << "Stunde " << h;
-        if (erwartet == 0.0) ASSERT_EQ(k->Reihen.Taus[h], k->Reihen.Tein[h]) << "Stunde " << h;
+        if (erwartet == 0.0) {
+            ASSERT_EQ(k->Reihen.Taus[h], k->Reihen.Tein[h]) << "Stunde " << h;
+        }
     }
 }
 
