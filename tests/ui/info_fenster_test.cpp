@@ -86,17 +86,6 @@ TEST_F(Infofenster, LinksGehenAnDenStandardProgrammDesDesktops) {
     EXPECT_EQ(Empfaenger.Geoeffnet.size(), 2);
 }
 
-TEST_F(Infofenster, OhneZustaendigesProgrammBleibtAllesStill) {
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
-        GTEST_SKIP() << "würde einen echten Browser starten";
-    for (const char* schema : {"http", "https", "mailto"})
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
-    Anwendung->Form4().Label3Click();
-    Anwendung->Form4().Label8Click();
-    EXPECT_TRUE(Anwendung->Form4().isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 TEST_F(Infofenster, OkVerstecktUndInfoZeigtDasselbeFensterWieder) {
     TForm4& info = Anwendung->Form4();
     ASSERT_TRUE(info.isVisible());

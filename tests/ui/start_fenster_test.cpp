@@ -241,19 +241,6 @@ TEST_F(Startfenster, NurDasStartfensterBeendetDasProgramm) {
     EXPECT_EQ(code, 0);
 }
 
-// Ending one event loop leaves the application able to run the next one: later tests rely on it.
-TEST_F(Startfenster, NachDemBeendenLaeuftEineNeueEreignisschleife) {
-    const int erste = EreignisschleifeLaufenLassen([&] { Anwendung->Form3().close(); });
-    EXPECT_EQ(erste, 0);
-    bool gelaufen = false;
-    const int zweite = EreignisschleifeLaufenLassen([&] {
-        gelaufen = true;
-        QCoreApplication::exit(7);
-    });
-    EXPECT_TRUE(gelaufen);
-    EXPECT_EQ(zweite, 7);
-}
-
 // Closing the start window with no event loop running (as tests and early start-up do) must not
 // leave the thread marked as quitting.
 TEST_F(Startfenster, SchliessenOhneEreignisschleifeStoertSpaetereSchleifenNicht) {
