@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,7 @@ struct TFeldZeile {
 };
 
 constexpr int FeldBreite = 57;
+constexpr int RechterRand = 576; // right end of the room for texts in the 584 pixel window
 constexpr int FeldHoehe = 24;
 
 // In the order the user reads them and in which faulty entries are reported.
@@ -89,6 +92,19 @@ QLabel* TextSetzen(QWidget* eltern, const QString& text, int x, int y) {
     return marke;
 }
 
+// The positions are made for a narrow font; a wider platform font gets smaller until the text
+// fits the room its label has, so that no text is cut off or runs under a field.
+void Einpassen(QLabel* marke, int breite) {
+    constexpr int KleinstePixelgroesse = 8;
+    QFont schrift = marke->font();
+    if (schrift.pixelSize() <= 0) schrift.setPixelSize(QFontInfo(schrift).pixelSize());
+    while (QFontMetrics(schrift).horizontalAdvance(marke->text()) > breite &&
+           schrift.pixelSize() > KleinstePixelgroesse)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    marke->setFont(schrift);
+    marke->adjustSize();
+}
+
 QFont Schrift(const QFont& basis, int pixel, bool fett, bool kursiv) {
     QFont schrift = basis;
     schrift.setPixelSize(pixel);
@@ -108,7 +124,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     auto* ueberschrift = TextSetzen(
         this, QStringLiteral("Eingabedaten für die Berechnung eines  Einzelrohres"), 41, 48);
     ueberschrift->setFont(Schrift(font(), 20, true, false));
-    ueberschrift->adjustSize();
+    Einpassen(ueberschrift, RechterRand - 41);
 
     auto* rohre = new QGroupBox(QStringLiteral("Erdregister - Rohre"), this);
     rohre->setGeometry(32, 96, 249, 193);
@@ -127,12 +143,14 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
 
         const int zeilenX = zeile.X == 176 ? 48 : 297;
         auto* marke = new QLabel(QString::fromUtf8(zeile.Zeile), this);
-        marke->setGeometry(zeilenX, zeile.Y, zeile.X - zeilenX - 4, FeldHoehe);
         marke->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        Einpassen(marke, zeile.X - zeilenX - 4);
+        marke->setGeometry(zeilenX, zeile.Y, zeile.X - zeilenX - 4, FeldHoehe);
         if (zeile.Einheit[0] != '\0') {
             auto* einheit = new QLabel(QString::fromUtf8(zeile.Einheit), this);
-            einheit->setGeometry(zeile.X + zeile.Breite + 6, zeile.Y, 44, FeldHoehe);
             einheit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            Einpassen(einheit, 40);
+            einheit->setGeometry(zeile.X + zeile.Breite + 6, zeile.Y, 40, FeldHoehe);
         }
     }
     Edit1->setText(QStringLiteral("Zürich SMA DRY-Daten"));
@@ -168,7 +186,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
         this, QStringLiteral("KOV 1.2 - Erdregister: Luftvorwärmung und -kühlung im Erdreich"), 41,
         464);
     zeile->setFont(Schrift(font(), 15, true, true));
-    zeile->adjustSize();
+    Einpassen(zeile, RechterRand - 41);
 
     Kreate();
 }
@@ -325,9 +343,9 @@ void TForm2::mousePressEvent(QMouseEvent* ereignis) {
 }
 
 void TForm2::closeEvent(QCloseEvent* ereignis) {
-    // the window system's close command acts like "Schliessen"; a close from the program
-    // itself (for example when the application quits) only hides
-    if (ereignis->spontaneous()) Anwendung.Form3().show();
+    // closing the window leads back to the start window like "Schliessen" does, rather than
+    // leaving the program without any visible window
+    Anwendung.Form3().show();
     QWidget::closeEvent(ereignis);
 }
 

@@ -80,8 +80,11 @@ bool EingabeGanzzahlLesen(const QString& text, std::int32_t& wert) {
     QByteArray kern;
     if (!AsciiKern(text, kern) || kern.isEmpty()) return false;
     std::string_view s(kern.constData(), static_cast<std::size_t>(kern.size()));
-    if (s.front() == '+') s.remove_prefix(1);
-    const std::size_t erste = !s.empty() && s.front() == '-' ? 1 : 0;
+    std::size_t erste = 0;
+    if (s.front() == '+')
+        s.remove_prefix(1);
+    else if (s.front() == '-')
+        erste = 1;
     if (s.size() == erste) return false;
     for (std::size_t i = erste; i < s.size(); ++i)
         if (!IstZiffer(s[i])) return false;

@@ -67,8 +67,11 @@ TEST(GrafikZeichnung, AchsenBeschriftungen) {
          35,
          0,
          {"-15", "-10", "-5", " 0", " 5", "10", "15", "20", "25", "30", "35"}},
-        {"eine Dezimale", 0, 1, 1, {"0.0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7",
-                                    "0.8", "0.9", "1.0"}},
+        {"eine Dezimale",
+         0,
+         1,
+         1,
+         {"0.0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1.0"}},
     };
     for (const TFall& f : faelle)
         for (int i = 0; i <= 10; ++i)
@@ -125,8 +128,8 @@ TEST(GrafikZeichnung, KurvenVonDerStundeVorMonatsbeginnBisZurLetztenStunde) {
         reihen->Tein[static_cast<std::size_t>(h)] = 10.0; // row 220
         reihen->Taus[static_cast<std::size_t>(h)] = 30.0; // row 79
     }
-    reihen->Tein[h0 - 1] = 35.0;          // the first point: row 44
-    reihen->Tein[h0 - 1 + n] = -15.0;     // the last point: row 396
+    reihen->Tein[h0 - 1] = 35.0;      // the first point: row 44
+    reihen->Tein[h0 - 1 + n] = -15.0; // the last point: row 396
     reihen->Taus[h0 - 1] = 30.0;
     reihen->Tein[h0 + n] = 0.0; // March, not part of February's curve
     QImage bild = LeeresBild();
