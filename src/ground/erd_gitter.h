@@ -10,6 +10,8 @@ namespace kov {
 // Growth factor of the ring widths so that n-1 rings, the first one F wall thicknesses wide,
 // fill the simulation radius. Throws TParameterFehler when it does not settle.
 double GitterfaktorBerechnen(const TRegisterParameter& p);
+// The same, also giving the number of iterations the fixed point took.
+double GitterfaktorBerechnen(const TRegisterParameter& p, int& iterationen);
 
 // dt: sub-step length in s. Needs Zellenlaenge, Stroemungsgeschwindigkeit and StartTemperatur.
 // Also clears Durchlauf and the yearly sums and sets InBetrieb. Throws TParameterFehler for a

@@ -21,5 +21,8 @@ void MatrixMultiplizieren(const TSchrittMatrix& A, const TSchrittMatrix& B, TSch
 // Row a of T = P * v for the nodes 1..m; nodes 0 and m+1 are taken over from v unchanged.
 void MatrixVektorSchritt(const TSchrittMatrix& P, const TGitterZeile& v, TErdGitter& T, int m,
                          int a);
+// The same on one grid row, for callers that have already checked m (0..MaxGitter).
+void MatrixVektorSchrittUngeprueft(const TSchrittMatrix& P, const TGitterZeile& v,
+                                   TGitterZeile& zeile, int m);
 
 } // namespace kov

@@ -133,6 +133,8 @@ struct TModell {
 
 // Defaults of every field, the built-in weather year in Tein and the derived fields.
 void StandardwerteSetzen(TModell& m);
+// The parameter part of StandardwerteSetzen alone (defaults and derived fields).
+void ParameterStandardwerteSetzen(TRegisterParameter& p);
 // Mean air velocity in one pipe, m/s (pi taken as 3.14159, like every model formula).
 void GeschwindigkeitBerechnen(TRegisterParameter& p);
 // 1 - AnteilAdiabat - AnteilKeller, not below 0

@@ -13,19 +13,20 @@ void AnteilErdeBerechnen(TRegisterParameter& p) {
     if (p.AnteilErde < 0) p.AnteilErde = 0;
 }
 
-void StandardwerteSetzen(TModell& m) {
-    m.Reihen.Tein = EingebauteWetterTabelle;
-    m.Reihen.RelFeuchte.fill(10.0);
-
-    TRegisterParameter& p = m.Parameter;
+void ParameterStandardwerteSetzen(TRegisterParameter& p) {
     p = TRegisterParameter{};
     for (int monat = 1; monat <= 12; ++monat)
         p.KellerTemperatur[monat] = 10.0;
     for (int monat = 1; monat <= 12; ++monat)
         p.ErdTemperaturSpeziell[monat] = 10.0;
-
     AnteilErdeBerechnen(p);
     GeschwindigkeitBerechnen(p);
+}
+
+void StandardwerteSetzen(TModell& m) {
+    m.Reihen.Tein = EingebauteWetterTabelle;
+    m.Reihen.RelFeuchte.fill(10.0);
+    ParameterStandardwerteSetzen(m.Parameter);
 }
 
 } // namespace kov

@@ -1,0 +1,164 @@
+#include "cli/kov_run.h"
+
+#include "cli/parameter_felder.h"
+#include "model/fehler.h"
+#include "register/parameter_pruefung.h"
+#include "register/simulation.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace kov {
+
+namespace {
+
+constexpr const char* Aufruf = "Aufruf: kov-run [-C VERZEICHNIS] [--json] [NAME=WERT ...]\n";
+
+void HilfeSchreiben(std::ostream& aus) {
+    TRegisterParameter standard;
+    ParameterStandardwerteSetzen(standard);
+    aus << Aufruf
+        << "\nBerechnet ein Luft-Erdregister ueber das Auslegungsjahr mit den Standardwerten,\n"
+           "geaendert durch die Zuweisungen NAME=WERT in ihrer Reihenfolge, und schreibt den\n"
+           "Bericht (OutputFile) ins Arbeitsverzeichnis.\n\n"
+           "  -C VERZEICHNIS  vorher in VERZEICHNIS wechseln\n"
+           "  --json          Ergebnis als JSON-Objekt statt als Text\n"
+           "  --help          diese Hilfe\n\n"
+           "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
+           "NAME[1..12]=WERT fuer einen Monat oder NAME=WERT fuer alle zwoelf.\n"
+           "Exit-Status: 0 Erfolg, 1 Dateifehler im Lauf, 2 Aufruf- oder Parameterfehler.\n\n"
+           "Parameter (Standardwert, Einheit, Bedeutung):\n";
+    for (const TParameterFeld& feld : ParameterFelder()) {
+        std::string zeile = "  " + std::string(feld.Name) + " = " + FeldWertText(standard, feld);
+        if (!feld.Einheit.empty()) zeile += " " + std::string(feld.Einheit);
+        if (zeile.size() < 44) zeile.resize(44, ' ');
+        aus << zeile << "  " << feld.Bedeutung << "\n";
+    }
+}
+
+std::string JsonText(const std::string& text) {
+    std::string ergebnis = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            ergebnis += '\\';
+            ergebnis += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char puffer[8];
+            std::snprintf(puffer, sizeof puffer, "\\u%04x", c);
+            ergebnis += puffer;
+        } else {
+            ergebnis += static_cast<char>(c);
+        }
+    }
+    return ergebnis + "\"";
+}
+
+std::string Voll(double wert) {
+    char puffer[40];
+    std::snprintf(puffer, sizeof puffer, "%.17g", wert);
+    return puffer;
+}
+
+std::string Kwh(double wert) {
+    char puffer[40];
+    std::snprintf(puffer, sizeof puffer, "%12.1f kWh", wert);
+    return puffer;
+}
+
+void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostream& aus) {
+    const TJahresErgebnis& e = k.Ergebnis;
+    const TRegisterParameter& p = k.Parameter;
+    if (json) {
+        aus << "{\"WaermeentzugKeller\": " << Voll(e.WaermeentzugKeller)
+            << ", \"WaermeentzugErde\": " << Voll(e.WaermeentzugErde)
+            << ", \"Kuehlenergie\": " << Voll(e.Kuehlenergie)
+            << ", \"Heizenergie\": " << Voll(e.Heizenergie)
+            << ", \"Gitterfaktor\": " << Voll(p.Gitterfaktor)
+            << ", \"StartTemperatur\": " << Voll(k.Werte.StartTemperatur)
+            << ", \"JahresMittelTemperatur\": " << Voll(k.Werte.JahresMittelTemperatur)
+            << ", \"Durchlaeufe\": " << durchlaeufe
+            << ", \"OutputFile\": " << JsonText(p.OutputFile) << "}\n";
+        return;
+    }
+    aus << "Wärmeentzug aus Keller: " << Kwh(e.WaermeentzugKeller) << "\n"
+        << "Wärmeentzug aus Erde:   " << Kwh(e.WaermeentzugErde) << "\n"
+        << "Kühlenergie Erdregister:" << Kwh(e.Kuehlenergie) << "\n"
+        << "Heizenergie Erdregister:" << Kwh(e.Heizenergie) << "\n"
+        << "Durchläufe: " << durchlaeufe << "\n"
+        << "Bericht: " << p.OutputFile << "\n";
+}
+
+} // namespace
+
+int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    std::string verzeichnis;
+    bool json = false;
+    std::vector<std::string> zuweisungen;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& argument = argumente[i];
+        if (argument == "--help" || argument == "-h") {
+            HilfeSchreiben(aus);
+            return ExitErfolg;
+        } else if (argument == "--json") {
+            json = true;
+        } else if (argument == "-C") {
+            if (i + 1 >= argumente.size()) {
+                fehler << "kov-run: -C braucht ein Verzeichnis.\n" << Aufruf;
+                return ExitAufruf;
+            }
+            verzeichnis = argumente[++i];
+        } else if (argument.rfind("-C", 0) == 0) {
+            verzeichnis = argument.substr(2);
+        } else if (!argument.empty() && argument[0] == '-') {
+            fehler << "kov-run: unbekannte Option \"" << argument << "\".\n" << Aufruf;
+            return ExitAufruf;
+        } else {
+            zuweisungen.push_back(argument);
+        }
+    }
+
+    auto k = std::make_unique<TKontext>();
+    StandardwerteSetzen(*k);
+    try {
+        for (const std::string& zuweisung : zuweisungen)
+            ParameterZuweisen(k->Parameter, zuweisung);
+    } catch (const TAufrufFehler& f) {
+        fehler << "kov-run: " << f.what() << "\n";
+        return ExitAufruf;
+    }
+    AnteilErdeBerechnen(k->Parameter);
+
+    const std::vector<std::string> meldungen = ParameterPruefen(k->Parameter);
+    if (!meldungen.empty()) {
+        fehler << "kov-run: Parametersatz abgelehnt, nichts berechnet:\n";
+        for (const std::string& meldung : meldungen)
+            fehler << "  " << meldung << "\n";
+        return ExitAufruf;
+    }
+
+    if (!verzeichnis.empty() && ::chdir(verzeichnis.c_str()) != 0) {
+        fehler << "kov-run: kann nicht in das Verzeichnis \"" << verzeichnis
+               << "\" wechseln: " << std::strerror(errno) << "\n";
+        return ExitAufruf;
+    }
+
+    int durchlaeufe = 0;
+    try {
+        SimulationAusfuehren(*k, [&](int durchlauf, int monat) {
+            if (monat == 12) durchlaeufe = durchlauf;
+        });
+    } catch (const TDateiFehler& f) {
+        fehler << "kov-run: " << f.what() << "\n";
+        return ExitLauffehler;
+    } catch (const TParameterFehler& f) {
+        fehler << "kov-run: " << f.what() << "\n";
+        return ExitLauffehler;
+    }
+    ErgebnisSchreiben(*k, durchlaeufe, json, aus);
+    return ExitErfolg;
+}
+
+} // namespace kov

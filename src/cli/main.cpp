@@ -1,0 +1,8 @@
+#include "cli/kov_run.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> argumente(argv + 1, argv + argc);
+    return kov::KovRun(argumente, std::cout, std::cerr);
+}

@@ -1,0 +1,199 @@
+#include "cli/parameter_felder.h"
+
+#include "files/zahl_leser.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <type_traits>
+
+namespace kov {
+
+namespace {
+
+using P = TRegisterParameter;
+
+constexpr std::string_view AbgeleiteteFelder[] = {"AnteilErde", "Stroemungsgeschwindigkeit",
+                                                  "Gitterfaktor", "MonitorAchsAbstand",
+                                                  "MonitorAbstandEinlass"};
+
+std::string Zitat(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+double ZahlAus(std::string_view name, std::string_view text) {
+    double wert = 0.0;
+    if (text.empty() || !ZahlUmwandeln(text.data(), text.data() + text.size(), wert))
+        throw TAufrufFehler(std::string(name) + ": " + Zitat(text) +
+                            " ist keine Zahl (Dezimalpunkt verwenden, z. B. 0.25).");
+    return wert;
+}
+
+std::int32_t GanzzahlAus(std::string_view name, std::string_view text) {
+    std::int32_t wert = 0;
+    const char* anfang = text.data();
+    const char* ende = text.data() + text.size();
+    if (anfang != ende && *anfang == '+') ++anfang;
+    auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    if (anfang == ende || rest != ende || fehler != std::errc())
+        throw TAufrufFehler(std::string(name) + ": " + Zitat(text) + " ist keine ganze Zahl.");
+    return wert;
+}
+
+bool WahrheitswertAus(std::string_view name, std::string_view text) {
+    std::string klein(text);
+    std::transform(klein.begin(), klein.end(), klein.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (klein == "true" || klein == "1") return true;
+    if (klein == "false" || klein == "0") return false;
+    throw TAufrufFehler(std::string(name) + ": " + Zitat(text) +
+                        " ist kein Wahrheitswert (true/false oder 1/0).");
+}
+
+std::string ZahlText(double wert) {
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%g", wert);
+    return puffer;
+}
+
+} // namespace
+
+const std::vector<TParameterFeld>& ParameterFelder() {
+    static const std::vector<TParameterFeld> felder = {
+        {"Projektname", &P::Projektname, "", "Projektname im Bericht"},
+        {"DRohr", &P::DRohr, "m", "Rohrdurchmesser innen"},
+        {"Rohrlaenge", &P::Rohrlaenge, "m", "Rohrlaenge"},
+        {"WandstaerkeRohr", &P::WandstaerkeRohr, "m", "Wandstaerke der Rohre"},
+        {"AnzahlRohre", &P::AnzahlRohre, "", "Anzahl Register-Rohre"},
+        {"Volumenstrom", &P::Volumenstrom, "m3/h", "Nenn-Volumenstrom des Registers"},
+        {"Tiefe", &P::Tiefe, "m", "Verlegetiefe der Rohre"},
+        {"SimRadius", &P::SimRadius, "m", "Simulationsradius um die Rohre"},
+        {"LambdaErde", &P::LambdaErde, "W/mK", "Waermeleitfaehigkeit der Erde"},
+        {"RhoErde", &P::RhoErde, "kg/m3", "Dichte der Erde"},
+        {"CpErde", &P::CpErde, "J/kgK", "cp-Wert der Erde"},
+        {"LambdaRohr", &P::LambdaRohr, "W/mK", "Waermeleitfaehigkeit der Rohre"},
+        {"RhoRohr", &P::RhoRohr, "kg/m3", "Dichte der Rohre"},
+        {"CpRohr", &P::CpRohr, "J/kgK", "cp-Wert der Rohre"},
+        {"LambdaLuft", &P::LambdaLuft, "W/mK", "Waermeleitfaehigkeit der Luft"},
+        {"RhoLuft", &P::RhoLuft, "kg/m3", "Dichte der Luft"},
+        {"CpLuft", &P::CpLuft, "J/kgK", "cp-Wert der Luft"},
+        {"ViskositaetLuft", &P::ViskositaetLuft, "m2/s", "kinematische Viskositaet der Luft"},
+        {"AlphaStillstand", &P::AlphaStillstand, "W/m2K", "Waermeuebergang bei Stillstand"},
+        {"Geregelt", &P::Geregelt, "", "Geregelter Betrieb mit Bypass-Klappe"},
+        {"Kuehlgrenze", &P::Kuehlgrenze, "C", "Freigabe Sommer"},
+        {"Heizgrenze", &P::Heizgrenze, "C", "Freigabe Winter"},
+        {"HystereseEin", &P::HystereseEin, "K", "Einschalthysterese (inaktiv)"},
+        {"HystereseAus", &P::HystereseAus, "K", "Ausschalthysterese (inaktiv)"},
+        {"AnteilAdiabat", &P::AnteilAdiabat, "", "adiabater Anteil, 0..1"},
+        {"AnteilKeller", &P::AnteilKeller, "", "Anteil des Kellers, 0..1"},
+        {"KellerTemperatur", &P::KellerTemperatur, "C", "Kellertemperatur je Monat [1..12]"},
+        {"KWertKeller", &P::KWertKeller, "W/m2K", "k-Wert Keller-Boden"},
+        {"LambdaPlatte", &P::LambdaPlatte, "W/mK", "lambda-Wert Bodenplatte"},
+        {"CpPlatte", &P::CpPlatte, "J/kgK", "cp-Wert Bodenplatte"},
+        {"RhoPlatte", &P::RhoPlatte, "kg/m3", "Dichte Bodenplatte"},
+        {"TiefeKeller", &P::TiefeKeller, "m", "Verlegetiefe unter Keller"},
+        {"Sonnenerwaermung", &P::Sonnenerwaermung, "K", "mittlere Bodenerwaermung durch Sonne"},
+        {"SpezielleRandbedingung", &P::SpezielleRandbedingung, "",
+         "Erdtemperaturen aus ErdTemperaturSpeziell"},
+        {"ErdTemperaturSpeziell", &P::ErdTemperaturSpeziell, "C",
+         "Erdtemperatur je Monat [1..12] (spezielle Randbedingung)"},
+        {"AnzahlGitter", &P::AnzahlGitter, "", "Anzahl Rechengitter, axial und radial, 3..10"},
+        {"Radiusteiler", &P::Radiusteiler, "", "Breite des ersten Rings in Wandstaerken"},
+        {"Zeitschritt", &P::Zeitschritt, "s", "Simulationszeitschritt"},
+        {"AnzahlSubSchritte", &P::AnzahlSubSchritte, "", "Sub-Schritte je Zeitschritt, 1..20"},
+        {"Einschwingjahre", &P::Einschwingjahre, "Jahre", "Einschwingjahre, 0..10"},
+        {"MonitorAxial", &P::MonitorAxial, "", "Monitorpunkt axial, 1..AnzahlGitter"},
+        {"MonitorRadial", &P::MonitorRadial, "", "Monitorpunkt radial, 0..AnzahlGitter+1"},
+        {"MonitorSektor", &P::MonitorSektor, "", "1 gegen Erde, 2 adiabat, 3 gegen Keller"},
+        {"EingebautesWetter", &P::EingebautesWetter, "",
+         "eingebautes Wetterjahr (false: aus dem letzten Bericht)"},
+        {"WetterFile", &P::WetterFile, "", "Name des Wetterdatensatzes (nur Bericht)"},
+        {"OutputFile", &P::OutputFile, "", "Name des Berichts"},
+        {"FahrplanGelesen", &P::FahrplanGelesen, "", "Lueftungsfahrplan einlesen"},
+        {"FahrplanFile", &P::FahrplanFile, "", "Name des Lueftungsfahrplans"},
+        {"Land", &P::Land, "", "Laenderkennung; D, d, A, a: Dezimalkomma im Stundenteil"},
+    };
+    return felder;
+}
+
+void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung) {
+    const std::size_t gleich = zuweisung.find('=');
+    if (gleich == std::string_view::npos || gleich == 0)
+        throw TAufrufFehler(Zitat(zuweisung) + " hat nicht die Form NAME=WERT.");
+    std::string_view name = zuweisung.substr(0, gleich);
+    const std::string_view wert = zuweisung.substr(gleich + 1);
+
+    int monat = 0; // 0: every month of a month field
+    const std::size_t klammer = name.find('[');
+    if (klammer != std::string_view::npos) {
+        const std::string_view index = name.substr(klammer + 1);
+        if (index.size() < 2 || index.back() != ']')
+            throw TAufrufFehler(Zitat(name) + ": Monatsindex in der Form NAME[1..12] angeben.");
+        monat = GanzzahlAus(name, index.substr(0, index.size() - 1));
+        if (monat < 1 || monat > 12)
+            throw TAufrufFehler(Zitat(name) + ": der Monat muss zwischen 1 und 12 liegen.");
+        name = name.substr(0, klammer);
+    }
+
+    for (std::string_view abgeleitet : AbgeleiteteFelder)
+        if (name == abgeleitet)
+            throw TAufrufFehler(std::string(name) +
+                                " wird vom Programm berechnet und kann nicht gesetzt werden.");
+
+    const auto& felder = ParameterFelder();
+    const auto feld = std::find_if(felder.begin(), felder.end(),
+                                   [&](const TParameterFeld& f) { return f.Name == name; });
+    if (feld == felder.end())
+        throw TAufrufFehler("Unbekannter Parameter " + Zitat(name) + " (Liste: kov-run --help).");
+    const bool istMonatsFeld = std::holds_alternative<TMonatsFeld P::*>(feld->Feld);
+    if (monat != 0 && !istMonatsFeld)
+        throw TAufrufFehler(std::string(name) + " ist kein Monatsfeld und hat keinen Index.");
+
+    std::visit(
+        [&](auto glied) {
+            using T = std::remove_cvref_t<decltype(p.*glied)>;
+            if constexpr (std::is_same_v<T, double>) {
+                p.*glied = ZahlAus(name, wert);
+            } else if constexpr (std::is_same_v<T, std::int32_t>) {
+                p.*glied = GanzzahlAus(name, wert);
+            } else if constexpr (std::is_same_v<T, bool>) {
+                p.*glied = WahrheitswertAus(name, wert);
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                p.*glied = std::string(wert);
+            } else {
+                const double zahl = ZahlAus(name, wert);
+                for (int m = 1; m <= 12; ++m)
+                    if (monat == 0 || monat == m) (p.*glied)[m] = zahl;
+            }
+        },
+        feld->Feld);
+}
+
+std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld) {
+    return std::visit(
+        [&](auto glied) -> std::string {
+            using T = std::remove_cvref_t<decltype(p.*glied)>;
+            if constexpr (std::is_same_v<T, double>) {
+                return ZahlText(p.*glied);
+            } else if constexpr (std::is_same_v<T, std::int32_t>) {
+                return std::to_string(p.*glied);
+            } else if constexpr (std::is_same_v<T, bool>) {
+                return p.*glied ? "true" : "false";
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                return Zitat(p.*glied);
+            } else {
+                const auto& monate = p.*glied;
+                const bool gleich = std::all_of(monate.begin() + 2, monate.end(),
+                                                [&](double v) { return v == monate[1]; });
+                if (gleich) return ZahlText(monate[1]) + " (alle Monate)";
+                std::string text;
+                for (int m = 1; m <= 12; ++m)
+                    text += (m > 1 ? " " : "") + ZahlText(monate[m]);
+                return text;
+            }
+        },
+        feld.Feld);
+}
+
+} // namespace kov

@@ -1,0 +1,43 @@
+#include "register/energie_bilanz.h"
+
+#include "ground/gitter_grenzen.h"
+
+namespace kov {
+
+void EnergieBilanz(TModell& m, const TErdZustand& e, double R) {
+    const TRegisterParameter& p = m.Parameter;
+    TSimulationsLauf& lauf = m.Lauf;
+    TJahresErgebnis& summe = m.Ergebnis;
+    const int n = p.AnzahlGitter;
+    GitterzahlPruefen(n);
+
+    // kW given to the air by the whole register
+    if (lauf.InBetrieb) {
+        lauf.Leistung = (lauf.TAusAktuell - lauf.TEinAktuell) * p.CpLuft * p.RhoLuft *
+                        p.Volumenstrom * R / 3600 / 1000;
+    } else {
+        lauf.Leistung = 0;
+    }
+    if (lauf.Einschwingen) return;
+
+    if (lauf.InBetrieb) {
+        if (lauf.Leistung > 0) summe.Heizenergie += lauf.Leistung * p.Zeitschritt / 3600;
+        if (lauf.Leistung < 0) summe.Kuehlenergie -= lauf.Leistung * p.Zeitschritt / 3600;
+    }
+
+    // heat across the outer boundary of every axial cell of all pipes, kWh over the time step;
+    // positive when the boundary is warmer than the outermost ring
+    const double gKeller = e.LeitwertKeller[n + 1];
+    const double gErde = e.LeitwertErde[n + 1];
+    for (int a = 1; a <= n; ++a) {
+        summe.WaermeentzugKeller +=
+            p.AnteilKeller * p.Zeitschritt *
+            (p.AnzahlRohre * gKeller * (e.GitterKeller[a][n + 1] - e.GitterKeller[a][n]) / 1000) /
+            3600;
+        summe.WaermeentzugErde +=
+            p.AnteilErde * p.Zeitschritt *
+            (p.AnzahlRohre * gErde * (e.GitterErde[a][n + 1] - e.GitterErde[a][n]) / 1000) / 3600;
+    }
+}
+
+} // namespace kov

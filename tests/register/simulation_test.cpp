@@ -1,0 +1,178 @@
+#include "files/wetter.h"
+#include "model/fehler.h"
+#include "model/kalender.h"
+#include "register/simulation.h"
+#include "test_hilfen.h"
+
+#include <gtest/gtest.h>
+
+namespace kov {
+namespace {
+
+class Simulation : public ::testing::Test {
+protected:
+    void SetUp() override { StandardwerteSetzen(*k); }
+    // runs the whole sequence and counts the month calls
+    int Ausfuehren() {
+        int monate = 0;
+        SimulationAusfuehren(*k, [&](int, int) { ++monate; });
+        return monate;
+    }
+    test::TArbeitsVerzeichnis ort;
+    std::unique_ptr<TKontext> k = test::NeuerKontext();
+};
+
+TEST_F(Simulation, DefaultRunWritesTheWholeReport) {
+    EXPECT_EQ(Ausfuehren(), 24);
+    const auto zeilen = test::DateiZeilen("kov.txt");
+    ASSERT_EQ(zeilen.size(), 8860u + 5u);
+    EXPECT_EQ(zeilen[100].substr(0, 4), "3.2\t");
+    EXPECT_EQ(zeilen[8860], "");
+    EXPECT_NE(zeilen[8861].find(" Waermentzug aus Keller"), std::string::npos);
+    EXPECT_NE(zeilen[8864].find(" Heizenergie Erdregister"), std::string::npos);
+    for (int h = 1; h <= 8760; ++h) {
+        ASSERT_EQ(k->Reihen.Betrieb[h], 1.0) << "Stunde " << h;
+        ASSERT_EQ(k->Reihen.RelVolumenstrom[h], 1.0) << "Stunde " << h;
+    }
+    EXPECT_GT(k->Ergebnis.Heizenergie, 0.0);
+    EXPECT_GT(k->Ergebnis.Kuehlenergie, 0.0);
+    EXPECT_EQ(k->Ergebnis.WaermeentzugKeller, 0.0); // no cellar share by default
+    EXPECT_FALSE(k->Lauf.Einschwingen);
+    EXPECT_EQ(k->Lauf.Durchlauf, 2);
+
+    // a second run from the same parameters writes the same bytes
+    const std::string erster = test::DateiInhalt("kov.txt");
+    Ausfuehren();
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), erster);
+}
+
+TEST_F(Simulation, ChartStartOfJanuaryIsTheCarriedOutletTemperature) {
+    const int durchlaeufe = SimulationVorbereiten(*k);
+    ASSERT_EQ(durchlaeufe, 2);
+    SimuliereStunden(*k, 1, 744, 1);
+    EXPECT_EQ(k->Reihen.Taus[0], k->Werte.StartTemperatur);
+    for (int m = 2; m <= 12; ++m)
+        SimuliereStunden(*k, ErsteStundeImMonat(m), LetzteStundeImMonat(m), 1);
+    const double ende = k->Reihen.Taus[8760];
+    SimuliereStunden(*k, 1, 744, 2);
+    EXPECT_EQ(k->Reihen.Taus[0], ende);
+}
+
+TEST_F(Simulation, MonthBoundaryIsSetAtTheFirstHourOnly) {
+    SimulationVorbereiten(*k);
+    const int n = k->Parameter.AnzahlGitter;
+    SimuliereStunden(*k, 1, 744, 1);
+    EXPECT_EQ(k->Erde.GitterErde[3][n + 1], k->Werte.ErdTemperaturMonat[1]);
+    k->Parameter.KellerTemperatur[2] = 14.0;
+    SimuliereStunden(*k, 745, 745, 1);
+    for (int a = 1; a <= n; ++a) {
+        EXPECT_EQ(k->Erde.GitterErde[a][n + 1], k->Werte.ErdTemperaturMonat[2]) << a;
+        EXPECT_EQ(k->Erde.GitterKeller[a][n + 1], 14.0) << a;
+    }
+    EXPECT_EQ(k->Lauf.Monat, 2);
+    k->Erde.GitterErde[1][n + 1] = 99.0;
+    SimuliereStunden(*k, 746, 746, 1);
+    EXPECT_EQ(k->Erde.GitterErde[1][n + 1], 99.0);
+}
+
+TEST_F(Simulation, BlockingBandStopsExactlyTheHoursInside) {
+    k->Parameter.Heizgrenze = 5;
+    k->Parameter.Kuehlgrenze = 20;
+    Ausfuehren();
+    int gestoppt = 0;
+    for (int h = 1; h <= 8760; ++h) {
+        const double t = k->Reihen.Tein[h];
+        const bool imBand = t > 5 && t < 20;
+        ASSERT_EQ(k->Reihen.Betrieb[h], imBand ? 0.0 : 1.0) << "Stunde " << h;
+        ASSERT_EQ(k->Reihen.RelVolumenstrom[h], imBand ? 0.0 : 1.0) << "Stunde " << h;
+        if (imBand) {
+            ++gestoppt;
+            ASSERT_EQ(k->Reihen.Taus[h], t) << "Stunde " << h;
+        }
+    }
+    EXPECT_GT(gestoppt, 1000);
+}
+
+TEST_F(Simulation, NoSettlingYearGivesOnePass) {
+    k->Parameter.Einschwingjahre = 0;
+    EXPECT_EQ(Ausfuehren(), 12);
+    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 8865u);
+    EXPECT_GT(k->Ergebnis.Heizenergie, 0.0);
+}
+
+TEST_F(Simulation, NegativeSettlingYearsWriteHeaderAndTotalsOnly) {
+    k->Parameter.Einschwingjahre = -1;
+    EXPECT_EQ(Ausfuehren(), 0);
+    const auto zeilen = test::DateiZeilen("kov.txt");
+    ASSERT_EQ(zeilen.size(), 105u);
+    EXPECT_EQ(zeilen[100], "");
+    EXPECT_EQ(zeilen[101], "       0\t kWh\t Waermentzug aus Keller, nicht veraenderbar");
+    EXPECT_TRUE(k->Lauf.Einschwingen);
+}
+
+TEST_F(Simulation, DecimalCommaOnlyInTheHourlyPart) {
+    k->Parameter.Land = "D";
+    Ausfuehren();
+    const auto zeilen = test::DateiZeilen("kov.txt");
+    ASSERT_EQ(zeilen.size(), 8865u);
+    EXPECT_EQ(zeilen[4].substr(0, 6), "0.1922");
+    EXPECT_EQ(zeilen[100].substr(0, 4), "3,2\t");
+    EXPECT_EQ(zeilen[100].find('.'), std::string::npos);
+}
+
+TEST_F(Simulation, ScheduleDrivesOperationAndIsKept) {
+    std::string fahrplan;
+    for (int h = 1; h <= 8760; ++h)
+        fahrplan += (h % 24 < 12 ? "0.5 Tag\r\n" : "0\r\n");
+    test::DateiSchreiben("wplaufz1.txt", fahrplan);
+    k->Parameter.FahrplanGelesen = true;
+    Ausfuehren();
+    for (int h = 1; h <= 8760; ++h) {
+        const double erwartet = h % 24 < 12 ? 0.5 : 0.0;
+        ASSERT_EQ(k->Reihen.RelVolumenstrom[h], erwartet) << "Stunde " << h;
+        ASSERT_EQ(k->Reihen.Betrieb[h], erwartet > 0 ? 1.0 : 0.0) << "Stunde " << h;
+        if (erwartet == 0.0) {
+            ASSERT_EQ(k->Reihen.Taus[h], k->Reihen.Tein[h]) << "Stunde " << h;
+        }
+    }
+}
+
+TEST_F(Simulation, MissingScheduleLeavesTheHeaderOnly) {
+    k->Parameter.FahrplanGelesen = true;
+    try {
+        Ausfuehren();
+        FAIL() << "the missing schedule must end the run";
+    } catch (const TDateiFehler& f) {
+        EXPECT_STREQ(f.what(), "File not found");
+    }
+    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 100u);
+}
+
+TEST_F(Simulation, WeatherReadBackReproducesThePreviousRun) {
+    Ausfuehren();
+    const std::string vorher = test::DateiInhalt("kov.txt");
+    const TStundenReihen reihen = k->Reihen;
+    k->Parameter.EingebautesWetter = false;
+    Ausfuehren();
+    EXPECT_EQ(test::DateiInhalt("dummy.txt"), vorher);
+    for (int h = 1; h <= 8760; ++h) {
+        ASSERT_EQ(k->Reihen.Tein[h], reihen.Tein[h]) << "Stunde " << h;
+        ASSERT_EQ(k->Reihen.Taus[h], reihen.Taus[h]) << "Stunde " << h;
+    }
+    // the header prints no weather-source flag, so the whole report is the same
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), vorher);
+}
+
+TEST_F(Simulation, UnknownMonitorSectorLeavesTheMonitorSeriesAlone) {
+    k->Parameter.MonitorSektor = 4;
+    k->Reihen.TMonitor.fill(-7.0);
+    Ausfuehren();
+    EXPECT_EQ(k->Reihen.TMonitor[1], -7.0);
+    EXPECT_EQ(k->Reihen.TMonitor[8760], -7.0);
+    k->Parameter.MonitorSektor = 1;
+    Ausfuehren();
+    EXPECT_EQ(k->Reihen.TMonitor[8760], k->Erde.GitterErde[1][2]);
+}
+
+} // namespace
+} // namespace kov
