@@ -1,0 +1,22 @@
+#pragma once
+// Numbers in the edit fields of the windows: shown in fixed point with "." whatever the
+// desktop's locale, read back with "." or a decimal comma.
+
+#include <QString>
+
+#include <cstdint>
+
+namespace kov {
+
+// Fixed point with exactly `dezimalen` digits after a "." (none and no point for 0), no
+// thousands separator, rounded half away from zero at the last digit.
+QString ZahlAnzeigen(double wert, int dezimalen);
+
+// Leading and trailing blanks, an optional sign, digits with an optional fraction (".5" and
+// "5." included) and an optional exponent "E"/"e" with optional sign. A single decimal comma
+// stands for the point. Writes wert only when the whole text is such a finite number.
+bool EingabeZahlLesen(const QString& text, double& wert);
+// Blanks, an optional sign and decimal digits within the 32-bit range.
+bool EingabeGanzzahlLesen(const QString& text, std::int32_t& wert);
+
+} // namespace kov

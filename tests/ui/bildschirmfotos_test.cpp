@@ -1,0 +1,56 @@
+// Pictures of the input window and of the chart window for the documentation. Runs only when
+// KOV_SCREENSHOT_DIR names the directory to write them to; "grafik_lauf.png" is taken from
+// the screen while the run is in its first pass, to see that months appear as they are drawn.
+
+#include "test_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/eingabe_fenster.h"
+#include "ui/fortschritts_balken.h"
+#include "ui/grafik_fenster.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace kov {
+namespace {
+
+TEST(Bildschirmfotos, EingabeUndGrafikfenster) {
+    const QString ziel = qEnvironmentVariable("KOV_SCREENSHOT_DIR");
+    if (ziel.isEmpty()) GTEST_SKIP() << "KOV_SCREENSHOT_DIR ist nicht gesetzt";
+    const QDir verzeichnis(QDir(ziel).absolutePath());
+    ASSERT_TRUE(verzeichnis.exists());
+    test::TArbeitsVerzeichnis arbeit;
+    TAnwendung anwendung;
+    TForm2& eingabe = anwendung.Form2();
+    TForm1& grafik = anwendung.Form1();
+
+    eingabe.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&eingabe));
+    QTest::qWait(200);
+    EXPECT_TRUE(eingabe.grab().save(verzeichnis.filePath(QStringLiteral("eingabe.png"))));
+
+    const auto verbindung =
+        QObject::connect(eingabe.ProgressBar1, &QProgressBar::valueChanged, [&](int wert) {
+            if (wert != 6 || !grafik.LaufAktiv()) return;
+            QScreen* bildschirm = QGuiApplication::primaryScreen();
+            bildschirm->grabWindow(0).save(verzeichnis.filePath(QStringLiteral("grafik_lauf.png")));
+        });
+    eingabe.Berechnen->click();
+    QObject::disconnect(verbindung);
+    ASSERT_TRUE(grafik.LetzterLaufFehlerfrei());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grafik));
+    QTest::qWait(200);
+    EXPECT_TRUE(grafik.grab().save(verzeichnis.filePath(QStringLiteral("grafik_januar.png"))));
+    grafik.Button9->click();
+    QTest::qWait(200);
+    EXPECT_TRUE(grafik.grab().save(verzeichnis.filePath(QStringLiteral("grafik_juli.png"))));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        verzeichnis.filePath(QStringLiteral("bildschirm.png")));
+}
+
+} // namespace
+} // namespace kov

@@ -1,0 +1,37 @@
+#pragma once
+// Helpers for driving the windows in tests: message boxes are read and closed instead of
+// waiting for a user.
+
+#include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+namespace kov::test {
+
+// Runs aktion and returns the text of every message box it opened; each box is closed as
+// soon as it appears.
+inline QStringList MeldungenAbfangen(const std::function<void()>& aktion) {
+    QStringList texte;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&texte] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texte << box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    wache.start(5);
+    aktion();
+    wache.stop();
+    return texte;
+}
+
+// Pixel images compared independent of their storage format.
+inline bool BilderGleich(const QImage& a, const QImage& b) {
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace kov::test
