@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set-up for a fresh Debian 12 machine (run as root): installs the Debian packages that are
 # missing, configures and builds, then either starts the program or runs the whole test suite.
-#   bash tools/bauen.sh start      build and start kov (kov-run in ./lauf when there is no display)
+#   bash tools/bauen.sh start      build and start kov in ./lauf (kov-run there when there is no display)
 #   bash tools/bauen.sh test       build and run every test through CTest
 #   bash tools/bauen.sh sanitize   build with address/undefined sanitizers and run the tests
 set -euo pipefail
@@ -37,12 +37,14 @@ bauen() { # $1 = build directory, rest = cmake options
 case "$modus" in
   start)
     bauen build
-    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/src/ui/kov ]; then
-      exec build/src/ui/kov
+    # the report and the scratch file land in the working directory
+    mkdir -p lauf
+    cd lauf
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x ../build/src/ui/kov ]; then
+      exec ../build/src/ui/kov
     fi
     echo "Kein Bildschirm gefunden: Berechnung mit den Standardwerten durch kov-run in ./lauf"
-    mkdir -p lauf
-    exec build/kov-run -C lauf
+    exec ../build/kov-run
     ;;
   test)
     bauen build
