@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs kov-run and the independent recalculation (tools/nachrechnung.py) on the same settings and
-# compares the report files byte for byte and the four yearly totals exactly. Developer tool, not
-# part of CI. Exit status 0 only when every case agrees.
+# compares the report files byte for byte and the four yearly totals exactly. CTest runs it as
+# one test; exit status 0 only when every case agrees.
 #   bash tools/nachrechnung_vergleich.sh [BUILD_DIR]        (default: build)
 # Needs a built kov-run (cmake -S . -B build -DKOV_GUI=OFF && cmake --build build -j2).
 set -uo pipefail
