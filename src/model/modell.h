@@ -93,6 +93,15 @@ struct TStundenReihen {
     TStundenFeld Betrieb{};   // 1.0 running, 0.0 stopped
 };
 
+// One year of outdoor air, the weather input of a run: the built-in design year, a site's
+// weather file or the hourly part of an earlier report. Index h = hour 1..8760 of a year
+// without leap day, element 0 = the value before hour 1.
+struct TWetterJahr {
+    TStundenFeld Tein{};       // °C
+    TStundenFeld RelFeuchte{}; // % from weather files; the built-in year carries 10.0
+    TStundenFeld TTaupunkt{};  // °C
+};
+
 struct TJahresErgebnis { // kWh
     double WaermeentzugKeller = 0.0;
     double WaermeentzugErde = 0.0;
