@@ -6,11 +6,23 @@
 
 namespace kov {
 
-// A file input/output fault. what() is the platform message: "File not found",
-// "File access denied", "Disk full" or "Invalid numeric input".
+// A file input/output fault. Meldung() is the system's message ("File not found",
+// "File access denied", "Disk full", "Invalid numeric input" or a German sentence of a reader);
+// what() adds the file and, where it applies, the line: "File not found: wplaufz1.txt",
+// "Invalid numeric input: dummy.txt, Zeile 4711". Without a file what() is the message alone.
 class TDateiFehler : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit TDateiFehler(const std::string& meldung);
+    TDateiFehler(const std::string& meldung, const std::string& datei, long zeile = 0);
+
+    const std::string& Meldung() const { return MeldungText; }
+    const std::string& Datei() const { return DateiName; }
+    long Zeile() const { return ZeilenNummer; }
+
+private:
+    std::string MeldungText;
+    std::string DateiName;
+    long ZeilenNummer = 0;
 };
 
 // A parameter set the model cannot work with (a degenerate geometry, an index outside its
@@ -28,5 +40,6 @@ inline constexpr const char* MeldungUngueltigeZahl = "Invalid numeric input";
 // The platform message for an errno value of a failed file operation.
 std::string DateiFehlerMeldung(int fehlerNummer);
 [[noreturn]] void DateiFehlerWerfen(int fehlerNummer);
+[[noreturn]] void DateiFehlerWerfen(int fehlerNummer, const std::string& datei, long zeile = 0);
 
 } // namespace kov
