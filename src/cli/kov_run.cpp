@@ -55,8 +55,9 @@ void HilfeSchreiben(std::ostream& aus) {
            "Exit-Status: 0 Erfolg, 1 Dateifehler im Lauf, 2 Aufruf- oder Parameterfehler.\n\n"
            "Parameter (Standardwert, Einheit, Bedeutung):\n";
     for (const TParameterFeld& feld : ParameterFelder()) {
-        std::string zeile = "  " + std::string(feld.Name) + " = " + FeldWertText(standard, feld);
-        if (!feld.Einheit.empty()) zeile += " " + AsciiText(feld.Einheit);
+        std::string zeile = "  ";
+        zeile.append(feld.Name).append(" = ").append(FeldWertText(standard, feld));
+        if (!feld.Einheit.empty()) zeile.append(" ").append(AsciiText(feld.Einheit));
         if (zeile.size() < 44) zeile.resize(44, ' ');
         aus << zeile << "  " << AsciiText(feld.Beschreibung) << "\n";
     }

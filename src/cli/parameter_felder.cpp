@@ -15,7 +15,12 @@ namespace {
 using P = TRegisterParameter;
 
 std::string Zitat(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string zitat;
+    zitat.reserve(text.size() + 2);
+    zitat.push_back('"');
+    zitat.append(text);
+    zitat.push_back('"');
+    return zitat;
 }
 
 double ZahlAus(std::string_view name, std::string_view text) {
@@ -132,8 +137,10 @@ std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld
                                                 [&](double v) { return v == monate[1]; });
                 if (gleich) return ZahlText(monate[1]) + " (alle Monate)";
                 std::string text;
-                for (int m = 1; m <= 12; ++m)
-                    text += (m > 1 ? " " : "") + ZahlText(monate[m]);
+                for (int m = 1; m <= 12; ++m) {
+                    if (m > 1) text.push_back(' ');
+                    text.append(ZahlText(monate[m]));
+                }
                 return text;
             }
         },
