@@ -11,7 +11,7 @@ wurzel=$(cd "$(dirname "$0")/.." && pwd)
 cd "$wurzel"
 
 pakete=(cmake make g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-dejavu-core python3)
+        libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core python3)
 fehlend=()
 for paket in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$paket")

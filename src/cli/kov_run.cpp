@@ -4,7 +4,10 @@
 #include "cli/parameter_felder.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
+#include "register/kennwerte_text.h"
 #include "register/parameter_pruefung.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cerrno>
 #include <cstdio>
@@ -40,6 +43,38 @@ std::string AsciiText(std::string_view utf8) {
     return text;
 }
 
+struct TKennwertSchluessel {
+    const char* Name;
+    const char* Einheit;
+    const char* Bedeutung;
+};
+// the keys of the JSON object "Kennwerte" with their units, in its order
+constexpr TKennwertSchluessel KennwertSchluessel[] = {
+    {"DruckverlustRohr", "Pa", "Rohrreibung bei Nenn-Volumenstrom"},
+    {"DruckverlustGesamt", "Pa", "Rohrreibung, Einzelwiderstaende (Zeta) und Zusatz"},
+    {"Ventilatorleistung", "W", "elektrische Leistung bei Nenn-Volumenstrom"},
+    {"Ventilatorenergie", "kWh", "Ventilatorstrom der Betriebsstunden, je mit ihrem Volumenstrom"},
+    {"Leistungszahl", "", "(Heiz- + Kuehlenergie) / Ventilatorstrom; 0 ohne Ventilatorstrom"},
+    {"TausMin, TausMax", "C", "tiefste und hoechste Austrittstemperatur"},
+    {"TausMinStunde, TausMaxStunde", "", "ihre Stunde 1..8760"},
+    {"TeinMin, TeinMax", "C", "tiefste und hoechste Eintrittstemperatur"},
+    {"TeinMinStunde, TeinMaxStunde", "", "ihre Stunde 1..8760"},
+    {"FrostStundenAussen", "h", "Stunden mit Aussenluft unter der Frostgrenze"},
+    {"FrostStundenNachRegister", "h", "Betriebsstunden mit Austritt unter der Frostgrenze"},
+    {"HeizleistungMax, KuehlleistungMax", "kW", "groesste Heiz- und Kuehlleistung"},
+    {"HeizenergieMonat, KuehlenergieMonat", "kWh", "je 12 Monatswerte, Januar zuerst"},
+    {"HeizenergieNutzbar", "kWh", "Heizenergie der Stunden mit Aussenluft bis Heizgrenze"},
+    {"KuehlenergieNutzbar", "kWh", "Kuehlenergie der Stunden mit Aussenluft ab Kuehlgrenze"},
+    {"ErtragJeRohrflaeche", "kWh/m2", "Heiz- + Kuehlenergie je m2 Rohrinnenflaeche"},
+    {"ErtragJeRohrmeter", "kWh/m", "Heiz- + Kuehlenergie je m Rohr"},
+    {"KondensatJahr", "kg", "Kondensat im Jahr (Summe der Spalte 8 des Berichts)"},
+    {"KondensatStunden", "h", "Stunden mit Kondensat"},
+    {"KondensatMax", "kg/h", "groesste Kondensatmenge einer Stunde"},
+    {"KondensatMonat", "kg", "12 Monatswerte"},
+    {"EinschwingAenderungHeizen", "", "(Jahr - letztes Einschwingjahr) / groesseres, Heizen"},
+    {"EinschwingAenderungKuehlen", "", "dasselbe fuer die Kuehlenergie"},
+};
+
 void HilfeSchreiben(std::ostream& aus) {
     TRegisterParameter standard;
     ParameterStandardwerteSetzen(standard);
@@ -61,29 +96,16 @@ void HilfeSchreiben(std::ostream& aus) {
         if (zeile.size() < 44) zeile.resize(44, ' ');
         aus << zeile << "  " << AsciiText(feld.Beschreibung) << "\n";
     }
-}
-
-std::string JsonText(const std::string& text) {
-    std::string ergebnis = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            ergebnis += '\\';
-            ergebnis += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char puffer[8];
-            std::snprintf(puffer, sizeof puffer, "\\u%04x", c);
-            ergebnis += puffer;
-        } else {
-            ergebnis += static_cast<char>(c);
-        }
+    aus << "\nKennwerte (Text: Block \"Kennwerte\", --json: Objekt \"Kennwerte\"; Energien und\n"
+           "Ventilatorstrom ueber die Stunden 2..8760 wie die Jahressummen, Extremwerte, Stunden\n"
+           "und Kondensat ueber alle 8760 Zeilen des Berichts):\n";
+    for (const auto& [name, einheit, bedeutung] : KennwertSchluessel) {
+        std::string zeile = "  ";
+        zeile.append(name);
+        if (*einheit != '\0') zeile.append(" [").append(einheit).append("]");
+        if (zeile.size() < 44) zeile.resize(44, ' ');
+        aus << zeile << "  " << bedeutung << "\n";
     }
-    return ergebnis + "\"";
-}
-
-std::string Voll(double wert) {
-    char puffer[40];
-    std::snprintf(puffer, sizeof puffer, "%.17g", wert);
-    return puffer;
 }
 
 std::string Kwh(double wert) {
@@ -92,19 +114,94 @@ std::string Kwh(double wert) {
     return puffer;
 }
 
+// characters of a UTF-8 text, for lining up columns
+std::size_t Zeichen(const std::string& text) {
+    std::size_t anzahl = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++anzahl;
+    return anzahl;
+}
+
+std::string Ausgerichtet(const std::string& text, std::size_t breite, bool rechts) {
+    const std::size_t zeichen = Zeichen(text);
+    const std::string fuellung(zeichen < breite ? breite - zeichen : 0, ' ');
+    return rechts ? fuellung + text : text + fuellung;
+}
+
+void KennwerteSchreiben(const TKontext& k, const TKennwerte& kw, std::ostream& aus) {
+    aus << "\nKennwerte (Energien und Ventilatorstrom der Stunden 2..8760 wie die Jahressummen):\n";
+    for (const TKennwertZeile& z : KennwerteZeilen(kw, k.Parameter)) {
+        aus << "  " << Ausgerichtet(z.Bezeichnung, 66, false) << Ausgerichtet(z.Wert, 10, true)
+            << " " << z.Einheit;
+        if (!z.Zeitpunkt.empty()) aus << "  " << z.Zeitpunkt;
+        aus << "\n";
+    }
+    aus << "  " << Ausgerichtet("Monat", 10, false) << Ausgerichtet("Heizenergie kWh", 17, true)
+        << Ausgerichtet("Kühlenergie kWh", 17, true) << Ausgerichtet("Kondensat kg", 14, true)
+        << "\n";
+    for (const TKennwertMonat& m : KennwerteMonatsZeilen(kw, k.Ergebnis))
+        aus << "  " << Ausgerichtet(m.Monat, 10, false) << Ausgerichtet(m.Heizenergie, 17, true)
+            << Ausgerichtet(m.Kuehlenergie, 17, true) << Ausgerichtet(m.Kondensat, 14, true)
+            << "\n";
+}
+
+std::vector<double> Monatswerte(const TMonatsFeld& feld) {
+    return {feld.begin() + 1, feld.end()};
+}
+
+nlohmann::ordered_json KennwerteJson(const TKennwerte& kw) {
+    nlohmann::ordered_json j;
+    j["DruckverlustRohr"] = kw.DruckverlustNenn.Reibung;
+    j["DruckverlustGesamt"] = kw.DruckverlustNenn.Gesamt;
+    j["Ventilatorleistung"] = kw.Ventilatorleistung;
+    j["Ventilatorenergie"] = kw.Ventilatorenergie;
+    j["Leistungszahl"] = kw.Leistungszahl;
+    j["TausMin"] = kw.TausMin;
+    j["TausMinStunde"] = kw.TausMinStunde;
+    j["TausMax"] = kw.TausMax;
+    j["TausMaxStunde"] = kw.TausMaxStunde;
+    j["TeinMin"] = kw.TeinMin;
+    j["TeinMinStunde"] = kw.TeinMinStunde;
+    j["TeinMax"] = kw.TeinMax;
+    j["TeinMaxStunde"] = kw.TeinMaxStunde;
+    j["FrostStundenAussen"] = kw.FrostStundenAussen;
+    j["FrostStundenNachRegister"] = kw.FrostStundenNachRegister;
+    j["HeizleistungMax"] = kw.HeizleistungMax;
+    j["KuehlleistungMax"] = kw.KuehlleistungMax;
+    j["HeizenergieMonat"] = Monatswerte(kw.HeizenergieMonat);
+    j["KuehlenergieMonat"] = Monatswerte(kw.KuehlenergieMonat);
+    j["HeizenergieNutzbar"] = kw.HeizenergieNutzbar;
+    j["KuehlenergieNutzbar"] = kw.KuehlenergieNutzbar;
+    j["ErtragJeRohrflaeche"] = kw.ErtragJeRohrflaeche;
+    j["ErtragJeRohrmeter"] = kw.ErtragJeRohrmeter;
+    j["KondensatJahr"] = kw.KondensatJahr;
+    j["KondensatStunden"] = kw.KondensatStunden;
+    j["KondensatMax"] = kw.KondensatMax;
+    j["KondensatMonat"] = Monatswerte(kw.KondensatMonat);
+    j["EinschwingAenderungHeizen"] = kw.EinschwingAenderungHeizen;
+    j["EinschwingAenderungKuehlen"] = kw.EinschwingAenderungKuehlen;
+    return j;
+}
+
 void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostream& aus) {
     const TJahresErgebnis& e = k.Ergebnis;
     const TRegisterParameter& p = k.Parameter;
+    const TKennwerte kw = KennwerteBerechnen(k);
     if (json) {
-        aus << "{\"WaermeentzugKeller\": " << Voll(e.WaermeentzugKeller)
-            << ", \"WaermeentzugErde\": " << Voll(e.WaermeentzugErde)
-            << ", \"Kuehlenergie\": " << Voll(e.Kuehlenergie)
-            << ", \"Heizenergie\": " << Voll(e.Heizenergie)
-            << ", \"Gitterfaktor\": " << Voll(p.Gitterfaktor)
-            << ", \"StartTemperatur\": " << Voll(k.Werte.StartTemperatur)
-            << ", \"JahresMittelTemperatur\": " << Voll(k.Werte.JahresMittelTemperatur)
-            << ", \"Durchlaeufe\": " << durchlaeufe
-            << ", \"OutputFile\": " << JsonText(p.OutputFile) << "}\n";
+        // doubles are written so that they read back to the same double
+        nlohmann::ordered_json j;
+        j["WaermeentzugKeller"] = e.WaermeentzugKeller;
+        j["WaermeentzugErde"] = e.WaermeentzugErde;
+        j["Kuehlenergie"] = e.Kuehlenergie;
+        j["Heizenergie"] = e.Heizenergie;
+        j["Gitterfaktor"] = p.Gitterfaktor;
+        j["StartTemperatur"] = k.Werte.StartTemperatur;
+        j["JahresMittelTemperatur"] = k.Werte.JahresMittelTemperatur;
+        j["Durchlaeufe"] = durchlaeufe;
+        j["OutputFile"] = p.OutputFile;
+        j["Kennwerte"] = KennwerteJson(kw);
+        // a file name that is not UTF-8 is written with replacement characters, not refused
+        aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;
     }
     aus << "Wärmeentzug aus Keller: " << Kwh(e.WaermeentzugKeller) << "\n"
@@ -113,6 +210,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         << "Heizenergie Erdregister:" << Kwh(e.Heizenergie) << "\n"
         << "Durchläufe: " << durchlaeufe << "\n"
         << "Bericht: " << p.OutputFile << "\n";
+    KennwerteSchreiben(k, kw, aus);
 }
 
 } // namespace

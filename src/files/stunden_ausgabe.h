@@ -7,8 +7,6 @@
 
 namespace kov {
 
-// Condensate of hour h in kg/h, from the outlet and dew-point temperature.
-double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h);
 // Appends rows 1..8760 to the report.
 void AusgabeStundenSchreiben(const std::string& name, const TStundenReihen& r,
                              const TRegisterParameter& p);

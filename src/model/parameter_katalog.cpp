@@ -19,6 +19,7 @@ constexpr TBereich Frei{};
 constexpr TBereich Positiv{TBereichsArt::Positiv};
 constexpr TBereich NichtNegativ{TBereichsArt::NichtNegativ};
 constexpr TBereich Anteil{TBereichsArt::Anteil};
+constexpr TBereich Wirkungsgrad{TBereichsArt::Wirkungsgrad};
 constexpr TBereich Ganzzahl(std::int32_t von, std::int32_t bis) {
     return {TBereichsArt::Ganzzahl, von, bis};
 }
@@ -180,6 +181,41 @@ const std::array Katalog{
         Zahl(23, 6, 3, " m", " Simulationsradius um Rohre, aktiver Speicher, ohne Kelleranteil"),
         {},
         0},
+    TKatalogEintrag{"Zeta",
+                    &P::Zeta,
+                    G::RohreUndLuftstrom,
+                    "",
+                    "Einzelwiderstände Rohrstrang",
+                    "Summe der Einzelwiderstandsbeiwerte eines Rohrstrangs (Einlass, Auslass, "
+                    "Bögen).",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"DruckverlustZusatz",
+                    &P::DruckverlustZusatz,
+                    G::RohreUndLuftstrom,
+                    "Pa",
+                    "Zusätzlicher Druckverlust",
+                    "Weiterer Druckverlust des Registers bei Nenn-Volumenstrom (Ansaugung, "
+                    "Filter, Verteiler).",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Ventilatorwirkungsgrad",
+                    &P::Ventilatorwirkungsgrad,
+                    G::RohreUndLuftstrom,
+                    "",
+                    "Wirkungsgrad Ventilator",
+                    "Gesamtwirkungsgrad von Ventilator und Motor, größer als 0 bis 1.",
+                    false,
+                    Wirkungsgrad,
+                    Ungedruckt,
+                    {},
+                    0},
     TKatalogEintrag{"Sonnenerwaermung",
                     &P::Sonnenerwaermung,
                     G::UmgebungUndKeller,
@@ -229,6 +265,18 @@ const std::array Katalog{
                     false,
                     Frei,
                     Zahl(29, 6, 2, GradC, " Ausschalthysterese Erdregister-Regelung, inaktiv"),
+                    {},
+                    0},
+    TKatalogEintrag{"Frostgrenze",
+                    &P::Frostgrenze,
+                    G::Regelung,
+                    "°C",
+                    "Frostgrenze",
+                    "Austrittstemperatur, unter der die Luft das Gerät hinter dem Register durch "
+                    "Frost gefährdet.",
+                    false,
+                    Frei,
+                    Ungedruckt,
                     {},
                     0},
     // surroundings

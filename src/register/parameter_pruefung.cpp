@@ -41,6 +41,10 @@ public:
             if (!(wert >= 0 && wert <= 1))
                 Melden(bezeichnung, name, "muss zwischen 0 und 1 liegen.");
             break;
+        case TBereichsArt::Wirkungsgrad:
+            if (!(wert > 0 && wert <= 1))
+                Melden(bezeichnung, name, "muss größer als 0 und höchstens 1 sein.");
+            break;
         default:
             break;
         }
