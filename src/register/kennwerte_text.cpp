@@ -51,7 +51,7 @@ std::string StundeAlsDatum(int stunde) {
 
 std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegisterParameter& p) {
     const TDruckverlust& d = kw.DruckverlustNenn;
-    const std::string frost = " (unter " + KennwertZahl(p.Frostgrenze, 1) + " °C)";
+    const std::string frost = " (" + KennwertZahl(p.Frostgrenze, 1) + " °C)";
     return {
         {"Reynoldszahl bei Nenn-Volumenstrom", KennwertZahl(d.Reynolds, 0), "–", {}},
         {"Rohrreibungszahl", KennwertZahl(d.Reibungszahl, 5), "–", {}},
@@ -64,7 +64,7 @@ std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegiste
          "W",
          {}},
         {"Ventilator-Stromverbrauch im Jahr", KennwertZahl(kw.Ventilatorenergie, 1), "kWh", {}},
-        {"Leistungszahl (Heiz- + Kühlenergie je Ventilatorstrom)",
+        {"Leistungszahl (Heiz- + Kühlenergie / Ventilatorstrom)",
          KennwertZahl(kw.Leistungszahl, 1),
          "–",
          {}},
@@ -76,11 +76,8 @@ std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegiste
          StundeAlsDatum(kw.TeinMinStunde)},
         {"Höchste Eintrittstemperatur", KennwertZahl(kw.TeinMax, 1), "°C",
          StundeAlsDatum(kw.TeinMaxStunde)},
-        {"Stunden mit Aussenluft unter der Frostgrenze" + frost,
-         Ganz(kw.FrostStundenAussen),
-         "h",
-         {}},
-        {"Betriebsstunden mit Austritt unter der Frostgrenze" + frost,
+        {"Stunden mit Aussenluft unter Frostgrenze" + frost, Ganz(kw.FrostStundenAussen), "h", {}},
+        {"Betriebsstunden mit Austritt unter Frostgrenze" + frost,
          Ganz(kw.FrostStundenNachRegister),
          "h",
          {}},
@@ -102,11 +99,11 @@ std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegiste
         {"Kondensat im Jahr", KennwertZahl(kw.KondensatJahr, 1), "kg", {}},
         {"Stunden mit Kondensat", Ganz(kw.KondensatStunden), "h", {}},
         {"Größte Kondensatmenge", KennwertZahl(kw.KondensatMax, 2), "kg/h", {}},
-        {"Änderung der Heizenergie gegen das letzte Einschwingjahr",
+        {"Änderung Heizenergie gegen letztes Einschwingjahr",
          Prozent(kw.EinschwingAenderungHeizen),
          "%",
          {}},
-        {"Änderung der Kühlenergie gegen das letzte Einschwingjahr",
+        {"Änderung Kühlenergie gegen letztes Einschwingjahr",
          Prozent(kw.EinschwingAenderungKuehlen),
          "%",
          {}},
