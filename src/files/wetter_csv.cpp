@@ -1,10 +1,11 @@
 // Hourly tables: one row per hour of the year, the first column the air temperature in °C, an
 // optional second column the relative humidity in %. Separator semicolon, tab, comma or blanks;
 // lines beginning with '#' are comments, one header line may stand before the first row. The
-// separator is the first of ; tab , blank found in the header, or in the first row when there
-// is no header; a header of one column name makes the table one column wide, so "12,5" under
-// it is a decimal comma. A decimal comma is read wherever the separator is not a comma. An
-// empty field, "NaN" or "NA" is a missing value.
+// separator is found in the header, or in the first row when there is no header (see
+// TrennerSuchen); a header of one column name makes the table one column wide, so "12,5" under
+// it is a decimal comma, while a first row "12,5" without a header is 12 °C and 5 %. A decimal
+// comma is read wherever the separator is not a comma. An empty field, "NaN" or "NA" is a missing
+// value.
 
 #include "files/taupunkt.h"
 #include "files/wetter_leser.h"
@@ -38,24 +39,18 @@ bool IstFehlwert(std::string_view feld) {
     return gleich("nan") || gleich("na");
 }
 
-char TrennerSuchen(std::string_view zeile) {
-    const std::string_view z = Getrimmt(zeile);
-    for (char trenner : {';', '\t', ','})
-        if (z.find(trenner) != std::string_view::npos) return trenner;
-    if (z.find(' ') != std::string_view::npos) return Leerzeichen;
-    return KeinTrenner;
-}
-
-// the fields of a row; a separator at the end of the row opens no field
-int ZeileTeilen(std::string_view zeile, char trenner, std::array<std::string_view, 3>& felder) {
+int ZeileTeilen(std::string_view zeile, char trenner, std::array<std::string_view, 4>& felder) {
     zeile = Getrimmt(zeile);
     if (trenner == Leerzeichen) return WorteTeilen(zeile, felder);
     if (trenner == KeinTrenner) {
         felder[0] = zeile;
         return 1;
     }
-    if (!zeile.empty() && zeile.back() == trenner) zeile.remove_suffix(1);
     return FelderTeilen(zeile, trenner, felder);
+}
+
+std::string SpaltenText(int anzahl) {
+    return std::to_string(anzahl) + (anzahl == 1 ? " Spalte" : " Spalten");
 }
 
 // a number, with a decimal comma where the comma is no separator: "-3,25"
@@ -70,6 +65,34 @@ bool TabellenZahl(std::string_view feld, char trenner, double& wert) {
     feld.copy(puffer, feld.size());
     puffer[komma] = '.';
     return WetterZahl(std::string_view(puffer, feld.size()), wert);
+}
+
+// every field of the row split at trenner is a number or a missing value
+bool NurZahlen(std::string_view zeile, char trenner) {
+    std::array<std::string_view, 4> felder{};
+    const int anzahl =
+        trenner == Leerzeichen ? WorteTeilen(zeile, felder) : FelderTeilen(zeile, trenner, felder);
+    if (anzahl > 4) return false;
+    double wert = 0.0;
+    for (int i = 0; i < anzahl; ++i) {
+        const std::string_view feld = felder[static_cast<std::size_t>(i)];
+        if (!IstFehlwert(feld) && !TabellenZahl(feld, trenner, wert)) return false;
+    }
+    return true;
+}
+
+// Semicolon or tab where there is one. A comma with blanks beside it separates when it splits
+// the row into numbers ("2.04, 94.38") or the row is a header ("Temperatur, Feuchte"); blanks
+// separate when they split it into numbers with a decimal comma ("2,04  94,38").
+char TrennerSuchen(std::string_view zeile) {
+    const std::string_view z = Getrimmt(zeile);
+    for (char trenner : {';', '\t'})
+        if (z.find(trenner) != std::string_view::npos) return trenner;
+    const bool komma = z.find(',') != std::string_view::npos;
+    const bool leer = z.find(' ') != std::string_view::npos;
+    if (!komma) return leer ? Leerzeichen : KeinTrenner;
+    if (leer && !NurZahlen(z, ',') && NurZahlen(z, Leerzeichen)) return Leerzeichen;
+    return ',';
 }
 
 [[noreturn]] void NichtErkannt(const TWetterText& text, long zeile) {
@@ -112,7 +135,7 @@ void TabelleLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info)
     int spalten = 0;
     long letzte = 0;
     int datenZeilen = 0;
-    std::array<std::string_view, 3> f{};
+    std::array<std::string_view, 4> f{};
     while (zeilen.Naechste(zeile)) {
         if (IstLeer(zeile.Text) || IstKommentar(zeile.Text)) continue;
         letzte = zeile.Nummer;
@@ -120,7 +143,12 @@ void TabelleLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info)
             trenner = TrennerSuchen(zeile.Text);
             trennerBekannt = true;
         }
-        const int anzahl = ZeileTeilen(zeile.Text, trenner, f);
+        int anzahl = ZeileTeilen(zeile.Text, trenner, f);
+        // a separator closing the row opens no column; after the first row an empty last
+        // field within the column count is a missing value
+        const bool leerAmEnde =
+            anzahl > 1 && anzahl <= 4 && f[static_cast<std::size_t>(anzahl - 1)].empty();
+        if (leerAmEnde && (datenZeilen == 0 || anzahl == spalten + 1)) --anzahl;
         double probe = 0.0;
         if (datenZeilen == 0 && !IstFehlwert(f[0]) && !TabellenZahl(f[0], trenner, probe)) {
             if (kopfGelesen) NichtErkannt(text, zeile.Nummer);
@@ -131,13 +159,13 @@ void TabelleLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info)
         if (datenZeilen == 0) {
             if (anzahl > 2)
                 WetterFehler(text, zeile.Nummer,
-                             "Zeile hat " + std::to_string(anzahl) +
-                                 " Spalten, eine Stundentabelle hat 1 (Lufttemperatur) oder 2 "
+                             "Zeile hat " + SpaltenText(anzahl) +
+                                 ", eine Stundentabelle hat 1 (Lufttemperatur) oder 2 "
                                  "(Lufttemperatur, relative Feuchte)");
             spalten = anzahl;
         } else if (anzahl != spalten) {
             WetterFehler(text, zeile.Nummer,
-                         "Zeile hat " + std::to_string(anzahl) + " Spalten, die erste Datenzeile " +
+                         "Zeile hat " + SpaltenText(anzahl) + ", die erste Datenzeile " +
                              std::to_string(spalten));
         }
         ++datenZeilen;

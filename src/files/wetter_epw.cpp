@@ -76,25 +76,25 @@ void OrtLesen(const TWetterText& text, const TZeile& zeile, TWetterInfo& info) {
     info.Datenquelle = OrtsText(f[4]);
     info.Wmo = OrtsText(f[5]);
     double breite = 0.0, laenge = 0.0;
-    const bool mitBreite = OrtsZahl(text, zeile, f[6], {6, "Breite"}, -90, 90, "°", breite);
-    const bool mitLaenge = OrtsZahl(text, zeile, f[7], {7, "Länge"}, -180, 180, "°", laenge);
+    const bool mitBreite = OrtsZahl(text, zeile, f[6], {7, "Breite"}, -90, 90, "°", breite);
+    const bool mitLaenge = OrtsZahl(text, zeile, f[7], {8, "Länge"}, -180, 180, "°", laenge);
     if (mitBreite && mitLaenge) {
         info.HatKoordinaten = true;
         info.Breite = breite;
         info.Laenge = laenge;
     }
-    info.HatHoehe = OrtsZahl(text, zeile, f[9], {9, "Höhe"}, -1000, 9000, "m", info.Hoehe);
+    info.HatHoehe = OrtsZahl(text, zeile, f[9], {10, "Höhe"}, -1000, 9000, "m", info.Hoehe);
 }
 
 void PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
     std::array<std::string_view, 3> f{};
     FelderTeilen(zeile.Text, ',', f);
-    const int perioden = FeldGanzzahl(text, zeile, f[1], {1, "Anzahl der Datenabschnitte"});
+    const int perioden = FeldGanzzahl(text, zeile, f[1], {2, "Anzahl der Datenabschnitte"});
     if (perioden != 1)
         WetterFehler(text, zeile.Nummer,
                      "DATA PERIODS nennt " + std::to_string(perioden) +
                          " Datenabschnitte, gelesen wird eine Datei mit genau einem");
-    const int jeStunde = FeldGanzzahl(text, zeile, f[2], {2, "Werte je Stunde"});
+    const int jeStunde = FeldGanzzahl(text, zeile, f[2], {3, "Werte je Stunde"});
     if (jeStunde != 1)
         WetterFehler(text, zeile.Nummer,
                      "DATA PERIODS nennt " + std::to_string(jeStunde) +
@@ -117,6 +117,8 @@ void KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info)
             PeriodenPruefen(text, zeile);
             return;
         case TKopf::Unbekannt:
+            if (double jahr = 0.0; WetterZahl(wort, jahr))
+                WetterFehler(text, zeile.Nummer, "DATA PERIODS fehlt vor der ersten Datenzeile");
             WetterFehler(text, zeile.Nummer,
                          "Unbekannte Kopfzeile \"" + TextNachUtf8(wort.substr(0, 40)) +
                              "\" vor DATA PERIODS");

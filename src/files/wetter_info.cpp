@@ -154,19 +154,18 @@ std::string WetterInfoText(const TWetterInfo& info) {
     zeile("Datei", info.Datei);
     zeile("Format", WetterFormatName(info.Format));
     std::string standort = Verbunden({&info.Ort, &info.Region, &info.Land});
-    if (!info.Wmo.empty())
-        standort += standort.empty() ? "WMO " + info.Wmo : " (WMO " + info.Wmo + ")";
+    if (!info.Wmo.empty()) standort += (standort.empty() ? "WMO " : ", WMO ") + info.Wmo;
     zeile("Standort", standort);
     zeile("Lage", LageText(info));
     zeile("Datenquelle", info.Datenquelle);
 
-    std::string zeilen = std::to_string(info.DatenZeilen);
-    if (info.SchalttagZeilen > 0)
-        zeilen +=
-            ", davon " + std::to_string(info.SchalttagZeilen) + " vom 29. Februar nicht übernommen";
-    if (info.TryKopieVerworfen)
-        zeilen += ", davon die Kopie von 31.12. Stunde 24 vor der ersten Stunde nicht übernommen";
-    zeile("Datenzeilen", zeilen);
+    const std::string schalttag =
+        info.SchalttagZeilen > 0 ? std::to_string(info.SchalttagZeilen) + " vom 29. Februar" : "";
+    const std::string kopie =
+        info.TryKopieVerworfen ? "die Kopie von 31.12. Stunde 24 vor der ersten Stunde" : "";
+    const std::string verworfen = Verbunden({&schalttag, &kopie});
+    zeile("Datenzeilen", std::to_string(info.DatenZeilen) +
+                             (verworfen.empty() ? "" : ", nicht übernommen: " + verworfen));
     zeile("Ergänzte Stunden", info.StundenErgaenzt == 0
                                   ? std::string("keine")
                                   : std::to_string(info.StundenErgaenzt) +

@@ -182,8 +182,8 @@ void ZeitPruefen(const TWetterText& text, const TZeile& zeile, int h, int monat,
     std::string meldung = "Zeitfolge unterbrochen: erwartet " + DatumText(m, t, s) + ", gelesen " +
                           DatumText(monat, tag, stunde);
     if (gelesen > h)
-        meldung += ", davor fehlen " + std::to_string(gelesen - h) +
-                   (gelesen - h == 1 ? " Stunde" : " Stunden");
+        meldung += gelesen - h == 1 ? std::string(", davor fehlt 1 Stunde")
+                                    : ", davor fehlen " + std::to_string(gelesen - h) + " Stunden";
     else
         meldung += ", Stunde wiederholt oder außer der Reihe";
     WetterFehler(text, zeile.Nummer, meldung);
