@@ -266,10 +266,9 @@ bool IstFehlwert(const TTrySpalte& spalte, double wert) {
 }
 
 template <std::size_t N>
-bool GleicheWorte(const std::array<std::string_view, N>& a, int anzahlA,
-                  const std::array<std::string_view, N>& b, int anzahlB) {
-    if (anzahlA != anzahlB) return false;
-    for (int i = 0; i < std::min(anzahlA, static_cast<int>(N)); ++i)
+bool GleicheWorte(const std::array<std::string_view, N>& a,
+                  const std::array<std::string_view, N>& b, int anzahl) {
+    for (int i = 0; i < std::min(anzahl, static_cast<int>(N)); ++i)
         if (a[static_cast<std::size_t>(i)] != b[static_cast<std::size_t>(i)]) return false;
     return true;
 }
@@ -320,10 +319,11 @@ void TryLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
     }
     KopfLesen(text, kopf.Zeile, spalten, info);
 
+    // the rows follow the "***" line
     TZeilenFolge zeilen(text.Inhalt);
     TZeile zeile;
-    while (zeile.Nummer < sternZeile && zeilen.Naechste(zeile)) {
-    }
+    while (zeile.Nummer < sternZeile && zeilen.Naechste(zeile))
+        continue;
     auto roh = RohJahrAnlegen();
     int datenZeilen = 0;
     long letzte = sternZeile;
@@ -375,12 +375,11 @@ void TryLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
             roh->Wert[spalte.Ziel][stundeIndex] = wert;
         }
     }
-    if (kopieZeile.Nummer > 0 &&
-        !GleicheWorte(kopie, kopf.Anzahl, zuletzt, roh->Stunden > 0 ? kopf.Anzahl : 0))
+    StundenZahlPruefen(text, *roh, letzte);
+    if (kopieZeile.Nummer > 0 && !GleicheWorte(kopie, zuletzt, kopf.Anzahl))
         WetterFehler(text, kopieZeile.Nummer,
                      "Die erste Datenzeile ist 31.12. Stunde 24, aber keine Kopie der letzten "
                      "Stunde; das Jahr beginnt mit 01.01. Stunde 1");
-    StundenZahlPruefen(text, *roh, letzte);
     LueckenFuellen(text, *roh, TRohJahr::Temperatur, "Lufttemperatur");
     LueckenFuellen(text, *roh, TRohJahr::Druck, "Luftdruck");
     LueckenFuellen(text, *roh, TRohJahr::Mischung, "Mischungsverhältnis");
