@@ -2,7 +2,7 @@
 // be read in at most 20 ms; the median of the repetitions is the figure.
 
 #include "files/wetter_datei.h"
-#include "model/modell.h"
+#include "model/wetter_jahr.h"
 
 #include <benchmark/benchmark.h>
 

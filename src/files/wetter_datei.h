@@ -4,7 +4,7 @@
 // humidity. The format is recognised by the content, not by the file name.
 
 #include "files/wetter_info.h"
-#include "model/modell.h"
+#include "model/wetter_jahr.h"
 
 #include <cstddef>
 #include <string>

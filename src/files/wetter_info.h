@@ -2,7 +2,7 @@
 // What a site weather file held and what its year looks like: the format, the site, how the
 // rows were taken over, and the summary figures of the resulting weather year.
 
-#include "model/modell.h"
+#include "model/wetter_jahr.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // with their date order, and the filling of short runs of missing values.
 
 #include "files/wetter_info.h"
-#include "model/modell.h"
+#include "model/wetter_jahr.h"
 
 #include <array>
 #include <memory>
