@@ -4,6 +4,7 @@
 #include "files/wetter_tabelle.h"
 #include "files/zahl_leser.h"
 #include "model/erd_temperaturen.h"
+#include "model/fehler.h"
 
 #include <memory>
 
@@ -32,6 +33,11 @@ void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFe
     for (int zeile = 0; zeile < BerichtKopfZeilen; ++zeile)
         leser.ZeileUeberspringen();
     for (std::size_t h = 1; h <= StundenImJahr; ++h) {
+        // a year of 0 °C is never a result: the report must hold every hour
+        if (!leser.NochEineZahl())
+            throw TDateiFehler("Der Bericht endet nach Stunde " + std::to_string(h - 1) +
+                                   " von 8760",
+                               datei, leser.Zeile());
         tein[h] = leser.ZahlLesen();
         leser.ZahlLesen();
         relVolumenstrom[h] = leser.ZahlLesen();
