@@ -3,6 +3,7 @@
 #include "files/wetter.h"
 #include "files/bericht.h"
 #include "files/stunden_ausgabe.h"
+#include "files/text_datei.h"
 #include "files/wetter_tabelle.h"
 #include "files/zahl_format.h"
 #include "model/modell.h"
@@ -50,9 +51,11 @@
     void StundenZeilenSchreiben(benchmark::State & state) {
         const auto m = LaufErgebnis();
         const std::string datei = ArbeitsDatei();
+        std::string zeilen;
         for (auto _ : state) {
-            kov::AusgabeAnlegen(datei);
-            kov::AusgabeStundenSchreiben(datei, m->Reihen, m->Parameter);
+            zeilen.clear();
+            kov::AusgabeStundenSchreiben(zeilen, m->Reihen, m->Parameter);
+            kov::DateiSchreiben(datei, zeilen);
         }
         state.counters["Bytes"] = static_cast<double>(std::filesystem::file_size(datei));
         state.SetItemsProcessed(state.iterations() * kov::StundenImJahr);

@@ -7,6 +7,7 @@
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_zeichnung.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/meldung.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +21,8 @@
 #include <array>
 #include <exception>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace kov {
 
@@ -115,6 +118,7 @@ bool TForm1::Simulation() {
     if (Lauf) return false;
     Lauf = true;
     std::optional<QString> fehler;
+    std::vector<std::string> hinweise;
     {
         TSanduhr sanduhr;
         TFortschrittsBalken& balken = *Anwendung.Form2().ProgressBar1;
@@ -125,7 +129,8 @@ bool TForm1::Simulation() {
         Button16->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); });
+            SimulationAusfuehren(
+                k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise);
             Kennwerte->Anzeigen(KennwerteBerechnen(k), k.Parameter, k.Ergebnis);
             balken.setValue(12);
         } catch (const std::exception& e) {
@@ -137,7 +142,10 @@ bool TForm1::Simulation() {
     // figures of an earlier run must not stand beside a run that failed
     if (!Fehlerfrei) Kennwerte->hide();
     // months drawn before the fault stay on the screen behind the message
-    if (fehler) QMessageBox::critical(this, QStringLiteral("KOV"), *fehler);
+    if (fehler) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), *fehler);
+    for (const std::string& hinweis : hinweise)
+        MeldungZeigen(this, QMessageBox::Information, QStringLiteral("KOV"),
+                      QString::fromStdString(hinweis));
     Lauf = false;
     return Fehlerfrei;
 }
