@@ -76,8 +76,8 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
             << erwartet.Bezeichnung;
     }
     // the input window shows the diameter as 0.2 m: w = 3700/3600/3.14159/0.04*4/15
-    // = 2.18109 m/s, Re = 2.18109*0.2/1.45e-5 = 30084, xi = 0.023586,
-    // friction 0.023586 * 250 * 0.6 * 2.18109^2 = 16.83 Pa
+    // = 2.181014 m/s, Re = 2.181014*0.2/1.45e-5 = 30083, xi = 0.023592,
+    // friction 0.023592 * 250 * 0.6 * 2.181014^2 = 16.83 Pa
     EXPECT_EQ(fenster.Tabelle->item(2, 0)->text(), QStringLiteral("Druckverlust Rohrreibung"));
     EXPECT_EQ(fenster.Tabelle->item(2, 1)->text(), QStringLiteral("16.8"));
     ASSERT_EQ(fenster.Monatstabelle->rowCount(), 13);
