@@ -13,6 +13,11 @@ double GitterfaktorBerechnen(const TRegisterParameter& p);
 // The same, also giving the number of iterations the fixed point took.
 double GitterfaktorBerechnen(const TRegisterParameter& p, int& iterationen);
 
+// Builds the ground state of a run into z without judging it or taking it over (the parameter
+// check looks at its parts); returns the grid factor. Throws TParameterFehler for a grid count,
+// wall thickness or monitor cell it cannot build from, and when the grid factor does not settle.
+double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt);
+
 // dt: sub-step length in s. Needs Zellenlaenge, Stroemungsgeschwindigkeit and StartTemperatur.
 // Also clears Durchlauf and the yearly sums and sets InBetrieb. Throws TParameterFehler for a
 // parameter set it cannot build a grid from (grid count, wall thickness, monitor indices).

@@ -8,7 +8,10 @@ namespace kov {
 void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a) {
     GitterzahlPruefen(n);
     AxialzellePruefen(a, n);
+    ErdScheibeSchritt(e, n, inBetrieb, a);
+}
 
+void ErdScheibeSchritt(TErdZustand& e, int n, bool inBetrieb, int a) {
     const TGitterZeile vErde = e.GitterErde[a];
     const TGitterZeile vAdiabat = e.GitterAdiabat[a];
     const TGitterZeile vKeller = e.GitterKeller[a];

@@ -116,12 +116,13 @@ TEST(KovRun, BadInputIsRefusedBeforeAnythingIsWritten) {
     }
 }
 
-TEST(KovRun, FileFaultDuringTheRunExitsWithOne) {
+TEST(KovRun, FileFaultDuringTheRunExitsWithOneAndKeepsTheOldReport) {
     test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
     const TErgebnis e = Lauf({"FahrplanGelesen=true"});
     EXPECT_EQ(e.Status, 1);
-    EXPECT_NE(e.Fehler.find("File not found"), std::string::npos) << e.Fehler;
-    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 100u); // the header stays
+    EXPECT_NE(e.Fehler.find("File not found: wplaufz1.txt"), std::string::npos) << e.Fehler;
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n");
 }
 
 TEST(KovRun, HelpListsEverySettableName) {

@@ -1,5 +1,5 @@
 // The validation tests look into every sub-step through the hour loop rebuilt in
-// validierung_hilfen.h; this test keeps that rebuild honest against the real driver.
+// validierung_hilfen.h; this test keeps that rebuild honest against the run itself.
 #include "validierung_hilfen.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,6 @@
 // same decision) by +5 K must shift every temperature it computes by 5 K and leave every energy
 // as it was. The weather step derives the earth boundary from the shifted weather itself: the
 // annual mean moves by 5 K, the half range of the monthly means does not.
-#include "files/wetter_tabelle.h"
 #include "validierung_hilfen.h"
 
 #include <gtest/gtest.h>
@@ -58,10 +57,10 @@ TEST(Linearitaet, ShiftingEveryTemperatureBy5KShiftsEveryResultBy5K) {
              p.AnzahlSubSchritte = 5;
          }},
     };
-    TStundenFeld tein = EingebauteWetterTabelle;
-    TStundenFeld teinVerschoben{};
-    for (int h = 0; h <= StundenImJahr; ++h)
-        teinVerschoben[h] = tein[h] + Verschiebung;
+    const TWetterJahr& wetter = EingebautesWetterJahr();
+    TWetterJahr verschobenesWetter = wetter;
+    for (double& t : verschobenesWetter.Tein)
+        t += Verschiebung;
 
     for (const Fall& f : faelle) {
         auto basis = test::NeuerKontext();
@@ -71,8 +70,8 @@ TEST(Linearitaet, ShiftingEveryTemperatureBy5KShiftsEveryResultBy5K) {
         f.setzen(basis->Parameter);
         f.setzen(verschoben->Parameter);
         Verschieben(verschoben->Parameter);
-        test::JahrRechnen(*basis, tein);
-        test::JahrRechnen(*verschoben, teinVerschoben);
+        test::JahrRechnen(*basis, wetter);
+        test::JahrRechnen(*verschoben, verschobenesWetter);
         const int n = basis->Parameter.AnzahlGitter;
 
         // The shifted run computes with numbers 5 K larger: each operation rounds at about

@@ -3,6 +3,7 @@
 // the logarithms of the rings telescope, and the outer coupling G(n+1) = G(n) adds one more
 // step ln(rm(n)/rm(n-1)), so the column conducts like pipe wall r0..r1 and soil
 // r1..r_eff with r_eff = rm(n)^2 / rm(n-1), beyond the simulation radius r1 + SimRadius.
+#include "files/wetter.h"
 #include "ground/erd_gitter.h"
 #include "ground/erd_scheibe.h"
 #include "test_hilfen.h"

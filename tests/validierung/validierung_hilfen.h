@@ -1,66 +1,36 @@
 #pragma once
-// Helpers of the validation tests: a whole run in a scratch directory, a run on a weather year
-// of the test's own, and the hour loop rebuilt from the run's public pieces (boundary, control,
-// air side, conduction step, energy balance) in the driver's order, so that a test can look at
-// every sub-step. HourLoopRebuiltFromItsPiecesIsTheRun checks the rebuild against
-// SimulationAusfuehren bit for bit.
+// Helpers of the validation tests: a whole run, on the built-in or on a test's own weather year,
+// and the hour loop rebuilt from the run's public pieces (boundary, control, air side,
+// conduction step, energy balance) in the run's order, so that a test can look at every
+// sub-step. HourLoopRebuiltFromItsPiecesIsTheRun checks the rebuild against SimulationRechnen
+// bit for bit.
 
 #include "files/wetter.h"
-#include "ground/erd_gitter.h"
 #include "ground/erd_scheibe.h"
 #include "model/kalender.h"
 #include "register/energie_bilanz.h"
+#include "register/lauf.h"
 #include "register/luftseite.h"
 #include "register/regelung.h"
-#include "register/simulation.h"
 #include "test_hilfen.h"
-
-#include <cstdio>
-#include <string>
 
 namespace kov::test {
 
-// A whole classic run of the parameters in k, its report written in a scratch directory.
-inline void JahrRechnen(TKontext& k) {
-    TArbeitsVerzeichnis ort;
+// A whole run of the parameters in k on the weather year w (the built-in design year when none
+// is given).
+inline void JahrRechnen(TKontext& k, const TWetterJahr& w = EingebautesWetterJahr()) {
     AnteilErdeBerechnen(k.Parameter);
-    SimulationAusfuehren(k);
+    SimulationRechnen(k.Parameter, w, nullptr, k);
 }
 
-// A whole classic run on the outdoor temperatures tein[1..8760]: they reach the weather step as
-// the hourly part of an earlier report, the run's own way of taking a weather year other than
-// the built-in one.
-inline void JahrRechnen(TKontext& k, const TStundenFeld& tein) {
-    TArbeitsVerzeichnis ort;
-    std::string bericht;
-    for (int zeile = 0; zeile < 100; ++zeile)
-        bericht += "Kopf\r\n";
-    char puffer[64];
-    for (int h = 1; h <= StundenImJahr; ++h) {
-        // full precision, so that the reader gets back exactly the double written
-        std::snprintf(puffer, sizeof puffer, "%.17g\t0\t1\t10\t0\r\n", tein[h]);
-        bericht += puffer;
-    }
-    DateiSchreiben(k.Parameter.OutputFile, bericht);
-    k.Parameter.EingebautesWetter = false;
-    AnteilErdeBerechnen(k.Parameter);
-    SimulationAusfuehren(k);
-}
-
-// The preparation of SimulationVorbereiten without the report file (built-in weather, no
-// schedule); returns the number of passes.
+// The set-up of SimulationRechnen on the built-in year; returns the number of passes.
 inline int LaufVorbereiten(TKontext& k) {
-    TRegisterParameter& p = k.Parameter;
-    AnteilErdeBerechnen(p);
-    GeschwindigkeitBerechnen(p);
-    WetterLesen(k);
-    k.Werte.Zellenlaenge = p.Rohrlaenge / p.AnzahlGitter;
-    k.Werte.SubZeitschritt = p.Zeitschritt / p.AnzahlSubSchritte;
-    ErdGitterAufbauen(k, k.Erde, k.Werte.SubZeitschritt);
-    k.Lauf.TAusAktuell = k.Werte.StartTemperatur;
-    k.Lauf.Einschwingen = true;
-    k.Lauf.TEinAktuell = k.Reihen.Tein[1];
-    return p.Einschwingjahre + 1;
+    AnteilErdeBerechnen(k.Parameter);
+    GeschwindigkeitBerechnen(k.Parameter);
+    WetterSchritt(k, EingebautesWetterJahr());
+    LaufGroessenSetzen(k);
+    LaufZustandAufbauen(k);
+    return Durchlaeufe(k.Parameter);
 }
 
 // The hours 1..8760 of pass durchlauf, step by step as the driver takes them (no schedule).
@@ -78,22 +48,25 @@ void DurchlaufRechnen(TKontext& k, int durchlauf, FVorLuft&& vorLuft, FNachErde&
         MonatsRandSetzen(k);
         lauf.TEinAktuell = k.Reihen.Tein[lauf.Stunde];
         BetriebEntscheiden(p, lauf, R);
+        TLuftStunde luft;
         if (lauf.InBetrieb) {
-            lauf.Alpha = Waermeuebergang(p.Stroemungsgeschwindigkeit, p.DRohr, p.ViskositaetLuft,
-                                         p.RhoLuft, p.CpLuft, p.LambdaLuft, R);
+            lauf.Alpha = Waermeuebergang(k.Luft, p.Stroemungsgeschwindigkeit, p.DRohr,
+                                         p.ViskositaetLuft, p.LambdaLuft, R);
             lauf.KZelle = 2 * 3.14159 * (p.DRohr / 2) * k.Werte.Zellenlaenge * lauf.Alpha;
+            luft = LuftStundeBerechnen(lauf.KZelle, k.Erde.LeitwertWand,
+                                       k.Erde.KapazitaetsstromLuft, R);
         }
         for (int s = 1; s <= p.AnzahlSubSchritte; ++s) {
             if (p.Geregelt) GrenzenPruefen(p, lauf, lauf.TEinAktuell);
             vorLuft(k);
             lauf.TAusAktuell = lauf.InBetrieb
-                                   ? LuftDurchlauf(p, k.Erde, lauf.KZelle, R, lauf.TEinAktuell)
+                                   ? LuftDurchlaufSchritt(p, k.Erde, luft, lauf.TEinAktuell)
                                    : lauf.TEinAktuell;
             for (int a = 1; a <= n; ++a)
-                ErdScheibeRechnen(k.Erde, n, lauf.InBetrieb, a);
+                ErdScheibeSchritt(k.Erde, n, lauf.InBetrieb, a);
             nachErde(k);
         }
-        EnergieBilanz(k, k.Erde, R);
+        EnergieBilanzStunde(k, k.Erde, R);
         const int h = lauf.Stunde;
         k.Reihen.Taus[h] = lauf.TAusAktuell;
         k.Reihen.Betrieb[h] = lauf.InBetrieb ? 1.0 : 0.0;
