@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 namespace kov {
 namespace {
@@ -58,8 +59,8 @@ TEST(Linearitaet, ShiftingEveryTemperatureBy5KShiftsEveryResultBy5K) {
          }},
     };
     const TWetterJahr& wetter = EingebautesWetterJahr();
-    TWetterJahr verschobenesWetter = wetter;
-    for (double& t : verschobenesWetter.Tein)
+    auto verschobenesWetter = std::make_unique<TWetterJahr>(wetter);
+    for (double& t : verschobenesWetter->Tein)
         t += Verschiebung;
 
     for (const Fall& f : faelle) {
@@ -71,7 +72,7 @@ TEST(Linearitaet, ShiftingEveryTemperatureBy5KShiftsEveryResultBy5K) {
         f.setzen(verschoben->Parameter);
         Verschieben(verschoben->Parameter);
         test::JahrRechnen(*basis, wetter);
-        test::JahrRechnen(*verschoben, verschobenesWetter);
+        test::JahrRechnen(*verschoben, *verschobenesWetter);
         const int n = basis->Parameter.AnzahlGitter;
 
         // The shifted run computes with numbers 5 K larger: each operation rounds at about

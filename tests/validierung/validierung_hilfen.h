@@ -7,7 +7,6 @@
 
 #include "files/wetter.h"
 #include "ground/erd_scheibe.h"
-#include "model/kalender.h"
 #include "register/energie_bilanz.h"
 #include "register/lauf.h"
 #include "register/luftseite.h"
@@ -33,7 +32,7 @@ inline int LaufVorbereiten(TKontext& k) {
     return Durchlaeufe(k.Parameter);
 }
 
-// The hours 1..8760 of pass durchlauf, step by step as the driver takes them (no schedule).
+// The hours 1..8760 of pass durchlauf, step by step as the run takes them (no schedule).
 // vorLuft(k) runs after the limit check of a sub-step and before its air pass, nachErde(k) after
 // the conduction steps of the sub-step, nachStunde(k) after the energy balance of the hour.
 template <class FVorLuft, class FNachErde, class FNachStunde>
