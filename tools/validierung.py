@@ -445,7 +445,7 @@ def merkmale_auswerten(kov):
                 "Kw·dt·(T1neu − T1alt)/2 hebt sich auf, solange das Register ohne Pause läuft, "
                 "und bleibt bei jedem Ein- und Ausschalten stehen. Mit einem Wärmeübergang bei "
                 "Stillstand (`AlphaStillstand` > 0,01) hält die Innenfläche in Stillstandsstunden "
-                "ihren letzten Wert und wirkt wie ein Wärmespeicher ohne Grenze. Der Test "
+                "ihren letzten Wert und wirkt über den Stillstands-Leitwert wie ein Wärmereservoir fester Temperatur. Der Test "
                 "`EnergieAudit` rechnet beide Terme Sub-Schritt für Sub-Schritt nach.\n")
     return {"text": "\n".join(text), "kurz": kurz, "luecken": luecken}
 
