@@ -4,6 +4,8 @@
 #   bash tools/bauen.sh start      build and start kov in ./lauf (kov-run there when there is no display)
 #   bash tools/bauen.sh test       build and run every test through CTest
 #   bash tools/bauen.sh sanitize   build with address/undefined sanitizers and run the tests
+#   bash tools/bauen.sh fuzz [S]   build the libFuzzer harnesses with clang and run each S seconds
+#                                  (default 20) from the seed corpus in tests/fuzz/korpus
 set -euo pipefail
 
 modus=${1:-start}
@@ -12,6 +14,7 @@ cd "$wurzel"
 
 pakete=(cmake make g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
         libbenchmark-dev fonts-dejavu-core python3)
+if [ "$modus" = fuzz ]; then pakete+=(clang libclang-rt-14-dev); fi
 fehlend=()
 for paket in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$paket")
@@ -31,7 +34,7 @@ jobs=$(nproc)
 bauen() { # $1 = build directory, rest = cmake options
   local verzeichnis=$1; shift
   cmake -S . -B "$verzeichnis" "$@" >/dev/null
-  cmake --build "$verzeichnis" -j "$jobs"
+  cmake --build "$verzeichnis" -j "$jobs" ${ZIEL:+--target "$ZIEL"}
 }
 
 case "$modus" in
@@ -54,8 +57,29 @@ case "$modus" in
     bauen build-san -DKOV_SANITIZE=ON -DKOV_BENCH=OFF -DKOV_WERROR=ON
     cd build-san && ctest --output-on-failure -j "$jobs"
     ;;
+  fuzz)
+    sekunden=${2:-20}
+    ZIEL=kov_fuzz CXX=clang++ CC=clang bauen build-fuzz -DKOV_FUZZ=ON -DKOV_GUI=OFF -DKOV_BENCH=OFF \
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    arbeit=$(mktemp -d)
+    trap 'rm -rf "$arbeit"' EXIT
+    for programm in build-fuzz/*_fuzz; do
+      name=$(basename "$programm" _fuzz)
+      # a copy of the seeds, so that the run does not add its finds to the committed corpus
+      mkdir -p "$arbeit/$name"
+      cp -r "tests/fuzz/korpus/$name/." "$arbeit/$name/"
+      echo "Fuzzing $name for $sekunden s"
+      "$programm" -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$arbeit/$name-" "$arbeit/$name" 2>&1 | tail -n 12
+      if ls "$arbeit/$name-"* >/dev/null 2>&1; then
+        echo "Fuzzing $name found a fault:" >&2
+        ls "$arbeit/$name-"* >&2
+        exit 1
+      fi
+    done
+    ;;
   *)
-    echo "Aufruf: bash tools/bauen.sh start|test|sanitize" >&2
+    echo "Aufruf: bash tools/bauen.sh start|test|sanitize|fuzz [SEKUNDEN]" >&2
     exit 2
     ;;
 esac

@@ -13,8 +13,12 @@ namespace kov {
 int SimulationVorbereiten(TKontext& k, const std::string& ordner,
                           std::vector<std::string>* hinweise) {
     TRegisterParameter& p = k.Parameter;
+    const std::string bericht = PfadImOrdner(ordner, p.OutputFile);
     const std::string hilfsDatei = PfadImOrdner(ordner, HilfsDatei);
-    if (!p.EingebautesWetter) DateiKopieren(PfadImOrdner(ordner, p.OutputFile), hilfsDatei);
+    // a report that could not be written is found before a year is computed for it
+    SchreibbarPruefen(bericht);
+    if (LandMitDezimalKomma(p.Land) || !p.EingebautesWetter) SchreibbarPruefen(hilfsDatei);
+    if (!p.EingebautesWetter) DateiKopieren(bericht, hilfsDatei);
     GeschwindigkeitBerechnen(p);
     WetterLesen(k, hilfsDatei);
     LaufGroessenSetzen(k);

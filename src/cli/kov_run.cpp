@@ -1,10 +1,10 @@
 #include "cli/kov_run.h"
 
+#include "ablauf/lauf_pruefung.h"
 #include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
-#include "register/parameter_pruefung.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -137,7 +137,7 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         } else if (argument.rfind("-C", 0) == 0) {
             verzeichnis = argument.substr(2);
         } else if (!argument.empty() && argument[0] == '-') {
-            fehler << "kov-run: unbekannte Option \"" << argument << "\".\n" << Aufruf;
+            fehler << "kov-run: unbekannte Option " << Zitat(argument) << ".\n" << Aufruf;
             return ExitAufruf;
         } else {
             zuweisungen.push_back(argument);
@@ -155,14 +155,6 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     }
     AnteilErdeBerechnen(k->Parameter);
 
-    const std::vector<std::string> meldungen = ParameterPruefen(k->Parameter);
-    if (!meldungen.empty()) {
-        fehler << "kov-run: Parametersatz abgelehnt, nichts berechnet:\n";
-        for (const std::string& meldung : meldungen)
-            fehler << "  " << meldung << "\n";
-        return ExitAufruf;
-    }
-
     if (!verzeichnis.empty()) {
         struct stat ordner {};
         int fehlerNummer = 0;
@@ -171,27 +163,38 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         else if (!S_ISDIR(ordner.st_mode))
             fehlerNummer = ENOTDIR;
         if (fehlerNummer != 0) {
-            fehler << "kov-run: das Verzeichnis \"" << verzeichnis
-                   << "\" ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
+            fehler << "kov-run: das Verzeichnis " << Zitat(verzeichnis)
+                   << " ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
             return ExitAufruf;
         }
     }
 
+    const std::vector<std::string> meldungen = LaufPruefen(k->Parameter, verzeichnis);
+    if (!meldungen.empty()) {
+        fehler << "kov-run: Parametersatz abgelehnt, nichts berechnet:\n";
+        for (const std::string& meldung : meldungen)
+            fehler << "  " << SicherText(meldung) << "\n";
+        return ExitAufruf;
+    }
+
     int durchlaeufe = 0;
+    std::vector<std::string> hinweise;
     try {
         SimulationAusfuehren(
             *k,
             [&](int durchlauf, int monat) {
                 if (monat == 12) durchlaeufe = durchlauf;
             },
-            verzeichnis);
+            verzeichnis, &hinweise);
     } catch (const TDateiFehler& f) {
-        fehler << "kov-run: " << f.what() << "\n";
+        fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;
     } catch (const TParameterFehler& f) {
-        fehler << "kov-run: " << f.what() << "\n";
+        fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;
     }
+    for (const std::string& hinweis : hinweise)
+        fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";
     ErgebnisSchreiben(*k, durchlaeufe, json, aus);
     return ExitErfolg;
 }

@@ -159,6 +159,16 @@ void TTextDatei::Ausgeben(const char* daten, std::size_t laenge) {
     }
 }
 
+void SchreibbarPruefen(const std::string& name) {
+    if (name.empty() || name.back() == '/') DateiFehlerWerfen(EISDIR, name);
+    struct stat ziel {};
+    if (::lstat(name.c_str(), &ziel) == 0 && !S_ISREG(ziel.st_mode) && !S_ISLNK(ziel.st_mode))
+        KeineGewoehnlicheDatei(name, ziel.st_mode);
+    const std::string ordner = OrdnerVon(name);
+    if (::access(ordner.empty() ? "." : ordner.c_str(), W_OK | X_OK) != 0)
+        DateiFehlerWerfen(errno, name);
+}
+
 void DateiSchreiben(const std::string& name, std::string_view inhalt) {
     TTextDatei datei(name);
     datei.Schreiben(inhalt);

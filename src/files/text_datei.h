@@ -50,6 +50,10 @@ private:
     std::string Puffer;
 };
 
+// Throws the fault that writing name would end with, before anything is computed for it: a
+// folder that does not exist or may not be written, a target that is no regular file.
+void SchreibbarPruefen(const std::string& name);
+
 // The whole file name = inhalt, atomically.
 void DateiSchreiben(const std::string& name, std::string_view inhalt);
 

@@ -27,9 +27,10 @@ void StandardwerteSetzen(TModell& m) {
     ParameterStandardwerteSetzen(m.Parameter);
 }
 
-void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
+namespace {
+
+void BerichtZeilenLesen(TZahlLeser& leser, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
                         TStundenFeld& relFeuchte, TStundenFeld& tTaupunkt) {
-    TZahlLeser leser(datei);
     for (int zeile = 0; zeile < BerichtKopfZeilen; ++zeile)
         leser.ZeileUeberspringen();
     for (std::size_t h = 1; h <= StundenImJahr; ++h) {
@@ -37,7 +38,7 @@ void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFe
         if (!leser.NochEineZahl())
             throw TDateiFehler("Der Bericht endet nach Stunde " + std::to_string(h - 1) +
                                    " von 8760",
-                               datei, leser.Zeile());
+                               leser.Datei(), leser.Zeile());
         tein[h] = leser.ZahlLesen();
         leser.ZahlLesen();
         relVolumenstrom[h] = leser.ZahlLesen();
@@ -45,6 +46,21 @@ void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFe
         tTaupunkt[h] = leser.ZahlLesen();
         leser.ZeileUeberspringen();
     }
+}
+
+} // namespace
+
+void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
+                        TStundenFeld& relFeuchte, TStundenFeld& tTaupunkt) {
+    TZahlLeser leser(datei);
+    BerichtZeilenLesen(leser, tein, relVolumenstrom, relFeuchte, tTaupunkt);
+}
+
+void BerichtWetterTextLesen(const std::string& datei, std::string inhalt, TStundenFeld& tein,
+                            TStundenFeld& relVolumenstrom, TStundenFeld& relFeuchte,
+                            TStundenFeld& tTaupunkt) {
+    TZahlLeser leser(datei, std::move(inhalt));
+    BerichtZeilenLesen(leser, tein, relVolumenstrom, relFeuchte, tTaupunkt);
 }
 
 void WetterLesen(TModell& m, const std::string& hilfsDatei) {
