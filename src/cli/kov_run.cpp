@@ -5,6 +5,7 @@
 #include "cli/parameter_felder.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
+#include "model/version.h"
 #include "register/kennwerte_text.h"
 
 #include <nlohmann/json.hpp>
@@ -84,6 +85,7 @@ void HilfeSchreiben(std::ostream& aus) {
            "Bericht (OutputFile) ins Arbeitsverzeichnis.\n\n"
            "  -C VERZEICHNIS  Dateien des Laufs in VERZEICHNIS statt im Arbeitsverzeichnis\n"
            "  --json          Ergebnis als JSON-Objekt statt als Text\n"
+           "  --version       Programmversion\n"
            "  --help          diese Hilfe\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
            "NAME[1..12]=WERT fuer einen Monat oder NAME=WERT fuer alle zwoelf.\n"
@@ -223,6 +225,9 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         const std::string& argument = argumente[i];
         if (argument == "--help" || argument == "-h") {
             HilfeSchreiben(aus);
+            return ExitErfolg;
+        } else if (argument == "--version") {
+            aus << VersionText("kov-run") << "\n";
             return ExitErfolg;
         } else if (argument == "--json") {
             json = true;
