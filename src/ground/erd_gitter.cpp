@@ -2,6 +2,7 @@
 
 #include "ground/gitter_grenzen.h"
 #include "ground/schritt_matrix.h"
+#include "ground/simd_pfad.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
 
@@ -103,6 +104,7 @@ void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
     GitterzahlPruefen(n);
     WandstaerkePruefen(p);
     MonitorPruefen(p);
+    const TSimdPfad pfad = SimdPfadDesProzesses();
 
     // The new state is built aside and taken over only when it is complete and finite, so that
     // a parameter set the model cannot work with leaves the previous state as it was.
@@ -222,6 +224,13 @@ void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
     SchrittMatrixBilden(gKellerBetrieb, CK, dt, n, z.MatrixKellerBetrieb);
     SchrittMatrixBilden(gAdiabatStillstand, CE, dt, n, z.MatrixAdiabatStillstand);
     SchrittMatrixBilden(gKellerStillstand, CK, dt, n, z.MatrixKellerStillstand);
+    SpaltenMatrixBilden(z.MatrixErdeBetrieb, z.SpaltenErdeBetrieb, n);
+    SpaltenMatrixBilden(z.MatrixErdeStillstand, z.SpaltenErdeStillstand, n);
+    SpaltenMatrixBilden(z.MatrixAdiabatBetrieb, z.SpaltenAdiabatBetrieb, n);
+    SpaltenMatrixBilden(z.MatrixKellerBetrieb, z.SpaltenKellerBetrieb, n);
+    SpaltenMatrixBilden(z.MatrixAdiabatStillstand, z.SpaltenAdiabatStillstand, n);
+    SpaltenMatrixBilden(z.MatrixKellerStillstand, z.SpaltenKellerStillstand, n);
+    z.Pfad = pfad;
 
     if (!ZustandEndlich(z, n))
         throw TParameterFehler("Das Erdreich lässt sich mit diesen Parametern nicht berechnen: "

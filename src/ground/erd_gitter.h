@@ -15,7 +15,8 @@ double GitterfaktorBerechnen(const TRegisterParameter& p, int& iterationen);
 
 // dt: sub-step length in s. Needs Zellenlaenge, Stroemungsgeschwindigkeit and StartTemperatur.
 // Also clears Durchlauf and the yearly sums and sets InBetrieb. Throws TParameterFehler for a
-// parameter set it cannot build a grid from (grid count, wall thickness, monitor indices).
+// parameter set it cannot build a grid from (grid count, wall thickness, monitor indices) and
+// for a KOV_SIMD this processor cannot follow. The step's path is the one of the process.
 void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt);
 
 } // namespace kov

@@ -2,12 +2,17 @@
 
 #include "ground/gitter_grenzen.h"
 #include "ground/schritt_matrix.h"
+#include "ground/schritt_vektor.h"
 
 namespace kov {
 
 void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a) {
     GitterzahlPruefen(n);
     AxialzellePruefen(a, n);
+    if (e.Pfad != TSimdPfad::Skalar) {
+        ErdScheibeVektoriellRechnen(e.Pfad, e, n, inBetrieb, a);
+        return;
+    }
 
     const TGitterZeile vErde = e.GitterErde[a];
     const TGitterZeile vAdiabat = e.GitterAdiabat[a];
