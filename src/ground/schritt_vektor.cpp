@@ -177,9 +177,6 @@ KOV_EINSTIEGE(Avx512, __attribute__((target("avx512f"))))
 
 using TZeilenKern = void (*)(const TSpaltenMatrix&, const TGitterZeile&, TGitterZeile&);
 using TScheibenKern = void (*)(TErdZustand&, bool, int);
-
-using TZeilenKern = void (*)(const TSpaltenMatrix&, const TGitterZeile&, TGitterZeile&);
-using TScheibenKern = void (*)(TErdZustand&, bool, int);
 template <typename TKern>
 using TKernTabelle = std::array<std::array<TKern, MaxGitter + 1>, AnzahlSimdPfade>;
 
