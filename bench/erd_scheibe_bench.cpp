@@ -4,6 +4,7 @@
 // The path is the one of the process, so one run per path:
 //   for p in skalar sse2 avx2 avx512; do KOV_SIMD=$p ./build/erd_scheibe_bench; done
 
+#include "files/wetter.h"
 #include "ground/erd_gitter.h"
 #include "ground/erd_scheibe.h"
 #include "ground/simd_pfad.h"

@@ -2,10 +2,11 @@
 // The conduction step takes the path of the process (label), so one run per path:
 //   for p in skalar sse2 avx2 avx512; do KOV_SIMD=$p ./build/simulation_bench; done
 
+#include "ablauf/simulation.h"
+#include "files/wetter.h"
 #include "ground/erd_gitter.h"
 #include "ground/simd_pfad.h"
 #include "model/kalender.h"
-#include "register/simulation.h"
 
 #include <benchmark/benchmark.h>
 

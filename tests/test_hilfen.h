@@ -1,6 +1,7 @@
 #pragma once
 // Shared test helpers: a scratch working directory and whole-file reads and writes.
 
+#include "files/wetter.h"
 #include "register/kontext.h"
 
 #include <cstdlib>

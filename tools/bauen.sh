@@ -36,7 +36,7 @@ bauen() { # $1 = build directory, rest = cmake options
 
 case "$modus" in
   start)
-    bauen build
+    bauen build -DKOV_WERROR=OFF
     # the report and the scratch file land in the working directory
     mkdir -p lauf
     cd lauf
@@ -47,11 +47,11 @@ case "$modus" in
     exec ../build/kov-run
     ;;
   test)
-    bauen build
+    bauen build -DKOV_WERROR=ON
     cd build && ctest --output-on-failure -j "$jobs"
     ;;
   sanitize)
-    bauen build-san -DKOV_SANITIZE=ON -DKOV_BENCH=OFF
+    bauen build-san -DKOV_SANITIZE=ON -DKOV_BENCH=OFF -DKOV_WERROR=ON
     cd build-san && ctest --output-on-failure -j "$jobs"
     ;;
   *)

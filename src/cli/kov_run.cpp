@@ -1,21 +1,44 @@
 #include "cli/kov_run.h"
 
+#include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
+#include "files/wetter.h"
 #include "model/fehler.h"
 #include "register/parameter_pruefung.h"
-#include "register/simulation.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace kov {
 
 namespace {
 
 constexpr const char* Aufruf = "Aufruf: kov-run [-C VERZEICHNIS] [--json] [NAME=WERT ...]\n";
+
+// The help is plain ASCII so that it reads the same in every terminal: umlauts are spelled
+// out, the degree sign of a unit is dropped ("°C" -> "C").
+std::string AsciiText(std::string_view utf8) {
+    static constexpr std::pair<std::string_view, std::string_view> Ersatz[] = {
+        {"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"Ä", "Ae"}, {"Ö", "Oe"},
+        {"Ü", "Ue"}, {"ß", "ss"}, {"°", ""},   {"−", "-"},  {"–", "-"}};
+    std::string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        bool ersetzt = false;
+        for (const auto& [von, nach] : Ersatz) {
+            if (utf8.substr(i, von.size()) == von) {
+                text += nach;
+                i += von.size();
+                ersetzt = true;
+                break;
+            }
+        }
+        if (!ersetzt) text += utf8[i++];
+    }
+    return text;
+}
 
 void HilfeSchreiben(std::ostream& aus) {
     TRegisterParameter standard;
@@ -24,7 +47,7 @@ void HilfeSchreiben(std::ostream& aus) {
         << "\nBerechnet ein Luft-Erdregister ueber das Auslegungsjahr mit den Standardwerten,\n"
            "geaendert durch die Zuweisungen NAME=WERT in ihrer Reihenfolge, und schreibt den\n"
            "Bericht (OutputFile) ins Arbeitsverzeichnis.\n\n"
-           "  -C VERZEICHNIS  vorher in VERZEICHNIS wechseln\n"
+           "  -C VERZEICHNIS  Dateien des Laufs in VERZEICHNIS statt im Arbeitsverzeichnis\n"
            "  --json          Ergebnis als JSON-Objekt statt als Text\n"
            "  --help          diese Hilfe\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
@@ -32,10 +55,11 @@ void HilfeSchreiben(std::ostream& aus) {
            "Exit-Status: 0 Erfolg, 1 Dateifehler im Lauf, 2 Aufruf- oder Parameterfehler.\n\n"
            "Parameter (Standardwert, Einheit, Bedeutung):\n";
     for (const TParameterFeld& feld : ParameterFelder()) {
-        std::string zeile = "  " + std::string(feld.Name) + " = " + FeldWertText(standard, feld);
-        if (!feld.Einheit.empty()) zeile += " " + std::string(feld.Einheit);
+        std::string zeile = "  ";
+        zeile.append(feld.Name).append(" = ").append(FeldWertText(standard, feld));
+        if (!feld.Einheit.empty()) zeile.append(" ").append(AsciiText(feld.Einheit));
         if (zeile.size() < 44) zeile.resize(44, ' ');
-        aus << zeile << "  " << feld.Bedeutung << "\n";
+        aus << zeile << "  " << AsciiText(feld.Beschreibung) << "\n";
     }
 }
 
@@ -139,17 +163,28 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         return ExitAufruf;
     }
 
-    if (!verzeichnis.empty() && ::chdir(verzeichnis.c_str()) != 0) {
-        fehler << "kov-run: kann nicht in das Verzeichnis \"" << verzeichnis
-               << "\" wechseln: " << std::strerror(errno) << "\n";
-        return ExitAufruf;
+    if (!verzeichnis.empty()) {
+        struct stat ordner {};
+        int fehlerNummer = 0;
+        if (::stat(verzeichnis.c_str(), &ordner) != 0)
+            fehlerNummer = errno;
+        else if (!S_ISDIR(ordner.st_mode))
+            fehlerNummer = ENOTDIR;
+        if (fehlerNummer != 0) {
+            fehler << "kov-run: das Verzeichnis \"" << verzeichnis
+                   << "\" ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
+            return ExitAufruf;
+        }
     }
 
     int durchlaeufe = 0;
     try {
-        SimulationAusfuehren(*k, [&](int durchlauf, int monat) {
-            if (monat == 12) durchlaeufe = durchlauf;
-        });
+        SimulationAusfuehren(
+            *k,
+            [&](int durchlauf, int monat) {
+                if (monat == 12) durchlaeufe = durchlauf;
+            },
+            verzeichnis);
     } catch (const TDateiFehler& f) {
         fehler << "kov-run: " << f.what() << "\n";
         return ExitLauffehler;

@@ -14,12 +14,13 @@ namespace {
 
 using P = TRegisterParameter;
 
-constexpr std::string_view AbgeleiteteFelder[] = {"AnteilErde", "Stroemungsgeschwindigkeit",
-                                                  "Gitterfaktor", "MonitorAchsAbstand",
-                                                  "MonitorAbstandEinlass"};
-
 std::string Zitat(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string zitat;
+    zitat.reserve(text.size() + 2);
+    zitat.push_back('"');
+    zitat.append(text);
+    zitat.push_back('"');
+    return zitat;
 }
 
 double ZahlAus(std::string_view name, std::string_view text) {
@@ -60,60 +61,12 @@ std::string ZahlText(double wert) {
 } // namespace
 
 const std::vector<TParameterFeld>& ParameterFelder() {
-    static const std::vector<TParameterFeld> felder = {
-        {"Projektname", &P::Projektname, "", "Projektname im Bericht"},
-        {"DRohr", &P::DRohr, "m", "Rohrdurchmesser innen"},
-        {"Rohrlaenge", &P::Rohrlaenge, "m", "Rohrlaenge"},
-        {"WandstaerkeRohr", &P::WandstaerkeRohr, "m", "Wandstaerke der Rohre"},
-        {"AnzahlRohre", &P::AnzahlRohre, "", "Anzahl Register-Rohre"},
-        {"Volumenstrom", &P::Volumenstrom, "m3/h", "Nenn-Volumenstrom des Registers"},
-        {"Tiefe", &P::Tiefe, "m", "Verlegetiefe der Rohre"},
-        {"SimRadius", &P::SimRadius, "m", "Simulationsradius um die Rohre"},
-        {"LambdaErde", &P::LambdaErde, "W/mK", "Waermeleitfaehigkeit der Erde"},
-        {"RhoErde", &P::RhoErde, "kg/m3", "Dichte der Erde"},
-        {"CpErde", &P::CpErde, "J/kgK", "cp-Wert der Erde"},
-        {"LambdaRohr", &P::LambdaRohr, "W/mK", "Waermeleitfaehigkeit der Rohre"},
-        {"RhoRohr", &P::RhoRohr, "kg/m3", "Dichte der Rohre"},
-        {"CpRohr", &P::CpRohr, "J/kgK", "cp-Wert der Rohre"},
-        {"LambdaLuft", &P::LambdaLuft, "W/mK", "Waermeleitfaehigkeit der Luft"},
-        {"RhoLuft", &P::RhoLuft, "kg/m3", "Dichte der Luft"},
-        {"CpLuft", &P::CpLuft, "J/kgK", "cp-Wert der Luft"},
-        {"ViskositaetLuft", &P::ViskositaetLuft, "m2/s", "kinematische Viskositaet der Luft"},
-        {"AlphaStillstand", &P::AlphaStillstand, "W/m2K", "Waermeuebergang bei Stillstand"},
-        {"Geregelt", &P::Geregelt, "", "Geregelter Betrieb mit Bypass-Klappe"},
-        {"Kuehlgrenze", &P::Kuehlgrenze, "C", "Freigabe Sommer"},
-        {"Heizgrenze", &P::Heizgrenze, "C", "Freigabe Winter"},
-        {"HystereseEin", &P::HystereseEin, "K", "Einschalthysterese (inaktiv)"},
-        {"HystereseAus", &P::HystereseAus, "K", "Ausschalthysterese (inaktiv)"},
-        {"AnteilAdiabat", &P::AnteilAdiabat, "", "adiabater Anteil, 0..1"},
-        {"AnteilKeller", &P::AnteilKeller, "", "Anteil des Kellers, 0..1"},
-        {"KellerTemperatur", &P::KellerTemperatur, "C", "Kellertemperatur je Monat [1..12]"},
-        {"KWertKeller", &P::KWertKeller, "W/m2K", "k-Wert Keller-Boden"},
-        {"LambdaPlatte", &P::LambdaPlatte, "W/mK", "lambda-Wert Bodenplatte"},
-        {"CpPlatte", &P::CpPlatte, "J/kgK", "cp-Wert Bodenplatte"},
-        {"RhoPlatte", &P::RhoPlatte, "kg/m3", "Dichte Bodenplatte"},
-        {"TiefeKeller", &P::TiefeKeller, "m", "Verlegetiefe unter Keller"},
-        {"Sonnenerwaermung", &P::Sonnenerwaermung, "K", "mittlere Bodenerwaermung durch Sonne"},
-        {"SpezielleRandbedingung", &P::SpezielleRandbedingung, "",
-         "Erdtemperaturen aus ErdTemperaturSpeziell"},
-        {"ErdTemperaturSpeziell", &P::ErdTemperaturSpeziell, "C",
-         "Erdtemperatur je Monat [1..12] (spezielle Randbedingung)"},
-        {"AnzahlGitter", &P::AnzahlGitter, "", "Anzahl Rechengitter, axial und radial, 3..10"},
-        {"Radiusteiler", &P::Radiusteiler, "", "Breite des ersten Rings in Wandstaerken"},
-        {"Zeitschritt", &P::Zeitschritt, "s", "Simulationszeitschritt"},
-        {"AnzahlSubSchritte", &P::AnzahlSubSchritte, "", "Sub-Schritte je Zeitschritt, 1..20"},
-        {"Einschwingjahre", &P::Einschwingjahre, "Jahre", "Einschwingjahre, 0..10"},
-        {"MonitorAxial", &P::MonitorAxial, "", "Monitorpunkt axial, 1..AnzahlGitter"},
-        {"MonitorRadial", &P::MonitorRadial, "", "Monitorpunkt radial, 0..AnzahlGitter+1"},
-        {"MonitorSektor", &P::MonitorSektor, "", "1 gegen Erde, 2 adiabat, 3 gegen Keller"},
-        {"EingebautesWetter", &P::EingebautesWetter, "",
-         "eingebautes Wetterjahr (false: aus dem letzten Bericht)"},
-        {"WetterFile", &P::WetterFile, "", "Name des Wetterdatensatzes (nur Bericht)"},
-        {"OutputFile", &P::OutputFile, "", "Name des Berichts"},
-        {"FahrplanGelesen", &P::FahrplanGelesen, "", "Lueftungsfahrplan einlesen"},
-        {"FahrplanFile", &P::FahrplanFile, "", "Name des Lueftungsfahrplans"},
-        {"Land", &P::Land, "", "Laenderkennung; D, d, A, a: Dezimalkomma im Stundenteil"},
-    };
+    static const std::vector<TParameterFeld> felder = [] {
+        std::vector<TParameterFeld> einstellbar;
+        for (const TKatalogEintrag& eintrag : ParameterKatalog())
+            if (!eintrag.Abgeleitet) einstellbar.push_back(eintrag);
+        return einstellbar;
+    }();
     return felder;
 }
 
@@ -136,16 +89,12 @@ void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung) {
         name = name.substr(0, klammer);
     }
 
-    for (std::string_view abgeleitet : AbgeleiteteFelder)
-        if (name == abgeleitet)
-            throw TAufrufFehler(std::string(name) +
-                                " wird vom Programm berechnet und kann nicht gesetzt werden.");
-
-    const auto& felder = ParameterFelder();
-    const auto feld = std::find_if(felder.begin(), felder.end(),
-                                   [&](const TParameterFeld& f) { return f.Name == name; });
-    if (feld == felder.end())
+    const TKatalogEintrag* feld = KatalogEintrag(name);
+    if (feld == nullptr)
         throw TAufrufFehler("Unbekannter Parameter " + Zitat(name) + " (Liste: kov-run --help).");
+    if (feld->Abgeleitet)
+        throw TAufrufFehler(std::string(name) +
+                            " wird vom Programm berechnet und kann nicht gesetzt werden.");
     const bool istMonatsFeld = std::holds_alternative<TMonatsFeld P::*>(feld->Feld);
     if (monat != 0 && !istMonatsFeld)
         throw TAufrufFehler(std::string(name) + " ist kein Monatsfeld und hat keinen Index.");
@@ -188,8 +137,10 @@ std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld
                                                 [&](double v) { return v == monate[1]; });
                 if (gleich) return ZahlText(monate[1]) + " (alle Monate)";
                 std::string text;
-                for (int m = 1; m <= 12; ++m)
-                    text += (m > 1 ? " " : "") + ZahlText(monate[m]);
+                for (int m = 1; m <= 12; ++m) {
+                    if (m > 1) text.push_back(' ');
+                    text.append(ZahlText(monate[m]));
+                }
                 return text;
             }
         },

@@ -2,12 +2,12 @@
 // The settable fields of the parameter set by their names, for batch runs and studies.
 
 #include "model/modell.h"
+#include "model/parameter_katalog.h"
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace kov {
@@ -18,16 +18,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct TParameterFeld {
-    std::string_view Name;
-    std::variant<double TRegisterParameter::*, std::int32_t TRegisterParameter::*,
-                 bool TRegisterParameter::*, std::string TRegisterParameter::*,
-                 TMonatsFeld TRegisterParameter::*>
-        Feld;
-    std::string_view Einheit;
-    std::string_view Bedeutung;
-};
+// A field of the parameter set as kov-run knows it: the catalogue's entry.
+using TParameterFeld = TKatalogEintrag;
 
+// The settable fields of the catalogue, in its order.
 const std::vector<TParameterFeld>& ParameterFelder();
 
 // Applies one NAME=VALUE: "DRohr=0.25", "Land=D", "FahrplanGelesen=true",

@@ -13,6 +13,8 @@ inline constexpr int BerichtKopfZeilen = 100;
 void AusgabeAnlegen(const std::string& name);
 // Appends the 100 header lines to OutputFile.
 void AusgabeKopfSchreiben(const TRegisterParameter& p);
+// The same to the file datei (OutputFile in its folder).
+void AusgabeKopfSchreiben(const TRegisterParameter& p, const std::string& datei);
 // Appends an empty line and the four yearly totals.
 void AusgabeEnergieSchreiben(const std::string& name, const TJahresErgebnis& e);
 

@@ -75,10 +75,10 @@ void AusgabeStundenSchreiben(const std::string& name, const TStundenReihen& r,
     datei.Schliessen();
 }
 
-void DezimalKommaSetzen(const std::string& name) {
+void DezimalKommaSetzen(const std::string& name, const std::string& hilfsDatei) {
     // read completely first: a read fault leaves both files as they were
     const std::string bericht = DateiLesen(name);
-    TTextDatei hilfs(HilfsDatei, TTextDatei::TOeffnen::Anlegen);
+    TTextDatei hilfs(hilfsDatei, TTextDatei::TOeffnen::Anlegen);
     std::size_t pos = 0;
     for (int zeile = 0; zeile < BerichtKopfZeilen; ++zeile)
         hilfs.ZeileSchreiben(ZeileLesen(bericht, pos));
@@ -86,7 +86,7 @@ void DezimalKommaSetzen(const std::string& name) {
     std::replace(rest.begin(), rest.end(), '.', ',');
     hilfs.Schreiben(rest);
     hilfs.Schliessen();
-    DateiKopieren(HilfsDatei, name);
+    DateiKopieren(hilfsDatei, name);
 }
 
 bool LandMitDezimalKomma(const std::string& land) {

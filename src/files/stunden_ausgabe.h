@@ -13,7 +13,7 @@ double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h);
 void AusgabeStundenSchreiben(const std::string& name, const TStundenReihen& r,
                              const TRegisterParameter& p);
 // Rewrites the report's hourly part and energy block with decimal commas (via dummy.txt).
-void DezimalKommaSetzen(const std::string& name);
+void DezimalKommaSetzen(const std::string& name, const std::string& hilfsDatei = HilfsDatei);
 // True for the country codes that write decimal commas: "D", "d", "A", "a".
 bool LandMitDezimalKomma(const std::string& land);
 // Copies quelle line by line to ziel (created or emptied), each line ended by CR LF.

@@ -12,6 +12,13 @@ namespace {
 constexpr std::size_t PufferGroesse = 1 << 16;
 }
 
+std::string PfadImOrdner(const std::string& ordner, const std::string& name) {
+    if (ordner.empty() || (!name.empty() && name.front() == '/')) return name;
+    std::string pfad = ordner;
+    if (pfad.back() != '/') pfad.push_back('/');
+    return pfad + name;
+}
+
 TTextDatei::TTextDatei(const std::string& name, TOeffnen art) {
     const int flags =
         O_WRONLY | O_CLOEXEC | (art == TOeffnen::Anlegen ? O_CREAT | O_TRUNC : O_APPEND);

@@ -11,6 +11,9 @@ namespace kov {
 
 inline constexpr std::string_view Zeilenende = "\r\n";
 
+// name relative to ordner; an absolute name or an empty ordner leaves the name as it is
+std::string PfadImOrdner(const std::string& ordner, const std::string& name);
+
 class TTextDatei {
 public:
     enum class TOeffnen {

@@ -9,11 +9,14 @@ namespace kov {
 void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a) {
     GitterzahlPruefen(n);
     AxialzellePruefen(a, n);
+    ErdScheibeSchritt(e, n, inBetrieb, a);
+}
+
+void ErdScheibeSchritt(TErdZustand& e, int n, bool inBetrieb, int a) {
     if (e.Pfad != TSimdPfad::Skalar) {
         ErdScheibeVektoriellRechnen(e.Pfad, e, n, inBetrieb, a);
         return;
     }
-
     const TGitterZeile vErde = e.GitterErde[a];
     const TGitterZeile vAdiabat = e.GitterAdiabat[a];
     const TGitterZeile vKeller = e.GitterKeller[a];

@@ -12,6 +12,8 @@ int TageImMonat(int m);
 int ErsteStundeImMonat(int m);
 // last hour of month m
 int LetzteStundeImMonat(int m);
+// month 1..12 of hour 1..8760
+int MonatDerStunde(int stunde);
 // "Januar" .. "Dezember", with "Maerz" for March (the report's spelling)
 std::string_view MonatsName(int m);
 // e^(exponent * ln|basis|): the power of the magnitude of the base

@@ -10,6 +10,10 @@ namespace kov {
 
 constexpr int StundenImJahr = 8760;
 
+// Scratch copy of the previous report that the weather read-back and the decimal-comma
+// rewrite go through; a report must never be given its name.
+inline constexpr const char* HilfsDatei = "dummy.txt";
+
 // index 1..12 = January..December, element 0 unused
 using TMonatsFeld = std::array<double, 13>;
 // index 1..8760 = hour of the year, element 0 = the value before hour 1
@@ -93,15 +97,6 @@ struct TStundenReihen {
     TStundenFeld Betrieb{};   // 1.0 running, 0.0 stopped
 };
 
-// One year of outdoor air, the weather input of a run: the built-in design year, a site's
-// weather file or the hourly part of an earlier report. Index h = hour 1..8760 of a year
-// without leap day, element 0 = the value before hour 1.
-struct TWetterJahr {
-    TStundenFeld Tein{};       // °C
-    TStundenFeld RelFeuchte{}; // % from weather files; the built-in year carries 10.0
-    TStundenFeld TTaupunkt{};  // °C
-};
-
 struct TJahresErgebnis { // kWh
     double WaermeentzugKeller = 0.0;
     double WaermeentzugErde = 0.0;
@@ -140,9 +135,8 @@ struct TModell {
     TArbeitswerte Werte;
 };
 
-// Defaults of every field, the built-in weather year in Tein and the derived fields.
-void StandardwerteSetzen(TModell& m);
-// The parameter part of StandardwerteSetzen alone (defaults and derived fields).
+// Defaults of every field and the derived fields. (StandardwerteSetzen, which also puts the
+// built-in weather year into the series, belongs to the I/O layer that holds that year.)
 void ParameterStandardwerteSetzen(TRegisterParameter& p);
 // Mean air velocity in one pipe, m/s (pi taken as 3.14159, like every model formula).
 void GeschwindigkeitBerechnen(TRegisterParameter& p);

@@ -1,4 +1,3 @@
-#include "files/wetter_tabelle.h"
 #include "model/modell.h"
 
 namespace kov {
@@ -21,12 +20,6 @@ void ParameterStandardwerteSetzen(TRegisterParameter& p) {
         p.ErdTemperaturSpeziell[monat] = 10.0;
     AnteilErdeBerechnen(p);
     GeschwindigkeitBerechnen(p);
-}
-
-void StandardwerteSetzen(TModell& m) {
-    m.Reihen.Tein = EingebauteWetterTabelle;
-    m.Reihen.RelFeuchte.fill(10.0);
-    ParameterStandardwerteSetzen(m.Parameter);
 }
 
 } // namespace kov

@@ -5,11 +5,15 @@
 namespace kov {
 
 void EnergieBilanz(TModell& m, const TErdZustand& e, double R) {
+    GitterzahlPruefen(m.Parameter.AnzahlGitter);
+    EnergieBilanzStunde(m, e, R);
+}
+
+void EnergieBilanzStunde(TModell& m, const TErdZustand& e, double R) {
     const TRegisterParameter& p = m.Parameter;
     TSimulationsLauf& lauf = m.Lauf;
     TJahresErgebnis& summe = m.Ergebnis;
     const int n = p.AnzahlGitter;
-    GitterzahlPruefen(n);
 
     // kW given to the air by the whole register
     if (lauf.InBetrieb) {

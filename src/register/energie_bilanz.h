@@ -8,5 +8,7 @@ namespace kov {
 
 // Called once per hour after its last sub-step with the hour's relative flow R.
 void EnergieBilanz(TModell& m, const TErdZustand& e, double R);
+// The same for a grid count the caller has checked (3..MaxGitter).
+void EnergieBilanzStunde(TModell& m, const TErdZustand& e, double R);
 
 } // namespace kov

@@ -1,9 +1,9 @@
 #include "register/parameter_pruefung.h"
 
-#include "files/wetter.h"
 #include "ground/erd_gitter.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
+#include "model/parameter_katalog.h"
 
 #include <cmath>
 #include <string_view>
@@ -12,107 +12,98 @@ namespace kov {
 
 namespace {
 
-struct TPruefung {
-    std::vector<std::string>& Meldungen;
+class TPruefung {
+public:
+    explicit TPruefung(std::vector<std::string>& meldungen) : Meldungen(meldungen) {}
 
-    static std::string Feld(std::string_view bezeichnung, std::string_view name) {
-        std::string text(bezeichnung);
-        text += " (";
-        text += name;
-        text += ")";
-        return text;
-    }
     void Melden(std::string_view bezeichnung, std::string_view name, std::string_view regel) {
-        Meldungen.push_back(Feld(bezeichnung, name) + " " + std::string(regel));
+        std::string text;
+        text.reserve(bezeichnung.size() + name.size() + regel.size() + 4);
+        text.append(bezeichnung).append(" (").append(name).append(") ").append(regel);
+        Meldungen.push_back(std::move(text));
     }
-    // false when the value is not a finite number (and says so)
-    bool Endlich(double wert, std::string_view bezeichnung, std::string_view name) {
-        if (std::isfinite(wert)) return true;
-        Melden(bezeichnung, name, "muss eine endliche Zahl sein.");
-        return false;
+
+    void Zahl(double wert, const TKatalogEintrag& e, std::string_view bezeichnung,
+              std::string_view name) {
+        if (!std::isfinite(wert)) return Melden(bezeichnung, name, "muss eine endliche Zahl sein.");
+        switch (e.Bereich.Art) {
+        case TBereichsArt::Positiv:
+            if (!(wert > 0)) {
+                std::string regel = "muss größer als 0";
+                if (!e.Einheit.empty()) regel.append(" ").append(e.Einheit);
+                Melden(bezeichnung, name, regel.append(" sein."));
+            }
+            break;
+        case TBereichsArt::NichtNegativ:
+            if (wert < 0) Melden(bezeichnung, name, "darf nicht negativ sein.");
+            break;
+        case TBereichsArt::Anteil:
+            if (!(wert >= 0 && wert <= 1))
+                Melden(bezeichnung, name, "muss zwischen 0 und 1 liegen.");
+            break;
+        default:
+            break;
+        }
     }
-    void Positiv(double wert, std::string_view bezeichnung, std::string_view name,
-                 std::string_view einheit) {
-        if (!Endlich(wert, bezeichnung, name)) return;
-        if (wert > 0) return;
-        std::string regel = "muss größer als 0";
-        if (!einheit.empty()) (regel += " ") += einheit;
-        Melden(bezeichnung, name, regel + " sein.");
+
+    void Ganzzahl(long wert, long von, long bis, const TKatalogEintrag& e) {
+        if (bis < von) {
+            if (wert < von)
+                Melden(e.Bezeichnung, e.Name, "muss mindestens " + std::to_string(von) + " sein.");
+            return;
+        }
+        if (wert < von || wert > bis)
+            Melden(e.Bezeichnung, e.Name,
+                   "muss zwischen " + std::to_string(von) + " und " + std::to_string(bis) +
+                       " liegen.");
     }
-    void NichtNegativ(double wert, std::string_view bezeichnung, std::string_view name) {
-        if (Endlich(wert, bezeichnung, name) && wert < 0)
-            Melden(bezeichnung, name, "darf nicht negativ sein.");
-    }
-    void Anteil(double wert, std::string_view bezeichnung, std::string_view name) {
-        if (Endlich(wert, bezeichnung, name) && !(wert >= 0 && wert <= 1))
-            Melden(bezeichnung, name, "muss zwischen 0 und 1 liegen.");
-    }
-    void Bereich(long wert, long von, long bis, std::string_view bezeichnung,
-                 std::string_view name) {
-        if (wert >= von && wert <= bis) return;
-        Melden(bezeichnung, name,
-               "muss zwischen " + std::to_string(von) + " und " + std::to_string(bis) + " liegen.");
-    }
+
+private:
+    std::vector<std::string>& Meldungen;
 };
+
+bool GitterzahlGueltig(int n) {
+    return n >= 3 && n <= MaxGitter;
+}
 
 } // namespace
 
 std::vector<std::string> ParameterPruefen(const TRegisterParameter& p) {
     std::vector<std::string> meldungen;
-    TPruefung pruefe{meldungen};
-
-    pruefe.Positiv(p.Rohrlaenge, "Rohrlänge", "Rohrlaenge", "m");
-    pruefe.Positiv(p.DRohr, "Rohrdurchmesser", "DRohr", "m");
-    pruefe.Positiv(p.WandstaerkeRohr, "Rohrwandstärke", "WandstaerkeRohr", "m");
-    if (p.AnzahlRohre < 1) pruefe.Melden("Anzahl Rohre", "AnzahlRohre", "muss mindestens 1 sein.");
-    pruefe.NichtNegativ(p.Tiefe, "Verlegetiefe Rohre", "Tiefe");
-    pruefe.Positiv(p.Volumenstrom, "Luftvolumenstrom", "Volumenstrom", "m3/h");
-    pruefe.Positiv(p.SimRadius, "Simulationsradius", "SimRadius", "m");
-
-    pruefe.Positiv(p.LambdaErde, "Lambda Erde", "LambdaErde", "W/mK");
-    pruefe.Positiv(p.RhoErde, "rho Erde", "RhoErde", "kg/m3");
-    pruefe.Positiv(p.CpErde, "cp Erde", "CpErde", "J/kgK");
-    pruefe.Positiv(p.LambdaRohr, "Lambda Rohr", "LambdaRohr", "W/mK");
-    pruefe.Positiv(p.RhoRohr, "rho Rohr", "RhoRohr", "kg/m3");
-    pruefe.Positiv(p.CpRohr, "cp Rohr", "CpRohr", "J/kgK");
-    pruefe.Positiv(p.LambdaLuft, "Lambda Luft", "LambdaLuft", "W/mK");
-    pruefe.Positiv(p.RhoLuft, "rho Luft", "RhoLuft", "kg/m3");
-    pruefe.Positiv(p.CpLuft, "cp Luft", "CpLuft", "J/kgK");
-    pruefe.Positiv(p.ViskositaetLuft, "Viskosität Luft", "ViskositaetLuft", "m2/s");
-    pruefe.NichtNegativ(p.AlphaStillstand, "Wärmeübergang bei Stillstand", "AlphaStillstand");
-
-    pruefe.Endlich(p.Heizgrenze, "Heizgrenze", "Heizgrenze");
-    pruefe.Endlich(p.Kuehlgrenze, "Kühlgrenze", "Kuehlgrenze");
-    pruefe.Endlich(p.HystereseEin, "Einschalthysterese", "HystereseEin");
-    pruefe.Endlich(p.HystereseAus, "Ausschalthysterese", "HystereseAus");
-
-    pruefe.Anteil(p.AnteilAdiabat, "Adiabater Anteil", "AnteilAdiabat");
-    pruefe.Anteil(p.AnteilKeller, "Kelleranteil", "AnteilKeller");
-    pruefe.NichtNegativ(p.KWertKeller, "k-Wert Kellerboden", "KWertKeller");
-    pruefe.Positiv(p.LambdaPlatte, "Lambda Bodenplatte", "LambdaPlatte", "W/mK");
-    pruefe.Positiv(p.RhoPlatte, "rho Bodenplatte", "RhoPlatte", "kg/m3");
-    pruefe.Positiv(p.CpPlatte, "cp Bodenplatte", "CpPlatte", "J/kgK");
-    pruefe.Positiv(p.TiefeKeller, "Verlegetiefe unter Keller", "TiefeKeller", "m");
-    pruefe.Endlich(p.Sonnenerwaermung, "Sonnenerwärmung", "Sonnenerwaermung");
-    for (int monat = 1; monat <= 12; ++monat) {
-        const std::string index = "[" + std::to_string(monat) + "]";
-        pruefe.Endlich(p.KellerTemperatur[monat],
-                       "Kellertemperatur " + std::string(MonatsName(monat)),
-                       "KellerTemperatur" + index);
-        pruefe.Endlich(p.ErdTemperaturSpeziell[monat],
-                       "Erdtemperatur " + std::string(MonatsName(monat)),
-                       "ErdTemperaturSpeziell" + index);
-    }
-
+    TPruefung pruefe(meldungen);
     const int n = p.AnzahlGitter;
-    pruefe.Bereich(n, 3, MaxGitter, "Anzahl Rechengitter", "AnzahlGitter");
-    pruefe.Positiv(p.Radiusteiler, "Radiusteiler", "Radiusteiler", "");
-    pruefe.Positiv(p.Zeitschritt, "Simulationszeitschritt", "Zeitschritt", "s");
-    pruefe.Bereich(p.AnzahlSubSchritte, 1, 20, "Anzahl Sub-Schritte", "AnzahlSubSchritte");
-    pruefe.Bereich(p.Einschwingjahre, 0, 10, "Einschwingjahre", "Einschwingjahre");
-    if (n >= 3 && n <= MaxGitter) {
-        pruefe.Bereich(p.MonitorAxial, 1, n, "Monitorpunkt axial", "MonitorAxial");
-        pruefe.Bereich(p.MonitorRadial, 0, n + 1, "Monitorpunkt radial", "MonitorRadial");
+
+    for (const TKatalogEintrag& e : ParameterKatalog()) {
+        if (e.Abgeleitet) continue;
+        switch (FeldTyp(e)) {
+        case TFeldTyp::Zahl:
+            pruefe.Zahl(FeldWert<double>(p, e), e, e.Bezeichnung, e.Name);
+            break;
+        case TFeldTyp::Monate:
+            for (int monat = 1; monat <= 12; ++monat) {
+                std::string bezeichnung(e.Bezeichnung);
+                bezeichnung.append(" ").append(MonatsName(monat));
+                std::string name(e.Name);
+                name.append("[").append(std::to_string(monat)).append("]");
+                pruefe.Zahl(FeldWert<TMonatsFeld>(p, e)[static_cast<std::size_t>(monat)], e,
+                            bezeichnung, name);
+            }
+            break;
+        case TFeldTyp::Ganzzahl: {
+            const std::int32_t wert = FeldWert<std::int32_t>(p, e);
+            if (e.Bereich.Art == TBereichsArt::Ganzzahl)
+                pruefe.Ganzzahl(wert, e.Bereich.Von, e.Bereich.Bis, e);
+            // the monitor cell is checked against a grid that exists
+            else if (e.Bereich.Art == TBereichsArt::MonitorAxial && GitterzahlGueltig(n))
+                pruefe.Ganzzahl(wert, 1, n, e);
+            else if (e.Bereich.Art == TBereichsArt::MonitorRadial && GitterzahlGueltig(n))
+                pruefe.Ganzzahl(wert, 0, n + 1, e);
+            break;
+        }
+        case TFeldTyp::Wahrheitswert:
+        case TFeldTyp::Text:
+            break;
+        }
     }
 
     if (p.OutputFile.empty())

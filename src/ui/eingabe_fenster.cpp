@@ -1,5 +1,6 @@
 #include "ui/eingabe_fenster.h"
 
+#include "files/wetter.h"
 #include "register/parameter_pruefung.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"

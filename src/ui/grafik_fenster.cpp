@@ -1,7 +1,7 @@
 #include "ui/grafik_fenster.h"
 
+#include "ablauf/simulation.h"
 #include "model/kalender.h"
-#include "register/simulation.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/fortschritts_balken.h"

@@ -112,8 +112,8 @@ std::string Referenz(double wert, int breite, int d) {
         char puffer[1000];
         std::snprintf(puffer, sizeof puffer, "%.800e", std::fabs(wert));
         const char* e = std::strchr(puffer, 'e');
-        ziffern = std::string(1, puffer[0]) +
-                  std::string(puffer + 2, static_cast<std::size_t>(e - puffer - 2));
+        ziffern.assign(1, puffer[0]);
+        ziffern.append(puffer + 2, static_cast<std::size_t>(e - puffer - 2));
         punkt = std::atoi(e + 1) + 1;
     }
     // a digit string rounded up at its last place; returns true when it grew by one digit
@@ -151,11 +151,17 @@ std::string Referenz(double wert, int breite, int d) {
     einheiten.erase(0, std::min(einheiten.find_first_not_of('0'), einheiten.size()));
     if (einheiten.size() < static_cast<std::size_t>(d) + 1)
         einheiten.insert(0, static_cast<std::size_t>(d) + 1 - einheiten.size(), '0');
-    if (d > 0) einheiten.insert(einheiten.size() - static_cast<std::size_t>(d), ".");
-    if (minus) einheiten.insert(0, "-");
-    if (static_cast<int>(einheiten.size()) < breite)
-        einheiten.insert(0, static_cast<std::size_t>(breite) - einheiten.size(), ' ');
-    return einheiten;
+    std::string text;
+    if (minus) text.push_back('-');
+    if (d > 0) {
+        const std::size_t ganz = einheiten.size() - static_cast<std::size_t>(d);
+        text.append(einheiten, 0, ganz).append(1, '.').append(einheiten, ganz);
+    } else {
+        text.append(einheiten);
+    }
+    if (static_cast<int>(text.size()) < breite)
+        text.insert(text.begin(), static_cast<std::size_t>(breite) - text.size(), ' ');
+    return text;
 }
 
 TEST(ZahlFormat, AgreesWithTheExactExpansion) {

@@ -1,7 +1,7 @@
 // The hour loop must not allocate: every operator new of the test program is counted while a
 // month of hours is simulated.
+#include "ablauf/simulation.h"
 #include "model/kalender.h"
-#include "register/simulation.h"
 #include "test_hilfen.h"
 
 #include <gtest/gtest.h>

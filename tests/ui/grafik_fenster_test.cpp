@@ -1,8 +1,8 @@
 #include "ui/grafik_fenster.h"
 
+#include "ablauf/simulation.h"
 #include "fenster_hilfen.h"
 #include "model/fehler.h"
-#include "register/simulation.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"

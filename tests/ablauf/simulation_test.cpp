@@ -1,7 +1,7 @@
+#include "ablauf/simulation.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
-#include "register/simulation.h"
 #include "test_hilfen.h"
 
 #include <gtest/gtest.h>
