@@ -1,6 +1,7 @@
 #pragma once
 // Ground-model state around the representative pipe: three sector grids of radial columns,
-// the radial geometry, capacities, conductances and the six Crank-Nicolson step matrices.
+// the radial geometry, capacities, conductances and the six Crank-Nicolson step matrices with
+// their column copies for the vector paths.
 
 #include "ground/simd_pfad.h"
 
@@ -57,7 +58,7 @@ struct TErdZustand {
     TSpaltenMatrix SpaltenKellerBetrieb{};
     TSpaltenMatrix SpaltenAdiabatStillstand{};
     TSpaltenMatrix SpaltenKellerStillstand{};
-    // the path ErdScheibeRechnen takes; the set-up sets it to the path of the process
+    // the path the conduction step takes; the set-up sets it to the path of the process
     TSimdPfad Pfad = TSimdPfad::Skalar;
 };
 
