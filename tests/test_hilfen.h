@@ -4,6 +4,7 @@
 #include "files/wetter.h"
 #include "register/kontext.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -51,16 +52,30 @@ inline std::string DateiInhalt(const std::string& name) {
     return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
 }
 
-// The lines of a CRLF text file, without their line ends.
-inline std::vector<std::string> DateiZeilen(const std::string& name) {
+// The lines of a CRLF text, without their line ends.
+inline std::vector<std::string> TextZeilen(const std::string& text) {
     std::vector<std::string> zeilen;
-    std::istringstream ein(DateiInhalt(name));
+    std::istringstream ein(text);
     std::string zeile;
     while (std::getline(ein, zeile)) {
         if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
         zeilen.push_back(zeile);
     }
     return zeilen;
+}
+
+// The lines of a CRLF text file, without their line ends.
+inline std::vector<std::string> DateiZeilen(const std::string& name) {
+    return TextZeilen(DateiInhalt(name));
+}
+
+// The names in a folder, for checks that a failed write left no temporary file behind.
+inline std::vector<std::string> OrdnerInhalt(const std::filesystem::path& ordner) {
+    std::vector<std::string> namen;
+    for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
+        namen.push_back(eintrag.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
 }
 
 inline std::unique_ptr<TKontext> NeuerKontext() {

@@ -30,7 +30,7 @@ faelle=(
   "DRohr=0.3 Volumenstrom=300"
   "DRohr=0.3 Volumenstrom=2000 Land=a"
   "AnteilKeller=0.6 KWertKeller=0 MonitorSektor=3 MonitorRadial=4"
-  "AnteilAdiabat=0.7 AnteilKeller=0.5 MonitorSektor=2 MonitorAxial=6"
+  "AnteilAdiabat=0.5 AnteilKeller=0.5 MonitorSektor=2 MonitorAxial=6"
   "SpezielleRandbedingung=true Heizgrenze=8 Kuehlgrenze=16"
   "WandstaerkeRohr=0.02 Rohrlaenge=80 AnzahlRohre=4 AnzahlGitter=8 AnzahlSubSchritte=3"
   "Einschwingjahre=3 Land=DE"

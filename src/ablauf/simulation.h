@@ -2,26 +2,36 @@
 // The classic run with its files: the weather read back from the previous report through
 // dummy.txt, the report with its header, hourly rows, energy block and decimal comma, and the
 // ventilation schedule. Built from the pieces of the run (register/lauf.h) and the file steps
-// of the I/O layer; the GUI and kov-run call it.
+// of the I/O layer; the GUI and kov-run call it. Nothing is written before the run's results
+// are complete and finite, and every file is written atomically: a run that fails leaves the
+// previous report exactly as it was.
 
 #include "register/lauf.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kov {
 
 // Every file of the run is named relative to ordner, the working directory when it is empty.
-// Prepares a run from the context's parameter set; returns the number of passes
-// (Einschwingjahre + 1). Throws TDateiFehler / TParameterFehler.
-int SimulationVorbereiten(TKontext& k, const std::string& ordner = {});
-// Hourly rows (after a recorded pass), energy block and decimal comma.
+// What a run has to say beyond its faults (a schedule shorter than the year) is appended to
+// hinweise when given.
+
+// Reads the inputs and prepares a run from the context's parameter set; returns the number of
+// passes (Einschwingjahre + 1). With the weather read back, the previous report is copied to
+// dummy.txt first. Throws TDateiFehler / TParameterFehler.
+int SimulationVorbereiten(TKontext& k, const std::string& ordner = {},
+                          std::vector<std::string>* hinweise = nullptr);
+// Writes the report (and with a decimal comma its copy in dummy.txt). Throws TParameterFehler,
+// writing nothing, when the results are not finite.
 void SimulationAbschliessen(TKontext& k, const std::string& ordner = {});
 
 // The complete run: set-up, every month of every pass, finishing. nachMonat is called after
 // each simulated month (the GUI draws it, kov-run may report progress).
 using TMonatsMeldung = std::function<void(int durchlauf, int monat)>;
 void SimulationAusfuehren(TKontext& k, const TMonatsMeldung& nachMonat = {},
-                          const std::string& ordner = {});
+                          const std::string& ordner = {},
+                          std::vector<std::string>* hinweise = nullptr);
 
 } // namespace kov

@@ -1,10 +1,11 @@
 #include "cli/kov_run.h"
 
+#include "ablauf/lauf_pruefung.h"
 #include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
-#include "register/parameter_pruefung.h"
+#include "model/version.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -49,6 +50,7 @@ void HilfeSchreiben(std::ostream& aus) {
            "Bericht (OutputFile) ins Arbeitsverzeichnis.\n\n"
            "  -C VERZEICHNIS  Dateien des Laufs in VERZEICHNIS statt im Arbeitsverzeichnis\n"
            "  --json          Ergebnis als JSON-Objekt statt als Text\n"
+           "  --version       Programmversion\n"
            "  --help          diese Hilfe\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
            "NAME[1..12]=WERT fuer einen Monat oder NAME=WERT fuer alle zwoelf.\n"
@@ -126,6 +128,9 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         if (argument == "--help" || argument == "-h") {
             HilfeSchreiben(aus);
             return ExitErfolg;
+        } else if (argument == "--version") {
+            aus << VersionText("kov-run") << "\n";
+            return ExitErfolg;
         } else if (argument == "--json") {
             json = true;
         } else if (argument == "-C") {
@@ -137,7 +142,7 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         } else if (argument.rfind("-C", 0) == 0) {
             verzeichnis = argument.substr(2);
         } else if (!argument.empty() && argument[0] == '-') {
-            fehler << "kov-run: unbekannte Option \"" << argument << "\".\n" << Aufruf;
+            fehler << "kov-run: unbekannte Option " << Zitat(argument) << ".\n" << Aufruf;
             return ExitAufruf;
         } else {
             zuweisungen.push_back(argument);
@@ -155,14 +160,6 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     }
     AnteilErdeBerechnen(k->Parameter);
 
-    const std::vector<std::string> meldungen = ParameterPruefen(k->Parameter);
-    if (!meldungen.empty()) {
-        fehler << "kov-run: Parametersatz abgelehnt, nichts berechnet:\n";
-        for (const std::string& meldung : meldungen)
-            fehler << "  " << meldung << "\n";
-        return ExitAufruf;
-    }
-
     if (!verzeichnis.empty()) {
         struct stat ordner {};
         int fehlerNummer = 0;
@@ -171,27 +168,38 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         else if (!S_ISDIR(ordner.st_mode))
             fehlerNummer = ENOTDIR;
         if (fehlerNummer != 0) {
-            fehler << "kov-run: das Verzeichnis \"" << verzeichnis
-                   << "\" ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
+            fehler << "kov-run: das Verzeichnis " << Zitat(verzeichnis)
+                   << " ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
             return ExitAufruf;
         }
     }
 
+    const std::vector<std::string> meldungen = LaufPruefen(k->Parameter, verzeichnis);
+    if (!meldungen.empty()) {
+        fehler << "kov-run: Parametersatz abgelehnt, nichts berechnet:\n";
+        for (const std::string& meldung : meldungen)
+            fehler << "  " << SicherText(meldung) << "\n";
+        return ExitAufruf;
+    }
+
     int durchlaeufe = 0;
+    std::vector<std::string> hinweise;
     try {
         SimulationAusfuehren(
             *k,
             [&](int durchlauf, int monat) {
                 if (monat == 12) durchlaeufe = durchlauf;
             },
-            verzeichnis);
+            verzeichnis, &hinweise);
     } catch (const TDateiFehler& f) {
-        fehler << "kov-run: " << f.what() << "\n";
+        fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;
     } catch (const TParameterFehler& f) {
-        fehler << "kov-run: " << f.what() << "\n";
+        fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;
     }
+    for (const std::string& hinweis : hinweise)
+        fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";
     ErgebnisSchreiben(*k, durchlaeufe, json, aus);
     return ExitErfolg;
 }

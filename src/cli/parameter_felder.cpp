@@ -14,19 +14,16 @@ namespace {
 
 using P = TRegisterParameter;
 
-std::string Zitat(std::string_view text) {
-    std::string zitat;
-    zitat.reserve(text.size() + 2);
-    zitat.push_back('"');
-    zitat.append(text);
-    zitat.push_back('"');
-    return zitat;
-}
-
 double ZahlAus(std::string_view name, std::string_view text) {
     double wert = 0.0;
-    if (text.empty() || !ZahlUmwandeln(text.data(), text.data() + text.size(), wert))
-        throw TAufrufFehler(std::string(name) + ": " + Zitat(text) +
+    const TZahlErgebnis ergebnis = text.empty()
+                                       ? TZahlErgebnis::KeineZahl
+                                       : ZahlPruefen(text.data(), text.data() + text.size(), wert);
+    if (ergebnis == TZahlErgebnis::AusserhalbBereich)
+        throw TAufrufFehler(SicherText(name) + ": " + SicherText(text) +
+                            " liegt ausserhalb des Zahlenbereichs.");
+    if (ergebnis != TZahlErgebnis::Zahl)
+        throw TAufrufFehler(SicherText(name) + ": " + Zitat(text) +
                             " ist keine Zahl (Dezimalpunkt verwenden, z. B. 0.25).");
     return wert;
 }
@@ -37,8 +34,11 @@ std::int32_t GanzzahlAus(std::string_view name, std::string_view text) {
     const char* ende = text.data() + text.size();
     if (anfang != ende && *anfang == '+') ++anfang;
     auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+    if (anfang != ende && rest == ende && fehler == std::errc::result_out_of_range)
+        throw TAufrufFehler(SicherText(name) + ": " + SicherText(text) +
+                            " liegt ausserhalb des Zahlenbereichs ganzer Zahlen.");
     if (anfang == ende || rest != ende || fehler != std::errc())
-        throw TAufrufFehler(std::string(name) + ": " + Zitat(text) + " ist keine ganze Zahl.");
+        throw TAufrufFehler(SicherText(name) + ": " + Zitat(text) + " ist keine ganze Zahl.");
     return wert;
 }
 
@@ -48,7 +48,7 @@ bool WahrheitswertAus(std::string_view name, std::string_view text) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (klein == "true" || klein == "1") return true;
     if (klein == "false" || klein == "0") return false;
-    throw TAufrufFehler(std::string(name) + ": " + Zitat(text) +
+    throw TAufrufFehler(SicherText(name) + ": " + Zitat(text) +
                         " ist kein Wahrheitswert (true/false oder 1/0).");
 }
 
@@ -59,6 +59,29 @@ std::string ZahlText(double wert) {
 }
 
 } // namespace
+
+std::string SicherText(std::string_view text) {
+    std::string sicher;
+    sicher.reserve(text.size());
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            char ersatz[8];
+            std::snprintf(ersatz, sizeof ersatz, "\\x%02X", b);
+            sicher.append(ersatz);
+        } else {
+            sicher.push_back(c);
+        }
+    }
+    return sicher;
+}
+
+std::string Zitat(std::string_view text) {
+    std::string zitat = "\"";
+    zitat.append(SicherText(text));
+    zitat.push_back('"');
+    return zitat;
+}
 
 const std::vector<TParameterFeld>& ParameterFelder() {
     static const std::vector<TParameterFeld> felder = [] {
@@ -93,11 +116,11 @@ void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung) {
     if (feld == nullptr)
         throw TAufrufFehler("Unbekannter Parameter " + Zitat(name) + " (Liste: kov-run --help).");
     if (feld->Abgeleitet)
-        throw TAufrufFehler(std::string(name) +
+        throw TAufrufFehler(SicherText(name) +
                             " wird vom Programm berechnet und kann nicht gesetzt werden.");
     const bool istMonatsFeld = std::holds_alternative<TMonatsFeld P::*>(feld->Feld);
     if (monat != 0 && !istMonatsFeld)
-        throw TAufrufFehler(std::string(name) + " ist kein Monatsfeld und hat keinen Index.");
+        throw TAufrufFehler(SicherText(name) + " ist kein Monatsfeld und hat keinen Index.");
 
     std::visit(
         [&](auto glied) {

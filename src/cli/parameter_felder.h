@@ -29,6 +29,11 @@ const std::vector<TParameterFeld>& ParameterFelder();
 // Throws TAufrufFehler for an unknown or derived name and for a malformed value.
 void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung);
 
+// A text as kov-run may echo it: control characters written as \xNN, never raw.
+std::string SicherText(std::string_view text);
+// The same in double quotes.
+std::string Zitat(std::string_view text);
+
 // The value of a field as the runner's help shows it.
 std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld);
 

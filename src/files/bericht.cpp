@@ -1,5 +1,6 @@
 #include "files/bericht.h"
 
+#include "files/stunden_ausgabe.h"
 #include "files/text_datei.h"
 #include "files/zahl_format.h"
 #include "model/kalender.h"
@@ -16,13 +17,13 @@ constexpr int SpaltenKopfZeile = 99;
 // Builds the lines of the report: value, tab, unit, tab, description, CR LF.
 class TZeilen {
 public:
-    explicit TZeilen(TTextDatei& datei) : Datei(datei) {}
+    explicit TZeilen(std::string& bericht) : Bericht(bericht) {}
 
     void Leer(int anzahl = 1) {
         for (int i = 0; i < anzahl; ++i)
-            Datei.Schreiben(Zeilenende);
+            Bericht.append(Zeilenende);
     }
-    void Text(std::string_view text) { Datei.ZeileSchreiben(text); }
+    void Text(std::string_view text) { Bericht.append(text).append(Zeilenende); }
 
     void Zahl(double wert, int breite, int dezimalen, std::string_view einheit,
               std::string_view beschreibung) {
@@ -66,7 +67,7 @@ private:
         Text(Zeile);
     }
 
-    TTextDatei& Datei;
+    std::string& Bericht;
     std::string Zeile;
 };
 
@@ -117,31 +118,32 @@ void KopfSchreiben(TZeilen& z, const TRegisterParameter& p) {
 
 } // namespace
 
-void AusgabeAnlegen(const std::string& name) {
-    TTextDatei datei(name, TTextDatei::TOeffnen::Anlegen);
-    datei.Schliessen();
-}
-
-void AusgabeKopfSchreiben(const TRegisterParameter& p) {
-    AusgabeKopfSchreiben(p, p.OutputFile);
-}
-
-void AusgabeKopfSchreiben(const TRegisterParameter& p, const std::string& name) {
-    TTextDatei datei(name, TTextDatei::TOeffnen::Anhaengen);
-    TZeilen zeilen(datei);
+void AusgabeKopfSchreiben(std::string& bericht, const TRegisterParameter& p) {
+    TZeilen zeilen(bericht);
     KopfSchreiben(zeilen, p);
-    datei.Schliessen();
 }
 
-void AusgabeEnergieSchreiben(const std::string& name, const TJahresErgebnis& e) {
-    TTextDatei datei(name, TTextDatei::TOeffnen::Anhaengen);
-    TZeilen zeilen(datei);
+void AusgabeEnergieSchreiben(std::string& bericht, const TJahresErgebnis& e) {
+    TZeilen zeilen(bericht);
     zeilen.Leer();
     zeilen.Zahl(e.WaermeentzugKeller, 8, 0, " kWh", " Waermentzug aus Keller, nicht veraenderbar");
     zeilen.Zahl(e.WaermeentzugErde, 8, 0, " kWh", " Waermentzug aus Erde, nicht veraenderbar");
     zeilen.Zahl(e.Kuehlenergie, 8, 0, " kWh", " Kuehlenergie Erdregister, nicht veraenderbar");
     zeilen.Zahl(e.Heizenergie, 8, 0, " kWh", " Heizenergie Erdregister, nicht veraenderbar");
-    datei.Schliessen();
+}
+
+void BerichtSchreiben(const TModell& m, bool mitStunden, const std::string& datei,
+                      const std::string& hilfsDatei) {
+    std::string bericht;
+    bericht.reserve(mitStunden ? 400000 : 8000);
+    AusgabeKopfSchreiben(bericht, m.Parameter);
+    if (mitStunden) AusgabeStundenSchreiben(bericht, m.Reihen, m.Parameter);
+    AusgabeEnergieSchreiben(bericht, m.Ergebnis);
+    if (!LandMitDezimalKomma(m.Parameter.Land)) return DateiSchreiben(datei, bericht);
+    // the rewrite goes through the scratch file and copies it back line by line
+    const std::string komma = DezimalKommaText(bericht);
+    DateiSchreiben(hilfsDatei, komma);
+    DateiSchreiben(datei, ZeilenweiseKopie(komma));
 }
 
 } // namespace kov

@@ -1,5 +1,5 @@
 #pragma once
-// Report file: creation, the 100-line header and the closing energy block.
+// Report file: the 100-line header, the closing energy block and the whole report of a run.
 
 #include "model/modell.h"
 
@@ -9,13 +9,16 @@ namespace kov {
 
 inline constexpr int BerichtKopfZeilen = 100;
 
-// Creates the file or empties an existing one.
-void AusgabeAnlegen(const std::string& name);
-// Appends the 100 header lines to OutputFile.
-void AusgabeKopfSchreiben(const TRegisterParameter& p);
-// The same to the file datei (OutputFile in its folder).
-void AusgabeKopfSchreiben(const TRegisterParameter& p, const std::string& datei);
+// Appends the 100 header lines.
+void AusgabeKopfSchreiben(std::string& bericht, const TRegisterParameter& p);
 // Appends an empty line and the four yearly totals.
-void AusgabeEnergieSchreiben(const std::string& name, const TJahresErgebnis& e);
+void AusgabeEnergieSchreiben(std::string& bericht, const TJahresErgebnis& e);
+
+// The report of a run: header, the hourly rows when the evaluated year was simulated, energy
+// block, and for the countries with a decimal comma the rewrite of the hourly part, which also
+// leaves its copy in hilfsDatei. Both files are written atomically: a fault leaves them as
+// they were.
+void BerichtSchreiben(const TModell& m, bool mitStunden, const std::string& datei,
+                      const std::string& hilfsDatei);
 
 } // namespace kov

@@ -2,9 +2,7 @@
 
 #include "files/bericht.h"
 #include "files/text_datei.h"
-#include "files/wetter.h"
 #include "files/zahl_format.h"
-#include "files/zahl_leser.h"
 #include "model/kalender.h"
 
 #include <algorithm>
@@ -47,62 +45,56 @@ double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h) {
     return r.Betrieb[i] * r.RelVolumenstrom[i] * dx * 1.2 * p.Volumenstrom;
 }
 
-void AusgabeStundenSchreiben(const std::string& name, const TStundenReihen& r,
+void AusgabeStundenSchreiben(std::string& bericht, const TStundenReihen& r,
                              const TRegisterParameter& p) {
-    TTextDatei datei(name, TTextDatei::TOeffnen::Anhaengen);
-    std::string zeile;
-    zeile.reserve(128);
     for (std::size_t h = 1; h <= StundenImJahr; ++h) {
-        zeile.clear();
-        FeldAnhaengen(zeile, r.Tein[h], 1, 1);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, r.Taus[h], 1, 1);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, r.RelVolumenstrom[h], 1, 2);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, r.RelFeuchte[h], 1, 1);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, r.TTaupunkt[h], 1, 1);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, r.TMonitor[h], 1, 1);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, r.Betrieb[h], 1, 1);
-        zeile.push_back('\t');
-        FeldAnhaengen(zeile, Kondensat(r, p, static_cast<int>(h)), 1, 2);
-        zeile.append(Zeilenende);
-        datei.Schreiben(zeile);
+        FeldAnhaengen(bericht, r.Tein[h], 1, 1);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, r.Taus[h], 1, 1);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, r.RelVolumenstrom[h], 1, 2);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, r.RelFeuchte[h], 1, 1);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, r.TTaupunkt[h], 1, 1);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, r.TMonitor[h], 1, 1);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, r.Betrieb[h], 1, 1);
+        bericht.push_back('\t');
+        FeldAnhaengen(bericht, Kondensat(r, p, static_cast<int>(h)), 1, 2);
+        bericht.append(Zeilenende);
     }
-    datei.Schliessen();
 }
 
-void DezimalKommaSetzen(const std::string& name, const std::string& hilfsDatei) {
-    // read completely first: a read fault leaves both files as they were
-    const std::string bericht = DateiLesen(name);
-    TTextDatei hilfs(hilfsDatei, TTextDatei::TOeffnen::Anlegen);
+std::string DezimalKommaText(std::string_view bericht) {
+    std::string text;
+    text.reserve(bericht.size() + BerichtKopfZeilen);
     std::size_t pos = 0;
     for (int zeile = 0; zeile < BerichtKopfZeilen; ++zeile)
-        hilfs.ZeileSchreiben(ZeileLesen(bericht, pos));
-    std::string rest = bericht.substr(std::min(pos, bericht.size()));
-    std::replace(rest.begin(), rest.end(), '.', ',');
-    hilfs.Schreiben(rest);
-    hilfs.Schliessen();
-    DateiKopieren(hilfsDatei, name);
+        text.append(ZeileLesen(bericht, pos)).append(Zeilenende);
+    const std::size_t rest = text.size();
+    text.append(bericht.substr(std::min(pos, bericht.size())));
+    std::replace(text.begin() + static_cast<std::ptrdiff_t>(rest), text.end(), '.', ',');
+    return text;
 }
 
 bool LandMitDezimalKomma(const std::string& land) {
     return land == "D" || land == "d" || land == "A" || land == "a";
 }
 
-void DateiKopieren(const std::string& quelle, const std::string& ziel) {
-    // the whole source is read before the target is emptied, so copying a file onto itself
-    // or failing to read it never destroys anything
-    const std::string text = DateiLesen(quelle);
-    TTextDatei datei(ziel, TTextDatei::TOeffnen::Anlegen);
+std::string ZeilenweiseKopie(std::string_view text) {
+    std::string kopie;
+    kopie.reserve(text.size() + 2);
     std::size_t pos = 0;
     do {
-        datei.ZeileSchreiben(ZeileLesen(text, pos));
+        kopie.append(ZeileLesen(text, pos)).append(Zeilenende);
     } while (pos < text.size());
-    datei.Schliessen();
+    return kopie;
+}
+
+void DateiKopieren(const std::string& quelle, const std::string& ziel) {
+    DateiSchreiben(ziel, ZeilenweiseKopie(DateiLesen(quelle)));
 }
 
 } // namespace kov

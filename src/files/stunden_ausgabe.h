@@ -4,19 +4,25 @@
 #include "model/modell.h"
 
 #include <string>
+#include <string_view>
 
 namespace kov {
 
 // Condensate of hour h in kg/h, from the outlet and dew-point temperature.
 double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h);
-// Appends rows 1..8760 to the report.
-void AusgabeStundenSchreiben(const std::string& name, const TStundenReihen& r,
+// Appends rows 1..8760.
+void AusgabeStundenSchreiben(std::string& bericht, const TStundenReihen& r,
                              const TRegisterParameter& p);
-// Rewrites the report's hourly part and energy block with decimal commas (via dummy.txt).
-void DezimalKommaSetzen(const std::string& name, const std::string& hilfsDatei = HilfsDatei);
+// A report with decimal commas in its hourly part and energy block, as the rewrite through
+// dummy.txt leaves that file: the 100 header lines each with CR LF, the rest with "," for ".".
+std::string DezimalKommaText(std::string_view bericht);
 // True for the country codes that write decimal commas: "D", "d", "A", "a".
 bool LandMitDezimalKomma(const std::string& land);
-// Copies quelle line by line to ziel (created or emptied), each line ended by CR LF.
+// The text as the line-by-line copy writes it: every line ended by CR LF (LF, CR LF and a lone
+// CR end a line), at least one line.
+std::string ZeilenweiseKopie(std::string_view text);
+// Copies quelle line by line to ziel, atomically; reading quelle completely first, so that a
+// fault or a copy onto itself never destroys anything.
 void DateiKopieren(const std::string& quelle, const std::string& ziel);
 
 } // namespace kov

@@ -4,6 +4,7 @@
 #include "files/wetter_tabelle.h"
 #include "files/zahl_leser.h"
 #include "model/erd_temperaturen.h"
+#include "model/fehler.h"
 
 #include <memory>
 
@@ -26,12 +27,18 @@ void StandardwerteSetzen(TModell& m) {
     ParameterStandardwerteSetzen(m.Parameter);
 }
 
-void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
+namespace {
+
+void BerichtZeilenLesen(TZahlLeser& leser, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
                         TStundenFeld& relFeuchte, TStundenFeld& tTaupunkt) {
-    TZahlLeser leser(datei);
     for (int zeile = 0; zeile < BerichtKopfZeilen; ++zeile)
         leser.ZeileUeberspringen();
     for (std::size_t h = 1; h <= StundenImJahr; ++h) {
+        // a year of 0 °C is never a result: the report must hold every hour
+        if (!leser.NochEineZahl())
+            throw TDateiFehler("Der Bericht endet nach Stunde " + std::to_string(h - 1) +
+                                   " von 8760",
+                               leser.Datei(), leser.Zeile());
         tein[h] = leser.ZahlLesen();
         leser.ZahlLesen();
         relVolumenstrom[h] = leser.ZahlLesen();
@@ -39,6 +46,21 @@ void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFe
         tTaupunkt[h] = leser.ZahlLesen();
         leser.ZeileUeberspringen();
     }
+}
+
+} // namespace
+
+void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
+                        TStundenFeld& relFeuchte, TStundenFeld& tTaupunkt) {
+    TZahlLeser leser(datei);
+    BerichtZeilenLesen(leser, tein, relVolumenstrom, relFeuchte, tTaupunkt);
+}
+
+void BerichtWetterTextLesen(const std::string& datei, std::string inhalt, TStundenFeld& tein,
+                            TStundenFeld& relVolumenstrom, TStundenFeld& relFeuchte,
+                            TStundenFeld& tTaupunkt) {
+    TZahlLeser leser(datei, std::move(inhalt));
+    BerichtZeilenLesen(leser, tein, relVolumenstrom, relFeuchte, tTaupunkt);
 }
 
 void WetterLesen(TModell& m, const std::string& hilfsDatei) {

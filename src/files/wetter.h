@@ -21,6 +21,10 @@ void StandardwerteSetzen(TModell& m);
 // fault the series keep what was read up to it.
 void BerichtWetterLesen(const std::string& datei, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
                         TStundenFeld& relFeuchte, TStundenFeld& tTaupunkt);
+// The same from text in memory; datei is what faults name.
+void BerichtWetterTextLesen(const std::string& datei, std::string inhalt, TStundenFeld& tein,
+                            TStundenFeld& relVolumenstrom, TStundenFeld& relFeuchte,
+                            TStundenFeld& tTaupunkt);
 
 // Weather step of a run: fills Tein (and, from the previous report copied to dummy.txt,
 // RelVolumenstrom, RelFeuchte, TTaupunkt), the annual and monthly mean air temperatures, the

@@ -12,9 +12,6 @@
 
 namespace kov {
 
-// no real weather file comes near this; a larger file is refused unread
-inline constexpr std::size_t WetterDateiGroesseHoechstens = std::size_t{64} << 20;
-
 // Reads the weather year of a site file. Faults raise TDateiFehler naming the file and, where
 // one is concerned, the line: "File not found" and "File access denied" for a file that cannot
 // be opened, a German sentence for anything else (a folder, FIFO or device, a file over the

@@ -1,8 +1,8 @@
 #pragma once
 // Reads numbers from a text file the way every input file of the system is read: characters
-// up to code 32 are skipped (line ends included), the next run of at most 64 characters up
-// to such a character is one number, the end of the file (or a byte 26) gives 0 without an
-// error, and moving to the next line discards the rest of the current one.
+// up to code 32 are skipped (line ends included), the next run of characters up to such a
+// character is one number (at most 64 characters), the end of the file (or a byte 26) gives 0
+// without an error, and moving to the next line discards the rest of the current one.
 
 #include <cstddef>
 #include <string>
@@ -11,25 +11,38 @@ namespace kov {
 
 class TZahlLeser {
 public:
-    // Reads the whole file and closes it again; throws TDateiFehler when it cannot be read.
+    // Reads the whole file (a regular file within the size limit) and closes it again; throws
+    // TDateiFehler when it cannot be read.
     explicit TZahlLeser(const std::string& dateiName);
+    // The same on text already in memory; dateiName is what faults name.
+    TZahlLeser(const std::string& dateiName, std::string inhalt);
 
-    // The next number; 0 at the end of the file; TDateiFehler("Invalid numeric input") for a
-    // token that is not a number.
+    // The next number; 0 at the end of the file; TDateiFehler("Invalid numeric input", file,
+    // line) for a token that is not a number or is longer than 64 characters.
     double ZahlLesen();
     // Discards the rest of the current line including its line end.
     void ZeileUeberspringen();
+    // Skips to the next number; false when only separators are left.
+    bool NochEineZahl();
     bool Dateiende() const { return Pos >= Inhalt.size(); }
+    // line of the reading position, from 1
+    long Zeile() const { return ZeilenNummer; }
+    const std::string& Datei() const { return Name; }
 
 private:
+    void ZeilenendeUeberspringen();
+
+    std::string Name;
     std::string Inhalt;
     std::size_t Pos = 0;
+    long ZeilenNummer = 1;
 };
 
-// The whole content of a file as bytes; throws TDateiFehler.
-std::string DateiLesen(const std::string& dateiName);
+enum class TZahlErgebnis { Zahl, KeineZahl, AusserhalbBereich };
 // A number token of the text files: optional sign, digits with an optional decimal point,
-// optional exponent. Returns false for anything else.
+// optional exponent. AusserhalbBereich for a number too large or too small for a double.
+TZahlErgebnis ZahlPruefen(const char* anfang, const char* ende, double& wert);
+// true exactly when ZahlPruefen gives a number
 bool ZahlUmwandeln(const char* anfang, const char* ende, double& wert);
 
 } // namespace kov

@@ -98,17 +98,14 @@ double GitterfaktorBerechnen(const TRegisterParameter& p) {
     return GitterfaktorBerechnen(p, iterationen);
 }
 
-void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
-    TRegisterParameter& p = m.Parameter;
+double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
+    const TRegisterParameter& p = m.Parameter;
     const int n = p.AnzahlGitter;
     GitterzahlPruefen(n);
     WandstaerkePruefen(p);
     MonitorPruefen(p);
     const TSimdPfad pfad = SimdPfadDesProzesses();
-
-    // The new state is built aside and taken over only when it is complete and finite, so that
-    // a parameter set the model cannot work with leaves the previous state as it was.
-    TErdZustand z{};
+    z = TErdZustand{};
     const double dx = m.Werte.Zellenlaenge;
     const double T0 = m.Werte.StartTemperatur;
 
@@ -231,7 +228,16 @@ void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
     SpaltenMatrixBilden(z.MatrixAdiabatStillstand, z.SpaltenAdiabatStillstand, n);
     SpaltenMatrixBilden(z.MatrixKellerStillstand, z.SpaltenKellerStillstand, n);
     z.Pfad = pfad;
+    return q;
+}
 
+void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
+    TRegisterParameter& p = m.Parameter;
+    const int n = p.AnzahlGitter;
+    // The new state is built aside and taken over only when it is complete and finite, so that
+    // a parameter set the model cannot work with leaves the previous state as it was.
+    TErdZustand z;
+    const double q = ErdGitterBerechnen(m, z, dt);
     if (!ZustandEndlich(z, n))
         throw TParameterFehler("Das Erdreich lässt sich mit diesen Parametern nicht berechnen: "
                                "Radien, Wärmekapazitäten oder Leitwerte sind ungültig.");
@@ -247,7 +253,9 @@ void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
     m.Lauf.InBetrieb = true;
 
     // 15. monitor point; mid radii exist for 1..n only, nodes 0 and n+1 give 0
-    p.MonitorAchsAbstand = p.MonitorSektor == 3 ? rmK[p.MonitorRadial] : rmE[p.MonitorRadial];
+    const double dx = m.Werte.Zellenlaenge;
+    p.MonitorAchsAbstand = p.MonitorSektor == 3 ? e.MittelradienKeller[p.MonitorRadial]
+                                                : e.MittelradienErde[p.MonitorRadial];
     p.MonitorAbstandEinlass = (p.MonitorAxial - 1) * dx + dx / 2;
 }
 

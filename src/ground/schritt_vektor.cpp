@@ -154,26 +154,35 @@ inline std::array<TSektorZeile, 3> ScheibenSektoren(TErdZustand& e, bool inBetri
 
 // Per path and block size m the two entry points: one row (zeile may be v), and the slice.
 // Each carries its path's instruction set, so the kernel is inlined without a further call.
-#define KOV_EINSTIEGE(Pfad, Ziel)                                                                  \
+#define KOV_ZIEL_Skalar
+#define KOV_ZIEL_Sse2
+#define KOV_ZIEL_Avx2 __attribute__((target("avx2")))
+#define KOV_ZIEL_Avx512 __attribute__((target("avx512f")))
+#define KOV_EINSTIEGE(Pfad)                                                                        \
     template <int m>                                                                               \
-    Ziel void Zeile##Pfad(const TSpaltenMatrix& Q, const TGitterZeile& v, TGitterZeile& zeile) {   \
+    KOV_ZIEL_##Pfad void Zeile##Pfad(const TSpaltenMatrix& Q, const TGitterZeile& v,               \
+                                     TGitterZeile& zeile) {                                        \
         const double innen = v[0];                                                                 \
         const double aussen = v[m + 1];                                                            \
         Schritt##Pfad<m, 1>({{&Q, v.data(), zeile.data()}});                                       \
         zeile[0] = innen;                                                                          \
         zeile[m + 1] = aussen;                                                                     \
     }                                                                                              \
-    template <int m> Ziel void Scheibe##Pfad(TErdZustand& e, bool inBetrieb, int a) {              \
+    template <int m> KOV_ZIEL_##Pfad void Scheibe##Pfad(TErdZustand& e, bool inBetrieb, int a) {   \
         Schritt##Pfad<m, 3>(ScheibenSektoren(e, inBetrieb, a));                                    \
     }
 
-KOV_EINSTIEGE(Skalar, )
+KOV_EINSTIEGE(Skalar)
 #if defined(__x86_64__)
-KOV_EINSTIEGE(Sse2, )
-KOV_EINSTIEGE(Avx2, __attribute__((target("avx2"))))
-KOV_EINSTIEGE(Avx512, __attribute__((target("avx512f"))))
+KOV_EINSTIEGE(Sse2)
+KOV_EINSTIEGE(Avx2)
+KOV_EINSTIEGE(Avx512)
 #endif
 #undef KOV_EINSTIEGE
+#undef KOV_ZIEL_Skalar
+#undef KOV_ZIEL_Sse2
+#undef KOV_ZIEL_Avx2
+#undef KOV_ZIEL_Avx512
 
 using TZeilenKern = void (*)(const TSpaltenMatrix&, const TGitterZeile&, TGitterZeile&);
 using TScheibenKern = void (*)(TErdZustand&, bool, int);

@@ -1,7 +1,8 @@
 #include "model/parameter_katalog.h"
 
 #include <array>
-#include <cstring>
+#include <bit>
+#include <cstdint>
 #include <type_traits>
 
 namespace kov {
@@ -585,16 +586,20 @@ TFeldTyp FeldTyp(const TKatalogEintrag& eintrag) {
 
 bool FeldGleich(const TRegisterParameter& a, const TRegisterParameter& b,
                 const TKatalogEintrag& eintrag) {
+    // numbers bit for bit: -0.0 is not 0.0, a NaN equals the same NaN
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
     return std::visit(
         [&](auto glied) {
             using T = std::remove_cvref_t<decltype(a.*glied)>;
-            if constexpr (std::is_same_v<T, double>)
-                return std::memcmp(&(a.*glied), &(b.*glied), sizeof(double)) == 0;
-            else if constexpr (std::is_same_v<T, TMonatsFeld>)
-                return std::memcmp((a.*glied).data() + 1, (b.*glied).data() + 1,
-                                   12 * sizeof(double)) == 0;
-            else
+            if constexpr (std::is_same_v<T, double>) {
+                return bits(a.*glied) == bits(b.*glied);
+            } else if constexpr (std::is_same_v<T, TMonatsFeld>) {
+                for (std::size_t m = 1; m <= 12; ++m)
+                    if (bits((a.*glied)[m]) != bits((b.*glied)[m])) return false;
+                return true;
+            } else {
                 return a.*glied == b.*glied;
+            }
         },
         eintrag.Feld);
 }

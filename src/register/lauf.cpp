@@ -11,6 +11,7 @@
 #include "register/regelung.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kov {
 
@@ -100,6 +101,28 @@ bool StundenSchleife(TKontext& k, int ersteStunde, int letzteStunde, int durchla
 }
 
 } // namespace
+
+std::string ErgebnisPruefen(const TKontext& k) {
+    const TStundenReihen& r = k.Reihen;
+    const struct {
+        const TStundenFeld& Reihe;
+        const char* Name;
+    } reihen[] = {{r.Taus, "Austrittstemperatur"},
+                  {r.TMonitor, "Temperatur am Monitorpunkt"},
+                  {r.Tein, "Aussentemperatur"},
+                  {r.RelVolumenstrom, "relativer Volumenstrom"}};
+    for (const auto& [reihe, name] : reihen)
+        for (int h = 1; h <= StundenImJahr; ++h)
+            if (!std::isfinite(reihe[static_cast<std::size_t>(h)]))
+                return "Der Lauf ergibt in Stunde " + std::to_string(h) + " keine endliche Zahl (" +
+                       name + "); die Parameter liegen ausserhalb dessen, was das Modell rechnet.";
+    const TJahresErgebnis& e = k.Ergebnis;
+    for (double summe : {e.WaermeentzugKeller, e.WaermeentzugErde, e.Kuehlenergie, e.Heizenergie})
+        if (!std::isfinite(summe))
+            return "Der Lauf ergibt keine endlichen Jahressummen; die Parameter liegen ausserhalb "
+                   "dessen, was das Modell rechnet.";
+    return {};
+}
 
 int Durchlaeufe(const TRegisterParameter& p) {
     return p.Einschwingjahre + 1;

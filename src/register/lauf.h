@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <string>
 
 namespace kov {
 
@@ -30,6 +31,10 @@ enum class TLaufStatus { Fertig, Abgebrochen };
 TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
                               const TStundenFeld* fahrplan, TKontext& k,
                               const TLaufRueckmeldung& rueckmeldung = {});
+
+// "" when every result of the run is a finite number, else a German sentence naming the first
+// value that is not: such results are never reported.
+std::string ErgebnisPruefen(const TKontext& k);
 
 // Passes of a run: the settling years and the recorded year.
 int Durchlaeufe(const TRegisterParameter& p);

@@ -1,10 +1,11 @@
 #include "ui/eingabe_fenster.h"
 
+#include "ablauf/lauf_pruefung.h"
 #include "files/wetter.h"
-#include "register/parameter_pruefung.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
+#include "ui/meldung.h"
 #include "ui/start_fenster.h"
 #include "ui/zahl_eingabe.h"
 
@@ -297,13 +298,13 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern) {
     if (meldungen.isEmpty()) {
         TRegisterParameter kopie = Parameter();
         FelderLesen(kopie);
-        for (const std::string& meldung : ParameterPruefen(kopie))
+        for (const std::string& meldung : LaufPruefen(kopie))
             meldungen << QString::fromStdString(meldung);
     }
     if (meldungen.isEmpty()) return true;
-    QMessageBox::warning(meldungsEltern, windowTitle(),
-                         QStringLiteral("Die Berechnung wurde nicht gestartet:\n\n") +
-                             meldungen.join(QLatin1Char('\n')));
+    MeldungZeigen(meldungsEltern, QMessageBox::Warning, windowTitle(),
+                  QStringLiteral("Die Berechnung wurde nicht gestartet:\n\n") +
+                      meldungen.join(QLatin1Char('\n')));
     return false;
 }
 

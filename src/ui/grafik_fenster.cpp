@@ -6,6 +6,7 @@
 #include "ui/eingabe_fenster.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_zeichnung.h"
+#include "ui/meldung.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,8 @@
 #include <array>
 #include <exception>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace kov {
 
@@ -109,6 +112,7 @@ bool TForm1::Simulation() {
     if (Lauf) return false;
     Lauf = true;
     std::optional<QString> fehler;
+    std::vector<std::string> hinweise;
     {
         TSanduhr sanduhr;
         TFortschrittsBalken& balken = *Anwendung.Form2().ProgressBar1;
@@ -117,8 +121,9 @@ bool TForm1::Simulation() {
         balken.SchrittweiteSetzen(1);
         DarstellungAbwarten();
         try {
-            SimulationAusfuehren(Anwendung.Kontext(),
-                                 [this](int, int monat) { MonatZeichnen(monat); });
+            SimulationAusfuehren(
+                Anwendung.Kontext(), [this](int, int monat) { MonatZeichnen(monat); }, {},
+                &hinweise);
             balken.setValue(12);
         } catch (const std::exception& e) {
             fehler = QString::fromUtf8(e.what());
@@ -126,7 +131,10 @@ bool TForm1::Simulation() {
     }
     Fehlerfrei = !fehler.has_value();
     // months drawn before the fault stay on the screen behind the message
-    if (fehler) QMessageBox::critical(this, QStringLiteral("KOV"), *fehler);
+    if (fehler) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), *fehler);
+    for (const std::string& hinweis : hinweise)
+        MeldungZeigen(this, QMessageBox::Information, QStringLiteral("KOV"),
+                      QString::fromStdString(hinweis));
     Lauf = false;
     return Fehlerfrei;
 }

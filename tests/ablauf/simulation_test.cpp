@@ -1,10 +1,15 @@
 #include "ablauf/simulation.h"
+#include "datei_fehler_hilfen.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
 #include "test_hilfen.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 
 namespace kov {
 namespace {
@@ -137,15 +142,97 @@ TEST_F(Simulation, ScheduleDrivesOperationAndIsKept) {
     }
 }
 
-TEST_F(Simulation, MissingScheduleLeavesTheHeaderOnly) {
-    k->Parameter.FahrplanGelesen = true;
-    try {
-        Ausfuehren();
-        FAIL() << "the missing schedule must end the run";
-    } catch (const TDateiFehler& f) {
-        EXPECT_STREQ(f.what(), "File not found");
+TEST_F(Simulation, AFailingRunLeavesThePreviousReportByteForByte) {
+    Ausfuehren();
+    const std::string vorher = test::DateiInhalt("kov.txt");
+    std::string fahrplan;
+    for (int h = 1; h <= 8760; ++h)
+        fahrplan += h == 4711 ? "0,5\r\n" : "1\r\n";
+    test::DateiSchreiben("kaputt.txt", fahrplan);
+    ::mkfifo("rohr", 0600);
+    struct Fall {
+        const char* name;
+        std::function<void(TRegisterParameter&)> aendern;
+        rlim_t grenze; // 0: no limit on the file size
+        const char* meldung;
+    } faelle[] = {
+        {"missing schedule", [](auto& p) { p.FahrplanGelesen = true; }, 0,
+         "File not found: wplaufz1.txt"},
+        {"garbled schedule",
+         [](auto& p) {
+             p.FahrplanGelesen = true;
+             p.FahrplanFile = "kaputt.txt";
+         },
+         0, "Invalid numeric input: kaputt.txt, Zeile 4711"},
+        {"schedule is a FIFO",
+         [](auto& p) {
+             p.FahrplanGelesen = true;
+             p.FahrplanFile = "rohr";
+         },
+         0, "Keine gewöhnliche Datei, sondern eine FIFO (benannte Pipe): rohr"},
+        {"schedule is /dev/zero",
+         [](auto& p) {
+             p.FahrplanGelesen = true;
+             p.FahrplanFile = "/dev/zero";
+         },
+         0, "Keine gewöhnliche Datei, sondern ein Gerät: /dev/zero"},
+        {"disk full after the header", [](auto&) {}, 20000, "Disk full: kov.txt"},
+        {"no grid", [](auto& p) { p.AnzahlGitter = 2; }, 0,
+         "Die Anzahl Rechengitter (AnzahlGitter) 2 liegt nicht im Bereich 3..10."},
+        {"results not finite", [](auto& p) { p.ViskositaetLuft = 5e-324; }, 0,
+         "Der Lauf ergibt in Stunde 1 keine endliche Zahl (Austrittstemperatur); die Parameter "
+         "liegen ausserhalb dessen, was das Modell rechnet. Der alte Bericht bleibt erhalten."},
+    };
+    for (const Fall& f : faelle) {
+        SetUp();
+        f.aendern(k->Parameter);
+        const auto lauf = [&] {
+            try {
+                Ausfuehren();
+            } catch (const TParameterFehler& fehler) {
+                throw TDateiFehler(fehler.what());
+            }
+        };
+        const std::string meldung =
+            f.grenze > 0 ? test::FehlerMeldungMitGrenze(f.grenze, lauf) : test::FehlerMeldung(lauf);
+        EXPECT_EQ(meldung, f.meldung) << f.name;
+        EXPECT_EQ(test::DateiInhalt("kov.txt"), vorher) << f.name;
+        EXPECT_EQ(test::OrdnerInhalt("."),
+                  (std::vector<std::string>{"kaputt.txt", "kov.txt", "rohr"}))
+            << f.name << ": a temporary file stayed behind";
     }
-    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 100u);
+}
+
+TEST_F(Simulation, PlantedLinksAreReplacedAndTheirTargetsKept) {
+    test::DateiSchreiben("fremd.txt", "nicht anfassen\r\n");
+    std::filesystem::create_symlink("fremd.txt", "kov.txt");
+    std::filesystem::create_symlink("fremd.txt", HilfsDatei);
+    k->Parameter.Land = "D";
+    Ausfuehren();
+    EXPECT_EQ(test::DateiInhalt("fremd.txt"), "nicht anfassen\r\n");
+    EXPECT_FALSE(std::filesystem::is_symlink("kov.txt"));
+    EXPECT_FALSE(std::filesystem::is_symlink(HilfsDatei));
+    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 8865u);
+}
+
+TEST_F(Simulation, AShortScheduleIsUsedAndNamed) {
+    test::DateiSchreiben("wplaufz1.txt", "1\r\n1\r\n0.5\r\n");
+    k->Parameter.FahrplanGelesen = true;
+    std::vector<std::string> hinweise;
+    SimulationAusfuehren(*k, {}, {}, &hinweise);
+    ASSERT_EQ(hinweise.size(), 1u);
+    EXPECT_NE(hinweise[0].find("wplaufz1.txt endet nach Stunde 3 von 8760"), std::string::npos)
+        << hinweise[0];
+    EXPECT_EQ(k->Reihen.Betrieb[3], 1.0);
+    EXPECT_EQ(k->Reihen.Betrieb[4], 0.0);
+}
+
+TEST_F(Simulation, FilesLiveInTheGivenFolder) {
+    std::filesystem::create_directory("ziel");
+    k->Parameter.Land = "d";
+    SimulationAusfuehren(*k, {}, "ziel");
+    EXPECT_EQ(test::OrdnerInhalt("."), std::vector<std::string>{"ziel"});
+    EXPECT_EQ(test::OrdnerInhalt("ziel"), (std::vector<std::string>{HilfsDatei, "kov.txt"}));
 }
 
 TEST_F(Simulation, WeatherReadBackReproducesThePreviousRun) {

@@ -48,7 +48,10 @@ TEST(ParameterZuweisung, NamesTypesAndMonthFields) {
         {"DRohr=0,2", "ist keine Zahl"},
         {"DRohr=", "ist keine Zahl"},
         {"AnzahlGitter=6.5", "ist keine ganze Zahl"},
-        {"AnzahlGitter=99999999999", "ist keine ganze Zahl"},
+        {"AnzahlGitter=99999999999", "99999999999 liegt ausserhalb des Zahlenbereichs ganzer"},
+        {"DRohr=1e999", "DRohr: 1e999 liegt ausserhalb des Zahlenbereichs."},
+        {"DRohr=1e-400", "DRohr: 1e-400 liegt ausserhalb des Zahlenbereichs."},
+        {"Un\x07sinn=1", "Unbekannter Parameter \"Un\\x07sinn\""},
         {"Geregelt=ja", "ist kein Wahrheitswert"},
         {"AnteilErde=0.5", "wird vom Programm berechnet"},
         {"Gitterfaktor=2", "wird vom Programm berechnet"},
@@ -106,6 +109,21 @@ TEST(KovRun, BadInputIsRefusedBeforeAnythingIsWritten) {
         {{"--unsinn"}, "unbekannte Option"},
         {{"-C"}, "-C braucht ein Verzeichnis"},
         {{"-C", "gibt-es-nicht"}, "gibt-es-nicht"},
+        // refused by the model probe, naming the field, before anything is touched
+        {{"WandstaerkeRohr=1e10"}, "Rohrwandstärke (WandstaerkeRohr)"},
+        {{"DRohr=1e-300"},
+         "Luftgeschwindigkeit lässt sich mit diesen Parametern nicht berechnen; "
+         "zu prüfen: Rohrdurchmesser (DRohr)."},
+        {{"SimRadius=1e-300"}, "zu prüfen: Simulationsradius (SimRadius)."},
+        {{"RhoErde=1e200", "CpErde=1e200"}, "zu prüfen: rho Erde (RhoErde), cp Erde (CpErde)."},
+        {{"TiefeKeller=1e300"}, "zu prüfen: Verlegetiefe unter Keller (TiefeKeller)."},
+        {{"ViskositaetLuft=5e-324"}, "zu prüfen: Viskosität Luft (ViskositaetLuft)."},
+        {{"Rohrlaenge=1e300"}, "zu prüfen: Rohrlänge (Rohrlaenge)."},
+        {{"AnteilAdiabat=1", "AnteilKeller=1"}, "dürfen zusammen höchstens 1 sein."},
+        {{"OutputFile=./dummy.txt"}, "(OutputFile) darf nicht \"dummy.txt\" heißen"},
+        {{"FahrplanGelesen=true", "OutputFile=wplaufz1.txt"},
+         "(OutputFile) darf nicht die Fahrplandatei (FahrplanFile) sein"},
+        {{"--un\x1bsinn"}, "unbekannte Option \"--un\\x1Bsinn\""},
     };
     for (const Fall& f : faelle) {
         const TErgebnis e = Lauf(f.argumente);
@@ -116,12 +134,51 @@ TEST(KovRun, BadInputIsRefusedBeforeAnythingIsWritten) {
     }
 }
 
-TEST(KovRun, FileFaultDuringTheRunExitsWithOne) {
+TEST(KovRun, FileFaultDuringTheRunExitsWithOneAndKeepsTheOldReport) {
     test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
     const TErgebnis e = Lauf({"FahrplanGelesen=true"});
     EXPECT_EQ(e.Status, 1);
-    EXPECT_NE(e.Fehler.find("File not found"), std::string::npos) << e.Fehler;
-    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 100u); // the header stays
+    EXPECT_NE(e.Fehler.find("File not found: wplaufz1.txt"), std::string::npos) << e.Fehler;
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n");
+}
+
+TEST(KovRun, ResultsThatAreNotFiniteAreNeverReported) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
+    const TErgebnis e = Lauf({"--json", "KellerTemperatur=1.7e308", "AnteilKeller=1"});
+    EXPECT_EQ(e.Status, 1);
+    EXPECT_NE(e.Fehler.find("keine endliche Zahl"), std::string::npos) << e.Fehler;
+    EXPECT_NE(e.Fehler.find("Der alte Bericht bleibt erhalten."), std::string::npos) << e.Fehler;
+    EXPECT_EQ(e.Aus, "") << "no JSON with nan or inf";
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n");
+}
+
+TEST(KovRun, AShortScheduleRunsWithANoteOnStderr) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("plan.txt", "1\r\n0.5\r\n");
+    const TErgebnis e = Lauf({"FahrplanGelesen=true", "FahrplanFile=plan.txt"});
+    EXPECT_EQ(e.Status, 0) << e.Fehler;
+    EXPECT_NE(e.Fehler.find("kov-run: Hinweis: Der Lüftungsfahrplan plan.txt endet nach Stunde 2"),
+              std::string::npos)
+        << e.Fehler;
+}
+
+TEST(KovRun, TwoRunsAtOnceInOneFolderLeaveOneWholeReport) {
+    test::TArbeitsVerzeichnis ort;
+    const std::string programm = KOV_RUN_PFAD;
+    ASSERT_EQ(std::system((programm + " -C . >/dev/null").c_str()), 0);
+    const std::string einzeln = test::DateiInhalt("kov.txt");
+    ASSERT_EQ(test::DateiZeilen("kov.txt").size(), 8865u);
+    for (int runde = 0; runde < 3; ++runde) {
+        std::filesystem::remove("kov.txt");
+        const int status =
+            std::system((programm + " >/dev/null & " + programm + " >/dev/null & wait").c_str());
+        ASSERT_EQ(status, 0);
+        EXPECT_EQ(test::DateiInhalt("kov.txt"), einzeln) << "round " << runde;
+        EXPECT_EQ(test::OrdnerInhalt("."), std::vector<std::string>{"kov.txt"})
+            << "round " << runde;
+    }
 }
 
 TEST(KovRun, HelpListsEverySettableName) {

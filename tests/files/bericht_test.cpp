@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <set>
 
 namespace kov {
@@ -14,9 +16,9 @@ protected:
     void SetUp() override { StandardwerteSetzen(m); }
 
     std::vector<std::string> KopfZeilen() {
-        AusgabeAnlegen(m.Parameter.OutputFile);
-        AusgabeKopfSchreiben(m.Parameter);
-        return test::DateiZeilen(m.Parameter.OutputFile);
+        std::string kopf;
+        AusgabeKopfSchreiben(kopf, m.Parameter);
+        return test::TextZeilen(kopf);
     }
 
     test::TArbeitsVerzeichnis ort;
@@ -24,9 +26,8 @@ protected:
 };
 
 TEST_F(Bericht, DefaultHeaderHasOneHundredCrLfLines) {
-    AusgabeAnlegen("kov.txt");
-    AusgabeKopfSchreiben(m.Parameter);
-    const std::string inhalt = test::DateiInhalt("kov.txt");
+    std::string inhalt;
+    AusgabeKopfSchreiben(inhalt, m.Parameter);
     std::size_t crlf = 0;
     for (std::size_t i = 0; i < inhalt.size(); ++i) {
         if (inhalt[i] == '\n') {
@@ -39,7 +40,7 @@ TEST_F(Bericht, DefaultHeaderHasOneHundredCrLfLines) {
     EXPECT_EQ(crlf, 100u);
     EXPECT_EQ(inhalt.substr(inhalt.size() - 4), "\r\n\r\n") << "line 100 is empty";
 
-    const std::vector<std::string> zeilen = test::DateiZeilen("kov.txt");
+    const std::vector<std::string> zeilen = test::TextZeilen(inhalt);
     ASSERT_EQ(zeilen.size(), 100u);
     const std::pair<int, std::string> erwartet[] = {
         {1, "Ausgabefile zum Programm KOV, Berechnung von Erdregistern"},
@@ -120,39 +121,62 @@ TEST_F(Bericht, HeaderPrintsTheRunsValues) {
         EXPECT_EQ(zeilen[static_cast<std::size_t>(zeile - 1)], text) << "line " << zeile;
 }
 
-TEST_F(Bericht, CreatingEmptiesAndTheHeaderAppends) {
-    test::DateiSchreiben("kov.txt", "vorheriger Lauf\r\n");
-    AusgabeKopfSchreiben(m.Parameter);
-    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 101u);
-    EXPECT_EQ(test::DateiZeilen("kov.txt")[1],
+TEST_F(Bericht, HeaderAndEnergyBlockFollowWhatIsThere) {
+    std::string bericht = "vorheriger Lauf\r\n";
+    AusgabeKopfSchreiben(bericht, m.Parameter);
+    EXPECT_EQ(test::TextZeilen(bericht).size(), 101u);
+    EXPECT_EQ(test::TextZeilen(bericht)[1],
               "Ausgabefile zum Programm KOV, Berechnung von Erdregistern");
-    AusgabeAnlegen("kov.txt");
-    EXPECT_EQ(test::DateiInhalt("kov.txt"), "");
+
+    bericht = "Kopf\r\n";
+    AusgabeEnergieSchreiben(bericht, {1.5, -2.5, 123456789.0, -0.3});
+    EXPECT_EQ(bericht, "Kopf\r\n"
+                       "\r\n"
+                       "       2\t kWh\t Waermentzug aus Keller, nicht veraenderbar\r\n"
+                       "      -3\t kWh\t Waermentzug aus Erde, nicht veraenderbar\r\n"
+                       "123456789\t kWh\t Kuehlenergie Erdregister, nicht veraenderbar\r\n"
+                       "      -0\t kWh\t Heizenergie Erdregister, nicht veraenderbar\r\n");
 }
 
-TEST_F(Bericht, EnergyBlockFollowsWhatIsThere) {
-    test::DateiSchreiben("kov.txt", "Kopf\r\n");
-    AusgabeEnergieSchreiben("kov.txt", {1.5, -2.5, 123456789.0, -0.3});
-    EXPECT_EQ(test::DateiInhalt("kov.txt"),
-              "Kopf\r\n"
-              "\r\n"
-              "       2\t kWh\t Waermentzug aus Keller, nicht veraenderbar\r\n"
-              "      -3\t kWh\t Waermentzug aus Erde, nicht veraenderbar\r\n"
-              "123456789\t kWh\t Kuehlenergie Erdregister, nicht veraenderbar\r\n"
-              "      -0\t kWh\t Heizenergie Erdregister, nicht veraenderbar\r\n");
-}
+TEST_F(Bericht, AWholeReportReplacesTheOldOneOnlyWhenComplete) {
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
+    BerichtSchreiben(m, false, "kov.txt", HilfsDatei);
+    EXPECT_EQ(test::DateiZeilen("kov.txt").size(), 105u) << "header, empty line, four totals";
+    EXPECT_FALSE(std::filesystem::exists(HilfsDatei)) << "no decimal comma, no scratch copy";
 
-TEST_F(Bericht, FaultsEndTheCallWithTheirMessage) {
     const int vorher = test::OffeneDeskriptoren();
-    EXPECT_EQ(test::FehlerMeldung([] { AusgabeAnlegen("kein/kov.txt"); }), "File not found");
-    EXPECT_EQ(test::FehlerMeldung([&] { AusgabeKopfSchreiben(m.Parameter); }), "File not found")
-        << "the header goes only into a report that has been created";
-    EXPECT_EQ(test::FehlerMeldung([] { AusgabeEnergieSchreiben("fehlt.txt", {}); }),
-              "File not found");
-
-    m.Parameter.OutputFile = "/dev/full";
-    EXPECT_EQ(test::FehlerMeldung([&] { AusgabeKopfSchreiben(m.Parameter); }), "Disk full");
-    EXPECT_EQ(test::FehlerMeldung([] { AusgabeEnergieSchreiben("/dev/full", {}); }), "Disk full");
+    const std::string alt = test::DateiInhalt("kov.txt");
+    m.Parameter.Projektname = "neu";
+    struct Fall {
+        const char* name;
+        std::function<std::string()> schreiben;
+        const char* meldung;
+    } faelle[] = {
+        {"folder missing",
+         [&] {
+             return test::FehlerMeldung(
+                 [&] { BerichtSchreiben(m, false, "kein/kov.txt", HilfsDatei); });
+         },
+         "File not found: kein/kov.txt"},
+        {"full disk after 3000 bytes",
+         [&] {
+             return test::FehlerMeldungMitGrenze(
+                 3000, [&] { BerichtSchreiben(m, false, "kov.txt", HilfsDatei); });
+         },
+         "Disk full: kov.txt"},
+        {"a device in the report's place",
+         [&] {
+             return test::FehlerMeldung(
+                 [&] { BerichtSchreiben(m, false, "/dev/full", HilfsDatei); });
+         },
+         "Keine gewöhnliche Datei, sondern ein Gerät: /dev/full"},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(f.schreiben(), f.meldung) << f.name;
+        EXPECT_EQ(test::DateiInhalt("kov.txt"), alt) << f.name << ": the old report is gone";
+        EXPECT_EQ(test::OrdnerInhalt("."), std::vector<std::string>{"kov.txt"})
+            << f.name << ": a temporary file stayed behind";
+    }
     EXPECT_EQ(test::OffeneDeskriptoren(), vorher);
 }
 

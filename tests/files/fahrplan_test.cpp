@@ -57,9 +57,13 @@ TEST_F(Fahrplan, EmptyLineMovesLaterValuesOneHourEarlier) {
     EXPECT_EQ(reihe[8760], 0.0) << "the file ran out one hour early";
 }
 
-TEST_F(Fahrplan, ShortFileLeavesTheRestAtZero) {
-    test::DateiSchreiben("plan.txt", "1\r\n0\r\n0.25");
-    FahrplanLesen("plan.txt", reihe);
+TEST_F(Fahrplan, ShortFileLeavesTheRestAtZeroAndSaysSo) {
+    test::DateiSchreiben("plan.txt", "1\r\n0\r\n0.25\r\n\r\n");
+    EXPECT_EQ(FahrplanLesen("plan.txt", reihe), 3);
+    EXPECT_EQ(FahrplanHinweis("plan.txt", 3),
+              "Der Lüftungsfahrplan plan.txt endet nach Stunde 3 von 8760; in den Stunden danach "
+              "ist der Volumenstrom 0 und das Register aus.");
+    EXPECT_EQ(FahrplanHinweis("plan.txt", 8760), "");
     EXPECT_EQ(reihe[1], 1.0);
     EXPECT_EQ(reihe[2], 0.0);
     EXPECT_EQ(reihe[3], 0.25) << "a last line without line end";
@@ -80,12 +84,13 @@ TEST_F(Fahrplan, FaultsKeepTheHoursReadSoFar) {
                                  return k == 5 ? std::string(f.zeile5) : KennText(k);
                              }));
         EXPECT_EQ(test::FehlerMeldung([&] { FahrplanLesen("plan.txt", reihe); }),
-                  "Invalid numeric input")
+                  "Invalid numeric input: plan.txt, Zeile 5")
             << f.warum;
         EXPECT_EQ(reihe[4], Kennwert(4)) << f.warum;
         EXPECT_EQ(reihe[5], 9.0) << f.warum;
     }
-    EXPECT_EQ(test::FehlerMeldung([&] { FahrplanLesen("fehlt.txt", reihe); }), "File not found");
+    EXPECT_EQ(test::FehlerMeldung([&] { FahrplanLesen("fehlt.txt", reihe); }),
+              "File not found: fehlt.txt");
 }
 
 } // namespace

@@ -62,10 +62,8 @@ protected:
 
     // header, rows and energy block as a run writes them
     void BerichtSchreiben() {
-        AusgabeAnlegen("kov.txt");
-        AusgabeKopfSchreiben(m.Parameter);
-        AusgabeStundenSchreiben("kov.txt", m.Reihen, m.Parameter);
-        AusgabeEnergieSchreiben("kov.txt", {1.5, 22.25, 3333.5, 4.0});
+        m.Ergebnis = {1.5, 22.25, 3333.5, 4.0};
+        kov::BerichtSchreiben(m, true, "kov.txt", HilfsDatei);
     }
 
     test::TArbeitsVerzeichnis ort;
@@ -98,7 +96,8 @@ TEST_F(StundenAusgabe, DecimalCommaKeepsTheHeader) {
     for (int i = 0; i < 100; ++i)
         kopfEnde = vorher.find("\r\n", kopfEnde) + 2;
 
-    DezimalKommaSetzen("kov.txt");
+    m.Parameter.Land = "D";
+    kov::BerichtSchreiben(m, true, "kov.txt", HilfsDatei);
     const std::string nachher = test::DateiInhalt("kov.txt");
     ASSERT_EQ(nachher.size(), vorher.size());
     EXPECT_EQ(nachher.substr(0, kopfEnde), vorher.substr(0, kopfEnde));
@@ -112,7 +111,8 @@ TEST_F(StundenAusgabe, DecimalCommaKeepsTheHeader) {
     // such a report is no weather source for a later run
     m.Parameter.EingebautesWetter = false;
     DateiKopieren("kov.txt", HilfsDatei);
-    EXPECT_EQ(test::FehlerMeldung([&] { WetterLesen(m); }), "Invalid numeric input");
+    EXPECT_EQ(test::FehlerMeldung([&] { WetterLesen(m); }),
+              "Invalid numeric input: dummy.txt, Zeile 101");
 }
 
 TEST(DezimalKomma, CountryCodes) {
@@ -122,24 +122,17 @@ TEST(DezimalKomma, CountryCodes) {
         EXPECT_FALSE(LandMitDezimalKomma(land)) << '"' << land << '"';
 }
 
-TEST_F(StundenAusgabe, FaultsLeaveTheReportAsItWas) {
-    const int vorher = test::OffeneDeskriptoren();
-    EXPECT_EQ(test::FehlerMeldung([] { DezimalKommaSetzen("kov.txt"); }), "File not found");
-    EXPECT_FALSE(std::filesystem::exists(HilfsDatei));
-
+TEST_F(StundenAusgabe, FaultsLeaveTheReportAndItsCopyAsTheyWere) {
     BerichtSchreiben();
     const std::string bericht = test::DateiInhalt("kov.txt");
-    std::filesystem::create_symlink("/dev/full", HilfsDatei);
-    EXPECT_EQ(test::FehlerMeldung([] { DezimalKommaSetzen("kov.txt"); }), "Disk full");
+    test::DateiSchreiben(HilfsDatei, "alte Kopie\r\n");
+    m.Parameter.Land = "D";
+    // the rows do not fit: neither the copy nor the report is touched
+    EXPECT_EQ(test::FehlerMeldungMitGrenze(100000, [&] { BerichtSchreiben(); }),
+              "Disk full: dummy.txt");
     EXPECT_EQ(test::DateiInhalt("kov.txt"), bericht);
-
-    EXPECT_EQ(
-        test::FehlerMeldung([&] { AusgabeStundenSchreiben("/dev/full", m.Reihen, m.Parameter); }),
-        "Disk full");
-    EXPECT_EQ(
-        test::FehlerMeldung([&] { AusgabeStundenSchreiben("fehlt.txt", m.Reihen, m.Parameter); }),
-        "File not found");
-    EXPECT_EQ(test::OffeneDeskriptoren(), vorher);
+    EXPECT_EQ(test::DateiInhalt(HilfsDatei), "alte Kopie\r\n");
+    EXPECT_EQ(test::OrdnerInhalt("."), (std::vector<std::string>{HilfsDatei, "kov.txt"}));
 }
 
 TEST(DateiKopieren, EveryLineEndsWithCrLf) {
@@ -168,13 +161,24 @@ TEST(DateiKopieren, FaultsAndCopyOntoItself) {
     test::TArbeitsVerzeichnis ort;
     test::DateiSchreiben("ziel.txt", "bleibt\r\n");
     EXPECT_EQ(test::FehlerMeldung([] { DateiKopieren("fehlt.txt", "ziel.txt"); }),
-              "File not found");
+              "File not found: fehlt.txt");
     EXPECT_EQ(test::DateiInhalt("ziel.txt"), "bleibt\r\n");
 
     DateiKopieren("ziel.txt", "ziel.txt");
     EXPECT_EQ(test::DateiInhalt("ziel.txt"), "bleibt\r\n");
 
-    EXPECT_EQ(test::FehlerMeldung([] { DateiKopieren("ziel.txt", "/dev/full"); }), "Disk full");
+    test::DateiSchreiben("gross.txt", std::string(5000, 'x'));
+    EXPECT_EQ(test::FehlerMeldungMitGrenze(4000, [] { DateiKopieren("gross.txt", "ziel.txt"); }),
+              "Disk full: ziel.txt");
+    EXPECT_EQ(test::DateiInhalt("ziel.txt"), "bleibt\r\n");
+
+    // a planted link is replaced, its target stays as it was
+    test::DateiSchreiben("fremd.txt", "fremde Datei\r\n");
+    std::filesystem::create_symlink("fremd.txt", "verweis.txt");
+    DateiKopieren("ziel.txt", "verweis.txt");
+    EXPECT_EQ(test::DateiInhalt("fremd.txt"), "fremde Datei\r\n");
+    EXPECT_FALSE(std::filesystem::is_symlink("verweis.txt"));
+    EXPECT_EQ(test::DateiInhalt("verweis.txt"), "bleibt\r\n");
 }
 
 } // namespace

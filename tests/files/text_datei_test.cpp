@@ -6,17 +6,16 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <thread>
 
 namespace kov {
 namespace {
-
-using TOeffnen = TTextDatei::TOeffnen;
 
 TEST(TextDatei, SmallAndLargePiecesArriveInOrder) {
     test::TArbeitsVerzeichnis ort;
     std::string erwartet;
     {
-        TTextDatei datei("t.txt", TOeffnen::Anlegen);
+        TTextDatei datei("t.txt");
         for (int i = 0; i < 5000; ++i) {
             const std::string stueck =
                 std::to_string(i) + (i % 1000 == 0 ? std::string(70000, 'x') : "");
@@ -28,58 +27,108 @@ TEST(TextDatei, SmallAndLargePiecesArriveInOrder) {
     EXPECT_EQ(test::DateiInhalt("t.txt"), erwartet);
 }
 
-TEST(TextDatei, CreateEmptiesAppendKeeps) {
+TEST(TextDatei, TheTargetChangesOnlyWhenTheFileIsComplete) {
     test::TArbeitsVerzeichnis ort;
     test::DateiSchreiben("t.txt", "alt\r\n");
-    TTextDatei anhaengen("t.txt", TOeffnen::Anhaengen);
-    anhaengen.Schreiben("neu");
-    anhaengen.Schliessen();
-    EXPECT_EQ(test::DateiInhalt("t.txt"), "alt\r\nneu");
+    ::chmod("t.txt", 0640);
+    {
+        TTextDatei datei("t.txt");
+        datei.Schreiben(std::string(200000, 'n'));
+        EXPECT_EQ(test::DateiInhalt("t.txt"), "alt\r\n") << "half written";
+    } // left without Schliessen, as on a fault
+    EXPECT_EQ(test::DateiInhalt("t.txt"), "alt\r\n");
+    EXPECT_EQ(test::OrdnerInhalt("."), std::vector<std::string>{"t.txt"});
 
-    TTextDatei anlegen("t.txt", TOeffnen::Anlegen);
-    anlegen.Schliessen();
-    EXPECT_EQ(test::DateiInhalt("t.txt"), "");
+    DateiSchreiben("t.txt", "neu");
+    EXPECT_EQ(test::DateiInhalt("t.txt"), "neu");
+    struct stat info {};
+    ::stat("t.txt", &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "the report keeps its permissions";
 }
 
-TEST(TextDatei, FaultsCarryThePlatformMessage) {
+TEST(TextDatei, FaultsNameTheFile) {
     test::TArbeitsVerzeichnis ort;
-    EXPECT_EQ(test::FehlerMeldung([] { TTextDatei("fehlt.txt", TOeffnen::Anhaengen); }),
-              "File not found")
-        << "append does not create a missing file";
-    EXPECT_EQ(test::FehlerMeldung([] { TTextDatei("kein/t.txt", TOeffnen::Anlegen); }),
-              "File not found");
     std::filesystem::create_directory("ordner");
-    EXPECT_EQ(test::FehlerMeldung([] { TTextDatei("ordner", TOeffnen::Anlegen); }),
-              "File access denied");
-
+    ::mkfifo("rohr", 0600);
+    const std::pair<std::function<void()>, std::string> faelle[] = {
+        {[] { TTextDatei("kein/t.txt"); }, "File not found: kein/t.txt"},
+        {[] { TTextDatei("ordner"); }, "Keine gewöhnliche Datei, sondern ein Ordner: ordner"},
+        {[] { TTextDatei("rohr"); },
+         "Keine gewöhnliche Datei, sondern eine FIFO (benannte Pipe): rohr"},
+        {[] { TTextDatei("/dev/full"); }, "Keine gewöhnliche Datei, sondern ein Gerät: /dev/full"},
+    };
+    for (const auto& [aufruf, meldung] : faelle)
+        EXPECT_EQ(test::FehlerMeldung(aufruf), meldung);
     // a short text stays in the buffer: the full disk shows when it is written out on closing
-    EXPECT_EQ(test::FehlerMeldung([] {
-                  TTextDatei datei("/dev/full", TOeffnen::Anhaengen);
-                  datei.ZeileSchreiben("eine Zeile");
-                  datei.Schliessen();
-              }),
-              "Disk full");
-    EXPECT_EQ(test::FehlerMeldung([] {
-                  TTextDatei datei("/dev/full", TOeffnen::Anlegen);
-                  datei.Schreiben(std::string(200000, 'x'));
-              }),
-              "Disk full");
+    EXPECT_EQ(test::FehlerMeldungMitGrenze(10,
+                                           [] {
+                                               TTextDatei datei("t.txt");
+                                               datei.ZeileSchreiben("eine lange Zeile");
+                                               datei.Schliessen();
+                                           }),
+              "Disk full: t.txt");
+    EXPECT_EQ(test::FehlerMeldungMitGrenze(1000,
+                                           [] {
+                                               TTextDatei datei("t.txt");
+                                               datei.Schreiben(std::string(200000, 'x'));
+                                           }),
+              "Disk full: t.txt");
+    EXPECT_EQ(test::OrdnerInhalt("."), (std::vector<std::string>{"ordner", "rohr"}));
 }
 
 TEST(TextDatei, NoDescriptorOutlivesTheFile) {
     test::TArbeitsVerzeichnis ort;
     const int vorher = test::OffeneDeskriptoren();
     {
-        TTextDatei datei("t.txt", TOeffnen::Anlegen);
+        TTextDatei datei("t.txt");
         datei.Schreiben("offen gelassen");
     }
-    test::FehlerMeldung([] {
-        TTextDatei datei("/dev/full", TOeffnen::Anhaengen);
-        datei.Schreiben("x");
-        datei.Schliessen();
-    });
-    test::FehlerMeldung([] { TTextDatei("fehlt.txt", TOeffnen::Anhaengen); });
+    test::FehlerMeldung([] { TTextDatei("fehlt/t.txt"); });
+    test::FehlerMeldung([] { DateiLesen("fehlt.txt"); });
     EXPECT_EQ(test::OffeneDeskriptoren(), vorher);
+}
+
+TEST(TextDatei, ALinkInTheTargetsPlaceIsReplacedNotFollowed) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("ziel.txt", "fremd");
+    std::filesystem::create_symlink("ziel.txt", "bericht.txt");
+    DateiSchreiben("bericht.txt", "Bericht");
+    EXPECT_EQ(test::DateiInhalt("ziel.txt"), "fremd");
+    EXPECT_FALSE(std::filesystem::is_symlink("bericht.txt"));
+    EXPECT_EQ(test::DateiInhalt("bericht.txt"), "Bericht");
+}
+
+TEST(TextDatei, TwoWritersAtOnceLeaveOneWholeFile) {
+    test::TArbeitsVerzeichnis ort;
+    const std::string a(300000, 'a');
+    const std::string b(300000, 'b');
+    for (int runde = 0; runde < 20; ++runde) {
+        std::thread erster([&] { DateiSchreiben("t.txt", a); });
+        std::thread zweiter([&] { DateiSchreiben("t.txt", b); });
+        erster.join();
+        zweiter.join();
+        const std::string inhalt = test::DateiInhalt("t.txt");
+        ASSERT_TRUE(inhalt == a || inhalt == b) << "round " << runde;
+    }
+    EXPECT_EQ(test::OrdnerInhalt("."), std::vector<std::string>{"t.txt"});
+}
+
+TEST(DateiLesen, OnlyRegularFilesWithinTheLimit) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("klein.txt", "1 2 3");
+    EXPECT_EQ(DateiLesen("klein.txt"), "1 2 3");
+    ::mkfifo("rohr", 0600);
+    { std::ofstream gross("gross.txt"); }
+    std::filesystem::resize_file("gross.txt", MaxDateiGroesse + 1);
+    const std::pair<const char*, std::string> faelle[] = {
+        {"fehlt.txt", "File not found: fehlt.txt"},
+        {".", "Keine gewöhnliche Datei, sondern ein Ordner: ."},
+        {"rohr", "Keine gewöhnliche Datei, sondern eine FIFO (benannte Pipe): rohr"},
+        {"/dev/zero", "Keine gewöhnliche Datei, sondern ein Gerät: /dev/zero"},
+        {"gross.txt", "Datei größer als 64 MiB: gross.txt"},
+    };
+    for (const auto& [name, meldung] : faelle)
+        EXPECT_EQ(test::FehlerMeldung([name = name] { DateiLesen(name); }), meldung) << name;
 }
 
 TEST(TextDatei, ReadOnlyDirectoryIsAccessDenied) {
@@ -89,8 +138,8 @@ TEST(TextDatei, ReadOnlyDirectoryIsAccessDenied) {
     test::TArbeitsVerzeichnis ort;
     std::filesystem::create_directory("nurlesen");
     ::chmod("nurlesen", 0555);
-    EXPECT_EQ(test::FehlerMeldung([] { TTextDatei("nurlesen/t.txt", TOeffnen::Anlegen); }),
-              "File access denied");
+    EXPECT_EQ(test::FehlerMeldung([] { TTextDatei("nurlesen/t.txt"); }),
+              "File access denied: nurlesen/t.txt");
 }
 
 TEST(TextDatei, ReadOnlyDirectoryIsAccessDeniedWithoutRoot) {
@@ -99,10 +148,9 @@ TEST(TextDatei, ReadOnlyDirectoryIsAccessDeniedWithoutRoot) {
     std::filesystem::create_directory("nurlesen");
     ::chmod(".", 0755);
     ::chmod("nurlesen", 0555);
-    const std::string meldung =
-        test::FehlerMeldungOhneRoot([] { TTextDatei("nurlesen/t.txt", TOeffnen::Anlegen); });
+    const std::string meldung = test::FehlerMeldungOhneRoot([] { TTextDatei("nurlesen/t.txt"); });
     if (meldung == "<kein Wechsel>") GTEST_SKIP() << "could not drop root rights";
-    EXPECT_EQ(meldung, "File access denied");
+    EXPECT_EQ(meldung, "File access denied: nurlesen/t.txt");
 }
 
 } // namespace

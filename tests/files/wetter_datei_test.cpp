@@ -1,3 +1,4 @@
+#include "files/text_datei.h"
 #include "wetter_test_hilfen.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST_F(WetterDatei, FilesThatAreNoWeatherFilesAreRefused) {
         // sparse: one byte over the limit costs no disk space
         std::filesystem::path gross = "gross.epw";
         test::DateiSchreiben(gross.string(), "LOCATION,x\n");
-        std::filesystem::resize_file(gross, WetterDateiGroesseHoechstens + 1);
+        std::filesystem::resize_file(gross, MaxDateiGroesse + 1);
     }
     test::DateiSchreiben("leer.txt", " \r\n\n");
     test::DateiSchreiben("utf16.txt", std::string("1\n2\n-\0"
@@ -62,11 +63,10 @@ TEST_F(WetterDatei, FilesThatAreNoWeatherFilesAreRefused) {
     const TFall faelle[] = {
         {"fehlt.epw", "File not found: fehlt.epw"},
         {"ordner/fehlt.epw", "File not found: ordner/fehlt.epw"},
-        {"ordner", "Keine Wetterdatei, sondern ein Ordner: ordner"},
-        {"rohr", "Keine Wetterdatei, sondern eine FIFO (benannte Pipe): rohr"},
-        {"/dev/null", "Keine Wetterdatei, sondern ein Gerät: /dev/null"},
-        {"gross.epw",
-         "Datei größer als 64 MiB, so groß ist keine Wetterdatei eines Jahres: gross.epw"},
+        {"ordner", "Keine gewöhnliche Datei, sondern ein Ordner: ordner"},
+        {"rohr", "Keine gewöhnliche Datei, sondern eine FIFO (benannte Pipe): rohr"},
+        {"/dev/null", "Keine gewöhnliche Datei, sondern ein Gerät: /dev/null"},
+        {"gross.epw", "Datei größer als 64 MiB: gross.epw"},
         {"leer.txt", "Die Datei enthält keine Daten: leer.txt"},
         {"utf16.txt", "Keine Textdatei: Nullbyte (eine Wetterdatei in UTF-16 wird nicht "
                       "gelesen): utf16.txt, Zeile 3"},

@@ -108,7 +108,10 @@ TEST_F(Wetter, ReadBackFromAPreviousReport) {
 
 TEST_F(Wetter, ShortRowTakesItsNumbersFromTheNextLine) {
     test::TArbeitsVerzeichnis ort;
-    test::DateiSchreiben("dummy.txt", BerichtMitZeilen("1 2 3\r\n4 5 6 7 8\r\n9 9 9 9 9\r\n"));
+    std::string zeilen = "1 2 3\r\n4 5 6 7 8\r\n";
+    for (int h = 2; h <= 8760; ++h)
+        zeilen += "9 9 9 9 9\r\n";
+    test::DateiSchreiben("dummy.txt", BerichtMitZeilen(zeilen));
     k->Parameter.EingebautesWetter = false;
     WetterLesen(*k);
     EXPECT_EQ(k->Reihen.Tein[1], 1);
@@ -116,8 +119,23 @@ TEST_F(Wetter, ShortRowTakesItsNumbersFromTheNextLine) {
     EXPECT_EQ(k->Reihen.RelFeuchte[1], 4);
     EXPECT_EQ(k->Reihen.TTaupunkt[1], 5);
     EXPECT_EQ(k->Reihen.Tein[2], 9); // the rest of line 2 is lost
-    EXPECT_EQ(k->Reihen.Tein[3], 0); // past the end: zeros, no error
-    EXPECT_EQ(k->Reihen.TTaupunkt[8760], 0);
+    EXPECT_EQ(k->Reihen.Tein[8760], 9);
+}
+
+TEST_F(Wetter, AReportThatEndsBeforeTheYearIsRefused) {
+    test::TArbeitsVerzeichnis ort;
+    std::string zeilen;
+    for (int h = 1; h <= 4711; ++h)
+        zeilen += "1.5\t9.9\t0.50\t60.0\t-2.0\t4.0\t1.0\t0.00\r\n";
+    test::DateiSchreiben("dummy.txt", BerichtMitZeilen(zeilen) + "\r\n   \r\n");
+    k->Parameter.EingebautesWetter = false;
+    try {
+        WetterLesen(*k);
+        FAIL() << "a year of 0 degC must never be read from a cut-off report";
+    } catch (const TDateiFehler& f) {
+        EXPECT_STREQ(f.what(),
+                     "Der Bericht endet nach Stunde 4711 von 8760: dummy.txt, Zeile 4814");
+    }
 }
 
 TEST_F(Wetter, ReadBackFaults) {
@@ -127,14 +145,14 @@ TEST_F(Wetter, ReadBackFaults) {
         WetterLesen(*k);
         FAIL() << "no dummy.txt must fail";
     } catch (const TDateiFehler& f) {
-        EXPECT_STREQ(f.what(), "File not found");
+        EXPECT_STREQ(f.what(), "File not found: dummy.txt");
     }
     test::DateiSchreiben("dummy.txt", BerichtMitZeilen("1.0\t2.0\t1.00\r\n3,2\t2,0\r\n"));
     try {
         WetterLesen(*k);
         FAIL() << "a decimal comma must fail";
     } catch (const TDateiFehler& f) {
-        EXPECT_STREQ(f.what(), "Invalid numeric input");
+        EXPECT_STREQ(f.what(), "Invalid numeric input: dummy.txt, Zeile 102");
     }
     EXPECT_EQ(k->Reihen.Tein[1], 1.0); // what was read stays
 }

@@ -58,22 +58,34 @@ TEST(ZahlLeser, MalformedTokensAreInvalidNumericInput) {
          {"3,2", "abc", "1.2.3", "e5", "1e", "--1", "+", ".", "0x10", "1e99999"}) {
         test::DateiSchreiben("z.txt", std::string(text) + "\r\n");
         TZahlLeser leser("z.txt");
-        EXPECT_EQ(Meldung([&] { leser.ZahlLesen(); }), "Invalid numeric input") << text;
+        EXPECT_EQ(Meldung([&] { leser.ZahlLesen(); }), "Invalid numeric input: z.txt, Zeile 1")
+            << text;
     }
 }
 
-TEST(ZahlLeser, TokenIsCutAfter64Characters) {
+TEST(ZahlLeser, FaultsNameTheLineOfTheToken) {
     test::TArbeitsVerzeichnis ort;
-    test::DateiSchreiben("z.txt", std::string(64, '1') + "2 7");
+    // LF, CR LF and a lone CR each end a line; empty lines count
+    test::DateiSchreiben("z.txt", "1\n2\r\n\r\n3\r4 x");
+    TZahlLeser leser("z.txt");
+    for (double erwartet : {1.0, 2.0, 3.0, 4.0})
+        EXPECT_EQ(leser.ZahlLesen(), erwartet);
+    EXPECT_EQ(leser.Zeile(), 5);
+    EXPECT_EQ(Meldung([&] { leser.ZahlLesen(); }), "Invalid numeric input: z.txt, Zeile 5");
+}
+
+TEST(ZahlLeser, ATokenOfMoreThan64CharactersIsNoNumber) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("z.txt", std::string(64, '1') + " " + std::string(64, '1') + "2 7");
     TZahlLeser leser("z.txt");
     EXPECT_DOUBLE_EQ(leser.ZahlLesen(), std::stod(std::string(64, '1')));
-    EXPECT_EQ(leser.ZahlLesen(), 2);
-    EXPECT_EQ(leser.ZahlLesen(), 7);
+    // not 1111...1 and then 2, as a cut after 64 characters would read it
+    EXPECT_EQ(Meldung([&] { leser.ZahlLesen(); }), "Invalid numeric input: z.txt, Zeile 1");
 }
 
 TEST(ZahlLeser, MissingFileIsFileNotFound) {
     test::TArbeitsVerzeichnis ort;
-    EXPECT_EQ(Meldung([] { TZahlLeser leser("fehlt.txt"); }), "File not found");
+    EXPECT_EQ(Meldung([] { TZahlLeser leser("fehlt.txt"); }), "File not found: fehlt.txt");
 }
 
 } // namespace

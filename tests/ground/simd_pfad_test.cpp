@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 
@@ -67,20 +68,23 @@ TEST(SimdPfad, TheProcessorOffersAtLeastTheBaseline) {
     EXPECT_TRUE(a[static_cast<int>(SimdPfadDesProzesses())]);
 }
 
-// A refused KOV_SIMD ends kov-run with its message and the run-fault status, not with a crash.
-TEST(SimdPfad, KovRunRefusesAnUnknownPathWithItsMessage) {
+// A refused KOV_SIMD is a refused parameter set: kov-run names it and writes no file at all.
+TEST(SimdPfad, KovRunRefusesAnUnknownPathBeforeAnyFile) {
     test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("lauf");
     const std::string programm = KOV_RUN_PFAD;
     const int roh =
-        std::system(("KOV_SIMD=avx1024 " + programm + " >aus.txt 2>fehler.txt").c_str());
+        std::system(("KOV_SIMD=avx1024 " + programm + " -C lauf >aus.txt 2>fehler.txt").c_str());
     ASSERT_TRUE(WIFEXITED(roh));
-    EXPECT_EQ(WEXITSTATUS(roh), 1);
+    EXPECT_EQ(WEXITSTATUS(roh), 2);
+    const TSimdAusstattung a = SimdAusstattungDesProzessors();
     EXPECT_EQ(test::DateiInhalt("fehler.txt"),
-              "kov-run: KOV_SIMD=avx1024 ist kein bekannter Rechenpfad; möglich sind skalar" +
-                  std::string(SimdAusstattungDesProzessors()[1] ? ", sse2" : "") +
-                  (SimdAusstattungDesProzessors()[2] ? ", avx2" : "") +
-                  (SimdAusstattungDesProzessors()[3] ? ", avx512" : "") + ".\n");
+              "kov-run: Parametersatz abgelehnt, nichts berechnet:\n"
+              "  KOV_SIMD=avx1024 ist kein bekannter Rechenpfad; möglich sind skalar" +
+                  std::string(a[1] ? ", sse2" : "") + (a[2] ? ", avx2" : "") +
+                  (a[3] ? ", avx512" : "") + ".\n");
     EXPECT_EQ(test::DateiInhalt("aus.txt"), "");
+    EXPECT_TRUE(std::filesystem::is_empty("lauf")) << "no report, no scratch file";
 }
 
 } // namespace

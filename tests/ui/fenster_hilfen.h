@@ -19,7 +19,8 @@ inline QStringList MeldungenAbfangen(const std::function<void()>& aktion) {
     QTimer wache;
     QObject::connect(&wache, &QTimer::timeout, [&texte] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            texte << box->text();
+            // the break opportunities for long words are no part of what is said
+            texte << box->text().remove(QChar(0x200B));
             box->done(QMessageBox::Ok);
         }
     });

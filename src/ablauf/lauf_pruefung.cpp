@@ -1,0 +1,54 @@
+#include "ablauf/lauf_pruefung.h"
+
+#include "files/text_datei.h"
+#include "files/wetter.h"
+#include "register/parameter_pruefung.h"
+
+#include <filesystem>
+
+namespace kov {
+
+bool GleicheDatei(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code fehler;
+    if (fs::equivalent(a, b, fehler)) return true;
+    // a file that does not exist yet: compare where its name leads
+    const fs::path pa = fs::weakly_canonical(a, fehler);
+    if (fehler) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+    const fs::path pb = fs::weakly_canonical(b, fehler);
+    if (fehler) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+    return pa == pb;
+}
+
+std::vector<std::string> LaufPruefen(const TRegisterParameter& p, const std::string& ordner,
+                                     const TWetterJahr* wetter) {
+    if (wetter == nullptr && p.EingebautesWetter) wetter = &EingebautesWetterJahr();
+    std::vector<std::string> meldungen = ParameterPruefen(p, wetter);
+    if (p.OutputFile.empty()) return meldungen;
+
+    const std::string bericht = PfadImOrdner(ordner, p.OutputFile);
+    const std::string hilfsDatei = PfadImOrdner(ordner, HilfsDatei);
+    // names that are already the same text are refused by ParameterPruefen
+    const auto gleich = [](const std::string& a, const std::string& b) {
+        return std::filesystem::path(a).lexically_normal() !=
+                   std::filesystem::path(b).lexically_normal() &&
+               GleicheDatei(a, b);
+    };
+    if (gleich(bericht, hilfsDatei))
+        meldungen.push_back("Ausgabedatei (OutputFile) \"" + p.OutputFile +
+                            "\" ist dieselbe Datei wie die Hilfsdatei \"" + HilfsDatei + "\".");
+    if (p.FahrplanGelesen && !p.FahrplanFile.empty()) {
+        const std::string fahrplan = PfadImOrdner(ordner, p.FahrplanFile);
+        if (gleich(bericht, fahrplan))
+            meldungen.push_back("Ausgabedatei (OutputFile) \"" + p.OutputFile +
+                                "\" ist dieselbe Datei wie der Lüftungsfahrplan (FahrplanFile): "
+                                "der Bericht würde den Fahrplan überschreiben.");
+        if (GleicheDatei(fahrplan, hilfsDatei))
+            meldungen.push_back("Fahrplandatei (FahrplanFile) \"" + p.FahrplanFile +
+                                "\" ist die Hilfsdatei \"" + HilfsDatei +
+                                "\", die der Lauf überschreibt.");
+    }
+    return meldungen;
+}
+
+} // namespace kov
