@@ -13,7 +13,7 @@ wurzel=$(cd "$(dirname "$0")/.." && pwd)
 cd "$wurzel"
 
 pakete=(cmake make g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-dejavu-core python3)
+        libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core python3)
 if [ "$modus" = fuzz ]; then pakete+=(clang libclang-rt-14-dev); fi
 fehlend=()
 for paket in "${pakete[@]}"; do

@@ -121,9 +121,10 @@ bool TForm1::Simulation() {
         balken.SchrittweiteSetzen(1);
         DarstellungAbwarten();
         try {
-            SimulationAusfuehren(
-                Anwendung.Kontext(), [this](int, int monat) { MonatZeichnen(monat); }, {},
-                &hinweise);
+            // a project's schedule and weather file lie beside the project file
+            SimulationAusfuehren(Anwendung.Kontext(),
+                                 [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
+                                 {Anwendung.Form2().EingabeOrdner(), nullptr});
             balken.setValue(12);
         } catch (const std::exception& e) {
             fehler = QString::fromUtf8(e.what());

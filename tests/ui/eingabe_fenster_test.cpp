@@ -43,8 +43,9 @@ TEST_F(EingabeFenster, ZeigtNachDemStartDieStandardwerte) {
         bool Editierbar;
     };
     const TFall faelle[] = {{Form2.ERohrlaenge, "50.0", true},
-                            {Form2.EDRohr, "0.2", true},
-                            {Form2.EWandstaerkeRohr, "0.004", true},
+                            // shown with every digit they have: showing never changes a value
+                            {Form2.EDRohr, "0.1922", true},
+                            {Form2.EWandstaerkeRohr, "0.0039", true},
                             {Form2.EAnzahlrohre, "15", true},
                             {Form2.ETiefe, "1.00", true},
                             {Form2.ElambdaErde, "1.5", false},
@@ -97,14 +98,15 @@ TEST_F(EingabeFenster, ErdartFuelltDieBodenfelderErstWerteLesenSpeichert) {
 TEST_F(EingabeFenster, VerlassenDerFelderErneuertDieGeschwindigkeit) {
     FeldVerlassen(Form2.EVolumenstrom, "1850");
     EXPECT_EQ(P().Volumenstrom, 1850.0);
-    EXPECT_EQ(P().DRohr, 0.2) << "der Durchmesser wird aus dem Feld übernommen";
-    EXPECT_EQ(Form2.Ev->text().toStdString(), "1.09");
+    EXPECT_EQ(P().DRohr, 0.1922) << "der Durchmesser wird aus dem Feld übernommen";
+    // 1850 / 3600 / pi / 0.1922^2 * 4 / 15 = 1.1808 m/s
+    EXPECT_EQ(Form2.Ev->text().toStdString(), "1.18");
 
     // the length field triggers the refresh but is not stored
     Form2.EVolumenstrom->setText(QStringLiteral("7400"));
     FeldVerlassen(Form2.ERohrlaenge, "60");
     EXPECT_EQ(P().Rohrlaenge, 50.0);
-    EXPECT_EQ(Form2.Ev->text().toStdString(), "4.36");
+    EXPECT_EQ(Form2.Ev->text().toStdString(), "4.72");
 
     // a malformed entry leaves its parameter, a decimal comma counts as point
     FeldVerlassen(Form2.EVolumenstrom, "viel");
@@ -120,7 +122,7 @@ TEST_F(EingabeFenster, NullRohreLegenDieGeschwindigkeitBisZumNaechstenLesenStill
     EXPECT_EQ(Form2.Ev->text().toStdString(), "2.36");
 
     FeldVerlassen(Form2.EDRohr, "0.3");
-    EXPECT_EQ(P().DRohr, 0.2) << "nach 0 Rohren bleibt vSetzen untätig";
+    EXPECT_EQ(P().DRohr, 0.1922) << "nach 0 Rohren bleibt vSetzen untätig";
     EXPECT_EQ(Form2.Ev->text().toStdString(), "2.36");
 
     Form2.EAnzahlrohre->setText(QStringLiteral("10"));
