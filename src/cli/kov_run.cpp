@@ -294,8 +294,9 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
     }
 
+    // only a run needs the weather file; a project may be saved before its file is there
     std::unique_ptr<TWetterJahr> wetter;
-    if (k->Parameter.EingebautesWetter) {
+    if (k->Parameter.EingebautesWetter && !nurSpeichern) {
         try {
             wetter = LaufWetterLesen(k->Parameter, verzeichnis, {eingabeOrdner, nullptr});
         } catch (const TDateiFehler& f) {

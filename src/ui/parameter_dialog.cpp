@@ -279,7 +279,8 @@ bool TParameterDialog::Lesen(TRegisterParameter& p, QStringList* fehler) const {
         if (!regel.empty())
             gefunden << Wo(e, eingabe.Monat) + QStringLiteral(": ") + QString::fromStdString(regel);
     }
-    if (p.AnteilAdiabat >= 0 && p.AnteilKeller >= 0 && p.AnteilAdiabat + p.AnteilKeller > 1)
+    const auto anteil = [](double a) { return a >= 0 && a <= 1; };
+    if (anteil(p.AnteilAdiabat) && anteil(p.AnteilKeller) && p.AnteilAdiabat + p.AnteilKeller > 1)
         gefunden << QStringLiteral(
             "Adiabater Anteil und Kelleranteil dürfen zusammen höchstens 1 sein.");
     AnteilErdeBerechnen(p);
@@ -298,7 +299,7 @@ void TParameterDialog::Pruefen() {
         for (const QString& zeile : fehler)
             if (zeile.startsWith(wo)) grund = zeile;
         // the two shares are one fault of both fields
-        if (fehler.filter(QStringLiteral("zusammen höchstens 1")).size() > 0 &&
+        if (grund.isEmpty() && fehler.filter(QStringLiteral("zusammen höchstens 1")).size() > 0 &&
             (eingabe.Eintrag->Name == "AnteilAdiabat" || eingabe.Eintrag->Name == "AnteilKeller"))
             grund = fehler.filter(QStringLiteral("zusammen höchstens 1")).front();
         eingabe.Zeile->setStyleSheet(grund.isEmpty() ? QString() : QString::fromLatin1(FalschStil));
