@@ -13,9 +13,10 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
     std::error_code fehler;
     if (fs::equivalent(a, b, fehler)) return true;
     // a file that does not exist yet: compare where its name leads
-    const fs::path pa = fs::weakly_canonical(a, fehler);
+    // absolute first: a name of which nothing exists would otherwise stay relative
+    const fs::path pa = fs::weakly_canonical(fs::absolute(a, fehler), fehler);
     if (fehler) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
-    const fs::path pb = fs::weakly_canonical(b, fehler);
+    const fs::path pb = fs::weakly_canonical(fs::absolute(b, fehler), fehler);
     if (fehler) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
     return pa == pb;
 }

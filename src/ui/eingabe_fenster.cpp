@@ -59,7 +59,7 @@ constexpr int FeldBreite = 57;
 constexpr int RechterRand = 576; // right end of the room for texts in the 584 pixel window
 constexpr int FeldHoehe = 24;
 // the weather file button takes the right end of Edit1's room
-constexpr int WetterKnopfBreite = 26;
+constexpr int WetterKnopfBreite = 22;
 
 constexpr const char* EingebautesWetterName = "Zürich SMA DRY-Daten";
 
@@ -183,6 +183,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     WetterKnopf->setGeometry(384 + 153 - WetterKnopfBreite + 2, 256, WetterKnopfBreite - 2,
                              FeldHoehe);
     WetterKnopf->setPopupMode(QToolButton::InstantPopup);
+    WetterKnopf->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     auto* wetterMenue = new QMenu(WetterKnopf);
     wetterMenue->addAction(QStringLiteral("Wetterdatei wählen…"), this, [this] {
         const QString pfad = WetterDateiDialog();
@@ -633,8 +634,19 @@ void TForm2::EingebautesWetterWaehlen() {
 void TForm2::WetterAnzeigen() {
     TProjekt& projekt = Anwendung.Projekt();
     const std::string& name = Parameter().WetterDatei;
+    // a long site name gets a smaller font until it fits the field, as the labels do
+    const auto zeigen = [this](const QString& text) {
+        QFont schrift = font();
+        schrift.setPixelSize(13);
+        const int platz = Edit1->width() - 8;
+        while (QFontMetrics(schrift).horizontalAdvance(text) > platz && schrift.pixelSize() > 9)
+            schrift.setPixelSize(schrift.pixelSize() - 1);
+        Edit1->setFont(schrift);
+        Edit1->setText(text);
+        Edit1->setCursorPosition(0);
+    };
     if (name.empty()) {
-        Edit1->setText(QString::fromUtf8(EingebautesWetterName));
+        zeigen(QString::fromUtf8(EingebautesWetterName));
         Edit1->setToolTip(QStringLiteral("Eingebautes Auslegungsjahr"));
         return;
     }
@@ -649,10 +661,9 @@ void TForm2::WetterAnzeigen() {
             // the run names the fault; the field shows the file it will look for
         }
     }
-    Edit1->setText(projekt.WetterInfoGelesen
-                       ? QString::fromStdString(WetterOrtsName(projekt.WetterInfo))
-                       : QString::fromStdString(std::filesystem::path(name).filename().string()));
-    Edit1->setCursorPosition(0);
+    zeigen(projekt.WetterInfoGelesen
+               ? QString::fromStdString(WetterOrtsName(projekt.WetterInfo))
+               : QString::fromStdString(std::filesystem::path(name).filename().string()));
     Edit1->setToolTip(QString::fromStdString(name));
 }
 

@@ -12,10 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kov {
 
@@ -83,6 +87,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
     Seiten = new QTabWidget(this);
     aussen->addWidget(Seiten);
 
+    QSize groesste;
     for (const TParameterGruppe gruppe : Gruppen) {
         auto* flaeche = new QScrollArea(Seiten);
         flaeche->setWidgetResizable(true);
@@ -184,6 +189,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
             ++zeile;
         }
         raster->setRowStretch(zeile, 1);
+        groesste = groesste.expandedTo(seite->sizeHint());
         flaeche->setWidget(seite);
         Seiten->addTab(flaeche, Text(GruppenName(gruppe)));
     }
@@ -200,6 +206,16 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
     connect(Knoepfe, &QDialogButtonBox::rejected, this, &TParameterDialog::reject);
     aussen->addWidget(Knoepfe);
     Pruefen();
+
+    // room for the largest page without scrolling where the screen allows it; the pages
+    // scroll on a small screen
+    const int tabs = Seiten->tabBar()->sizeHint().width();
+    QSize gewuenscht(std::max(groesste.width(), tabs) + 60,
+                     groesste.height() + Seiten->tabBar()->sizeHint().height() +
+                         Knoepfe->sizeHint().height() + 3 * fontMetrics().height() + 60);
+    if (const QScreen* bildschirm = screen())
+        gewuenscht = gewuenscht.boundedTo(bildschirm->availableGeometry().size() - QSize(40, 80));
+    resize(gewuenscht);
 }
 
 QLineEdit* TParameterDialog::Feld(std::string_view name, int monat) const {
