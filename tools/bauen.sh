@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Set-up for a fresh Debian 12 machine (run as root): installs the Debian packages that are
-# missing, configures and builds, then either starts the program or runs the whole test suite.
-#   bash tools/bauen.sh start      build and start kov in ./lauf (kov-run there when there is no display)
-#   bash tools/bauen.sh test       build and run every test through CTest
-#   bash tools/bauen.sh sanitize   build with address/undefined sanitizers and run the tests
+# missing, configures and builds with the CMake presets, then starts the program, runs tests or
+# checks.
+#   bash tools/bauen.sh start      build (preset default, build/) and start kov in ./lauf
+#                                  (kov-run there when there is no display)
+#   bash tools/bauen.sh test       build with warnings as errors (preset ci, build-ci/) and run
+#                                  every test through CTest
+#   bash tools/bauen.sh sanitize   build with address/undefined sanitizers (build-san/), run the tests
 #   bash tools/bauen.sh fuzz [S]   build the libFuzzer harnesses with clang and run each S seconds
 #                                  (default 20) from the seed corpus in tests/fuzz/korpus
+#   bash tools/bauen.sh pruefen    clang-format over every C++ file, clang-tidy over the core
+#   bash tools/bauen.sh paket      Release build (build-release/) and the Debian package
 set -euo pipefail
 
 modus=${1:-start}
@@ -14,7 +19,11 @@ cd "$wurzel"
 
 pakete=(cmake make g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
         libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core python3)
-if [ "$modus" = fuzz ]; then pakete+=(clang libclang-rt-14-dev); fi
+case "$modus" in
+  test | paket) pakete+=(dpkg-dev desktop-file-utils) ;;
+  fuzz) pakete+=(clang libclang-rt-14-dev) ;;
+  pruefen) pakete+=(clang-format clang-tidy) ;;
+esac
 fehlend=()
 for paket in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$paket")
@@ -31,15 +40,14 @@ if [ ${#fehlend[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
-bauen() { # $1 = build directory, rest = cmake options
-  local verzeichnis=$1; shift
-  cmake -S . -B "$verzeichnis" "$@" >/dev/null
-  cmake --build "$verzeichnis" -j "$jobs" ${ZIEL:+--target "$ZIEL"}
+bauen() { # $1 = preset
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j "$jobs"
 }
 
 case "$modus" in
   start)
-    bauen build -DKOV_WERROR=OFF
+    bauen default
     # the report and the scratch file land in the working directory
     mkdir -p lauf
     cd lauf
@@ -50,17 +58,19 @@ case "$modus" in
     exec ../build/kov-run
     ;;
   test)
-    bauen build -DKOV_WERROR=ON
-    cd build && ctest --output-on-failure -j "$jobs"
+    bauen ci
+    ctest --preset ci -j "$jobs"
     ;;
   sanitize)
-    bauen build-san -DKOV_SANITIZE=ON -DKOV_BENCH=OFF -DKOV_WERROR=ON
-    cd build-san && ctest --output-on-failure -j "$jobs"
+    bauen sanitize
+    # the whole-run comparisons with Python and the package are the same with or without
+    # sanitizers; the test build runs them
+    ctest --preset sanitize -j "$jobs" -E '^(Nachrechnung|Paket)\.'
+
     ;;
   fuzz)
     sekunden=${2:-20}
-    ZIEL=kov_fuzz CXX=clang++ CC=clang bauen build-fuzz -DKOV_FUZZ=ON -DKOV_GUI=OFF -DKOV_BENCH=OFF \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    bauen fuzz
     arbeit=$(mktemp -d)
     trap 'rm -rf "$arbeit"' EXIT
     for programm in build-fuzz/*_fuzz; do
@@ -78,8 +88,24 @@ case "$modus" in
       fi
     done
     ;;
+  pruefen)
+    mapfile -t quellen < <(git ls-files '*.cpp' '*.h' | grep -v '^src/files/wetter_tabelle.cpp$')
+    clang-format --dry-run -Werror "${quellen[@]}"
+    echo "clang-format: ${#quellen[@]} files as the style wants them"
+    # clang-tidy reads the compile commands of a plain configure of the core
+    cmake -S . -B build-tidy -DKOV_GUI=OFF -DKOV_BENCH=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+    cmake --build build-tidy -j "$jobs" --target kov_revision >/dev/null
+    mapfile -t kern < <(git ls-files 'src/model/*.cpp' 'src/ground/*.cpp' 'src/register/*.cpp')
+    printf '%s\n' "${kern[@]}" | xargs -P "$jobs" -n 4 clang-tidy -p build-tidy --quiet
+    echo "clang-tidy: ${#kern[@]} files of the core without findings"
+    ;;
+  paket)
+    bauen release
+    (cd build-release && cpack -G DEB)
+    ls -l build-release/kov_*_amd64.deb
+    ;;
   *)
-    echo "Aufruf: bash tools/bauen.sh start|test|sanitize|fuzz [SEKUNDEN]" >&2
+    echo "Aufruf: bash tools/bauen.sh start|test|sanitize|fuzz [SEKUNDEN]|pruefen|paket" >&2
     exit 2
     ;;
 esac

@@ -3,11 +3,14 @@
 #include "ablauf/lauf_pruefung.h"
 #include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
+#include "cli/studie_lauf.h"
 #include "files/projekt_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
 #include "files/wetter_info.h"
 #include "model/fehler.h"
+#include "model/version.h"
+#include "register/kennwerte_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,7 +27,9 @@ namespace {
 constexpr const char* Aufruf =
     "Aufruf: kov-run [-C VERZEICHNIS] [--json] [--projekt DATEI] [--speichern DATEI]\n"
     "                [--nur-speichern] [NAME=WERT ...]\n"
-    "        kov-run [--json] --wetter-info WETTERDATEI\n";
+    "        kov-run [--json] --wetter-info WETTERDATEI\n"
+    "        kov-run --variiere NAME=LISTE [--variiere NAME=LISTE ...] [--jobs N]\n"
+    "                [--bedingung KENNWERT<=WERT ...] [--berichte ORDNER] [NAME=WERT ...]\n";
 
 // The help is plain ASCII so that it reads the same in every terminal: umlauts are spelled
 // out, the degree sign of a unit is dropped ("°C" -> "C").
@@ -48,6 +53,38 @@ std::string AsciiText(std::string_view utf8) {
     return text;
 }
 
+struct TKennwertSchluessel {
+    const char* Name;
+    const char* Einheit;
+    const char* Bedeutung;
+};
+// the keys of the JSON object "Kennwerte" with their units, in its order
+constexpr TKennwertSchluessel KennwertSchluessel[] = {
+    {"DruckverlustRohr", "Pa", "Rohrreibung bei Nenn-Volumenstrom"},
+    {"DruckverlustGesamt", "Pa", "Rohrreibung, Einzelwiderstaende (Zeta) und Zusatz"},
+    {"Ventilatorleistung", "W", "elektrische Leistung bei Nenn-Volumenstrom"},
+    {"Ventilatorenergie", "kWh", "Ventilatorstrom der Betriebsstunden, je mit ihrem Volumenstrom"},
+    {"Leistungszahl", "", "(Heiz- + Kuehlenergie) / Ventilatorstrom; 0 ohne Ventilatorstrom"},
+    {"TausMin, TausMax", "C", "tiefste und hoechste Austrittstemperatur"},
+    {"TausMinStunde, TausMaxStunde", "", "ihre Stunde 1..8760"},
+    {"TeinMin, TeinMax", "C", "tiefste und hoechste Eintrittstemperatur"},
+    {"TeinMinStunde, TeinMaxStunde", "", "ihre Stunde 1..8760"},
+    {"FrostStundenAussen", "h", "Stunden mit Aussenluft unter der Frostgrenze"},
+    {"FrostStundenNachRegister", "h", "Betriebsstunden mit Austritt unter der Frostgrenze"},
+    {"HeizleistungMax, KuehlleistungMax", "kW", "groesste Heiz- und Kuehlleistung"},
+    {"HeizenergieMonat, KuehlenergieMonat", "kWh", "je 12 Monatswerte, Januar zuerst"},
+    {"HeizenergieNutzbar", "kWh", "Heizenergie der Stunden mit Aussenluft bis Heizgrenze"},
+    {"KuehlenergieNutzbar", "kWh", "Kuehlenergie der Stunden mit Aussenluft ab Kuehlgrenze"},
+    {"ErtragJeRohrflaeche", "kWh/m2", "Heiz- + Kuehlenergie je m2 Rohrinnenflaeche"},
+    {"ErtragJeRohrmeter", "kWh/m", "Heiz- + Kuehlenergie je m Rohr"},
+    {"KondensatJahr", "kg", "Kondensat im Jahr (Summe der Spalte 8 des Berichts)"},
+    {"KondensatStunden", "h", "Stunden mit Kondensat"},
+    {"KondensatMax", "kg/h", "groesste Kondensatmenge einer Stunde"},
+    {"KondensatMonat", "kg", "12 Monatswerte"},
+    {"EinschwingAenderungHeizen", "", "(Jahr - letztes Einschwingjahr) / groesseres, Heizen"},
+    {"EinschwingAenderungKuehlen", "", "dasselbe fuer die Kuehlenergie"},
+};
+
 void HilfeSchreiben(std::ostream& aus) {
     TRegisterParameter standard;
     ParameterStandardwerteSetzen(standard);
@@ -65,9 +102,21 @@ void HilfeSchreiben(std::ostream& aus) {
            "  --nur-speichern        mit --speichern: nur pruefen und speichern, nicht rechnen\n"
            "  --wetter-info DATEI    Kennwerte einer Wetterdatei zeigen (EPW, DWD-TRY, Tabelle),\n"
            "                         ohne zu rechnen\n"
+           "  --version              Programmversion\n"
            "  --help                 diese Hilfe\n\n"
            "WetterDatei=PFAD rechnet mit dem Wetter eines Standorts statt mit dem eingebauten\n"
-           "Auslegungsjahr (Aussentemperatur, relative Feuchte in %, Taupunkt).\n"
+           "Auslegungsjahr (Aussentemperatur, relative Feuchte in %, Taupunkt).\n\n"
+           "Variantenstudie: --variiere NAME=LISTE rechnet jede Kombination der Werte (bis zu "
+           "vier\n"
+           "Parameter, dazu Boden=1,3,5 oder Boden=alle aus der Liste der Bodenarten; LISTE als\n"
+           "10,12,15 oder von:bis:schritt; hoechstens 100000 Varianten) und schreibt eine "
+           "CSV-Tabelle\n"
+           "auf stdout: die variierten Werte und die Kennwerte (Namen wie die Schluessel von "
+           "--json),\n"
+           "dann die verletzten Bedingungen und die Pareto-Marken (nutzbare Energie gegen gesamte\n"
+           "Rohrlaenge und gegen Ventilatorstrom). --jobs N: Threads (Standard: alle Kerne),\n"
+           "--bedingung KENNWERT<=WERT oder >=WERT (z. B. Stroemungsgeschwindigkeit<=3,\n"
+           "TausMin>=0, DruckverlustGesamt<=50), --berichte ORDNER: je Variante ein Bericht.\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
            "NAME[1..12]=WERT fuer einen Monat oder NAME=WERT fuer alle zwoelf.\n"
            "Exit-Status: 0 Erfolg, 1 Dateifehler (Lauf, Wetterdatei, Speichern), 2 Aufruf-,\n"
@@ -80,29 +129,16 @@ void HilfeSchreiben(std::ostream& aus) {
         if (zeile.size() < 44) zeile.resize(44, ' ');
         aus << zeile << "  " << AsciiText(feld.Beschreibung) << "\n";
     }
-}
-
-std::string JsonText(const std::string& text) {
-    std::string ergebnis = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            ergebnis += '\\';
-            ergebnis += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char puffer[8];
-            std::snprintf(puffer, sizeof puffer, "\\u%04x", c);
-            ergebnis += puffer;
-        } else {
-            ergebnis += static_cast<char>(c);
-        }
+    aus << "\nKennwerte (Text: Block \"Kennwerte\", --json: Objekt \"Kennwerte\"; Energien und\n"
+           "Ventilatorstrom ueber die Stunden 2..8760 wie die Jahressummen, Extremwerte, Stunden\n"
+           "und Kondensat ueber alle 8760 Zeilen des Berichts):\n";
+    for (const auto& [name, einheit, bedeutung] : KennwertSchluessel) {
+        std::string zeile = "  ";
+        zeile.append(name);
+        if (*einheit != '\0') zeile.append(" [").append(einheit).append("]");
+        if (zeile.size() < 44) zeile.resize(44, ' ');
+        aus << zeile << "  " << bedeutung << "\n";
     }
-    return ergebnis + "\"";
-}
-
-std::string Voll(double wert) {
-    char puffer[40];
-    std::snprintf(puffer, sizeof puffer, "%.17g", wert);
-    return puffer;
 }
 
 std::string Kwh(double wert) {
@@ -111,19 +147,94 @@ std::string Kwh(double wert) {
     return puffer;
 }
 
+// characters of a UTF-8 text, for lining up columns
+std::size_t Zeichen(const std::string& text) {
+    std::size_t anzahl = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++anzahl;
+    return anzahl;
+}
+
+std::string Ausgerichtet(const std::string& text, std::size_t breite, bool rechts) {
+    const std::size_t zeichen = Zeichen(text);
+    const std::string fuellung(zeichen < breite ? breite - zeichen : 0, ' ');
+    return rechts ? fuellung + text : text + fuellung;
+}
+
+void KennwerteSchreiben(const TKontext& k, const TKennwerte& kw, std::ostream& aus) {
+    aus << "\nKennwerte (Energien und Ventilatorstrom der Stunden 2..8760 wie die Jahressummen):\n";
+    for (const TKennwertZeile& z : KennwerteZeilen(kw, k.Parameter)) {
+        aus << "  " << Ausgerichtet(z.Bezeichnung, 66, false) << Ausgerichtet(z.Wert, 10, true)
+            << " " << z.Einheit;
+        if (!z.Zeitpunkt.empty()) aus << "  " << z.Zeitpunkt;
+        aus << "\n";
+    }
+    aus << "  " << Ausgerichtet("Monat", 10, false) << Ausgerichtet("Heizenergie kWh", 17, true)
+        << Ausgerichtet("Kühlenergie kWh", 17, true) << Ausgerichtet("Kondensat kg", 14, true)
+        << "\n";
+    for (const TKennwertMonat& m : KennwerteMonatsZeilen(kw, k.Ergebnis))
+        aus << "  " << Ausgerichtet(m.Monat, 10, false) << Ausgerichtet(m.Heizenergie, 17, true)
+            << Ausgerichtet(m.Kuehlenergie, 17, true) << Ausgerichtet(m.Kondensat, 14, true)
+            << "\n";
+}
+
+std::vector<double> Monatswerte(const TMonatsFeld& feld) {
+    return {feld.begin() + 1, feld.end()};
+}
+
+nlohmann::ordered_json KennwerteJson(const TKennwerte& kw) {
+    nlohmann::ordered_json j;
+    j["DruckverlustRohr"] = kw.DruckverlustNenn.Reibung;
+    j["DruckverlustGesamt"] = kw.DruckverlustNenn.Gesamt;
+    j["Ventilatorleistung"] = kw.Ventilatorleistung;
+    j["Ventilatorenergie"] = kw.Ventilatorenergie;
+    j["Leistungszahl"] = kw.Leistungszahl;
+    j["TausMin"] = kw.TausMin;
+    j["TausMinStunde"] = kw.TausMinStunde;
+    j["TausMax"] = kw.TausMax;
+    j["TausMaxStunde"] = kw.TausMaxStunde;
+    j["TeinMin"] = kw.TeinMin;
+    j["TeinMinStunde"] = kw.TeinMinStunde;
+    j["TeinMax"] = kw.TeinMax;
+    j["TeinMaxStunde"] = kw.TeinMaxStunde;
+    j["FrostStundenAussen"] = kw.FrostStundenAussen;
+    j["FrostStundenNachRegister"] = kw.FrostStundenNachRegister;
+    j["HeizleistungMax"] = kw.HeizleistungMax;
+    j["KuehlleistungMax"] = kw.KuehlleistungMax;
+    j["HeizenergieMonat"] = Monatswerte(kw.HeizenergieMonat);
+    j["KuehlenergieMonat"] = Monatswerte(kw.KuehlenergieMonat);
+    j["HeizenergieNutzbar"] = kw.HeizenergieNutzbar;
+    j["KuehlenergieNutzbar"] = kw.KuehlenergieNutzbar;
+    j["ErtragJeRohrflaeche"] = kw.ErtragJeRohrflaeche;
+    j["ErtragJeRohrmeter"] = kw.ErtragJeRohrmeter;
+    j["KondensatJahr"] = kw.KondensatJahr;
+    j["KondensatStunden"] = kw.KondensatStunden;
+    j["KondensatMax"] = kw.KondensatMax;
+    j["KondensatMonat"] = Monatswerte(kw.KondensatMonat);
+    j["EinschwingAenderungHeizen"] = kw.EinschwingAenderungHeizen;
+    j["EinschwingAenderungKuehlen"] = kw.EinschwingAenderungKuehlen;
+    return j;
+}
+
 void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostream& aus) {
     const TJahresErgebnis& e = k.Ergebnis;
     const TRegisterParameter& p = k.Parameter;
+    const TKennwerte kw = KennwerteBerechnen(k);
     if (json) {
-        aus << "{\"WaermeentzugKeller\": " << Voll(e.WaermeentzugKeller)
-            << ", \"WaermeentzugErde\": " << Voll(e.WaermeentzugErde)
-            << ", \"Kuehlenergie\": " << Voll(e.Kuehlenergie)
-            << ", \"Heizenergie\": " << Voll(e.Heizenergie)
-            << ", \"Gitterfaktor\": " << Voll(p.Gitterfaktor)
-            << ", \"StartTemperatur\": " << Voll(k.Werte.StartTemperatur)
-            << ", \"JahresMittelTemperatur\": " << Voll(k.Werte.JahresMittelTemperatur)
-            << ", \"Durchlaeufe\": " << durchlaeufe
-            << ", \"OutputFile\": " << JsonText(p.OutputFile) << "}\n";
+        // doubles are written so that they read back to the same double
+        nlohmann::ordered_json j;
+        j["WaermeentzugKeller"] = e.WaermeentzugKeller;
+        j["WaermeentzugErde"] = e.WaermeentzugErde;
+        j["Kuehlenergie"] = e.Kuehlenergie;
+        j["Heizenergie"] = e.Heizenergie;
+        j["Gitterfaktor"] = p.Gitterfaktor;
+        j["StartTemperatur"] = k.Werte.StartTemperatur;
+        j["JahresMittelTemperatur"] = k.Werte.JahresMittelTemperatur;
+        j["Durchlaeufe"] = durchlaeufe;
+        j["OutputFile"] = p.OutputFile;
+        j["Kennwerte"] = KennwerteJson(kw);
+        // a file name that is not UTF-8 is written with replacement characters, not refused
+        aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;
     }
     aus << "Wärmeentzug aus Keller: " << Kwh(e.WaermeentzugKeller) << "\n"
@@ -132,6 +243,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         << "Heizenergie Erdregister:" << Kwh(e.Heizenergie) << "\n"
         << "Durchläufe: " << durchlaeufe << "\n"
         << "Bericht: " << p.OutputFile << "\n";
+    KennwerteSchreiben(k, kw, aus);
 }
 
 nlohmann::ordered_json ExtremJson(const TWetterExtrem& e) {
@@ -213,10 +325,24 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     bool nurSpeichern = false;
     std::string wetterInfo;
     std::vector<std::string> zuweisungen;
+    TStudienAufruf studie;
+    // the value of an option that takes one; false (and said) when it is missing
+    const auto wert = [&](std::size_t& i, std::string& ziel) {
+        if (i + 1 < argumente.size()) {
+            ziel = argumente[++i];
+            return true;
+        }
+        fehler << "kov-run: " << argumente[i] << " braucht einen Wert.\n" << Aufruf;
+        return false;
+    };
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];
+        std::string text;
         if (argument == "--help" || argument == "-h") {
             HilfeSchreiben(aus);
+            return ExitErfolg;
+        } else if (argument == "--version") {
+            aus << VersionText("kov-run") << "\n";
             return ExitErfolg;
         } else if (argument == "--json") {
             json = true;
@@ -228,6 +354,23 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
             nurSpeichern = true;
         } else if (argument == "--wetter-info") {
             if (!OptionsWert(argumente, i, wetterInfo, fehler)) return ExitAufruf;
+        } else if (argument == "--variiere") {
+            if (!wert(i, text)) return ExitAufruf;
+            studie.Variationen.push_back(text);
+        } else if (argument == "--bedingung") {
+            if (!wert(i, text)) return ExitAufruf;
+            studie.Bedingungen.push_back(text);
+        } else if (argument == "--berichte") {
+            if (!wert(i, studie.Berichte)) return ExitAufruf;
+        } else if (argument == "--jobs") {
+            if (!wert(i, text)) return ExitAufruf;
+            if (text.empty() || text.size() > 4 ||
+                text.find_first_not_of("0123456789") != std::string::npos || std::stoi(text) < 1) {
+                fehler << "kov-run: --jobs braucht eine Zahl von Threads ab 1, nicht "
+                       << Zitat(text) << ".\n";
+                return ExitAufruf;
+            }
+            studie.Faeden = static_cast<unsigned>(std::stoi(text));
         } else if (argument == "-C") {
             if (i + 1 >= argumente.size()) {
                 fehler << "kov-run: -C braucht ein Verzeichnis.\n" << Aufruf;
@@ -292,6 +435,16 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
                    << " ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
             return ExitAufruf;
         }
+    }
+
+    if (!studie.Variationen.empty()) {
+        studie.Ordner = verzeichnis;
+        return StudieAusfuehren(k->Parameter, studie, aus, fehler);
+    }
+    if (!studie.Bedingungen.empty() || !studie.Berichte.empty() || studie.Faeden != 0) {
+        fehler << "kov-run: --bedingung, --berichte und --jobs gehören zu einer Studie "
+                  "(--variiere).\n";
+        return ExitAufruf;
     }
 
     // only a run needs the weather file; a project may be saved before its file is there

@@ -3,7 +3,7 @@
 #include "files/bericht.h"
 #include "files/text_datei.h"
 #include "files/zahl_format.h"
-#include "model/kalender.h"
+#include "model/kondensat.h"
 
 #include <algorithm>
 #include <string_view>
@@ -11,12 +11,6 @@
 namespace kov {
 
 namespace {
-
-// Water content of saturated air at T °C, kg/kg: saturation pressure 288.68 Pa *
-// (1.098 + T/100)^8.02 over a total pressure of 100000 Pa.
-double Saettigung(double t) {
-    return Hoch(t / 100 + 1.098, 8.02) * 0.0028868;
-}
 
 // The next line of text starting at pos, without its line end; a line ends at LF, CR LF or a
 // lone CR. At the end of the text the line is empty and pos stays at the end.
@@ -33,17 +27,6 @@ std::string_view ZeileLesen(std::string_view text, std::size_t& pos) {
 }
 
 } // namespace
-
-double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h) {
-    const auto i = static_cast<std::size_t>(h);
-    if (!(r.Taus[i] < r.TTaupunkt[i] && r.Betrieb[i] > 0)) return 0;
-    const double x1 = Saettigung(r.TTaupunkt[i]);
-    const double x2 = Saettigung(r.Taus[i]);
-    // drop of the water content, kg water per kg dry air
-    const double dx = (x1 / (1 - x1) - x2 / (1 - x2)) * 0.622;
-    // kg/h with an air density of 1.2 kg/m3
-    return r.Betrieb[i] * r.RelVolumenstrom[i] * dx * 1.2 * p.Volumenstrom;
-}
 
 void AusgabeStundenSchreiben(std::string& bericht, const TStundenReihen& r,
                              const TRegisterParameter& p) {

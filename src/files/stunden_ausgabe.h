@@ -8,8 +8,6 @@
 
 namespace kov {
 
-// Condensate of hour h in kg/h, from the outlet and dew-point temperature.
-double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h);
 // Appends rows 1..8760.
 void AusgabeStundenSchreiben(std::string& bericht, const TStundenReihen& r,
                              const TRegisterParameter& p);

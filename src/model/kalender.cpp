@@ -18,7 +18,7 @@ constexpr std::array<std::int8_t, 8761> MonatsTabelle = [] {
     std::array<std::int8_t, 8761> tabelle{};
     int monat = 1;
     for (int h = 1; h <= 8760; ++h) {
-        if (monat < 12 && h >= ErsteStunde[static_cast<std::size_t>(monat + 1)]) ++monat;
+        if (monat < 12 && h >= ErsteStunde[static_cast<std::size_t>(monat) + 1]) ++monat;
         tabelle[static_cast<std::size_t>(h)] = static_cast<std::int8_t>(monat);
     }
     return tabelle;

@@ -30,6 +30,10 @@ struct TRegisterParameter {
     double Stroemungsgeschwindigkeit = 0.0; // m/s in one pipe, derived
     double Tiefe = 1.0;                     // m below the open ground surface
     double SimRadius = 1.2;                 // m
+    // pressure drop and fan, for the design figures only
+    double Zeta = 2.0;                   // single loss coefficients of one pipe run, summed
+    double DruckverlustZusatz = 0.0;     // Pa at nominal flow: intake, filter, manifolds
+    double Ventilatorwirkungsgrad = 0.5; // fan and motor together
 
     // material data
     double LambdaErde = 1.5; // W/mK
@@ -50,6 +54,7 @@ struct TRegisterParameter {
     double Heizgrenze = 12.0;  // °C
     double HystereseEin = 0.0; // K, printed only
     double HystereseAus = 0.0; // K, printed only
+    double Frostgrenze = 0.0;  // °C, outlet air below it endangers the unit behind the register
 
     // surroundings: the pipe circumference in three sectors
     double AnteilAdiabat = 0.0;

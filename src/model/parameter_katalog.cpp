@@ -1,8 +1,9 @@
 #include "model/parameter_katalog.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <type_traits>
 
 namespace kov {
@@ -20,6 +21,7 @@ constexpr TBereich Frei{};
 constexpr TBereich Positiv{TBereichsArt::Positiv};
 constexpr TBereich NichtNegativ{TBereichsArt::NichtNegativ};
 constexpr TBereich Anteil{TBereichsArt::Anteil};
+constexpr TBereich Wirkungsgrad{TBereichsArt::Wirkungsgrad};
 constexpr TBereich Ganzzahl(std::int32_t von, std::int32_t bis) {
     return {TBereichsArt::Ganzzahl, von, bis};
 }
@@ -181,6 +183,41 @@ const std::array Katalog{
         Zahl(23, 6, 3, " m", " Simulationsradius um Rohre, aktiver Speicher, ohne Kelleranteil"),
         {},
         0},
+    TKatalogEintrag{"Zeta",
+                    &P::Zeta,
+                    G::RohreUndLuftstrom,
+                    "",
+                    "Einzelwiderstände Rohrstrang",
+                    "Summe der Einzelwiderstandsbeiwerte eines Rohrstrangs (Einlass, Auslass, "
+                    "Bögen).",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"DruckverlustZusatz",
+                    &P::DruckverlustZusatz,
+                    G::RohreUndLuftstrom,
+                    "Pa",
+                    "Zusätzlicher Druckverlust",
+                    "Weiterer Druckverlust des Registers bei Nenn-Volumenstrom (Ansaugung, "
+                    "Filter, Verteiler).",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Ventilatorwirkungsgrad",
+                    &P::Ventilatorwirkungsgrad,
+                    G::RohreUndLuftstrom,
+                    "",
+                    "Wirkungsgrad Ventilator",
+                    "Gesamtwirkungsgrad von Ventilator und Motor, größer als 0 bis 1.",
+                    false,
+                    Wirkungsgrad,
+                    Ungedruckt,
+                    {},
+                    0},
     TKatalogEintrag{"Sonnenerwaermung",
                     &P::Sonnenerwaermung,
                     G::UmgebungUndKeller,
@@ -230,6 +267,18 @@ const std::array Katalog{
                     false,
                     Frei,
                     Zahl(29, 6, 2, GradC, " Ausschalthysterese Erdregister-Regelung, inaktiv"),
+                    {},
+                    0},
+    TKatalogEintrag{"Frostgrenze",
+                    &P::Frostgrenze,
+                    G::Regelung,
+                    "°C",
+                    "Frostgrenze",
+                    "Austrittstemperatur, unter der die Luft das Gerät hinter dem Register durch "
+                    "Frost gefährdet.",
+                    false,
+                    Frei,
+                    Ungedruckt,
                     {},
                     0},
     // surroundings
@@ -612,6 +661,9 @@ std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
     case TBereichsArt::Anteil:
         if (!(wert >= 0 && wert <= 1)) return "muss zwischen 0 und 1 liegen.";
         break;
+    case TBereichsArt::Wirkungsgrad:
+        if (!(wert > 0 && wert <= 1)) return "muss größer als 0 und höchstens 1 sein.";
+        break;
     default:
         break;
     }
@@ -658,6 +710,8 @@ std::string BereichsText(const TKatalogEintrag& eintrag) {
         return "mindestens 0" + einheit;
     case TBereichsArt::Anteil:
         return "0 bis 1";
+    case TBereichsArt::Wirkungsgrad:
+        return "größer als 0 bis 1";
     case TBereichsArt::Ganzzahl:
         return b.Bis < b.Von
                    ? "ganze Zahl ab " + std::to_string(b.Von)
@@ -676,16 +730,20 @@ std::string BereichsText(const TKatalogEintrag& eintrag) {
 
 bool FeldGleich(const TRegisterParameter& a, const TRegisterParameter& b,
                 const TKatalogEintrag& eintrag) {
+    // numbers bit for bit: -0.0 is not 0.0, a NaN equals the same NaN
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
     return std::visit(
         [&](auto glied) {
             using T = std::remove_cvref_t<decltype(a.*glied)>;
-            if constexpr (std::is_same_v<T, double>)
-                return std::memcmp(&(a.*glied), &(b.*glied), sizeof(double)) == 0;
-            else if constexpr (std::is_same_v<T, TMonatsFeld>)
-                return std::memcmp((a.*glied).data() + 1, (b.*glied).data() + 1,
-                                   12 * sizeof(double)) == 0;
-            else
+            if constexpr (std::is_same_v<T, double>) {
+                return bits(a.*glied) == bits(b.*glied);
+            } else if constexpr (std::is_same_v<T, TMonatsFeld>) {
+                for (std::size_t m = 1; m <= 12; ++m)
+                    if (bits((a.*glied)[m]) != bits((b.*glied)[m])) return false;
+                return true;
+            } else {
                 return a.*glied == b.*glied;
+            }
         },
         eintrag.Feld);
 }

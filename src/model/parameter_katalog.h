@@ -35,6 +35,7 @@ enum class TBereichsArt {
     Positiv,       // > 0
     NichtNegativ,  // >= 0
     Anteil,        // 0..1
+    Wirkungsgrad,  // > 0 and <= 1
     Ganzzahl,      // Von..Bis (Bis < Von: no upper limit)
     MonitorAxial,  // 1..AnzahlGitter
     MonitorRadial, // 0..AnzahlGitter+1

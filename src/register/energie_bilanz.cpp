@@ -4,6 +4,10 @@
 
 namespace kov {
 
+double StundenLeistung(const TRegisterParameter& p, double tAus, double tEin, double R) {
+    return (tAus - tEin) * p.CpLuft * p.RhoLuft * p.Volumenstrom * R / 3600 / 1000;
+}
+
 void EnergieBilanz(TModell& m, const TErdZustand& e, double R) {
     GitterzahlPruefen(m.Parameter.AnzahlGitter);
     EnergieBilanzStunde(m, e, R);
@@ -15,13 +19,7 @@ void EnergieBilanzStunde(TModell& m, const TErdZustand& e, double R) {
     TJahresErgebnis& summe = m.Ergebnis;
     const int n = p.AnzahlGitter;
 
-    // kW given to the air by the whole register
-    if (lauf.InBetrieb) {
-        lauf.Leistung = (lauf.TAusAktuell - lauf.TEinAktuell) * p.CpLuft * p.RhoLuft *
-                        p.Volumenstrom * R / 3600 / 1000;
-    } else {
-        lauf.Leistung = 0;
-    }
+    lauf.Leistung = lauf.InBetrieb ? StundenLeistung(p, lauf.TAusAktuell, lauf.TEinAktuell, R) : 0;
     if (lauf.Einschwingen) return;
 
     if (lauf.InBetrieb) {

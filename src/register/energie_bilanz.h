@@ -6,6 +6,10 @@
 
 namespace kov {
 
+// kW given to the air by the whole register at relative flow R when its air leaves at tAus
+// and enters at tEin; negative when the air is cooled.
+double StundenLeistung(const TRegisterParameter& p, double tAus, double tEin, double R);
+
 // Called once per hour after its last sub-step with the hour's relative flow R.
 void EnergieBilanz(TModell& m, const TErdZustand& e, double R);
 // The same for a grid count the caller has checked (3..MaxGitter).

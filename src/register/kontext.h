@@ -9,9 +9,17 @@
 
 namespace kov {
 
+// Heating and cooling energy of the last settling pass over the hours the yearly totals
+// cover (2..8760), kWh: compared with the recorded pass they show whether the ground settled.
+struct TEinschwingSummen {
+    double Heizenergie = 0.0;
+    double Kuehlenergie = 0.0;
+};
+
 struct TKontext : TModell {
     TErdZustand Erde;
     TLuftKonstanten Luft; // set with the ground at the start of a run
+    TEinschwingSummen LetzterEinschwingDurchlauf;
 };
 
 } // namespace kov

@@ -7,6 +7,7 @@
 #include "model/fehler.h"
 #include "model/kalender.h"
 #include "register/energie_bilanz.h"
+#include "register/kennwerte.h"
 #include "register/luftseite.h"
 #include "register/regelung.h"
 
@@ -64,6 +65,7 @@ void StundeRechnen(TKontext& k, const TErdGitter* monitor) {
     }
 
     EnergieBilanzStunde(k, k.Erde, R);
+    EinschwingStundeZaehlen(p, lauf, k.LetzterEinschwingDurchlauf);
 
     r.Taus[h] = lauf.TAusAktuell;
     if (monitor != nullptr) r.TMonitor[h] = (*monitor)[p.MonitorAxial][p.MonitorRadial];
@@ -143,6 +145,7 @@ void LaufZustandAufbauen(TKontext& k) {
     const TRegisterParameter& p = k.Parameter;
     ErdGitterAufbauen(k, k.Erde, k.Werte.SubZeitschritt);
     k.Luft = LuftKonstantenBerechnen(p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft);
+    k.LetzterEinschwingDurchlauf = {};
     k.Lauf.TAusAktuell = k.Werte.StartTemperatur;
     k.Lauf.Einschwingen = true;
     k.Lauf.TEinAktuell = k.Reihen.Tein[1];

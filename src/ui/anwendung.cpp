@@ -9,6 +9,13 @@
 
 namespace kov {
 
+QIcon ProgrammSymbol() {
+    QIcon symbol;
+    for (const int groesse : {16, 24, 32, 48, 64, 128, 256})
+        symbol.addFile(QStringLiteral(":/bilder/kov_%1.png").arg(groesse), QSize(groesse, groesse));
+    return symbol;
+}
+
 TGrafikSpeicher::TGrafikSpeicher()
     : Bild(static_cast<int>(std::lround(790 * 0.8)), static_cast<int>(std::lround(550 * 0.8)),
            QImage::Format_RGB32) {

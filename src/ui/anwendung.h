@@ -5,6 +5,7 @@
 #include "files/wetter_info.h"
 #include "register/kontext.h"
 
+#include <QIcon>
 #include <QImage>
 
 #include <memory>
@@ -16,6 +17,9 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm4;
+
+// The program's icon in every size it is stored in.
+QIcon ProgrammSymbol();
 
 // Off-screen chart storage, made once before any window and reused for every chart.
 struct TGrafikSpeicher {

@@ -6,6 +6,7 @@
 #include "ui/eingabe_fenster.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_zeichnung.h"
+#include "ui/kennwerte_fenster.h"
 #include "ui/meldung.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ struct TKnopf {
     void (TForm1::*Aktion)();
 };
 
-const std::array<TKnopf, 15> Knoepfe{{
+const std::array<TKnopf, 16> Knoepfe{{
     {&TForm1::Button2, "Button2", "Berechnung", 8, &TForm1::Button2Click},
     {&TForm1::Button3, "Button3", "Januar", 40, &TForm1::JanuarClick},
     {&TForm1::Button4, "Button4", "Februar", 64, &TForm1::FebruarClick},
@@ -51,6 +52,7 @@ const std::array<TKnopf, 15> Knoepfe{{
     {&TForm1::Button14, "Button14", "Dezember", 304, &TForm1::DezemberClick},
     {&TForm1::Button15, "Button15", "Copy", 336, &TForm1::Button15Click},
     {&TForm1::Button1, "Button1", "Schliessen", 360, &TForm1::Button1Click},
+    {&TForm1::Button16, "Button16", "Kennwerte", 392, &TForm1::Button16Click},
 }};
 
 // Chart titles and button captions, index 1..12.
@@ -86,6 +88,10 @@ TForm1::TForm1(TAnwendung& anwendung) : Anwendung(anwendung) {
                 [this, aktion = k.Aktion] { (this->*aktion)(); });
         this->*k.Knopf = knopf;
     }
+    Button16->setEnabled(false);
+    Button16->setToolTip(QStringLiteral("Druckverlust, Ventilator, Extremwerte, Monatsenergien, "
+                                        "Kondensat des letzten Laufs"));
+    Kennwerte = new TKennwerteFenster(this);
 }
 
 void TForm1::setVisible(bool sichtbar) {
@@ -120,17 +126,22 @@ bool TForm1::Simulation() {
         balken.setMaximum(12);
         balken.SchrittweiteSetzen(1);
         DarstellungAbwarten();
+        Button16->setEnabled(false);
         try {
+            TKontext& k = Anwendung.Kontext();
             // a project's schedule and weather file lie beside the project file
-            SimulationAusfuehren(Anwendung.Kontext(),
-                                 [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
+            SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
                                  {Anwendung.Form2().EingabeOrdner(), nullptr});
+            Kennwerte->Anzeigen(KennwerteBerechnen(k), k.Parameter, k.Ergebnis);
             balken.setValue(12);
         } catch (const std::exception& e) {
             fehler = QString::fromUtf8(e.what());
         }
     }
     Fehlerfrei = !fehler.has_value();
+    Button16->setEnabled(Fehlerfrei);
+    // figures of an earlier run must not stand beside a run that failed
+    if (!Fehlerfrei) Kennwerte->hide();
     // months drawn before the fault stay on the screen behind the message
     if (fehler) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), *fehler);
     for (const std::string& hinweis : hinweise)
@@ -182,6 +193,12 @@ void TForm1::Button15Click() {
 
 void TForm1::Button1Click() {
     hide();
+}
+
+void TForm1::Button16Click() {
+    Kennwerte->show();
+    Kennwerte->raise();
+    Kennwerte->activateWindow();
 }
 
 void TForm1::paintEvent(QPaintEvent*) {

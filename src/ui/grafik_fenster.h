@@ -10,6 +10,7 @@ class QPushButton;
 namespace kov {
 
 class TAnwendung;
+class TKennwerteFenster;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -45,6 +46,8 @@ public:
     void DezemberClick() { MonatZeichnen(12); }
     void Button15Click();
     void Button1Click();
+    // opens the design figures of the last run; enabled only after a run without fault
+    void Button16Click();
 
     bool LaufAktiv() const { return Lauf; }
     bool LetzterLaufFehlerfrei() const { return Fehlerfrei; }
@@ -64,6 +67,8 @@ public:
     QPushButton* Button13 = nullptr;
     QPushButton* Button14 = nullptr;
     QPushButton* Button15 = nullptr;
+    QPushButton* Button16 = nullptr;
+    TKennwerteFenster* Kennwerte = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

@@ -1,5 +1,6 @@
 #include "ui/info_fenster.h"
 
+#include "model/version.h"
 #include "ui/anwendung.h"
 #include "ui/hersteller.h"
 
@@ -58,7 +59,10 @@ TForm4::TForm4(TAnwendung& anwendung) : Anwendung(anwendung) {
     QPalette rot = titel->palette();
     rot.setColor(QPalette::WindowText, QColor(255, 0, 0));
     titel->setPalette(rot);
-    ZeileAnlegen(this, "Version 1.2,   Juli 2000", 105, 79, 23, true);
+    QLabel* version = ZeileAnlegen(this, "Version 1.2,   Juli 2000", 105, 79, 23, true);
+    version->setObjectName(QStringLiteral("Version"));
+    // the line keeps the program's historic text; the build this is shows under the mouse
+    version->setToolTip(QString::fromStdString(VersionText("Programmversion")));
 
     ZeileAnlegen(this, "Autoren:", 33, 120);
     ZeileAnlegen(this, "das Team der KOV Entwicklung", 105, 120);

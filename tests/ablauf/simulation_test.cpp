@@ -1,9 +1,9 @@
 #include "ablauf/simulation.h"
+#include "datei_fehler_hilfen.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
 #include "test_hilfen.h"
-#include "datei_fehler_hilfen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,11 @@
 #include "cli/kov_run.h"
 #include "cli/parameter_felder.h"
+#include "register/kennwerte.h"
+#include "register/lauf.h"
 #include "test_hilfen.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdio>
@@ -89,12 +92,76 @@ TEST(KovRun, RunsInTheGivenDirectoryAndReportsJson) {
     ASSERT_EQ(e.Status, 0) << e.Fehler;
     std::filesystem::current_path(ort.Ort());
     EXPECT_EQ(test::DateiZeilen("ziel/a.txt").size(), 8865u);
-    for (const char* schluessel :
-         {"\"WaermeentzugKeller\": 0,", "\"WaermeentzugErde\": ", "\"Kuehlenergie\": ",
-          "\"Heizenergie\": ", "\"Gitterfaktor\": 1.88", "\"StartTemperatur\": 2.91",
-          "\"JahresMittelTemperatur\": 9.02329", "\"Durchlaeufe\": 1",
-          "\"OutputFile\": \"a.txt\"}"})
-        EXPECT_NE(e.Aus.find(schluessel), std::string::npos) << schluessel << " in " << e.Aus;
+
+    // the same run through the core: every number of the JSON reads back to its double
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.Einschwingjahre = 0;
+    auto k = test::NeuerKontext();
+    SimulationRechnen(p, EingebautesWetterJahr(), nullptr, *k);
+    const TKennwerte kw = KennwerteBerechnen(*k);
+
+    const nlohmann::json j = nlohmann::json::parse(e.Aus);
+    struct Fall {
+        const char* schluessel;
+        double wert;
+    } faelle[] = {
+        {"WaermeentzugKeller", 0.0},
+        {"WaermeentzugErde", k->Ergebnis.WaermeentzugErde},
+        {"Kuehlenergie", k->Ergebnis.Kuehlenergie},
+        {"Heizenergie", k->Ergebnis.Heizenergie},
+        {"Gitterfaktor", k->Parameter.Gitterfaktor},
+        {"StartTemperatur", k->Werte.StartTemperatur},
+        {"JahresMittelTemperatur", k->Werte.JahresMittelTemperatur},
+        {"Durchlaeufe", 1},
+    };
+    for (const Fall& f : faelle) {
+        ASSERT_TRUE(j.contains(f.schluessel)) << f.schluessel;
+        EXPECT_EQ(j[f.schluessel].get<double>(), f.wert) << f.schluessel;
+    }
+    EXPECT_NEAR(j["Gitterfaktor"].get<double>(), 1.88, 0.005);
+    EXPECT_EQ(j["OutputFile"], "a.txt");
+
+    const nlohmann::json& w = j["Kennwerte"];
+    const Fall kennwerte[] = {
+        {"DruckverlustRohr", kw.DruckverlustNenn.Reibung},
+        {"DruckverlustGesamt", kw.DruckverlustNenn.Gesamt},
+        {"Ventilatorleistung", kw.Ventilatorleistung},
+        {"Ventilatorenergie", kw.Ventilatorenergie},
+        {"Leistungszahl", kw.Leistungszahl},
+        {"TausMin", kw.TausMin},
+        {"TausMinStunde", static_cast<double>(kw.TausMinStunde)},
+        {"TausMax", kw.TausMax},
+        {"TausMaxStunde", static_cast<double>(kw.TausMaxStunde)},
+        {"TeinMin", kw.TeinMin},
+        {"TeinMax", kw.TeinMax},
+        {"FrostStundenAussen", static_cast<double>(kw.FrostStundenAussen)},
+        {"FrostStundenNachRegister", static_cast<double>(kw.FrostStundenNachRegister)},
+        {"HeizleistungMax", kw.HeizleistungMax},
+        {"KuehlleistungMax", kw.KuehlleistungMax},
+        {"HeizenergieNutzbar", kw.HeizenergieNutzbar},
+        {"KuehlenergieNutzbar", kw.KuehlenergieNutzbar},
+        {"ErtragJeRohrflaeche", kw.ErtragJeRohrflaeche},
+        {"ErtragJeRohrmeter", kw.ErtragJeRohrmeter},
+        {"KondensatJahr", kw.KondensatJahr},
+        {"KondensatStunden", static_cast<double>(kw.KondensatStunden)},
+        {"KondensatMax", kw.KondensatMax},
+        {"EinschwingAenderungHeizen", kw.EinschwingAenderungHeizen},
+        {"EinschwingAenderungKuehlen", kw.EinschwingAenderungKuehlen},
+    };
+    for (const Fall& f : kennwerte) {
+        ASSERT_TRUE(w.contains(f.schluessel)) << f.schluessel;
+        ASSERT_TRUE(w[f.schluessel].is_number()) << f.schluessel << ": " << w[f.schluessel];
+        EXPECT_EQ(w[f.schluessel].get<double>(), f.wert) << f.schluessel;
+    }
+    EXPECT_NEAR(w["DruckverlustRohr"].get<double>(), 20.34, 0.005);
+    for (const char* monate : {"HeizenergieMonat", "KuehlenergieMonat", "KondensatMonat"}) {
+        ASSERT_EQ(w[monate].size(), 12u) << monate;
+        for (std::size_t m = 0; m < 12; ++m)
+            EXPECT_TRUE(w[monate][m].is_number()) << monate << " " << m + 1;
+    }
+    EXPECT_EQ(w["HeizenergieMonat"][6].get<double>(), kw.HeizenergieMonat[7]) << "July";
+    EXPECT_EQ(w["KuehlenergieMonat"][0].get<double>(), kw.KuehlenergieMonat[1]) << "January";
 }
 
 TEST(KovRun, TextSummaryNamesTotalsPassesAndReport) {
@@ -104,6 +171,14 @@ TEST(KovRun, TextSummaryNamesTotalsPassesAndReport) {
     for (const char* text : {"Wärmeentzug aus Keller:", "Wärmeentzug aus Erde:", "Kühlenergie",
                              "Heizenergie", " kWh", "Durchläufe: 2", "Bericht: kov.txt"})
         EXPECT_NE(e.Aus.find(text), std::string::npos) << text;
+    // the design figures follow the totals, each on a line of its own
+    const std::size_t block = e.Aus.find("\nKennwerte");
+    ASSERT_NE(block, std::string::npos) << e.Aus;
+    EXPECT_GT(block, e.Aus.find("Bericht: kov.txt"));
+    for (const char* text :
+         {"  Druckverlust Rohrreibung", "20.3 Pa\n", "27.0 Pa\n", "55.6 W\n",
+          "-19.3 °C  26. Januar, 06–07 Uhr (Stunde 607)\n", "  Januar ", "  Jahr "})
+        EXPECT_NE(e.Aus.find(text, block), std::string::npos) << text << " in " << e.Aus;
 }
 
 TEST(KovRun, BadInputIsRefusedBeforeAnythingIsWritten) {
@@ -200,6 +275,11 @@ TEST(KovRun, HelpListsEverySettableName) {
             << feld.Name;
     EXPECT_NE(e.Aus.find("DRohr = 0.1922 m"), std::string::npos);
     EXPECT_NE(e.Aus.find("KellerTemperatur = 10 (alle Monate) C"), std::string::npos);
+    for (const char* text :
+         {"  Zeta = 2  ", "  DruckverlustZusatz = 0 Pa  ", "  Ventilatorwirkungsgrad = 0.5  ",
+          "  Frostgrenze = 0 C  ", "  DruckverlustRohr [Pa]", "  Ventilatorleistung [W]",
+          "  HeizenergieMonat, KuehlenergieMonat [kWh]", "  KondensatMax [kg/h]"})
+        EXPECT_NE(e.Aus.find(text), std::string::npos) << text;
 }
 
 TEST(KovRun, TheProgramItselfKeepsItsExitCodes) {

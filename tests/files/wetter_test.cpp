@@ -133,7 +133,8 @@ TEST_F(Wetter, AReportThatEndsBeforeTheYearIsRefused) {
         WetterLesen(*k);
         FAIL() << "a year of 0 degC must never be read from a cut-off report";
     } catch (const TDateiFehler& f) {
-        EXPECT_STREQ(f.what(), "Der Bericht endet nach Stunde 4711 von 8760: dummy.txt, Zeile 4814");
+        EXPECT_STREQ(f.what(),
+                     "Der Bericht endet nach Stunde 4711 von 8760: dummy.txt, Zeile 4814");
     }
 }
 

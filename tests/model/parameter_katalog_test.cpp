@@ -10,7 +10,9 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <set>
+#include <string>
 
 namespace kov {
 namespace {
@@ -62,9 +64,9 @@ TEST(ParameterKatalog, NamesMembersAndReportLinesAreUnique) {
         EXPECT_LE(zeile, 99) << e.Name << " runs into the column headings";
     }
     EXPECT_EQ(KatalogEintrag("GibtEsNicht"), nullptr);
-    // the 55 fields of TRegisterParameter: 50 settable ones and the 5 the run derives
-    EXPECT_EQ(ParameterKatalog().size(), 55u);
-    EXPECT_EQ(ParameterFelder().size(), 50u);
+    // the 59 fields of TRegisterParameter: 54 settable ones and the 5 the run derives
+    EXPECT_EQ(ParameterKatalog().size(), 59u);
+    EXPECT_EQ(ParameterFelder().size(), 54u);
 }
 
 TEST(ParameterKatalog, EverySettableFieldIsReachableCheckedPrintedAndReadBack) {
@@ -141,6 +143,61 @@ TEST(ParameterKatalog, DerivedFieldsCannotBeSet) {
     for (const TKatalogEintrag& e : ParameterKatalog()) {
         if (!e.Abgeleitet) continue;
         EXPECT_THROW(ParameterZuweisen(p, std::string(e.Name) + "=1"), TAufrufFehler) << e.Name;
+    }
+}
+
+TEST(ParameterKatalog, EntriesPerGroupAndKind) {
+    // 54 fields of the classic parameter set, the four of the design figures, the weather file
+    const auto katalog = ParameterKatalog();
+    std::map<TParameterGruppe, int> jeGruppe;
+    int abgeleitet = 0, ungedruckt = 0;
+    for (const TKatalogEintrag& e : katalog) {
+        ++jeGruppe[e.Gruppe];
+        abgeleitet += e.Abgeleitet;
+        ungedruckt += e.Bericht.Zeile == 0;
+    }
+    struct Fall {
+        TParameterGruppe gruppe;
+        int anzahl;
+    } faelle[] = {
+        {TParameterGruppe::RohreUndLuftstrom, 12}, {TParameterGruppe::Stoffwerte, 11},
+        {TParameterGruppe::Regelung, 6},           {TParameterGruppe::UmgebungUndKeller, 12},
+        {TParameterGruppe::NumerikUndMonitor, 11}, {TParameterGruppe::DatenUndAusgabe, 7}};
+    for (const Fall& f : faelle)
+        EXPECT_EQ(jeGruppe[f.gruppe], f.anzahl) << GruppenName(f.gruppe);
+    EXPECT_EQ(abgeleitet, 5) << "velocity, earth share, grid factor, two monitor distances";
+    EXPECT_EQ(ungedruckt, 8)
+        << "EingebautesWetter, Radiusteiler, Land, WetterDatei and the four design figures";
+}
+
+TEST(ParameterKatalog, DesignFigureFields) {
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    struct Fall {
+        const char* name;
+        TParameterGruppe gruppe;
+        const char* einheit;
+        TBereichsArt bereich;
+        double standard;
+    } faelle[] = {
+        {"Zeta", TParameterGruppe::RohreUndLuftstrom, "", TBereichsArt::NichtNegativ, 2.0},
+        {"DruckverlustZusatz", TParameterGruppe::RohreUndLuftstrom, "Pa",
+         TBereichsArt::NichtNegativ, 0.0},
+        {"Ventilatorwirkungsgrad", TParameterGruppe::RohreUndLuftstrom, "",
+         TBereichsArt::Wirkungsgrad, 0.5},
+        {"Frostgrenze", TParameterGruppe::Regelung, "°C", TBereichsArt::Frei, 0.0},
+    };
+    for (const Fall& f : faelle) {
+        const TKatalogEintrag* e = KatalogEintrag(f.name);
+        ASSERT_NE(e, nullptr) << f.name;
+        EXPECT_EQ(e->Gruppe, f.gruppe) << f.name;
+        EXPECT_EQ(e->Einheit, f.einheit) << f.name;
+        EXPECT_EQ(e->Bereich.Art, f.bereich) << f.name;
+        EXPECT_EQ(FeldTyp(*e), TFeldTyp::Zahl) << f.name;
+        EXPECT_EQ(FeldWert<double>(p, *e), f.standard) << f.name;
+        EXPECT_FALSE(e->Abgeleitet) << f.name;
+        EXPECT_EQ(e->Bericht.Zeile, 0) << f.name << ": the classic report stays as it is";
+        EXPECT_TRUE(e->EingabeFeld.empty()) << f.name;
     }
 }
 

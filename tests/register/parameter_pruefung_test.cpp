@@ -16,6 +16,11 @@ TEST(ParameterPruefung, DefaultsPass) {
     p.MonitorRadial = p.AnzahlGitter + 1;
     p.AnzahlGitter = 10;
     p.AnzahlSubSchritte = 20;
+    // the edges of the design-figure fields are admitted
+    p.Zeta = 0;
+    p.DruckverlustZusatz = 0;
+    p.Ventilatorwirkungsgrad = 1;
+    p.Frostgrenze = -30;
     EXPECT_TRUE(ParameterPruefen(p).empty());
 }
 
@@ -76,6 +81,17 @@ TEST(ParameterPruefung, EachOffendingFieldIsNamedWithItsRange) {
          "(MonitorRadial) muss zwischen 0 und 7 liegen."},
         {"KellerTemperatur", [nan](auto& p) { p.KellerTemperatur[3] = nan; },
          "Kellertemperatur Maerz (KellerTemperatur[3]) muss eine endliche Zahl sein."},
+        {"Zeta", [](auto& p) { p.Zeta = -0.1; },
+         "Einzelwiderstände Rohrstrang (Zeta) darf nicht negativ sein."},
+        {"DruckverlustZusatz", [](auto& p) { p.DruckverlustZusatz = -1; },
+         "(DruckverlustZusatz) darf nicht negativ sein."},
+        {"Ventilatorwirkungsgrad 0", [](auto& p) { p.Ventilatorwirkungsgrad = 0; },
+         "Wirkungsgrad Ventilator (Ventilatorwirkungsgrad) muss größer als 0 und höchstens 1 "
+         "sein."},
+        {"Ventilatorwirkungsgrad 1.01", [](auto& p) { p.Ventilatorwirkungsgrad = 1.01; },
+         "(Ventilatorwirkungsgrad) muss größer als 0 und höchstens 1 sein."},
+        {"Frostgrenze", [nan](auto& p) { p.Frostgrenze = nan; },
+         "Frostgrenze (Frostgrenze) muss eine endliche Zahl sein."},
         {"OutputFile", [](auto& p) { p.OutputFile = "dummy.txt"; },
          "(OutputFile) darf nicht \"dummy.txt\" heißen"},
     };

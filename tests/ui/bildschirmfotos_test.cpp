@@ -7,6 +7,7 @@
 #include "ui/eingabe_fenster.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
+#include "ui/kennwerte_fenster.h"
 #include "ui/parameter_dialog.h"
 #include "ui/start_fenster.h"
 
@@ -76,6 +77,14 @@ TEST(Bildschirmfotos, EingabeUndGrafikfenster) {
     EXPECT_TRUE(grafik.grab().save(verzeichnis.filePath(QStringLiteral("grafik_juli.png"))));
     QGuiApplication::primaryScreen()->grabWindow(0).save(
         verzeichnis.filePath(QStringLiteral("bildschirm.png")));
+
+    grafik.Button16->click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(grafik.Kennwerte));
+    QTest::qWait(200);
+    EXPECT_TRUE(
+        grafik.Kennwerte->grab().save(verzeichnis.filePath(QStringLiteral("kennwerte.png"))));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        verzeichnis.filePath(QStringLiteral("bildschirm_kennwerte.png")));
 }
 
 } // namespace

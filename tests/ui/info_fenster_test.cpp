@@ -1,3 +1,4 @@
+#include "model/version.h"
 #include "ui/anwendung.h"
 #include "ui/info_fenster.h"
 #include "ui/start_fenster.h"
@@ -102,6 +103,15 @@ TEST_F(Infofenster, OkVerstecktUndInfoZeigtDasselbeFensterWieder) {
     QTest::mouseClick(infoKnopf, Qt::LeftButton);
     EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(Label("Label3").text(), QStringLiteral("KOV Entwicklung"));
+}
+
+TEST_F(Infofenster, DieVersionszeileNenntDenBauImTooltip) {
+    const QLabel& version = Label("Version");
+    EXPECT_EQ(version.text(), QStringLiteral("Version 1.2,   Juli 2000"));
+    EXPECT_TRUE(version.toolTip().startsWith(
+        QStringLiteral("Programmversion ") +
+        QString::fromUtf8(ProgrammVersion().data(), ProgrammVersion().size())))
+        << version.toolTip().toStdString();
 }
 
 TEST_F(Infofenster, TexteStehenAnIhrenPlaetzenUndPassenInsFenster) {

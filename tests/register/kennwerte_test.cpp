@@ -1,0 +1,358 @@
+// Design figures of a run: pressure drop and fan worked by hand, the friction factor across
+// its blend, limiting cases of the control and the schedule, monthly sums against the yearly
+// totals, extremes and condensate against the report's rows, and the settling comparison.
+#include "register/kennwerte.h"
+
+#include "ablauf/simulation.h"
+#include "files/wetter.h"
+#include "files/zahl_format.h"
+#include "model/kalender.h"
+#include "model/kondensat.h"
+#include "register/energie_bilanz.h"
+#include "register/kennwerte_text.h"
+#include "register/lauf.h"
+#include "test_hilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <stdexcept>
+
+namespace kov {
+namespace {
+
+TRegisterParameter Standard() {
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    return p;
+}
+
+std::unique_ptr<TKontext> Gerechnet(const TRegisterParameter& p,
+                                    const TStundenFeld* fahrplan = nullptr) {
+    auto k = test::NeuerKontext();
+    EXPECT_EQ(SimulationRechnen(p, EingebautesWetterJahr(), fahrplan, *k), TLaufStatus::Fertig);
+    return k;
+}
+
+double Summe(const TMonatsFeld& f) {
+    double s = 0;
+    for (std::size_t m = 1; m <= 12; ++m)
+        s += f[m];
+    return s;
+}
+
+TEST(Reibungszahl, LaminarBlendAndSmoothPipe) {
+    struct Fall {
+        double Re, xi, toleranz;
+        const char* herkunft;
+    } faelle[] = {
+        {0, 0, 0, "no flow"},
+        {1000, 0.064, 1e-15, "64/1000"},
+        {2300, 0.027826087, 1e-9, "64/2300, end of the laminar range"},
+        // 0.0278261 * (0.0314371 / 0.0278261)^(ln(5000/2300) / ln(10000/2300))
+        {5000, 0.029679060, 1e-9, "geometric blend"},
+        {10000, 0.031437050, 1e-9, "(1.82*4 - 1.64)^-2 = 5.64^-2"},
+        // log10 31303.8 = 4.4955971: (1.82*4.4955971 - 1.64)^-2 = 6.5419867^-2
+        {31303.800284687568, 0.023365802, 1e-9, "the defaults"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_NEAR(Reibungszahl(f.Re), f.xi, f.toleranz) << f.herkunft;
+
+    // continuous where the branches meet
+    struct Naht {
+        double Re;
+        const char* name;
+    } naehte[] = {{2300, "laminar/blend"}, {10000, "blend/turbulent"}};
+    for (const Naht& n : naehte) {
+        const double links = Reibungszahl(n.Re * (1 - 1e-12));
+        const double rechts = Reibungszahl(n.Re * (1 + 1e-12));
+        EXPECT_NEAR(links / rechts, 1.0, 1e-10) << n.name;
+    }
+    // the blend rises from the laminar to the turbulent end without a step
+    double vorher = Reibungszahl(2300);
+    for (double Re = 2400; Re < 10000; Re += 100) {
+        EXPECT_GT(Reibungszahl(Re), vorher) << "Re " << Re;
+        vorher = Reibungszahl(Re);
+    }
+}
+
+TEST(Druckverlust, DefaultsWorkedByHand) {
+    TRegisterParameter p = Standard();
+    // w = 3700/3600/3.14159/0.1922^2*4/15 = 2.3616291 m/s, Re = w*0.1922/1.45e-5 = 31303.8,
+    // xi = 0.0233658; rho w^2/2 = 0.6 * 2.3616291^2 = 3.3463751 Pa; L/d = 50/0.1922 = 260.14568
+    // friction 0.0233658 * 260.14568 * 3.3463751 = 20.34098 Pa, single losses 2 * 3.3463751
+    const TDruckverlust d = DruckverlustBerechnen(p, 1.0);
+    EXPECT_NEAR(d.Reynolds, 31303.8003, 1e-3);
+    EXPECT_NEAR(d.Reibungszahl, 0.0233658020, 1e-9);
+    EXPECT_NEAR(d.Reibung, 20.340983, 1e-5);
+    EXPECT_NEAR(d.Einzelverluste, 6.692750, 1e-5);
+    EXPECT_EQ(d.Zusatz, 0.0);
+    EXPECT_NEAR(d.Gesamt, 27.033733, 1e-5);
+    // P = 3700/3600 m3/s * 27.033733 Pa / 0.5 = 55.56934 W
+    EXPECT_NEAR(Ventilatorleistung(p, 1.0), 55.569340, 1e-5);
+
+    // no single losses, no further drop: friction only
+    p.Zeta = 0;
+    const TDruckverlust nurReibung = DruckverlustBerechnen(p, 1.0);
+    EXPECT_EQ(nurReibung.Gesamt, nurReibung.Reibung);
+    EXPECT_EQ(nurReibung.Reibung, d.Reibung);
+
+    // half the flow: w^2 gives a quarter, xi(15651.9) = 0.0278324 is 1.19117 times xi(31303.8),
+    // so friction 0.25 * 1.19117 * 20.34098 = 6.05733 Pa; the fan moves half the air: 0.14889 P
+    const TDruckverlust halb = DruckverlustBerechnen(p, 0.5);
+    EXPECT_NEAR(halb.Reibung, 6.057334, 1e-5);
+    EXPECT_NEAR(halb.Reibung / d.Reibung, 0.297790, 1e-6);
+    EXPECT_NEAR(Ventilatorleistung(p, 0.5) / Ventilatorleistung(p, 1.0), 0.148895, 1e-6);
+
+    // the further drop is given at nominal flow and scales with R^2
+    p.DruckverlustZusatz = 40;
+    EXPECT_EQ(DruckverlustBerechnen(p, 1.0).Zusatz, 40.0);
+    EXPECT_EQ(DruckverlustBerechnen(p, 0.5).Zusatz, 10.0);
+    p.Ventilatorwirkungsgrad = 1.0;
+    EXPECT_NEAR(Ventilatorleistung(p, 1.0), 3700.0 / 3600 * (20.340983 + 40), 1e-4);
+    EXPECT_EQ(Ventilatorleistung(p, 0.0), 0.0);
+    EXPECT_EQ(DruckverlustBerechnen(p, 0.0).Gesamt, 0.0);
+}
+
+TEST(Kennwerte, DefaultRunMonthlySumsUsefulPartAndYield) {
+    const auto k = Gerechnet(Standard());
+    const TKennwerte kw = KennwerteBerechnen(*k);
+    const TJahresErgebnis& e = k->Ergebnis;
+    const TRegisterParameter& p = k->Parameter;
+
+    // the twelve months add up to the totals (another order of the same additions)
+    EXPECT_NEAR(Summe(kw.HeizenergieMonat), e.Heizenergie, 1e-9 * e.Heizenergie);
+    EXPECT_NEAR(Summe(kw.KuehlenergieMonat), e.Kuehlenergie, 1e-9 * e.Kuehlenergie);
+    // the hour's power recomputed from the series gives the totals bit for bit
+    double heizen = 0, kuehlen = 0;
+    for (int h = 2; h <= StundenImJahr; ++h) {
+        const auto i = static_cast<std::size_t>(h);
+        const double leistung = StundenLeistung(p, k->Reihen.Taus[i], k->Reihen.Tein[i], 1.0);
+        if (leistung > 0) heizen += leistung * p.Zeitschritt / 3600;
+        if (leistung < 0) kuehlen -= leistung * p.Zeitschritt / 3600;
+    }
+    EXPECT_EQ(heizen, e.Heizenergie);
+    EXPECT_EQ(kuehlen, e.Kuehlenergie);
+
+    // with the limits at 12 and 12 °C the register never bypasses: part of the heating comes
+    // from hours above 12 °C (summer nights), so the useful part is smaller than the total
+    EXPECT_GT(kw.HeizenergieNutzbar, 0.5 * e.Heizenergie);
+    EXPECT_LT(kw.HeizenergieNutzbar, e.Heizenergie - 100);
+    EXPECT_LT(kw.KuehlenergieNutzbar, e.Kuehlenergie - 100);
+
+    // every hour runs at nominal flow: 8759 counted hours at 55.56934 W
+    EXPECT_NEAR(kw.Ventilatorenergie, 8759 * 55.569340 / 1000, 1e-4);
+    EXPECT_NEAR(kw.Leistungszahl, (e.Heizenergie + e.Kuehlenergie) / kw.Ventilatorenergie, 1e-12);
+    // 15 pipes of 50 m, inner surface 15 * 3.14159 * 0.1922 * 50 = 452.8602 m2
+    EXPECT_NEAR(kw.ErtragJeRohrmeter, (e.Heizenergie + e.Kuehlenergie) / 750, 1e-9);
+    EXPECT_NEAR(kw.ErtragJeRohrflaeche, (e.Heizenergie + e.Kuehlenergie) / 452.8602, 1e-5);
+    EXPECT_GT(kw.HeizleistungMax, 0);
+    EXPECT_GT(kw.KuehlleistungMax, 0);
+}
+
+TEST(Kennwerte, LimitingCasesOfControlAndSchedule) {
+    struct Fall {
+        const char* name;
+        double heizgrenze, kuehlgrenze, relativ;
+    } faelle[] = {{"Bypass das ganze Jahr", -100, 100, 1.0},
+                  {"Fahrplan 0.5", 12, 12, 0.5},
+                  {"Fahrplan 0", 12, 12, 0.0}};
+    for (const Fall& f : faelle) {
+        TRegisterParameter p = Standard();
+        p.Heizgrenze = f.heizgrenze;
+        p.Kuehlgrenze = f.kuehlgrenze;
+        TStundenFeld fahrplan{};
+        fahrplan.fill(f.relativ);
+        p.FahrplanGelesen = f.relativ != 1.0;
+        const auto k = Gerechnet(p, p.FahrplanGelesen ? &fahrplan : nullptr);
+        const TKennwerte kw = KennwerteBerechnen(*k);
+        // the pressure drop at nominal flow is a property of the register, not of the year
+        EXPECT_NEAR(kw.DruckverlustNenn.Gesamt, 27.033733, 1e-5) << f.name;
+        if (f.relativ == 0.5) {
+            // 8759 counted hours at half the flow: 0.142979 of the nominal 55.56934 W
+            EXPECT_NEAR(kw.Ventilatorenergie, 8759 * 0.142979 * 55.569340 / 1000, 1e-3) << f.name;
+            continue;
+        }
+        EXPECT_EQ(kw.Ventilatorenergie, 0.0) << f.name;
+        EXPECT_EQ(kw.Leistungszahl, 0.0) << f.name;
+        EXPECT_EQ(kw.KondensatJahr, 0.0) << f.name;
+        EXPECT_EQ(kw.KondensatStunden, 0) << f.name;
+        EXPECT_EQ(kw.FrostStundenNachRegister, 0) << f.name;
+        EXPECT_EQ(Summe(kw.HeizenergieMonat), 0.0) << f.name;
+        EXPECT_EQ(kw.HeizleistungMax, 0.0) << f.name;
+        EXPECT_EQ(kw.EinschwingAenderungHeizen, 0.0) << f.name;
+        EXPECT_EQ(kw.TausMin, kw.TeinMin) << f.name << ": bypassed air leaves as it came";
+        EXPECT_GT(kw.FrostStundenAussen, 1000) << f.name;
+    }
+}
+
+TEST(Kennwerte, FrostLimitCountsHoursStrictlyBelow) {
+    const TWetterJahr& w = EingebautesWetterJahr();
+    int unterNull = 0, nullGrad = 0;
+    for (std::size_t h = 1; h <= StundenImJahr; ++h) {
+        unterNull += w.Tein[h] < 0;
+        nullGrad += w.Tein[h] == 0;
+    }
+    ASSERT_GT(nullGrad, 0) << "the design year has hours of exactly 0 °C";
+    struct Fall {
+        double grenze;
+        int aussen, nachRegister;
+        const char* name;
+    } faelle[] = {{0, unterNull, -1, "0 °C: hours at 0 °C do not count"},
+                  {100, StundenImJahr, StundenImJahr, "every hour, every hour runs"},
+                  {-100, 0, 0, "none"}};
+    for (const Fall& f : faelle) {
+        TRegisterParameter p = Standard();
+        p.Frostgrenze = f.grenze;
+        const TKennwerte kw = KennwerteBerechnen(*Gerechnet(p));
+        EXPECT_EQ(kw.FrostStundenAussen, f.aussen) << f.name;
+        if (f.nachRegister >= 0) {
+            EXPECT_EQ(kw.FrostStundenNachRegister, f.nachRegister) << f.name;
+        }
+    }
+}
+
+// The hourly rows of a classic report, columns 1..8 as printed.
+std::vector<std::vector<std::string>> Berichtszeilen(const std::string& datei) {
+    const std::vector<std::string> zeilen = test::DateiZeilen(datei);
+    std::vector<std::vector<std::string>> felder;
+    for (std::size_t z = 100; z < 100 + StundenImJahr; ++z) {
+        std::vector<std::string> spalten;
+        std::istringstream ein(zeilen.at(z));
+        std::string feld;
+        while (std::getline(ein, feld, '\t'))
+            spalten.push_back(feld);
+        felder.push_back(spalten);
+    }
+    return felder;
+}
+
+TEST(Kennwerte, ExtremesAndCondensateAgreeWithTheReportRows) {
+    test::TArbeitsVerzeichnis ort;
+    auto k = test::NeuerKontext();
+    StandardwerteSetzen(*k);
+    k->Parameter.Heizgrenze = 5;
+    k->Parameter.Kuehlgrenze = 18;
+    SimulationAusfuehren(*k);
+    const TKennwerte kw = KennwerteBerechnen(*k);
+    const auto zeilen = Berichtszeilen("kov.txt");
+    ASSERT_EQ(zeilen.size(), static_cast<std::size_t>(StundenImJahr));
+
+    struct Extrem {
+        const char* name;
+        std::size_t spalte;
+        double wert;
+        int stunde;
+        bool kleinster;
+    } extreme[] = {{"TausMin", 1, kw.TausMin, kw.TausMinStunde, true},
+                   {"TausMax", 1, kw.TausMax, kw.TausMaxStunde, false},
+                   {"TeinMin", 0, kw.TeinMin, kw.TeinMinStunde, true},
+                   {"TeinMax", 0, kw.TeinMax, kw.TeinMaxStunde, false}};
+    for (const Extrem& x : extreme) {
+        double gedruckt = std::stod(zeilen[0][x.spalte]);
+        for (const auto& z : zeilen) {
+            const double v = std::stod(z[x.spalte]);
+            gedruckt = x.kleinster ? std::min(gedruckt, v) : std::max(gedruckt, v);
+        }
+        EXPECT_EQ(FeldFormatieren(x.wert, 1, 1), FeldFormatieren(gedruckt, 1, 1)) << x.name;
+        EXPECT_EQ(zeilen[static_cast<std::size_t>(x.stunde - 1)][x.spalte],
+                  FeldFormatieren(x.wert, 1, 1))
+            << x.name << " in its row";
+    }
+
+    // column 8 sums to the yearly condensate within its rounding to 0.01 kg
+    double spalte8 = 0, groesste = 0;
+    int zeilenMitKondensat = 0;
+    for (const auto& z : zeilen) {
+        const double v = std::stod(z[7]);
+        spalte8 += v;
+        groesste = std::max(groesste, v);
+        zeilenMitKondensat += v > 0;
+    }
+    ASSERT_GT(kw.KondensatStunden, 10);
+    EXPECT_NEAR(kw.KondensatJahr, spalte8, 0.005 * kw.KondensatStunden);
+    EXPECT_EQ(FeldFormatieren(kw.KondensatMax, 1, 2), FeldFormatieren(groesste, 1, 2));
+    EXPECT_GE(kw.KondensatStunden, zeilenMitKondensat);
+    double exakt = 0;
+    for (int h = 1; h <= StundenImJahr; ++h)
+        exakt += Kondensat(k->Reihen, k->Parameter, h);
+    EXPECT_EQ(kw.KondensatJahr, exakt);
+    EXPECT_NEAR(Summe(kw.KondensatMonat), kw.KondensatJahr, 1e-9 * kw.KondensatJahr);
+    // the built-in year has a dew point of 0 °C: condensate exactly when the outlet freezes
+    EXPECT_EQ(kw.KondensatStunden, kw.FrostStundenNachRegister);
+}
+
+TEST(Kennwerte, SettlingChangeAgainstTheLastSettlingPass) {
+    // pass 1 of a run with one settling year is the whole of a run without one: its sums
+    // over hours 2..8760 are that run's totals, bit for bit
+    TRegisterParameter p = Standard();
+    p.Einschwingjahre = 0;
+    const auto ohne = Gerechnet(p);
+    p.Einschwingjahre = 1;
+    const auto eins = Gerechnet(p);
+    EXPECT_EQ(eins->LetzterEinschwingDurchlauf.Heizenergie, ohne->Ergebnis.Heizenergie);
+    EXPECT_EQ(eins->LetzterEinschwingDurchlauf.Kuehlenergie, ohne->Ergebnis.Kuehlenergie);
+    const TKennwerte kwEins = KennwerteBerechnen(*eins);
+    const double heizen = eins->Ergebnis.Heizenergie, vorher = ohne->Ergebnis.Heizenergie;
+    EXPECT_DOUBLE_EQ(kwEins.EinschwingAenderungHeizen,
+                     (heizen - vorher) / std::max(heizen, vorher));
+    EXPECT_NE(kwEins.EinschwingAenderungHeizen, 0.0);
+    EXPECT_LT(std::abs(kwEins.EinschwingAenderungHeizen), 0.05);
+
+    // without a settling year the recorded year is compared with nothing
+    const TKennwerte kwOhne = KennwerteBerechnen(*ohne);
+    EXPECT_EQ(kwOhne.EinschwingAenderungHeizen, 1.0);
+    EXPECT_EQ(kwOhne.EinschwingAenderungKuehlen, 1.0);
+
+    // more settling years, less change
+    p.Einschwingjahre = 4;
+    const TKennwerte kwVier = KennwerteBerechnen(*Gerechnet(p));
+    EXPECT_LT(std::abs(kwVier.EinschwingAenderungHeizen),
+              std::abs(kwEins.EinschwingAenderungHeizen));
+    EXPECT_LT(std::abs(kwVier.EinschwingAenderungKuehlen),
+              std::abs(kwEins.EinschwingAenderungKuehlen));
+}
+
+TEST(Kennwerte, OnlyForAFinishedRun) {
+    auto k = test::NeuerKontext();
+    EXPECT_THROW(KennwerteBerechnen(*k), std::logic_error) << "nothing computed";
+    std::atomic<bool> abbruch{false};
+    TLaufRueckmeldung rueckmeldung;
+    rueckmeldung.Abbruch = &abbruch;
+    rueckmeldung.NachMonat = [&](int durchlauf, int monat, const TStundenReihen&) {
+        if (durchlauf == 2 && monat == 6) abbruch = true;
+    };
+    ASSERT_EQ(SimulationRechnen(Standard(), EingebautesWetterJahr(), nullptr, *k, rueckmeldung),
+              TLaufStatus::Abgebrochen);
+    EXPECT_THROW(KennwerteBerechnen(*k), std::logic_error) << "stopped in the recorded pass";
+}
+
+TEST(KennwerteText, DatesNumbersAndRows) {
+    struct Fall {
+        int stunde;
+        const char* text;
+    } faelle[] = {{1, "1. Januar, 00–01 Uhr (Stunde 1)"},
+                  {744, "31. Januar, 23–24 Uhr (Stunde 744)"},
+                  {1417, "1. März, 00–01 Uhr (Stunde 1417)"},
+                  {8760, "31. Dezember, 23–24 Uhr (Stunde 8760)"}};
+    for (const Fall& f : faelle)
+        EXPECT_EQ(StundeAlsDatum(f.stunde), f.text) << f.stunde;
+    EXPECT_EQ(KennwertZahl(-0.04, 1), "0.0");
+    EXPECT_EQ(KennwertZahl(-0.06, 1), "-0.1");
+    EXPECT_EQ(KennwertZahl(20.34098, 1), "20.3");
+    EXPECT_EQ(KennwertZahl(31303.8, 0), "31304");
+
+    const auto k = Gerechnet(Standard());
+    const TKennwerte kw = KennwerteBerechnen(*k);
+    const std::string text = KennwerteAlsText(kw, k->Parameter, k->Ergebnis);
+    for (const char* zeile :
+         {"Druckverlust Rohrreibung\t20.3\tPa\t\n", "Druckverlust gesamt\t27.0\tPa\t\n",
+          "Ventilatorleistung bei Nenn-Volumenstrom\t55.6\tW\t\n",
+          "Tiefste Eintrittstemperatur\t-19.3\t°C\t26. Januar, 06–07 Uhr"})
+        EXPECT_NE(text.find(zeile), std::string::npos) << zeile << " in\n" << text;
+    EXPECT_EQ(KennwerteMonatsZeilen(kw, k->Ergebnis).size(), 13u);
+}
+
+} // namespace
+} // namespace kov
