@@ -129,8 +129,9 @@ bool TForm1::Simulation() {
         Button16->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            SimulationAusfuehren(
-                k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise);
+            // a project's schedule and weather file lie beside the project file
+            SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
+                                 {Anwendung.Form2().EingabeOrdner(), nullptr});
             Kennwerte->Anzeigen(KennwerteBerechnen(k), k.Parameter, k.Ergebnis);
             balken.setValue(12);
         } catch (const std::exception& e) {
