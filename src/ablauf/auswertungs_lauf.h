@@ -1,0 +1,39 @@
+#pragma once
+// A run for the result views and the design report: the inputs of the parameter set read as
+// the classic run reads them (the built-in year or the previous report, the schedule), the
+// year simulated on a context of its own, the results checked and the design figures formed.
+// No file is written.
+
+#include "files/wetter_info.h"
+#include "register/kennwerte.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kov {
+
+// Where the weather of a run came from, for the report's weather section.
+struct TWetterQuelle {
+    std::string Bezeichnung; // one German line, "Eingebautes Auslegungsjahr (zurihour.dat)"
+    std::string Text;        // the summary, lines ended by '\n'
+};
+
+// The source of the weather in the series of m: the built-in year, the hourly part of a
+// previous report, or the site file info describes (given when the run read one).
+TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* datei = nullptr);
+
+struct TAuswertungsLauf {
+    std::unique_ptr<TKontext> Kontext; // parameters, series, totals, working values of the run
+    TKennwerte Kennwerte;
+    TWetterQuelle Wetter;
+    std::vector<std::string> Hinweise; // notes beyond faults (a schedule shorter than the year)
+};
+
+// Checks p (TParameterFehler with every message of ParameterPruefen, one per line), reads the
+// inputs relative to ordner (TDateiFehler naming the file), runs the year and checks its
+// results (TParameterFehler).
+TAuswertungsLauf AuswertungsLaufRechnen(const TRegisterParameter& p,
+                                        const std::string& ordner = {});
+
+} // namespace kov
