@@ -42,8 +42,8 @@ std::string MonateText(const TMonatsFeld& monate) {
     return text;
 }
 
-std::string Prozent(double anteil) {
-    return KennwertZahl(anteil * 100, 1) + " %";
+std::string Prozent(double anteil, int dezimalen = 1) {
+    return KennwertZahl(anteil * 100, dezimalen) + " %";
 }
 
 } // namespace
@@ -95,9 +95,9 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p) {
     return zeilen;
 }
 
-std::vector<std::string> MethodenAbsaetze(const TKontext& k, const TKennwerte& kw) {
-    const TRegisterParameter& p = k.Parameter;
-    const TArbeitswerte& w = k.Werte;
+std::vector<std::string> MethodenAbsaetze(const TModell& m, const TKennwerte& kw) {
+    const TRegisterParameter& p = m.Parameter;
+    const TArbeitswerte& w = m.Werte;
     const int n = p.AnzahlGitter;
     std::vector<std::string> absaetze;
     absaetze.push_back(
@@ -136,16 +136,17 @@ std::vector<std::string> MethodenAbsaetze(const TKontext& k, const TKennwerte& k
         einschwingen =
             "Einschwingen: " + std::to_string(p.Einschwingjahre) +
             (p.Einschwingjahre == 1 ? " Einschwingjahr" : " Einschwingjahre") +
-            " vor dem ausgewerteten Jahr, Start des Erdreichs bei " + Kurz(w.StartTemperatur) +
+            " vor dem ausgewerteten Jahr, Start des Erdreichs bei " +
+            KennwertZahl(w.StartTemperatur, 2) +
             " °C. Änderung gegen das letzte Einschwingjahr: Heizenergie " +
-            Prozent(kw.EinschwingAenderungHeizen) + ", Kühlenergie " +
-            Prozent(kw.EinschwingAenderungKuehlen) + "; " +
+            Prozent(kw.EinschwingAenderungHeizen, 2) + ", Kühlenergie " +
+            Prozent(kw.EinschwingAenderungKuehlen, 2) + "; " +
             (groesste < 0.01 ? "unter 1 %, das Erdreich ist eingeschwungen."
                              : "1 % oder mehr, ein weiteres Einschwingjahr ändert das Ergebnis "
                                "noch merklich.");
     } else {
         einschwingen = "Einschwingen: keines; das ausgewertete Jahr beginnt mit dem Erdreich bei " +
-                       Kurz(w.StartTemperatur) +
+                       KennwertZahl(w.StartTemperatur, 2) +
                        " °C und ist mit keinem Vorjahr verglichen, die Ergebnisse hängen noch "
                        "vom Startzustand ab.";
     }

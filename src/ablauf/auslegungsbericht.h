@@ -31,7 +31,7 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p);
 // ("–" when empty), the months as "alle Monate 0" when equal, else "Jan 1; Feb 2; …".
 std::string EingabeWertText(const TRegisterParameter& p, const TKatalogEintrag& eintrag);
 
-// Paragraphs on the model, the grid, the time steps and the settling of the run held in k.
-std::vector<std::string> MethodenAbsaetze(const TKontext& k, const TKennwerte& kw);
+// Paragraphs on the model, the grid, the time steps and the settling of the run held in m.
+std::vector<std::string> MethodenAbsaetze(const TModell& m, const TKennwerte& kw);
 
 } // namespace kov

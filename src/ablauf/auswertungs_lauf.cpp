@@ -50,14 +50,21 @@ TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* datei
     return q;
 }
 
-TAuswertungsLauf AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner) {
+TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
+    TAuswertung a;
+    a.Modell = std::make_shared<const TModell>(static_cast<const TModell&>(k));
+    a.Kennwerte = KennwerteBerechnen(k);
+    a.Wetter = std::move(wetter);
+    return a;
+}
+
+TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner) {
     const std::vector<std::string> meldungen = ParameterPruefen(p);
     if (!meldungen.empty()) throw TParameterFehler(Zeilen(meldungen));
 
-    TAuswertungsLauf lauf;
-    lauf.Kontext = std::make_unique<TKontext>();
-    TKontext& k = *lauf.Kontext;
-    StandardwerteSetzen(k);
+    const auto k = std::make_shared<TKontext>();
+    StandardwerteSetzen(*k);
+    std::vector<std::string> hinweise;
 
     // the weather and the schedule as the classic run takes them
     auto wetter = std::make_unique<TWetterJahr>(EingebautesWetterJahr());
@@ -68,15 +75,19 @@ TAuswertungsLauf AuswertungsLaufRechnen(const TRegisterParameter& p, const std::
     } else if (p.FahrplanGelesen) {
         const std::string datei = PfadImOrdner(ordner, p.FahrplanFile);
         const std::string hinweis = FahrplanHinweis(datei, FahrplanLesen(datei, *fahrplan));
-        if (!hinweis.empty()) lauf.Hinweise.push_back(hinweis);
+        if (!hinweis.empty()) hinweise.push_back(hinweis);
     }
 
-    SimulationRechnen(p, *wetter, p.FahrplanGelesen ? fahrplan.get() : nullptr, k);
-    const std::string fehler = ErgebnisPruefen(k);
+    SimulationRechnen(p, *wetter, p.FahrplanGelesen ? fahrplan.get() : nullptr, *k);
+    const std::string fehler = ErgebnisPruefen(*k);
     if (!fehler.empty()) throw TParameterFehler(fehler);
-    lauf.Kennwerte = KennwerteBerechnen(k);
-    lauf.Wetter = WetterQuelleBeschreiben(k);
-    return lauf;
+
+    TAuswertung a;
+    a.Kennwerte = KennwerteBerechnen(*k);
+    a.Wetter = WetterQuelleBeschreiben(*k);
+    a.Hinweise = std::move(hinweise);
+    a.Modell = k;
+    return a;
 }
 
 } // namespace kov

@@ -23,17 +23,21 @@ struct TWetterQuelle {
 // previous report, or the site file info describes (given when the run read one).
 TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* datei = nullptr);
 
-struct TAuswertungsLauf {
-    std::unique_ptr<TKontext> Kontext; // parameters, series, totals, working values of the run
+// What the result views, the exports and the design report read of a finished run.
+struct TAuswertung {
+    // parameters with the derived fields, series, totals and working values of the run
+    std::shared_ptr<const TModell> Modell;
     TKennwerte Kennwerte;
     TWetterQuelle Wetter;
     std::vector<std::string> Hinweise; // notes beyond faults (a schedule shorter than the year)
 };
 
+// The evaluation of the finished run held in k (a copy: k may run again).
+TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter);
+
 // Checks p (TParameterFehler with every message of ParameterPruefen, one per line), reads the
 // inputs relative to ordner (TDateiFehler naming the file), runs the year and checks its
 // results (TParameterFehler).
-TAuswertungsLauf AuswertungsLaufRechnen(const TRegisterParameter& p,
-                                        const std::string& ordner = {});
+TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner = {});
 
 } // namespace kov

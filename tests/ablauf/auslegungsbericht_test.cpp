@@ -132,8 +132,8 @@ TEST(Auslegungsbericht, MethodNamesGridStepsAndSettling) {
         << absaetze[2];
     EXPECT_TRUE(Enthaelt(absaetze[2], "(Heizgrenze 12 °C, Kühlgrenze 12 °C)")) << absaetze[2];
     const std::string aenderung =
-        "Heizenergie " + KennwertZahl(kw.EinschwingAenderungHeizen * 100, 1) + " %, Kühlenergie " +
-        KennwertZahl(kw.EinschwingAenderungKuehlen * 100, 1) + " %";
+        "Heizenergie " + KennwertZahl(kw.EinschwingAenderungHeizen * 100, 2) + " %, Kühlenergie " +
+        KennwertZahl(kw.EinschwingAenderungKuehlen * 100, 2) + " %";
     EXPECT_TRUE(Enthaelt(absaetze[3], "1 Einschwingjahr vor dem ausgewerteten Jahr"))
         << absaetze[3];
     EXPECT_TRUE(Enthaelt(absaetze[3], aenderung)) << absaetze[3];

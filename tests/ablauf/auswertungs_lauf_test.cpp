@@ -30,7 +30,7 @@ std::unique_ptr<TKontext> Klassisch(const TRegisterParameter& p) {
     return k;
 }
 
-void GleicheErgebnisse(const TKontext& a, const TKontext& b, const char* fall) {
+void GleicheErgebnisse(const TModell& a, const TModell& b, const char* fall) {
     EXPECT_TRUE(a.Reihen.Taus == b.Reihen.Taus) << fall;
     EXPECT_TRUE(a.Reihen.Tein == b.Reihen.Tein) << fall;
     EXPECT_TRUE(a.Reihen.TMonitor == b.Reihen.TMonitor) << fall;
@@ -43,7 +43,7 @@ TEST(AuswertungsLauf, GivesTheClassicRunsNumbersAndWritesNothing) {
     test::TArbeitsVerzeichnis ort;
     TRegisterParameter p = Standard();
     p.Frostgrenze = 1.5;
-    const TAuswertungsLauf lauf = AuswertungsLaufRechnen(p);
+    const TAuswertung lauf = AuswertungsLaufRechnen(p);
     EXPECT_TRUE(test::OrdnerInhalt(ort.Ort()).empty());
     EXPECT_TRUE(lauf.Hinweise.empty());
     EXPECT_EQ(lauf.Wetter.Bezeichnung, "Eingebautes Auslegungsjahr (zurihour.dat)");
@@ -53,7 +53,7 @@ TEST(AuswertungsLauf, GivesTheClassicRunsNumbersAndWritesNothing) {
     EXPECT_EQ(lauf.Wetter.Text.find("Taupunkt:"), std::string::npos) << "no humidity";
 
     const auto klassisch = Klassisch(p);
-    GleicheErgebnisse(*lauf.Kontext, *klassisch, "eingebautes Jahr");
+    GleicheErgebnisse(*lauf.Modell, *klassisch, "eingebautes Jahr");
     const TKennwerte kw = KennwerteBerechnen(*klassisch);
     EXPECT_EQ(lauf.Kennwerte.FrostStundenAussen, kw.FrostStundenAussen);
     EXPECT_EQ(lauf.Kennwerte.Ventilatorenergie, kw.Ventilatorenergie);
@@ -71,13 +71,13 @@ TEST(AuswertungsLauf, ReadsTheWeatherBackFromThePreviousReport) {
     std::filesystem::create_directory("lauf");
     test::DateiSchreiben("lauf/kov.txt", bericht);
 
-    const TAuswertungsLauf lauf = AuswertungsLaufRechnen(p, "lauf");
+    const TAuswertung lauf = AuswertungsLaufRechnen(p, "lauf");
     EXPECT_EQ(lauf.Wetter.Bezeichnung, "Stundenwerte des vorigen Berichts kov.txt");
     EXPECT_EQ(test::OrdnerInhalt("lauf"), std::vector<std::string>{"kov.txt"});
     EXPECT_EQ(test::DateiInhalt("lauf/kov.txt"), bericht);
     // the classic read-back of the same report
     const auto klassisch = Klassisch(p);
-    GleicheErgebnisse(*lauf.Kontext, *klassisch, "Bericht zurückgelesen");
+    GleicheErgebnisse(*lauf.Modell, *klassisch, "Bericht zurückgelesen");
 }
 
 TEST(AuswertungsLauf, RefusesBeforeItComputes) {
@@ -126,12 +126,12 @@ TEST(AuswertungsLauf, AShortScheduleIsRunAndNoted) {
     test::DateiSchreiben("wplaufz1.txt", fahrplan);
     TRegisterParameter p = Standard();
     p.FahrplanGelesen = true;
-    const TAuswertungsLauf lauf = AuswertungsLaufRechnen(p);
+    const TAuswertung lauf = AuswertungsLaufRechnen(p);
     ASSERT_EQ(lauf.Hinweise.size(), 1u);
     EXPECT_EQ(lauf.Hinweise[0].substr(0, 50), "Der Lüftungsfahrplan wplaufz1.txt endet nach Stun");
-    EXPECT_EQ(lauf.Kontext->Reihen.RelVolumenstrom[100], 0.5);
-    EXPECT_EQ(lauf.Kontext->Reihen.RelVolumenstrom[101], 0.0);
-    GleicheErgebnisse(*lauf.Kontext, *Klassisch(p), "kurzer Fahrplan");
+    EXPECT_EQ(lauf.Modell->Reihen.RelVolumenstrom[100], 0.5);
+    EXPECT_EQ(lauf.Modell->Reihen.RelVolumenstrom[101], 0.0);
+    GleicheErgebnisse(*lauf.Modell, *Klassisch(p), "kurzer Fahrplan");
 }
 
 } // namespace
