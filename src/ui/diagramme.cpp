@@ -383,7 +383,7 @@ QString WertBeschreibung(TAnsicht ansicht, const TAuswertung& a, QPointF wert) {
         if (!(x >= 1 && x <= StundenImJahr)) return {};
         const auto h = static_cast<std::size_t>(x);
         const TDauerlinien d = DauerlinienBerechnen(m);
-        return QStringLiteral("%1 Stunden im Jahr mit mindestens: Eintritt %2 °C, Austritt %3 °C")
+        return QStringLiteral("%1 h im Jahr mit mindestens: Eintritt %2 °C, Austritt %3 °C")
             .arg(h)
             .arg(Zahl(d.Eintritt[h], 1), Zahl(d.Austritt[h], 1));
     }
