@@ -35,14 +35,17 @@ double BreitestesWort(const QFontMetricsF& masse, const QString& text) {
 // The font of a cell: the table's, shrunk down to 60 % where one word of the text is wider
 // than the cell (what is still too wide then wraps inside the word).
 QFont ZellSchrift(const QPainter& maler, const QFont& schrift, double breite, const QString& text) {
-    const double wort = BreitestesWort(Masse(maler, schrift), text);
-    if (wort <= breite) return schrift;
-    const double faktor = std::max(0.6, breite / wort);
+    double wort = BreitestesWort(Masse(maler, schrift), text);
     QFont kleiner = schrift;
-    if (schrift.pixelSize() > 0)
-        kleiner.setPixelSize(std::max(1, static_cast<int>(schrift.pixelSize() * faktor)));
-    else
-        kleiner.setPointSizeF(schrift.pointSizeF() * faktor);
+    // glyph widths do not scale exactly with the size: shrink in steps until the word fits
+    for (double faktor = 1; wort > breite && faktor > 0.6;) {
+        faktor = std::max(0.6, std::min(faktor * breite / wort, faktor - 0.02));
+        if (schrift.pixelSize() > 0)
+            kleiner.setPixelSize(std::max(1, static_cast<int>(schrift.pixelSize() * faktor)));
+        else
+            kleiner.setPointSizeF(schrift.pointSizeF() * faktor);
+        wort = BreitestesWort(Masse(maler, kleiner), text);
+    }
     return kleiner;
 }
 
