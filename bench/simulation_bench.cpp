@@ -1,8 +1,11 @@
 // Whole runs: the simulated hours alone, the default run with its report, and the largest case.
+// The conduction step takes the path of the process (label), so one run per path:
+//   for p in skalar sse2 avx2 avx512; do KOV_SIMD=$p ./build/simulation_bench; done
 
 #include "ablauf/simulation.h"
 #include "files/wetter.h"
 #include "ground/erd_gitter.h"
+#include "ground/simd_pfad.h"
 #include "model/kalender.h"
 
 #include <benchmark/benchmark.h>
@@ -47,6 +50,7 @@ void StundenOhneBericht(benchmark::State& state) {
         benchmark::DoNotOptimize(k->Ergebnis.Heizenergie);
         benchmark::ClobberMemory();
     }
+    state.SetLabel(SimdPfadName(k->Erde.Pfad));
 }
 BENCHMARK(StundenOhneBericht)->Unit(benchmark::kMillisecond);
 
@@ -58,6 +62,7 @@ void StandardLaufMitBericht(benchmark::State& state) {
         SimulationAusfuehren(*k);
         benchmark::DoNotOptimize(k->Ergebnis.Heizenergie);
     }
+    state.SetLabel(SimdPfadName(k->Erde.Pfad));
 }
 BENCHMARK(StandardLaufMitBericht)->Unit(benchmark::kMillisecond);
 
@@ -72,6 +77,7 @@ void GrosserLauf(benchmark::State& state) {
         SimulationAusfuehren(*k);
         benchmark::DoNotOptimize(k->Ergebnis.Heizenergie);
     }
+    state.SetLabel(SimdPfadName(k->Erde.Pfad));
 }
 BENCHMARK(GrosserLauf)->Unit(benchmark::kMillisecond);
 

@@ -3,6 +3,7 @@
 #include "ablauf/lauf_pruefung.h"
 #include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
+#include "cli/studie_lauf.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "model/version.h"
@@ -20,7 +21,10 @@ namespace kov {
 
 namespace {
 
-constexpr const char* Aufruf = "Aufruf: kov-run [-C VERZEICHNIS] [--json] [NAME=WERT ...]\n";
+constexpr const char* Aufruf =
+    "Aufruf: kov-run [-C VERZEICHNIS] [--json] [NAME=WERT ...]\n"
+    "        kov-run --variiere NAME=LISTE [--variiere NAME=LISTE ...] [--jobs N]\n"
+    "                [--bedingung KENNWERT<=WERT ...] [--berichte ORDNER] [NAME=WERT ...]\n";
 
 // The help is plain ASCII so that it reads the same in every terminal: umlauts are spelled
 // out, the degree sign of a unit is dropped ("°C" -> "C").
@@ -87,6 +91,17 @@ void HilfeSchreiben(std::ostream& aus) {
            "  --json          Ergebnis als JSON-Objekt statt als Text\n"
            "  --version       Programmversion\n"
            "  --help          diese Hilfe\n\n"
+           "Variantenstudie: --variiere NAME=LISTE rechnet jede Kombination der Werte (bis zu "
+           "vier\n"
+           "Parameter, dazu Boden=1,3,5 oder Boden=alle aus der Liste der Bodenarten; LISTE als\n"
+           "10,12,15 oder von:bis:schritt; hoechstens 100000 Varianten) und schreibt eine "
+           "CSV-Tabelle\n"
+           "auf stdout: die variierten Werte und die Kennwerte (Namen wie die Schluessel von "
+           "--json),\n"
+           "dann die verletzten Bedingungen und die Pareto-Marken (nutzbare Energie gegen gesamte\n"
+           "Rohrlaenge und gegen Ventilatorstrom). --jobs N: Threads (Standard: alle Kerne),\n"
+           "--bedingung KENNWERT<=WERT oder >=WERT (z. B. Stroemungsgeschwindigkeit<=3,\n"
+           "TausMin>=0, DruckverlustGesamt<=50), --berichte ORDNER: je Variante ein Bericht.\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
            "NAME[1..12]=WERT fuer einen Monat oder NAME=WERT fuer alle zwoelf.\n"
            "Exit-Status: 0 Erfolg, 1 Dateifehler im Lauf, 2 Aufruf- oder Parameterfehler.\n\n"
@@ -221,8 +236,19 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     std::string verzeichnis;
     bool json = false;
     std::vector<std::string> zuweisungen;
+    TStudienAufruf studie;
+    // the value of an option that takes one; false (and said) when it is missing
+    const auto wert = [&](std::size_t& i, std::string& ziel) {
+        if (i + 1 < argumente.size()) {
+            ziel = argumente[++i];
+            return true;
+        }
+        fehler << "kov-run: " << argumente[i] << " braucht einen Wert.\n" << Aufruf;
+        return false;
+    };
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];
+        std::string text;
         if (argument == "--help" || argument == "-h") {
             HilfeSchreiben(aus);
             return ExitErfolg;
@@ -231,6 +257,23 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
             return ExitErfolg;
         } else if (argument == "--json") {
             json = true;
+        } else if (argument == "--variiere") {
+            if (!wert(i, text)) return ExitAufruf;
+            studie.Variationen.push_back(text);
+        } else if (argument == "--bedingung") {
+            if (!wert(i, text)) return ExitAufruf;
+            studie.Bedingungen.push_back(text);
+        } else if (argument == "--berichte") {
+            if (!wert(i, studie.Berichte)) return ExitAufruf;
+        } else if (argument == "--jobs") {
+            if (!wert(i, text)) return ExitAufruf;
+            if (text.empty() || text.size() > 4 ||
+                text.find_first_not_of("0123456789") != std::string::npos || std::stoi(text) < 1) {
+                fehler << "kov-run: --jobs braucht eine Zahl von Threads ab 1, nicht "
+                       << Zitat(text) << ".\n";
+                return ExitAufruf;
+            }
+            studie.Faeden = static_cast<unsigned>(std::stoi(text));
         } else if (argument == "-C") {
             if (i + 1 >= argumente.size()) {
                 fehler << "kov-run: -C braucht ein Verzeichnis.\n" << Aufruf;
@@ -270,6 +313,16 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
                    << " ist nicht zu gebrauchen: " << std::strerror(fehlerNummer) << "\n";
             return ExitAufruf;
         }
+    }
+
+    if (!studie.Variationen.empty()) {
+        studie.Ordner = verzeichnis;
+        return StudieAusfuehren(k->Parameter, studie, aus, fehler);
+    }
+    if (!studie.Bedingungen.empty() || !studie.Berichte.empty() || studie.Faeden != 0) {
+        fehler << "kov-run: --bedingung, --berichte und --jobs gehören zu einer Studie "
+                  "(--variiere).\n";
+        return ExitAufruf;
     }
 
     const std::vector<std::string> meldungen = LaufPruefen(k->Parameter, verzeichnis);

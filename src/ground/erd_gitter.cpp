@@ -2,6 +2,7 @@
 
 #include "ground/gitter_grenzen.h"
 #include "ground/schritt_matrix.h"
+#include "ground/simd_pfad.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
 
@@ -103,6 +104,7 @@ double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
     GitterzahlPruefen(n);
     WandstaerkePruefen(p);
     MonitorPruefen(p);
+    const TSimdPfad pfad = SimdPfadDesProzesses();
     z = TErdZustand{};
     const double dx = m.Werte.Zellenlaenge;
     const double T0 = m.Werte.StartTemperatur;
@@ -219,6 +221,13 @@ double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
     SchrittMatrixBilden(gKellerBetrieb, CK, dt, n, z.MatrixKellerBetrieb);
     SchrittMatrixBilden(gAdiabatStillstand, CE, dt, n, z.MatrixAdiabatStillstand);
     SchrittMatrixBilden(gKellerStillstand, CK, dt, n, z.MatrixKellerStillstand);
+    SpaltenMatrixBilden(z.MatrixErdeBetrieb, z.SpaltenErdeBetrieb, n);
+    SpaltenMatrixBilden(z.MatrixErdeStillstand, z.SpaltenErdeStillstand, n);
+    SpaltenMatrixBilden(z.MatrixAdiabatBetrieb, z.SpaltenAdiabatBetrieb, n);
+    SpaltenMatrixBilden(z.MatrixKellerBetrieb, z.SpaltenKellerBetrieb, n);
+    SpaltenMatrixBilden(z.MatrixAdiabatStillstand, z.SpaltenAdiabatStillstand, n);
+    SpaltenMatrixBilden(z.MatrixKellerStillstand, z.SpaltenKellerStillstand, n);
+    z.Pfad = pfad;
     return q;
 }
 

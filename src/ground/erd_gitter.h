@@ -15,12 +15,14 @@ double GitterfaktorBerechnen(const TRegisterParameter& p, int& iterationen);
 
 // Builds the ground state of a run into z without judging it or taking it over (the parameter
 // check looks at its parts); returns the grid factor. Throws TParameterFehler for a grid count,
-// wall thickness or monitor cell it cannot build from, and when the grid factor does not settle.
+// wall thickness or monitor cell it cannot build from, when the grid factor does not settle, and
+// for a KOV_SIMD this processor cannot follow; z.Pfad becomes the path of the process.
 double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt);
 
 // dt: sub-step length in s. Needs Zellenlaenge, Stroemungsgeschwindigkeit and StartTemperatur.
 // Also clears Durchlauf and the yearly sums and sets InBetrieb. Throws TParameterFehler for a
-// parameter set it cannot build a grid from (grid count, wall thickness, monitor indices).
+// parameter set it cannot build a grid from (grid count, wall thickness, monitor indices) and
+// for a KOV_SIMD this processor cannot follow.
 void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt);
 
 } // namespace kov

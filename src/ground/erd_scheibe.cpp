@@ -2,16 +2,14 @@
 
 #include "ground/gitter_grenzen.h"
 #include "ground/schritt_matrix.h"
+#include "ground/schritt_vektor.h"
 
 namespace kov {
 
-void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a) {
-    GitterzahlPruefen(n);
-    AxialzellePruefen(a, n);
-    ErdScheibeSchritt(e, n, inBetrieb, a);
-}
+namespace {
 
-void ErdScheibeSchritt(TErdZustand& e, int n, bool inBetrieb, int a) {
+// The reference: each row summed on its own, from copies of the three rows.
+void ScheibeSkalarRechnen(TErdZustand& e, int n, bool inBetrieb, int a) {
     const TGitterZeile vErde = e.GitterErde[a];
     const TGitterZeile vAdiabat = e.GitterAdiabat[a];
     const TGitterZeile vKeller = e.GitterKeller[a];
@@ -23,6 +21,22 @@ void ErdScheibeSchritt(TErdZustand& e, int n, bool inBetrieb, int a) {
     MatrixVektorSchrittUngeprueft(pErde, vErde, e.GitterErde[a], n);
     MatrixVektorSchrittUngeprueft(pKeller, vKeller, e.GitterKeller[a], n);
     MatrixVektorSchrittUngeprueft(pAdiabat, vAdiabat, e.GitterAdiabat[a], n);
+}
+
+} // namespace
+
+void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a) {
+    GitterzahlPruefen(n);
+    AxialzellePruefen(a, n);
+    ErdScheibeSchritt(e, n, inBetrieb, a);
+}
+
+// Only a branch and a jump on the way in: the scalar path's row copies stay in its own frame.
+void ErdScheibeSchritt(TErdZustand& e, int n, bool inBetrieb, int a) {
+    if (e.Pfad == TSimdPfad::Skalar)
+        ScheibeSkalarRechnen(e, n, inBetrieb, a);
+    else
+        ErdScheibeVektoriellRechnen(e.Pfad, e, n, inBetrieb, a);
 }
 
 } // namespace kov

@@ -6,7 +6,8 @@
 namespace kov {
 
 // Advances row a (1..n) of GitterErde, GitterKeller and GitterAdiabat with the running or the
-// standing step matrices; nodes 0 and n+1 stay as they are.
+// standing step matrices; nodes 0 and n+1 stay as they are. e.Pfad chooses the instruction set;
+// every path gives the same bits.
 void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a);
 // The same for a grid count and a cell the caller has checked (n in 3..MaxGitter, a in 1..n):
 // the hour loop's form, which checks once per run.

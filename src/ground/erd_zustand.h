@@ -1,6 +1,9 @@
 #pragma once
 // Ground-model state around the representative pipe: three sector grids of radial columns,
-// the radial geometry, capacities, conductances and the six Crank-Nicolson step matrices.
+// the radial geometry, capacities, conductances and the six Crank-Nicolson step matrices with
+// their column copies for the vector paths.
+
+#include "ground/simd_pfad.h"
 
 #include <array>
 
@@ -14,6 +17,13 @@ using TErdGitter = std::array<TGitterZeile, 12>;
 using TSchrittMatrix = std::array<std::array<double, 12>, 12>;
 
 constexpr int MaxGitter = 10;
+
+// A step matrix by columns for the vector paths: Spalte[j][i - 1] = P[i][j] for the rows
+// i = 1..m and the columns j = 0..m+1, every other entry 0. A column holds the factors of node j
+// for all rows at once and fills two cache lines, so eight rows load as one aligned vector.
+struct alignas(64) TSpaltenMatrix {
+    std::array<std::array<double, 16>, 12> Spalte{};
+};
 
 struct TErdZustand {
     TErdGitter GitterErde{};    // sector 1, against the undisturbed earth
@@ -40,6 +50,16 @@ struct TErdZustand {
     TSchrittMatrix MatrixKellerBetrieb{};
     TSchrittMatrix MatrixAdiabatStillstand{};
     TSchrittMatrix MatrixKellerStillstand{};
+
+    // the six step matrices by columns, for the vector paths
+    TSpaltenMatrix SpaltenErdeBetrieb{};
+    TSpaltenMatrix SpaltenErdeStillstand{};
+    TSpaltenMatrix SpaltenAdiabatBetrieb{};
+    TSpaltenMatrix SpaltenKellerBetrieb{};
+    TSpaltenMatrix SpaltenAdiabatStillstand{};
+    TSpaltenMatrix SpaltenKellerStillstand{};
+    // the path the conduction step takes; the set-up sets it to the path of the process
+    TSimdPfad Pfad = TSimdPfad::Skalar;
 };
 
 } // namespace kov

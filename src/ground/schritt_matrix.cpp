@@ -125,6 +125,15 @@ void MatrixVektorSchrittUngeprueft(const TSchrittMatrix& P, const TGitterZeile& 
     ZeilenSchrittFuer[static_cast<std::size_t>(m)](P, v, zeile);
 }
 
+void SpaltenMatrixBilden(const TSchrittMatrix& P, TSpaltenMatrix& Q, int m) {
+    MatrixgroessePruefen(m);
+    // the zeros beyond the block keep the unused vector lanes free of anything slow or undefined
+    Q = TSpaltenMatrix{};
+    for (int j = 0; j <= m + 1; ++j)
+        for (int i = 1; i <= m; ++i)
+            Q.Spalte[j][i - 1] = P[i][j];
+}
+
 void MatrixVektorSchritt(const TSchrittMatrix& P, const TGitterZeile& v, TErdGitter& T, int m,
                          int a) {
     MatrixgroessePruefen(m);

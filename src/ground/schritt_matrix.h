@@ -24,5 +24,7 @@ void MatrixVektorSchritt(const TSchrittMatrix& P, const TGitterZeile& v, TErdGit
 // The same on one grid row, for callers that have already checked m (0..MaxGitter).
 void MatrixVektorSchrittUngeprueft(const TSchrittMatrix& P, const TGitterZeile& v,
                                    TGitterZeile& zeile, int m);
+// Q = P by columns over the rows 1..m and the columns 0..m+1; every other entry of Q becomes 0.
+void SpaltenMatrixBilden(const TSchrittMatrix& P, TSpaltenMatrix& Q, int m);
 
 } // namespace kov

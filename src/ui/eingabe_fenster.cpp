@@ -2,6 +2,7 @@
 
 #include "ablauf/lauf_pruefung.h"
 #include "files/wetter.h"
+#include "model/bodenarten.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
@@ -62,29 +63,6 @@ const std::array<TFeldZeile, 13> FeldZeilen{{
     {&TForm2::Ev, "Ev", "Luftgeschwindigkeit: ", "m/s", 176, 352, FeldBreite, false, false},
     {&TForm2::EHeizgrenze, "EHeizgrenze", "Heizgrenze", "°C", 384, 320, FeldBreite, true, false},
     {&TForm2::EKuehlgrenze, "EKuehlgrenze", "Kühlgrenze", "°C", 384, 352, FeldBreite, true, false},
-}};
-
-struct TErdart {
-    const char* Text;
-    const char* Lambda; // W/mK
-    const char* Rho;    // kg/m3
-    const char* Cp;     // J/kgK
-};
-
-// Item 0 is the empty entry that leaves the soil fields as they are.
-const std::array<TErdart, 12> Erdarten{{
-    {"", nullptr, nullptr, nullptr},
-    {"Erde trocken  (lambda 0.35 W/mK)", "0.35", "1500", "840"},
-    {"Erde feucht     (lambda 1.5 W/mK)", "1.5", "1500", "1000"},
-    {"Erde nass       (lambda 2.5 W/mK)", "2.5", "1500", "1260"},
-    {"Erde tonig       (lambda 1.5 W/mK)", "1.5", "1500", "1080"},
-    {"Lehm trocken (lambda 0.4 W/mK)", "0.4", "1000", "760"},
-    {"Lehm nass      (lambda 1.6 W/mK)", "1.6", "1300", "1130"},
-    {"Magerbeton   (lambda 0.93 W/mK)", "0.93", "2300", "660"},
-    {"Sand, trocken (lambda 0.4 W/mK)", "0.4", "1500", "660"},
-    {"Sand feucht    (lambda 1.0 W/mK)", "1.0", "1700", "700"},
-    {"Sand feucht, gewalzt  (lambda 1.2 W/mK)", "1.2", "2130", "800"},
-    {"Stahlbeton      (lambda 1.8 W/mK)", "1.8", "2400", "1100"},
 }};
 
 QLabel* TextSetzen(QWidget* eltern, const QString& text, int x, int y) {
@@ -162,8 +140,8 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     CErde->setEditable(true);
     CErde->setInsertPolicy(QComboBox::NoInsert);
     CErde->setMaxVisibleItems(12);
-    for (const TErdart& art : Erdarten)
-        CErde->addItem(QString::fromUtf8(art.Text));
+    for (const TBodenart& art : Bodenarten())
+        CErde->addItem(QString::fromUtf8(art.Text.data(), static_cast<qsizetype>(art.Text.size())));
     CErde->setGeometry(297, 128, 240, FeldHoehe);
     connect(CErde, &QComboBox::currentIndexChanged, this, [this] { CErdeChange(); });
 
@@ -237,11 +215,14 @@ void TForm2::vSetzen() {
 
 void TForm2::CErdeChange() {
     const int index = CErde->currentIndex();
-    if (index < 1 || index >= static_cast<int>(Erdarten.size())) return;
-    const TErdart& art = Erdarten[static_cast<std::size_t>(index)];
-    ElambdaErde->setText(QString::fromLatin1(art.Lambda));
-    ErhoErde->setText(QString::fromLatin1(art.Rho));
-    EcpErde->setText(QString::fromLatin1(art.Cp));
+    if (index < 1 || index >= static_cast<int>(Bodenarten().size())) return;
+    const TBodenart& art = Bodenarten()[static_cast<std::size_t>(index)];
+    const auto text = [](std::string_view feld) {
+        return QString::fromLatin1(feld.data(), static_cast<qsizetype>(feld.size()));
+    };
+    ElambdaErde->setText(text(art.Lambda));
+    ErhoErde->setText(text(art.Rho));
+    EcpErde->setText(text(art.Cp));
 }
 
 void TForm2::FelderLesen(TRegisterParameter& p) const {

@@ -1,5 +1,6 @@
 #include "ground/erd_gitter.h"
 #include "ground/erd_scheibe.h"
+#include "ground/simd_pfad.h"
 #include "model/fehler.h"
 #include "register/luftseite.h"
 #include "test_hilfen.h"
@@ -283,6 +284,71 @@ TEST_F(ErdScheibe, HeatBalanceOfTheColumnsWithTheAirPass) {
         EXPECT_GT(umsatz[s], 1e8) << SektorName(s) << ": the balance must see real flows";
     }
     EXPECT_EQ(zustrom[1], 0.0);
+}
+
+// The real step matrices of a run, the running and the standing ones, with the air pass writing
+// the surface nodes between the steps: after 400 sub-steps every vector path has left all three
+// grids, every row and every node, bit for bit as the scalar path has.
+TEST_F(ErdScheibe, EveryPathAdvancesTheGridsToTheBitsOfTheScalarPath) {
+    TRegisterParameter& p = k->Parameter;
+    struct TFall {
+        const char* Name;
+        int Gitter;
+        double AnteilAdiabat, AnteilKeller, AlphaStillstand;
+    };
+    const TFall faelle[] = {
+        {"Standard", 6, p.AnteilAdiabat, p.AnteilKeller, p.AlphaStillstand},
+        {"drei Sektoren", 6, 0.3, 0.2, 2.0},
+        {"kleinstes Gitter", 3, 0.3, 0.2, 0.0},
+        {"groesstes Gitter", 10, 0.3, 0.2, 5.0},
+        {"acht Ringe", 8, 0.5, 0.3, 0.0},
+    };
+    const TSimdAusstattung ausstattung = SimdAusstattungDesProzessors();
+    for (const TFall& f : faelle) {
+        p.AnzahlGitter = f.Gitter;
+        p.AnteilAdiabat = f.AnteilAdiabat;
+        p.AnteilKeller = f.AnteilKeller;
+        AnteilErdeBerechnen(p);
+        p.AlphaStillstand = f.AlphaStillstand;
+        Aufbauen();
+        ZufallsFeld(static_cast<unsigned>(f.Gitter));
+        const double K = 2 * 3.14159 * (p.DRohr / 2) * k->Werte.Zellenlaenge *
+                         Waermeuebergang(p.Stroemungsgeschwindigkeit, p.DRohr, p.ViskositaetLuft,
+                                         p.RhoLuft, p.CpLuft, p.LambdaLuft, 1.0);
+        auto rechnen = [&](TErdZustand& z) {
+            for (int schritt = 0; schritt < 400; ++schritt) {
+                const bool betrieb = schritt % 7 < 5;
+                if (betrieb) LuftDurchlauf(p, z, K, 1.0, -8.0 + 0.05 * schritt);
+                for (int a = 1; a <= f.Gitter; ++a)
+                    ErdScheibeRechnen(z, f.Gitter, betrieb, a);
+            }
+        };
+        const auto bezug = std::make_unique<TErdZustand>(e);
+        bezug->Pfad = TSimdPfad::Skalar;
+        rechnen(*bezug);
+        for (TSimdPfad pfad : AlleSimdPfade) {
+            if (pfad == TSimdPfad::Skalar || !ausstattung[static_cast<int>(pfad)]) continue;
+            const auto probe = std::make_unique<TErdZustand>(e);
+            probe->Pfad = pfad;
+            rechnen(*probe);
+            EXPECT_EQ(std::memcmp(&probe->GitterErde, &bezug->GitterErde, sizeof(TErdGitter)), 0)
+                << f.Name << " " << SimdPfadName(pfad) << " Erde";
+            EXPECT_EQ(std::memcmp(&probe->GitterAdiabat, &bezug->GitterAdiabat, sizeof(TErdGitter)),
+                      0)
+                << f.Name << " " << SimdPfadName(pfad) << " Adiabat";
+            EXPECT_EQ(std::memcmp(&probe->GitterKeller, &bezug->GitterKeller, sizeof(TErdGitter)),
+                      0)
+                << f.Name << " " << SimdPfadName(pfad) << " Keller";
+        }
+        // and the columns really moved: a path that did nothing would fail above, not here
+        EXPECT_NE(bezug->GitterErde[1][1], e.GitterErde[1][1]) << f.Name;
+    }
+}
+
+TEST_F(ErdScheibe, SetUpTakesThePathOfTheProcess) {
+    e.Pfad = TSimdPfad::Skalar;
+    Aufbauen();
+    EXPECT_EQ(e.Pfad, SimdPfadDesProzesses());
 }
 
 TEST_F(ErdScheibe, IndicesOutsideTheGridAreRefused) {

@@ -240,6 +240,30 @@ TEST(SchrittMatrix, StepIsBitForBitTheRowByRowSum) {
         EXPECT_EQ(Bits(ist[1][i]), Bits(soll[1][i])) << "knoten " << i;
 }
 
+TEST(SchrittMatrix, ColumnCopyHoldsTheBlockByColumnsAndZerosElsewhere) {
+    for (int m = 0; m <= 10; ++m) {
+        TSchrittMatrix P;
+        for (int i = 0; i < 12; ++i)
+            for (int j = 0; j < 12; ++j)
+                P[i][j] = i <= m + 1 && j <= m + 1 ? 100.0 * i + j : NaN;
+        TSpaltenMatrix Q;
+        for (auto& spalte : Q.Spalte)
+            spalte.fill(-1.0); // whatever was there before is cleared
+        SpaltenMatrixBilden(P, Q, m);
+        for (int j = 0; j < 12; ++j)
+            for (int l = 0; l < 16; ++l) {
+                // lane l of column j is row l+1; rows 0 and m+1 are the held nodes, not stored
+                const double soll = j <= m + 1 && l < m ? 100.0 * (l + 1) + j : 0.0;
+                EXPECT_EQ(Bits(Q.Spalte[j][l]), Bits(soll))
+                    << "m " << m << " [" << j << "][" << l << "]";
+            }
+    }
+    TSchrittMatrix P{};
+    TSpaltenMatrix Q;
+    EXPECT_THROW(SpaltenMatrixBilden(P, Q, 11), TParameterFehler);
+    EXPECT_THROW(SpaltenMatrixBilden(P, Q, -1), TParameterFehler);
+}
+
 TEST(SchrittMatrix, UniformColumnStaysUniform) {
     std::mt19937 zufall(5);
     for (int m = 1; m <= 10; ++m) {

@@ -1,0 +1,79 @@
+#include "ablauf/studie_csv.h"
+
+#include "model/bodenarten.h"
+
+#include <charconv>
+
+namespace kov {
+
+namespace {
+
+std::string Zahl(double wert, bool dezimalkomma) {
+    char text[32];
+    const auto [ende, fehler] = std::to_chars(text, text + sizeof text, wert);
+    std::string zahl(text, ende);
+    if (dezimalkomma)
+        for (char& c : zahl)
+            if (c == '.') c = ',';
+    return zahl;
+}
+
+// a text field in double quotes, inner quotes doubled
+std::string Text(std::string_view text) {
+    std::string feld = "\"";
+    for (const char c : text) {
+        if (c == '"') feld.push_back('"');
+        feld.push_back(c);
+    }
+    feld.push_back('"');
+    return feld;
+}
+
+std::string_view OhneRandLeer(std::string_view text) {
+    const std::size_t anfang = text.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return {};
+    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+} // namespace
+
+std::string StudieAlsCsv(const TStudie& studie, const std::vector<TVariantenErgebnis>& ergebnis,
+                         bool dezimalkomma) {
+    const char trenner = dezimalkomma ? ';' : ',';
+    std::string csv = "Variante";
+    for (const TVariation& v : studie.Variationen) {
+        csv.append(1, trenner).append(v.Name);
+        if (v.Name == BodenDimension) csv.append(1, trenner).append("Bodenart");
+    }
+    for (const TStudienKennwert& k : StudienKennwerte())
+        csv.append(1, trenner).append(k.Name);
+    csv.append(1, trenner).append("Verletzt");
+    csv.append(1, trenner).append("ParetoRohrlaenge");
+    csv.append(1, trenner).append("ParetoVentilator");
+    csv.append("\n");
+
+    for (std::size_t nummer = 0; nummer < ergebnis.size(); ++nummer) {
+        const TVariantenErgebnis& v = ergebnis[nummer];
+        if (!v.Berechnet) continue;
+        csv.append(std::to_string(nummer + 1));
+        for (std::size_t d = 0; d < studie.Variationen.size(); ++d) {
+            csv.append(1, trenner).append(Zahl(v.Werte[d], dezimalkomma));
+            if (studie.Variationen[d].Name == BodenDimension)
+                csv.append(1, trenner)
+                    .append(Text(
+                        OhneRandLeer(Bodenarten()[static_cast<std::size_t>(v.Werte[d])].Text)));
+        }
+        for (const TStudienKennwert& k : StudienKennwerte())
+            csv.append(1, trenner).append(Zahl(k.Wert(v), dezimalkomma));
+        std::string verletzt;
+        for (const std::string& name : v.Verletzt)
+            verletzt.append(verletzt.empty() ? "" : " ").append(name);
+        csv.append(1, trenner).append(verletzt);
+        csv.append(1, trenner).append(v.ParetoRohrlaenge ? "1" : "0");
+        csv.append(1, trenner).append(v.ParetoVentilator ? "1" : "0");
+        csv.append("\n");
+    }
+    return csv;
+}
+
+} // namespace kov

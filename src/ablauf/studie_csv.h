@@ -1,0 +1,18 @@
+#pragma once
+// The table of a variant study as CSV: one line per variant in the order of the combinations,
+// the varied values under the parameters' names and the figures under the names of kov-run's
+// --json keys, then the broken conditions and the two Pareto marks.
+
+#include "register/variantenstudie.h"
+
+#include <string>
+
+namespace kov {
+
+// With dezimalkomma the fields are separated by ";" and numbers written with ","; otherwise
+// "," and ".". Numbers are the shortest text that reads back to the same double. Variants that
+// were not computed (a cancelled study) are left out.
+std::string StudieAlsCsv(const TStudie& studie, const std::vector<TVariantenErgebnis>& ergebnis,
+                         bool dezimalkomma = false);
+
+} // namespace kov

@@ -1,0 +1,111 @@
+#pragma once
+// A variant study: a base parameter set, up to four varied parameters and the soil as a further
+// dimension, every combination run by the run function on a pool of worker threads, each with
+// its own context. The results come in the order of the combinations (the first dimension
+// varies slowest), the same whatever the number of threads.
+
+#include "model/wetter_jahr.h"
+#include "register/kennwerte.h"
+#include "register/lauf.h"
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kov {
+
+inline constexpr std::size_t MaxVarianten = 100000;
+inline constexpr std::size_t MaxVariierteParameter = 4;
+// the name of the soil dimension: its values are indices into Bodenarten()
+inline constexpr std::string_view BodenDimension = "Boden";
+
+// A study definition that cannot be carried out; what() is the German message.
+class TStudienFehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TVariation {
+    std::string Name;          // a settable catalogue field, or BodenDimension
+    std::vector<double> Werte; // in the order given
+};
+
+// "10,12,15" or "von:bis:schritt" for the field name; "alle" or "1,4,7" for the soil. Range
+// values are taken to the decimals the three numbers are written with, so 0.1:0.3:0.1 gives
+// 0.1, 0.2 and 0.3, not 0.30000000000000004. Throws TStudienFehler.
+TVariation VariationLesen(std::string_view name, std::string_view liste);
+
+// "NAME<=WERT" or "NAME>=WERT" on a figure of StudienKennwerte().
+struct TBedingung {
+    std::string Kennwert;
+    bool Hoechstens = true; // <=; false: >=
+    double Grenze = 0.0;
+};
+TBedingung BedingungLesen(std::string_view text);
+
+struct TStudie {
+    TRegisterParameter Basis;
+    std::vector<TVariation> Variationen;
+    std::vector<TBedingung> Bedingungen;
+};
+
+// Product of the value counts; refuses more than MaxVarianten, more than four varied
+// parameters, an empty list, a name twice. Throws TStudienFehler.
+std::size_t VariantenZahl(const TStudie& studie);
+// The parameter set of variant nummer (0-based) and, when werte is given, its varied values.
+TRegisterParameter VarianteParameter(const TStudie& studie, std::size_t nummer,
+                                     std::vector<double>* werte = nullptr);
+
+struct TVariantenErgebnis {
+    bool Berechnet = false;
+    std::vector<double> Werte; // the varied values
+    TJahresErgebnis Ergebnis;
+    TKennwerte Kennwerte;
+    double Stroemungsgeschwindigkeit = 0.0; // m/s
+    double RohrlaengeGesamt = 0.0;          // m, all pipes
+    std::vector<std::string> Verletzt;      // the figures whose condition the variant breaks
+    bool ParetoRohrlaenge = false;          // most useful energy for the least pipe
+    bool ParetoVentilator = false;          // most useful energy for the least fan electricity
+};
+
+// The scalar figures of a variant, by the names of kov-run's --json keys.
+struct TStudienKennwert {
+    std::string_view Name;
+    std::string_view Einheit;
+    std::string_view Bezeichnung;
+    double (*Wert)(const TVariantenErgebnis&);
+};
+std::span<const TStudienKennwert> StudienKennwerte();
+const TStudienKennwert* StudienKennwert(std::string_view name);
+
+// Every variant's parameter set through ParameterPruefen before anything runs: one message per
+// refused variant, "Variante 12 (DRohr=0, AnzahlRohre=3): ...", at most grenze of them.
+std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr& wetter,
+                                       unsigned faeden, std::size_t grenze = 20);
+
+struct TStudienRueckmeldung {
+    // the number of variants finished so far; written by the workers
+    std::atomic<std::size_t>* Fertig = nullptr;
+    // true stops every worker at its next hour; finished variants stay
+    const std::atomic<bool>* Abbruch = nullptr;
+    // called in the worker's thread after each finished variant, with its context
+    std::function<void(std::size_t nummer, const TKontext& k)> NachVariante;
+};
+
+// Runs every variant on faeden worker threads (0: one per core). ergebnis gets one entry per
+// variant; a cancelled study leaves the unfinished ones with Berechnet false. Conditions and the
+// Pareto marks are set for the finished variants.
+void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
+                   unsigned faeden, std::vector<TVariantenErgebnis>& ergebnis,
+                   const TStudienRueckmeldung& rueckmeldung = {});
+
+// The conditions and both Pareto fronts over the finished variants that keep every condition.
+void StudieBewerten(const std::vector<TBedingung>& bedingungen,
+                    std::vector<TVariantenErgebnis>& ergebnis);
+
+} // namespace kov
