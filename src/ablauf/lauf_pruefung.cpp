@@ -13,21 +13,23 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
     std::error_code fehler;
     if (fs::equivalent(a, b, fehler)) return true;
     // a file that does not exist yet: compare where its name leads
-    const fs::path pa = fs::weakly_canonical(a, fehler);
+    // absolute first: a name of which nothing exists would otherwise stay relative
+    const fs::path pa = fs::weakly_canonical(fs::absolute(a, fehler), fehler);
     if (fehler) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
-    const fs::path pb = fs::weakly_canonical(b, fehler);
+    const fs::path pb = fs::weakly_canonical(fs::absolute(b, fehler), fehler);
     if (fehler) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
     return pa == pb;
 }
 
 std::vector<std::string> LaufPruefen(const TRegisterParameter& p, const std::string& ordner,
-                                     const TWetterJahr* wetter) {
+                                     const TWetterJahr* wetter, const std::string& eingabeOrdner) {
     if (wetter == nullptr && p.EingebautesWetter) wetter = &EingebautesWetterJahr();
     std::vector<std::string> meldungen = ParameterPruefen(p, wetter);
     if (p.OutputFile.empty()) return meldungen;
 
     const std::string bericht = PfadImOrdner(ordner, p.OutputFile);
     const std::string hilfsDatei = PfadImOrdner(ordner, HilfsDatei);
+    const std::string& eingaben = eingabeOrdner.empty() ? ordner : eingabeOrdner;
     // names that are already the same text are refused by ParameterPruefen
     const auto gleich = [](const std::string& a, const std::string& b) {
         return std::filesystem::path(a).lexically_normal() !=
@@ -38,13 +40,24 @@ std::vector<std::string> LaufPruefen(const TRegisterParameter& p, const std::str
         meldungen.push_back("Ausgabedatei (OutputFile) \"" + p.OutputFile +
                             "\" ist dieselbe Datei wie die Hilfsdatei \"" + HilfsDatei + "\".");
     if (p.FahrplanGelesen && !p.FahrplanFile.empty()) {
-        const std::string fahrplan = PfadImOrdner(ordner, p.FahrplanFile);
+        const std::string fahrplan = PfadImOrdner(eingaben, p.FahrplanFile);
         if (gleich(bericht, fahrplan))
             meldungen.push_back("Ausgabedatei (OutputFile) \"" + p.OutputFile +
                                 "\" ist dieselbe Datei wie der Lüftungsfahrplan (FahrplanFile): "
                                 "der Bericht würde den Fahrplan überschreiben.");
         if (GleicheDatei(fahrplan, hilfsDatei))
             meldungen.push_back("Fahrplandatei (FahrplanFile) \"" + p.FahrplanFile +
+                                "\" ist die Hilfsdatei \"" + HilfsDatei +
+                                "\", die der Lauf überschreibt.");
+    }
+    if (!p.WetterDatei.empty()) {
+        const std::string wetterDatei = PfadImOrdner(eingaben, p.WetterDatei);
+        if (GleicheDatei(bericht, wetterDatei))
+            meldungen.push_back("Wetterdatei (WetterDatei) \"" + p.WetterDatei +
+                                "\" ist die Ausgabedatei (OutputFile): der Bericht würde die "
+                                "Wetterdaten überschreiben.");
+        if (GleicheDatei(wetterDatei, hilfsDatei))
+            meldungen.push_back("Wetterdatei (WetterDatei) \"" + p.WetterDatei +
                                 "\" ist die Hilfsdatei \"" + HilfsDatei +
                                 "\", die der Lauf überschreibt.");
     }

@@ -6,6 +6,7 @@
 #include "model/kalender.h"
 #include "model/parameter_katalog.h"
 
+#include <filesystem>
 #include <string_view>
 
 namespace kov {
@@ -85,7 +86,11 @@ void FeldSchreiben(TZeilen& z, const TRegisterParameter& p, const TKatalogEintra
         z.Wahrheitswert(FeldWert<bool>(p, e), b.Text);
         break;
     case TFeldTyp::Text:
-        z.Name(FeldWert<std::string>(p, e), b.Einheit, b.Text);
+        // a run on a site's weather file names that file where the data set's name stands
+        if (&FeldWert<std::string>(p, e) == &p.WetterFile && !p.WetterDatei.empty())
+            z.Name(std::filesystem::path(p.WetterDatei).filename().string(), b.Einheit, b.Text);
+        else
+            z.Name(FeldWert<std::string>(p, e), b.Einheit, b.Text);
         break;
     case TFeldTyp::Monate:
         z.Monate(FeldWert<TMonatsFeld>(p, e), b.Breite, b.Dezimalen, b.Einheit, b.Text);

@@ -86,6 +86,8 @@ struct TRegisterParameter {
     // data sources and output
     bool EingebautesWetter = true;
     std::string WetterFile = "zurihour.dat";
+    // site weather file (EPW, DWD test reference year, hourly table); empty: the year above
+    std::string WetterDatei;
     std::string OutputFile = "kov.txt";
     bool FahrplanGelesen = false;
     std::string FahrplanFile = "wplaufz1.txt";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <type_traits>
 
@@ -405,6 +406,18 @@ const std::array Katalog{
                     Zeile(55, "", " Name des Eingabe-Wetter-Files"),
                     {},
                     0},
+    TKatalogEintrag{"WetterDatei",
+                    &P::WetterDatei,
+                    G::DatenUndAusgabe,
+                    "",
+                    "Wetterdatei",
+                    "Wetterdatei des Standorts (EPW, DWD-Testreferenzjahr oder Stundentabelle); "
+                    "leer: das eingebaute Auslegungsjahr.",
+                    false,
+                    {TBereichsArt::Datei},
+                    Ungedruckt,
+                    {},
+                    0},
     TKatalogEintrag{"OutputFile",
                     &P::OutputFile,
                     G::DatenUndAusgabe,
@@ -434,7 +447,7 @@ const std::array Katalog{
                     "Fahrplandatei",
                     "Name der Datei des Lüftungsfahrplans.",
                     false,
-                    Frei,
+                    {TBereichsArt::Datei},
                     Zeile(58, "", " Name des Lueftungs-Fahplan-Files"),
                     {},
                     0},
@@ -630,6 +643,89 @@ const TKatalogEintrag* KatalogEintrag(std::string_view name) {
 
 TFeldTyp FeldTyp(const TKatalogEintrag& eintrag) {
     return static_cast<TFeldTyp>(eintrag.Feld.index());
+}
+
+std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
+    if (!std::isfinite(wert)) return "muss eine endliche Zahl sein.";
+    switch (eintrag.Bereich.Art) {
+    case TBereichsArt::Positiv:
+        if (!(wert > 0)) {
+            std::string regel = "muss größer als 0";
+            if (!eintrag.Einheit.empty()) regel.append(" ").append(eintrag.Einheit);
+            return regel.append(" sein.");
+        }
+        break;
+    case TBereichsArt::NichtNegativ:
+        if (wert < 0) return "darf nicht negativ sein.";
+        break;
+    case TBereichsArt::Anteil:
+        if (!(wert >= 0 && wert <= 1)) return "muss zwischen 0 und 1 liegen.";
+        break;
+    case TBereichsArt::Wirkungsgrad:
+        if (!(wert > 0 && wert <= 1)) return "muss größer als 0 und höchstens 1 sein.";
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+namespace {
+
+// the grid rows hold 12 nodes: 3..10 cells
+constexpr long KleinsteGitterzahl = 3;
+constexpr long GroessteGitterzahl = 10;
+
+std::string GanzzahlRegel(long wert, long von, long bis) {
+    if (bis < von)
+        return wert < von ? "muss mindestens " + std::to_string(von) + " sein." : std::string();
+    if (wert < von || wert > bis)
+        return "muss zwischen " + std::to_string(von) + " und " + std::to_string(bis) + " liegen.";
+    return {};
+}
+
+} // namespace
+
+std::string BereichsVerstoss(const TKatalogEintrag& eintrag, long wert, long anzahlGitter) {
+    const bool gitter = anzahlGitter >= KleinsteGitterzahl && anzahlGitter <= GroessteGitterzahl;
+    switch (eintrag.Bereich.Art) {
+    case TBereichsArt::Ganzzahl:
+        return GanzzahlRegel(wert, eintrag.Bereich.Von, eintrag.Bereich.Bis);
+    case TBereichsArt::MonitorAxial:
+        return gitter ? GanzzahlRegel(wert, 1, anzahlGitter) : std::string();
+    case TBereichsArt::MonitorRadial:
+        return gitter ? GanzzahlRegel(wert, 0, anzahlGitter + 1) : std::string();
+    default:
+        return {};
+    }
+}
+
+std::string BereichsText(const TKatalogEintrag& eintrag) {
+    const std::string einheit = eintrag.Einheit.empty() ? "" : " " + std::string(eintrag.Einheit);
+    const TBereich& b = eintrag.Bereich;
+    switch (b.Art) {
+    case TBereichsArt::Positiv:
+        return "größer als 0" + einheit;
+    case TBereichsArt::NichtNegativ:
+        return "mindestens 0" + einheit;
+    case TBereichsArt::Anteil:
+        return "0 bis 1";
+    case TBereichsArt::Wirkungsgrad:
+        return "größer als 0 bis 1";
+    case TBereichsArt::Ganzzahl:
+        return b.Bis < b.Von
+                   ? "ganze Zahl ab " + std::to_string(b.Von)
+                   : "ganze Zahl " + std::to_string(b.Von) + " bis " + std::to_string(b.Bis);
+    case TBereichsArt::MonitorAxial:
+        return "ganze Zahl 1 bis Anzahl Rechengitter";
+    case TBereichsArt::MonitorRadial:
+        return "ganze Zahl 0 bis Anzahl Rechengitter + 1";
+    case TBereichsArt::Datei:
+        return "Dateiname";
+    case TBereichsArt::Frei:
+        break;
+    }
+    return {};
 }
 
 bool FeldGleich(const TRegisterParameter& a, const TRegisterParameter& b,

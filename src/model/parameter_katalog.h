@@ -31,14 +31,15 @@ std::string_view GruppenName(TParameterGruppe gruppe);
 
 // What values a field admits. Every number must also be finite.
 enum class TBereichsArt {
-    Frei,         // any value (texts, flags) or any finite number
-    Positiv,      // > 0
-    NichtNegativ, // >= 0
-    Anteil,       // 0..1
-    Wirkungsgrad, // > 0 and <= 1
-    Ganzzahl,     // Von..Bis (Bis < Von: no upper limit)
-    MonitorAxial, // 1..AnzahlGitter
-    MonitorRadial // 0..AnzahlGitter+1
+    Frei,          // any value (texts, flags) or any finite number
+    Positiv,       // > 0
+    NichtNegativ,  // >= 0
+    Anteil,        // 0..1
+    Wirkungsgrad,  // > 0 and <= 1
+    Ganzzahl,      // Von..Bis (Bis < Von: no upper limit)
+    MonitorAxial,  // 1..AnzahlGitter
+    MonitorRadial, // 0..AnzahlGitter+1
+    Datei          // the name of an input file of the run; a project stores it relative to itself
 };
 
 struct TBereich {
@@ -86,6 +87,14 @@ template <class T> T& FeldWert(TRegisterParameter& p, const TKatalogEintrag& ein
 template <class T> const T& FeldWert(const TRegisterParameter& p, const TKatalogEintrag& eintrag) {
     return p.*std::get<T TRegisterParameter::*>(eintrag.Feld);
 }
+
+// The rule a single value breaks, as the end of a German sentence ("muss größer als 0 m sein."),
+// "" when it keeps its field's range. Numbers must be finite; the monitor cells are judged
+// against anzahlGitter only when that is a grid count the model has (3..10).
+std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert);
+std::string BereichsVerstoss(const TKatalogEintrag& eintrag, long wert, long anzahlGitter);
+// The range of a field as the help and the tooltips state it, "" for a free field.
+std::string BereichsText(const TKatalogEintrag& eintrag);
 
 // True when the two parameter sets hold the same value (bit for bit for numbers) in the field.
 bool FeldGleich(const TRegisterParameter& a, const TRegisterParameter& b,

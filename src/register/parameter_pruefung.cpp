@@ -29,50 +29,18 @@ public:
 
     void Zahl(double wert, const TKatalogEintrag& e, std::string_view bezeichnung,
               std::string_view name) {
-        if (!std::isfinite(wert)) return Melden(bezeichnung, name, "muss eine endliche Zahl sein.");
-        switch (e.Bereich.Art) {
-        case TBereichsArt::Positiv:
-            if (!(wert > 0)) {
-                std::string regel = "muss größer als 0";
-                if (!e.Einheit.empty()) regel.append(" ").append(e.Einheit);
-                Melden(bezeichnung, name, regel.append(" sein."));
-            }
-            break;
-        case TBereichsArt::NichtNegativ:
-            if (wert < 0) Melden(bezeichnung, name, "darf nicht negativ sein.");
-            break;
-        case TBereichsArt::Anteil:
-            if (!(wert >= 0 && wert <= 1))
-                Melden(bezeichnung, name, "muss zwischen 0 und 1 liegen.");
-            break;
-        case TBereichsArt::Wirkungsgrad:
-            if (!(wert > 0 && wert <= 1))
-                Melden(bezeichnung, name, "muss größer als 0 und höchstens 1 sein.");
-            break;
-        default:
-            break;
-        }
+        const std::string regel = BereichsVerstoss(e, wert);
+        if (!regel.empty()) Melden(bezeichnung, name, regel);
     }
 
-    void Ganzzahl(long wert, long von, long bis, const TKatalogEintrag& e) {
-        if (bis < von) {
-            if (wert < von)
-                Melden(e.Bezeichnung, e.Name, "muss mindestens " + std::to_string(von) + " sein.");
-            return;
-        }
-        if (wert < von || wert > bis)
-            Melden(e.Bezeichnung, e.Name,
-                   "muss zwischen " + std::to_string(von) + " und " + std::to_string(bis) +
-                       " liegen.");
+    void Ganzzahl(long wert, long anzahlGitter, const TKatalogEintrag& e) {
+        const std::string regel = BereichsVerstoss(e, wert, anzahlGitter);
+        if (!regel.empty()) Melden(e.Bezeichnung, e.Name, regel);
     }
 
 private:
     std::vector<std::string>& Meldungen;
 };
-
-bool GitterzahlGueltig(int n) {
-    return n >= 3 && n <= MaxGitter;
-}
 
 bool GleicherName(const std::string& a, const std::string& b) {
     return std::filesystem::path(a).lexically_normal() ==
@@ -267,17 +235,9 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
                             bezeichnung, name);
             }
             break;
-        case TFeldTyp::Ganzzahl: {
-            const std::int32_t wert = FeldWert<std::int32_t>(p, e);
-            if (e.Bereich.Art == TBereichsArt::Ganzzahl)
-                pruefe.Ganzzahl(wert, e.Bereich.Von, e.Bereich.Bis, e);
-            // the monitor cell is checked against a grid that exists
-            else if (e.Bereich.Art == TBereichsArt::MonitorAxial && GitterzahlGueltig(n))
-                pruefe.Ganzzahl(wert, 1, n, e);
-            else if (e.Bereich.Art == TBereichsArt::MonitorRadial && GitterzahlGueltig(n))
-                pruefe.Ganzzahl(wert, 0, n + 1, e);
+        case TFeldTyp::Ganzzahl:
+            pruefe.Ganzzahl(FeldWert<std::int32_t>(p, e), n, e);
             break;
-        }
         case TFeldTyp::Wahrheitswert:
         case TFeldTyp::Text:
             break;
@@ -302,6 +262,11 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
         pruefe.Melden("Ausgabedatei", "OutputFile",
                       "darf nicht die Fahrplandatei (FahrplanFile) sein: der Bericht würde den "
                       "Fahrplan überschreiben.");
+
+    if (!p.WetterDatei.empty() && !p.EingebautesWetter)
+        pruefe.Melden("Wetterdatei", "WetterDatei",
+                      "und EingebautesWetter=false widersprechen sich: das Wetter kommt entweder "
+                      "aus der Wetterdatei oder aus dem letzten Bericht.");
 
     if (meldungen.empty())
         ModellProben(p, wetter != nullptr ? *wetter : NeutralesWetter(), meldungen);

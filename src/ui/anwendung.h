@@ -2,12 +2,14 @@
 // Everything the program holds for its life: the simulation context, the chart storage and
 // the four windows, created in the start-up order (chart storage, start, input, chart, info).
 
+#include "files/wetter_info.h"
 #include "register/kontext.h"
 
 #include <QIcon>
 #include <QImage>
 
 #include <memory>
+#include <string>
 
 namespace kov {
 
@@ -26,6 +28,18 @@ struct TGrafikSpeicher {
     TGrafikSpeicher();
 };
 
+// The project the GUI works on for the program's life. Its parameter set is the context's (the
+// input window's fields are read into it before a run or a save); here is the rest.
+struct TProjekt {
+    std::string Datei;              // the project file, "" for a project never saved
+    bool Geaendert = false;         // the input differs from Gespeichert
+    TRegisterParameter Gespeichert; // as last loaded or saved, the defaults for a new project
+    // the weather file last read for the input window's display, and what it held
+    std::string WetterInfoDatei;
+    bool WetterInfoGelesen = false;
+    TWetterInfo WetterInfo;
+};
+
 class TAnwendung {
 public:
     TAnwendung();
@@ -34,6 +48,7 @@ public:
     TAnwendung& operator=(const TAnwendung&) = delete;
 
     TKontext& Kontext() { return *KontextSpeicher; }
+    TProjekt& Projekt() { return ProjektStand; }
     TGrafikSpeicher& Grafik() { return GrafikSpeicher; }
     TForm3& Form3() { return *Start; }
     TForm2& Form2() { return *Eingabe; }
@@ -42,6 +57,7 @@ public:
 
 private:
     std::unique_ptr<TKontext> KontextSpeicher;
+    TProjekt ProjektStand;
     TGrafikSpeicher GrafikSpeicher;
     std::unique_ptr<TForm3> Start;
     std::unique_ptr<TForm2> Eingabe;

@@ -7,9 +7,15 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
+class QAction;
 class QComboBox;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
+class QToolButton;
 
 namespace kov {
 
@@ -34,10 +40,44 @@ public:
     // Before a run: every editable field must hold a well-formed number and the parameter set
     // with the fields taken over must be fit to run. Otherwise one message box names each
     // offending field and the result is false; nothing has been changed then.
-    bool EingabenPruefen(QWidget* meldungsEltern);
+    bool EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift = QStringLiteral(
+                                                      "Die Berechnung wurde nicht gestartet:"));
 
     // Air velocity in one pipe as the window shows it (pi at full precision), m/s.
     static double GeschwindigkeitAnzeige(const TRegisterParameter& p);
+
+    // The project commands. Each that would drop unsaved changes asks first; false when the
+    // user cancelled or the command failed (the failure is shown).
+    bool ProjektNeu();
+    bool ProjektOeffnen();
+    // Loads the project file; a refused file is reported and changes nothing.
+    bool ProjektLaden(const QString& datei);
+    bool ProjektSpeichern();
+    bool ProjektSpeichernUnter();
+    bool ProjektSpeichernNach(const QString& datei);
+    // The dialog with every settable parameter; true when its values were taken over.
+    bool WeitereParameter();
+    // With unsaved changes: "Speichern", "Verwerfen" (back to the saved state) or "Abbrechen".
+    // True when the caller may go on.
+    bool AenderungenKlaeren();
+    // The parameter set with the input window's fields read in (fields that are no number
+    // leave their parameter).
+    TRegisterParameter AktuelleParameter() const;
+    // Compares the input with the saved state and shows it in the title.
+    void AenderungPruefen();
+    // The folder the project's input file names are relative to ("" = working directory).
+    std::string EingabeOrdner() const;
+
+    // Site weather: reads the file, shows its summary and takes it over when the user agrees
+    // (without asking when fragen is false). False for a file that cannot be read.
+    bool WetterDateiWaehlen(const QString& pfad, bool fragen = true);
+    void EingebautesWetterWaehlen();
+    // Edit1: the site of the weather file, or the built-in year's name.
+    void WetterAnzeigen();
+
+    // The file dialogs, replaceable by tests: an empty name means cancelled.
+    std::function<QString(bool speichern)> ProjektDateiDialog;
+    std::function<QString()> WetterDateiDialog;
 
     QLineEdit* ERohrlaenge = nullptr;
     QLineEdit* EDRohr = nullptr;
@@ -56,6 +96,13 @@ public:
     QPushButton* Berechnen = nullptr;
     TFortschrittsBalken* ProgressBar1 = nullptr;
     QPushButton* Schliessen = nullptr;
+    QToolButton* WetterKnopf = nullptr;
+    QMenuBar* Menue = nullptr;
+    QAction* AktionNeu = nullptr;
+    QAction* AktionOeffnen = nullptr;
+    QAction* AktionSpeichern = nullptr;
+    QAction* AktionSpeichernUnter = nullptr;
+    QAction* AktionWeitereParameter = nullptr;
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -65,6 +112,8 @@ protected:
 
 private:
     TRegisterParameter& Parameter();
+    void ProjektUebernehmen(const TRegisterParameter& p, const std::string& datei);
+    bool FelderGueltig() const;
     // WerteLesen into any parameter set; a field that is not a number leaves its parameter.
     void FelderLesen(TRegisterParameter& p) const;
     QString ZeilenText(const QLineEdit* feld) const;

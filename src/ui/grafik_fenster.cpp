@@ -137,8 +137,9 @@ bool TForm1::Simulation() {
         Button17->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            SimulationAusfuehren(
-                k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise);
+            // a project's schedule and weather file lie beside the project file
+            SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
+                                 {Anwendung.Form2().EingabeOrdner(), nullptr});
             TAuswertung auswertung = AuswertungBilden(k, WetterQuelleBeschreiben(k));
             auswertung.Hinweise = hinweise;
             Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);

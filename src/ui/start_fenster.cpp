@@ -119,7 +119,6 @@ TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {
     ButtonLaden =
         KnopfAnlegen(this, "ButtonLaden", QStringLiteral("Neues Projekt"), 49, 217, 189, 40);
     Button1 = KnopfAnlegen(this, "Button1", QStringLiteral("Projekt laden"), 49, 286, 189, 40);
-    Button1->hide();
     Button2 = KnopfAnlegen(this, "Button2", QStringLiteral("Info"), 49, 354, 189, 41);
     ButtonBeenden =
         KnopfAnlegen(this, "ButtonBeenden", QStringLiteral("Beenden"), 49, 423, 189, 41);
@@ -144,6 +143,8 @@ void TForm3::ButtonNeuClick() {
 }
 
 void TForm3::ButtonLadenClick() {
+    // the chosen project shows in the input window; a cancelled or refused one changes nothing
+    if (!Anwendung.Form2().ProjektOeffnen()) return;
     ButtonNeuClick();
 }
 
@@ -159,6 +160,11 @@ void TForm3::ButtonBeendenClick() {
 }
 
 void TForm3::closeEvent(QCloseEvent* ereignis) {
+    // unsaved changes of the project are saved, dropped or keep the program open
+    if (!Anwendung.Form2().AenderungenKlaeren()) {
+        ereignis->ignore();
+        return;
+    }
     QWidget::closeEvent(ereignis);
     // Hidden, not closed: a close handler of another window could show this one again.
     Anwendung.Form2().hide();

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 namespace kov {
@@ -57,6 +58,24 @@ bool IstDezimalzahl(std::string_view s) {
 
 QString ZahlAnzeigen(double wert, int dezimalen) {
     return QString::number(wert, 'f', dezimalen);
+}
+
+QString ZahlZeigen(double wert, int dezimalen) {
+    if (!std::isfinite(wert)) return ZahlAnzeigen(wert, dezimalen);
+    // the shortest fixed-point text that reads back to the same double
+    char puffer[400];
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed);
+    if (fehler != std::errc()) return ZahlAnzeigen(wert, dezimalen);
+    std::string text(puffer, ende);
+    const std::size_t punkt = text.find('.');
+    const int vorhanden =
+        punkt == std::string::npos ? 0 : static_cast<int>(text.size() - punkt - 1);
+    if (vorhanden >= dezimalen)
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    if (punkt == std::string::npos) text.push_back('.');
+    text.append(static_cast<std::size_t>(dezimalen - vorhanden), '0');
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool EingabeZahlLesen(const QString& text, double& wert) {

@@ -11,6 +11,10 @@ namespace kov {
 // Fixed point with exactly `dezimalen` digits after a "." (none and no point for 0), no
 // thousands separator, rounded half away from zero at the last digit.
 QString ZahlAnzeigen(double wert, int dezimalen);
+// An edit field's number: fixed point with at least `dezimalen` digits after the "." and as many
+// more as the value needs to read back as the same double (0.1922 at 1 decimal is "0.1922",
+// 50 is "50.0"), so that showing a value never changes it.
+QString ZahlZeigen(double wert, int dezimalen);
 
 // Leading and trailing blanks, an optional sign, digits with an optional fraction (".5" and
 // "5." included) and an optional exponent "E"/"e" with optional sign. A single decimal comma

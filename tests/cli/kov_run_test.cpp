@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -18,6 +20,15 @@ struct TErgebnis {
     int Status;
     std::string Aus, Fehler;
 };
+
+// The first zeilen lines of a file, each ended as in the file.
+std::string DateiInhaltBis(const std::string& name, int zeilen) {
+    const std::string inhalt = test::DateiInhalt(name);
+    std::size_t stelle = 0;
+    for (int i = 0; i < zeilen && stelle != std::string::npos; ++i)
+        stelle = inhalt.find('\n', stelle + 1);
+    return inhalt.substr(0, stelle == std::string::npos ? inhalt.size() : stelle + 1);
+}
 
 TErgebnis Lauf(const std::vector<std::string>& argumente) {
     std::ostringstream aus, fehler;
@@ -285,6 +296,208 @@ TEST(KovRun, TheProgramItselfKeepsItsExitCodes) {
         ASSERT_TRUE(WIFEXITED(roh)) << f.argumente;
         EXPECT_EQ(WEXITSTATUS(roh), f.status) << f.argumente;
     }
+}
+
+std::string Wetter(const std::string& name) {
+    return std::string(KOV_TESTDATEN) + "/wetter/" + name;
+}
+
+// The fields of report line n (1-based), split at tabs.
+std::vector<std::string> Felder(const std::vector<std::string>& zeilen, std::size_t n) {
+    std::vector<std::string> felder;
+    std::string feld;
+    for (const char c : zeilen.at(n - 1)) {
+        if (c == '\t') {
+            felder.push_back(feld);
+            feld.clear();
+        } else {
+            feld.push_back(c);
+        }
+    }
+    felder.push_back(feld);
+    return felder;
+}
+
+TEST(KovRun, AProjectIsTheStartAndAssignmentsOverrideIt) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("projekte/plaene");
+    // a schedule beside the project, named relative to it
+    std::string plan;
+    for (int h = 1; h <= StundenImJahr; ++h)
+        plan += h <= 4344 ? "1\r\n" : "0.5\r\n";
+    test::DateiSchreiben("projekte/plaene/plan.txt", plan);
+    test::DateiSchreiben("projekte/rohr.kov",
+                         "{\n  \"Format\": \"KOV-Projekt\",\n  \"Version\": 1,\n"
+                         "  \"DRohr\": 0.25,\n  \"AnzahlGitter\": 8,\n"
+                         "  \"FahrplanGelesen\": true,\n"
+                         "  \"FahrplanFile\": \"plaene/plan.txt\"\n}\n");
+    const TErgebnis e = Lauf({"--projekt", "projekte/rohr.kov", "Heizgrenze=5"});
+    ASSERT_EQ(e.Status, 0) << e.Fehler;
+    const auto zeilen = test::DateiZeilen("kov.txt");
+    EXPECT_EQ(Felder(zeilen, 5)[0], "0.2500") << "from the project";
+    EXPECT_EQ(Felder(zeilen, 59)[0], "8");
+    EXPECT_EQ(Felder(zeilen, 27)[0], "  5.00") << "the assignment wins";
+    EXPECT_EQ(Felder(zeilen, 26)[0], " 12.00") << "a default the project leaves";
+    EXPECT_EQ(Felder(zeilen, 58)[0], "plaene/plan.txt") << "printed as the project names it";
+    EXPECT_EQ(Felder(zeilen, 100 + 4344)[2], "1.00");
+    EXPECT_EQ(Felder(zeilen, 100 + 4345)[2], "0.50") << "the schedule was read";
+}
+
+TEST(KovRun, TheDefaultProjectGivesTheDefaultReport) {
+    test::TArbeitsVerzeichnis ort;
+    const TErgebnis standard = Lauf({});
+    ASSERT_EQ(standard.Status, 0) << standard.Fehler;
+    const std::string bericht = test::DateiInhalt("kov.txt");
+    std::filesystem::remove("kov.txt");
+
+    const TErgebnis gespeichert = Lauf({"--nur-speichern", "--speichern", "standard.kov"});
+    ASSERT_EQ(gespeichert.Status, 0) << gespeichert.Fehler;
+    EXPECT_EQ(gespeichert.Aus, "Projekt gespeichert: standard.kov\n");
+    EXPECT_FALSE(std::filesystem::exists("kov.txt")) << "--nur-speichern rechnet nicht";
+
+    const TErgebnis projekt = Lauf({"--projekt", "standard.kov", "--speichern", "wieder.kov"});
+    ASSERT_EQ(projekt.Status, 0) << projekt.Fehler;
+    EXPECT_TRUE(test::DateiInhalt("kov.txt") == bericht) << "Berichte weichen ab";
+    EXPECT_EQ(test::DateiInhalt("wieder.kov"), test::DateiInhalt("standard.kov"));
+}
+
+TEST(KovRun, SavedNamesOfInputFilesStandRelativeToTheNewProject) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("a");
+    std::filesystem::create_directories("b");
+    test::DateiSchreiben("a/p.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1, "
+                                    "\"FahrplanFile\": \"plan.txt\"}");
+    const TErgebnis e = Lauf({"--projekt", "a/p.kov", "--speichern", "b/q.kov", "--nur-speichern",
+                              "WetterDatei=" + Wetter("tmy_45.000_8.000_2005_2023.epw")});
+    ASSERT_EQ(e.Status, 0) << e.Fehler;
+    const std::string text = test::DateiInhalt("b/q.kov");
+    EXPECT_NE(text.find("\"FahrplanFile\": \"../a/plan.txt\""), std::string::npos) << text;
+    const std::string wetter = std::filesystem::relative(Wetter("tmy_45.000_8.000_2005_2023.epw"),
+                                                         std::filesystem::absolute("b"))
+                                   .generic_string();
+    EXPECT_NE(text.find("\"WetterDatei\": \"" + wetter + "\""), std::string::npos) << text;
+}
+
+TEST(KovRun, ARefusedProjectOrWeatherFileRunsAndWritesNothing) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
+    test::DateiSchreiben("kaputt.kov", "{\n  \"Format\": \"KOV-Projekt\",\n  \"Version\": 1,\n"
+                                       "  \"DRohr\": -1\n}\n");
+    test::DateiSchreiben("neu.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 7}");
+    test::DateiSchreiben("kurz.epw", DateiInhaltBis(Wetter("tmy_45.000_8.000_2005_2023.epw"), 100));
+    struct TFall {
+        std::vector<std::string> Argumente;
+        int Status;
+        std::string Meldung;
+    };
+    const TFall faelle[] = {
+        {{"--projekt", "kaputt.kov", "--speichern", "s.kov"},
+         2,
+         "kov-run: Projektdatei abgelehnt, nichts berechnet: Der Wert von \"DRohr\" "
+         "(Rohrdurchmesser) muss größer als 0 m sein: kaputt.kov, Zeile 4\n"},
+        {{"--projekt", "neu.kov"}, 2, "Version 7 eines neueren Programms"},
+        {{"--projekt", "fehlt.kov"}, 2, "File not found: fehlt.kov"},
+        {{"--projekt"}, 2, "--projekt braucht einen Dateinamen"},
+        {{"--nur-speichern"}, 2, "--nur-speichern braucht --speichern DATEI"},
+        {{"WetterDatei=fehlt.epw", "--speichern", "s.kov"},
+         1,
+         "kov-run: Wetterdatei nicht lesbar, nichts berechnet: File not found: fehlt.epw\n"},
+        {{"WetterDatei=kurz.epw"}, 1, "kurz.epw"},
+        {{"WetterDatei=" + Wetter("TRY2010_05_Jahr.dat"), "EingebautesWetter=false"},
+         2,
+         "Wetterdatei (WetterDatei) und EingebautesWetter=false widersprechen sich"},
+        {{"WetterDatei=kov.txt"}, 1, "kov.txt"},
+        {{"WetterDatei=./kov.txt", "EingebautesWetter=true"}, 1, "kov.txt"},
+    };
+    for (const TFall& f : faelle) {
+        const TErgebnis e = Lauf(f.Argumente);
+        EXPECT_EQ(e.Status, f.Status) << f.Meldung;
+        EXPECT_NE(e.Fehler.find(f.Meldung), std::string::npos) << f.Meldung << " in " << e.Fehler;
+        EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n") << f.Meldung;
+        EXPECT_FALSE(std::filesystem::exists("s.kov")) << f.Meldung;
+    }
+}
+
+TEST(KovRun, AWeatherFileThatIsAFileOfTheRunIsRefused) {
+    test::TArbeitsVerzeichnis ort;
+    // a weather file named like the report (a copy of a real one) is refused before the run
+    std::filesystem::copy_file(Wetter("tmy_45.000_8.000_2005_2023.epw"), "bericht.epw");
+    const std::string vorher = test::DateiInhalt("bericht.epw");
+    for (const std::vector<std::string>& argumente :
+         {std::vector<std::string>{"WetterDatei=bericht.epw", "OutputFile=./bericht.epw"},
+          std::vector<std::string>{"WetterDatei=dummy.txt"}}) {
+        if (argumente.size() == 1) std::filesystem::copy_file("bericht.epw", "dummy.txt");
+        const TErgebnis e = Lauf(argumente);
+        EXPECT_EQ(e.Status, 2) << argumente[0];
+        EXPECT_NE(e.Fehler.find("Wetterdatei (WetterDatei)"), std::string::npos) << e.Fehler;
+    }
+    EXPECT_EQ(test::DateiInhalt("bericht.epw"), vorher);
+}
+
+TEST(KovRun, EverySampleWeatherFileRunsWithItsHumidityAndDewPoint) {
+    test::TArbeitsVerzeichnis ort;
+    struct TFall {
+        const char* Datei;
+        const char* Tein;     // the file's air temperature of hour 4500
+        const char* Feuchte;  // its relative humidity, %
+        const char* Taupunkt; // its dew point where the file gives one
+    };
+    // hour 4500 = 7 July, 11:00-12:00, read from the rows of the files by hand
+    const TFall faelle[] = {
+        {"TRY2010_05_Jahr.dat", "23.2", "62.0", nullptr},
+        {"TRY2015_494414066370_Jahr.dat", "19.5", "65.0", nullptr},
+        {"USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw", "28.9", "36.0", "12.2"},
+        {"tmy_45.000_8.000_2005_2023.epw", "25.9", "62.6", "18.2"},
+    };
+    double groessteSommerKondensat = 0.0;
+    for (const TFall& f : faelle) {
+        const TErgebnis e = Lauf({"WetterDatei=" + Wetter(f.Datei)});
+        ASSERT_EQ(e.Status, 0) << f.Datei << ": " << e.Fehler;
+        const auto zeilen = test::DateiZeilen("kov.txt");
+        ASSERT_EQ(zeilen.size(), 8865u) << f.Datei;
+        EXPECT_EQ(Felder(zeilen, 55)[0], f.Datei) << "line 55 names the file";
+        const auto stunde = Felder(zeilen, 100 + 4500);
+        EXPECT_EQ(stunde[0], f.Tein) << f.Datei;
+        EXPECT_EQ(stunde[3], f.Feuchte) << f.Datei;
+        if (f.Taupunkt != nullptr) {
+            EXPECT_EQ(stunde[4], f.Taupunkt) << f.Datei;
+        }
+        double sommer = 0.0;
+        for (std::size_t z = 100 + 3625; z <= 100 + 5832; ++z)
+            sommer += std::stod(Felder(zeilen, z)[7]);
+        groessteSommerKondensat = std::max(groessteSommerKondensat, sommer);
+    }
+    // the built-in year has a dew point of 0 °C: condensate only below 0 °C, never in summer
+    EXPECT_GT(groessteSommerKondensat, 100.0) << "kg in June to August";
+}
+
+TEST(KovRun, WeatherInfoShowsTheSummaryWithoutARun) {
+    test::TArbeitsVerzeichnis ort;
+    const std::string datei = Wetter("TRY2015_494414066370_Jahr.dat");
+    const TErgebnis text = Lauf({"--wetter-info", datei});
+    ASSERT_EQ(text.Status, 0) << text.Fehler;
+    // the figures of the file as its rows give them
+    for (const char* teil :
+         {"Format: DWD-Testreferenzjahr, Ausgabe 2015/2017\n",
+          "Lage: 49,4414° N, 6,6370° O, 175 m ü. M.\n", "Jahresmittel: 10,47 °C\n",
+          "Minimum: -8,6 °C am 05.01., Stunde 9 (8 bis 9 Uhr)\n",
+          "Maximum: 32,1 °C am 03.07., Stunde 15 (14 bis 15 Uhr)\n", "Stunden unter 0 °C: 559\n",
+          "Mittlerer Taupunkt: 6,41 °C\n"})
+        EXPECT_NE(text.Aus.find(teil), std::string::npos) << teil << " in " << text.Aus;
+    EXPECT_TRUE(test::OrdnerInhalt(".").empty()) << "nothing written";
+
+    const TErgebnis json = Lauf({"--json", "--wetter-info", datei});
+    ASSERT_EQ(json.Status, 0) << json.Fehler;
+    for (const char* teil :
+         {"\"Format\": \"DWD-Testreferenzjahr, Ausgabe 2015/2017\"", "\"Breite\": 49.4414",
+          "\"Hoehe\": 175.0", "\"Stunden\": 8760", "\"StundenUnterNull\": 559",
+          "\"Minimum\": {\n    \"Wert\": -8.6,\n    \"Stunde\": 105,\n    \"Tag\": 5,"})
+        EXPECT_NE(json.Aus.find(teil), std::string::npos) << teil << " in " << json.Aus;
+
+    const TErgebnis fehlt = Lauf({"--wetter-info", "fehlt.epw"});
+    EXPECT_EQ(fehlt.Status, 1);
+    EXPECT_EQ(fehlt.Fehler, "kov-run: File not found: fehlt.epw\n");
+    EXPECT_EQ(Lauf({"--wetter-info", datei, "DRohr=1"}).Status, 2);
 }
 
 } // namespace

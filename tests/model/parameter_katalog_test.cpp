@@ -64,9 +64,9 @@ TEST(ParameterKatalog, NamesMembersAndReportLinesAreUnique) {
         EXPECT_LE(zeile, 99) << e.Name << " runs into the column headings";
     }
     EXPECT_EQ(KatalogEintrag("GibtEsNicht"), nullptr);
-    // the 58 fields of TRegisterParameter: 53 settable ones and the 5 the run derives
-    EXPECT_EQ(ParameterKatalog().size(), 58u);
-    EXPECT_EQ(ParameterFelder().size(), 53u);
+    // the 59 fields of TRegisterParameter: 54 settable ones and the 5 the run derives
+    EXPECT_EQ(ParameterKatalog().size(), 59u);
+    EXPECT_EQ(ParameterFelder().size(), 54u);
 }
 
 TEST(ParameterKatalog, EverySettableFieldIsReachableCheckedPrintedAndReadBack) {
@@ -122,7 +122,7 @@ TEST(ParameterKatalog, EverySettableFieldIsReachableCheckedPrintedAndReadBack) {
             EXPECT_NE(meldungen[0].find("(" + std::string(e.Name)), std::string::npos)
                 << meldungen[0];
         }
-        if (e.Bereich.Art != TBereichsArt::Frei) {
+        if (e.Bereich.Art != TBereichsArt::Frei && e.Bereich.Art != TBereichsArt::Datei) {
             TRegisterParameter falsch = standard;
             if (FeldTyp(e) == TFeldTyp::Zahl)
                 FeldWert<double>(falsch, e) = -1.0;
@@ -147,7 +147,7 @@ TEST(ParameterKatalog, DerivedFieldsCannotBeSet) {
 }
 
 TEST(ParameterKatalog, EntriesPerGroupAndKind) {
-    // 54 fields of the classic parameter set and the four of the design figures
+    // 54 fields of the classic parameter set, the four of the design figures, the weather file
     const auto katalog = ParameterKatalog();
     std::map<TParameterGruppe, int> jeGruppe;
     int abgeleitet = 0, ungedruckt = 0;
@@ -162,11 +162,12 @@ TEST(ParameterKatalog, EntriesPerGroupAndKind) {
     } faelle[] = {
         {TParameterGruppe::RohreUndLuftstrom, 12}, {TParameterGruppe::Stoffwerte, 11},
         {TParameterGruppe::Regelung, 6},           {TParameterGruppe::UmgebungUndKeller, 12},
-        {TParameterGruppe::NumerikUndMonitor, 11}, {TParameterGruppe::DatenUndAusgabe, 6}};
+        {TParameterGruppe::NumerikUndMonitor, 11}, {TParameterGruppe::DatenUndAusgabe, 7}};
     for (const Fall& f : faelle)
         EXPECT_EQ(jeGruppe[f.gruppe], f.anzahl) << GruppenName(f.gruppe);
     EXPECT_EQ(abgeleitet, 5) << "velocity, earth share, grid factor, two monitor distances";
-    EXPECT_EQ(ungedruckt, 7) << "EingebautesWetter, Radiusteiler, Land and the four new fields";
+    EXPECT_EQ(ungedruckt, 8)
+        << "EingebautesWetter, Radiusteiler, Land, WetterDatei and the four design figures";
 }
 
 TEST(ParameterKatalog, DesignFigureFields) {

@@ -107,14 +107,14 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
     EXPECT_TRUE(Fenster.Ergebnis().Modell->Reihen.Taus == k.Reihen.Taus);
     EXPECT_EQ(Fenster.Ergebnis().Modell->Ergebnis.Heizenergie, k.Ergebnis.Heizenergie);
     EXPECT_EQ(Fenster.Ergebnis().Wetter.Bezeichnung, "Eingebautes Auslegungsjahr (zurihour.dat)");
-    // the input window's 0.2 m diameter: the same figures as the Kennwerte window
+    // the same figures as the Kennwerte window: the defaults' friction 20.34 Pa
     const TKennwerteFenster& kennwerte = *Form1.Kennwerte;
     ASSERT_EQ(Fenster.Tabelle->rowCount(), kennwerte.Tabelle->rowCount());
     for (int z = 0; z < Fenster.Tabelle->rowCount(); ++z)
         for (int s = 0; s < 4; ++s)
             EXPECT_EQ(Fenster.Tabelle->item(z, s)->text(), kennwerte.Tabelle->item(z, s)->text())
                 << z << "/" << s;
-    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("16.8"));
+    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20.3"));
     EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text().toStdString(),
               KennwertZahl(k.Ergebnis.Heizenergie, 1));
     for (const TAnsicht ansicht : AlleAnsichten) {

@@ -10,9 +10,12 @@
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/parameter_dialog.h"
+#include "ui/start_fenster.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -32,10 +35,32 @@ TEST(Bildschirmfotos, EingabeUndGrafikfenster) {
     TForm2& eingabe = anwendung.Form2();
     TForm1& grafik = anwendung.Form1();
 
+    // the start window over the whole screen, with "Projekt laden"
+    anwendung.Form3().showMaximized();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&anwendung.Form3()));
+    QTest::qWait(300);
+    EXPECT_TRUE(anwendung.Form3().grab().save(verzeichnis.filePath(QStringLiteral("start.png"))));
+    anwendung.Form3().hide();
+
     eingabe.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&eingabe));
     QTest::qWait(200);
     EXPECT_TRUE(eingabe.grab().save(verzeichnis.filePath(QStringLiteral("eingabe.png"))));
+
+    // the dialog of every parameter, on its first page and on the page with the month rows
+    {
+        TParameterDialog dialog(&eingabe, eingabe.AktuelleParameter(), {});
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(200);
+        EXPECT_TRUE(dialog.grab().save(verzeichnis.filePath(QStringLiteral("parameter.png"))));
+        dialog.Seiten->setCurrentIndex(3);
+        dialog.Feld("AnteilKeller")->setText(QStringLiteral("1,5"));
+        QTest::qWait(200);
+        EXPECT_TRUE(
+            dialog.grab().save(verzeichnis.filePath(QStringLiteral("parameter_keller.png"))));
+        dialog.reject();
+    }
 
     const auto verbindung =
         QObject::connect(eingabe.ProgressBar1, &QProgressBar::valueChanged, [&](int wert) {

@@ -1,20 +1,28 @@
 #include "ui/eingabe_fenster.h"
 
 #include "fenster_hilfen.h"
+#include "files/projekt_datei.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
 #include "ui/start_fenster.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace kov {
@@ -43,8 +51,9 @@ TEST_F(EingabeFenster, ZeigtNachDemStartDieStandardwerte) {
         bool Editierbar;
     };
     const TFall faelle[] = {{Form2.ERohrlaenge, "50.0", true},
-                            {Form2.EDRohr, "0.2", true},
-                            {Form2.EWandstaerkeRohr, "0.004", true},
+                            // shown with every digit they have: showing never changes a value
+                            {Form2.EDRohr, "0.1922", true},
+                            {Form2.EWandstaerkeRohr, "0.0039", true},
                             {Form2.EAnzahlrohre, "15", true},
                             {Form2.ETiefe, "1.00", true},
                             {Form2.ElambdaErde, "1.5", false},
@@ -97,14 +106,15 @@ TEST_F(EingabeFenster, ErdartFuelltDieBodenfelderErstWerteLesenSpeichert) {
 TEST_F(EingabeFenster, VerlassenDerFelderErneuertDieGeschwindigkeit) {
     FeldVerlassen(Form2.EVolumenstrom, "1850");
     EXPECT_EQ(P().Volumenstrom, 1850.0);
-    EXPECT_EQ(P().DRohr, 0.2) << "der Durchmesser wird aus dem Feld übernommen";
-    EXPECT_EQ(Form2.Ev->text().toStdString(), "1.09");
+    EXPECT_EQ(P().DRohr, 0.1922) << "der Durchmesser wird aus dem Feld übernommen";
+    // 1850 / 3600 / pi / 0.1922^2 * 4 / 15 = 1.1808 m/s
+    EXPECT_EQ(Form2.Ev->text().toStdString(), "1.18");
 
     // the length field triggers the refresh but is not stored
     Form2.EVolumenstrom->setText(QStringLiteral("7400"));
     FeldVerlassen(Form2.ERohrlaenge, "60");
     EXPECT_EQ(P().Rohrlaenge, 50.0);
-    EXPECT_EQ(Form2.Ev->text().toStdString(), "4.36");
+    EXPECT_EQ(Form2.Ev->text().toStdString(), "4.72");
 
     // a malformed entry leaves its parameter, a decimal comma counts as point
     FeldVerlassen(Form2.EVolumenstrom, "viel");
@@ -120,7 +130,7 @@ TEST_F(EingabeFenster, NullRohreLegenDieGeschwindigkeitBisZumNaechstenLesenStill
     EXPECT_EQ(Form2.Ev->text().toStdString(), "2.36");
 
     FeldVerlassen(Form2.EDRohr, "0.3");
-    EXPECT_EQ(P().DRohr, 0.2) << "nach 0 Rohren bleibt vSetzen untätig";
+    EXPECT_EQ(P().DRohr, 0.1922) << "nach 0 Rohren bleibt vSetzen untätig";
     EXPECT_EQ(Form2.Ev->text().toStdString(), "2.36");
 
     Form2.EAnzahlrohre->setText(QStringLiteral("10"));
@@ -204,6 +214,153 @@ TEST_F(EingabeFenster, SchliessenZeigtDasStartfenster) {
         EXPECT_FALSE(Form2.isVisible()) << f.Name;
         EXPECT_TRUE(Anwendung.Form3().isVisible()) << f.Name;
     }
+}
+
+std::string Wetter(const std::string& name) {
+    return std::string(KOV_TESTDATEN) + "/wetter/" + name;
+}
+
+TEST_F(EingabeFenster, ProjektSpeichernUndOeffnenMitTitelUndKuerzeln) {
+    EXPECT_EQ(Form2.AktionOeffnen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(Form2.AktionSpeichern->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(Form2.Menue->geometry().bottom() < 48, true) << "the bar stays above the heading";
+
+    Form2.ERohrlaenge->setText(QStringLiteral("42.5"));
+    EXPECT_EQ(Form2.windowTitle(), QStringLiteral("KOV - Eingaben *"));
+    Form2.ProjektDateiDialog = [](bool speichern) {
+        return speichern ? QStringLiteral("rohr") : QStringLiteral("rohr.kov");
+    };
+    EXPECT_TRUE(test::MeldungenAbfangen([&] { Form2.AktionSpeichern->trigger(); }).empty());
+    EXPECT_EQ(Form2.windowTitle(), QStringLiteral("KOV - Eingaben - rohr.kov")) << ".kov added";
+    EXPECT_EQ(Anwendung.Projekt().Datei, "rohr.kov");
+    EXPECT_FALSE(Anwendung.Projekt().Geaendert);
+    EXPECT_EQ(ProjektLesen("rohr.kov").Rohrlaenge, 42.5);
+
+    // typing back the saved value is no change
+    Form2.ERohrlaenge->setText(QStringLiteral("43"));
+    EXPECT_TRUE(Anwendung.Projekt().Geaendert);
+    Form2.ERohrlaenge->setText(QStringLiteral("42.50"));
+    EXPECT_FALSE(Anwendung.Projekt().Geaendert);
+
+    Form2.ETiefe->setText(QStringLiteral("2"));
+    const QStringList frage =
+        test::FragenBeantworten({QStringLiteral("Verwerfen")}, [&] { Form2.AktionNeu->trigger(); });
+    ASSERT_EQ(frage.size(), 1);
+    EXPECT_TRUE(frage[0].contains(QStringLiteral("„rohr.kov“ hat ungespeicherte Änderungen")));
+    EXPECT_EQ(Form2.ERohrlaenge->text(), QStringLiteral("50.0"));
+    EXPECT_EQ(Form2.windowTitle(), QStringLiteral("KOV - Eingaben"));
+
+    EXPECT_TRUE(test::MeldungenAbfangen([&] { Form2.AktionOeffnen->trigger(); }).empty());
+    EXPECT_EQ(Form2.ERohrlaenge->text(), QStringLiteral("42.5"));
+    EXPECT_EQ(Form2.ETiefe->text(), QStringLiteral("1.00")) << "the discarded entry is gone";
+    EXPECT_EQ(P().Rohrlaenge, 42.5);
+}
+
+TEST_F(EingabeFenster, EinAbgelehntesProjektAendertNichts) {
+    test::DateiSchreiben("kaputt.kov", "{\n  \"Format\": \"KOV-Projekt\",\n  \"Version\": 1,\n"
+                                       "  \"Rohrlaenge\": 20,\n  \"AnzahlRohre\": \"15\"\n}\n");
+    Form2.EVolumenstrom->setText(QStringLiteral("1800"));
+    const TRegisterParameter vorher = P();
+    const QString titel = Form2.windowTitle();
+    bool geladen = true;
+    const QStringList meldungen = test::MeldungenAbfangen(
+        [&] { geladen = Form2.ProjektLaden(QStringLiteral("kaputt.kov")); });
+    EXPECT_FALSE(geladen);
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].toStdString(),
+              "Das Projekt wurde nicht geladen:\n\nDer Wert von \"AnzahlRohre\" muss eine ganze "
+              "Zahl sein: kaputt.kov, Zeile 5");
+    EXPECT_EQ(Form2.ERohrlaenge->text(), QStringLiteral("50.0"));
+    EXPECT_EQ(Form2.EVolumenstrom->text(), QStringLiteral("1800"));
+    EXPECT_EQ(P().Rohrlaenge, vorher.Rohrlaenge);
+    EXPECT_EQ(Form2.windowTitle(), titel);
+    EXPECT_TRUE(Anwendung.Projekt().Datei.empty());
+}
+
+TEST_F(EingabeFenster, EinMisslungenesSpeichernBleibtGeaendert) {
+    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("alt.kov")));
+    const std::string alt = test::DateiInhalt("alt.kov");
+    Form2.ETiefe->setText(QStringLiteral("1.5"));
+    // the folder may not be written: the temporary file cannot even be made
+    std::filesystem::permissions(".", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    QStringList meldungen;
+    if (::geteuid() == 0) {
+        // root writes anyway: a name below a file fails the same way
+        std::filesystem::permissions(".", std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+        meldungen = test::MeldungenAbfangen(
+            [&] { EXPECT_FALSE(Form2.ProjektSpeichernNach(QStringLiteral("alt.kov/neu.kov"))); });
+    } else {
+        meldungen = test::MeldungenAbfangen([&] { EXPECT_FALSE(Form2.ProjektSpeichern()); });
+        std::filesystem::permissions(".", std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+    }
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith(QStringLiteral("Das Projekt wurde nicht gespeichert:")))
+        << meldungen[0].toStdString();
+    EXPECT_TRUE(Anwendung.Projekt().Geaendert);
+    EXPECT_EQ(Anwendung.Projekt().Datei, "alt.kov");
+    EXPECT_EQ(Form2.windowTitle(), QStringLiteral("KOV - Eingaben - alt.kov *"));
+    EXPECT_EQ(test::DateiInhalt("alt.kov"), alt);
+}
+
+TEST_F(EingabeFenster, EinVomFensterGespeichertesProjektRechnetKovRunGenauSo) {
+    Form2.EDRohr->setText(QStringLiteral("0,25"));
+    Form2.EHeizgrenze->setText(QStringLiteral("5"));
+    Form2.CErde->setCurrentIndex(8);
+    P().AnzahlGitter = 8;
+    P().KellerTemperatur[3] = 12.5;
+    ASSERT_TRUE(Form2.WetterDateiWaehlen(
+        QString::fromStdString(Wetter("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")), false));
+    EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Chicago Ohare Intl Ap, USA"));
+    std::filesystem::create_directory("projekt");
+    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("projekt/chicago.kov")));
+    ASSERT_TRUE(test::MeldungenAbfangen([this] { Form2.Berechnen->click(); }).empty());
+    const std::string gui = test::DateiInhalt("kov.txt");
+    ASSERT_EQ(test::TextZeilen(gui).size(), 8865u);
+
+    std::filesystem::create_directory("lauf");
+    const std::string aufruf =
+        std::string(KOV_RUN_PFAD) + " --projekt projekt/chicago.kov -C lauf >/dev/null";
+    ASSERT_EQ(std::system(aufruf.c_str()), 0);
+    EXPECT_TRUE(test::DateiInhalt("lauf/kov.txt") == gui) << "Berichte weichen ab";
+    EXPECT_EQ(test::TextZeilen(gui)[54].substr(0, 44),
+              "USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw");
+}
+
+TEST_F(EingabeFenster, WetterdateiWaehlenZeigtDieKennwerteUndDenOrt) {
+    const QString chicago =
+        QString::fromStdString(Wetter("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw"));
+    // the button sits in Edit1's room, inside the group box
+    EXPECT_LE(Form2.Edit1->geometry().right(), Form2.WetterKnopf->geometry().left());
+    EXPECT_LE(Form2.WetterKnopf->geometry().right(), 545);
+
+    QStringList texte = test::FragenBeantworten({QStringLiteral("Abbrechen")},
+                                                [&] { Form2.WetterDateiWaehlen(chicago); });
+    ASSERT_EQ(texte.size(), 1);
+    EXPECT_TRUE(texte[0].contains(QStringLiteral("Jahresmittel: ")));
+    EXPECT_TRUE(texte[0].contains(QStringLiteral("Chicago Ohare Intl Ap")));
+    EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Zürich SMA DRY-Daten")) << "abgebrochen";
+    EXPECT_TRUE(P().WetterDatei.empty());
+
+    texte = test::FragenBeantworten({QStringLiteral("Übernehmen")},
+                                    [&] { Form2.WetterDateiWaehlen(chicago); });
+    EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Chicago Ohare Intl Ap, USA"));
+    EXPECT_EQ(P().WetterDatei, chicago.toStdString());
+    EXPECT_TRUE(Anwendung.Projekt().Geaendert);
+
+    test::DateiSchreiben("leer.epw", "LOCATION,Nirgendwo\r\n");
+    texte = test::MeldungenAbfangen([&] { Form2.WetterDateiWaehlen(QStringLiteral("leer.epw")); });
+    ASSERT_EQ(texte.size(), 1);
+    EXPECT_TRUE(texte[0].startsWith(QStringLiteral("Die Wetterdatei wurde nicht übernommen:")));
+    EXPECT_TRUE(texte[0].contains(QStringLiteral("leer.epw")));
+    EXPECT_EQ(P().WetterDatei, chicago.toStdString()) << "unchanged";
+
+    Form2.EingebautesWetterWaehlen();
+    EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Zürich SMA DRY-Daten"));
+    EXPECT_TRUE(P().WetterDatei.empty());
+    EXPECT_FALSE(Anwendung.Projekt().Geaendert);
 }
 
 TEST(FortschrittsBalken, BeginntNachDemMaximumVonVorn) {

@@ -2,6 +2,7 @@
 // Helpers for driving the windows in tests: message boxes are read and closed instead of
 // waiting for a user.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -23,6 +24,35 @@ inline QStringList MeldungenAbfangen(const std::function<void()>& aktion) {
             texte << box->text().remove(QChar(0x200B));
             box->done(QMessageBox::Ok);
         }
+    });
+    wache.start(5);
+    aktion();
+    wache.stop();
+    return texte;
+}
+
+// Runs aktion and answers the message boxes it opens, in order, by clicking the button with the
+// given caption (a box beyond the answers is closed like MeldungenAbfangen does). Returns the
+// text of every box.
+inline QStringList FragenBeantworten(const QStringList& antworten,
+                                     const std::function<void()>& aktion) {
+    QStringList texte;
+    int naechste = 0;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        texte << box->text().remove(QChar(0x200B));
+        if (naechste < antworten.size()) {
+            const QString antwort = antworten[naechste++];
+            for (QAbstractButton* knopf : box->buttons())
+                if (knopf->text() == antwort) {
+                    knopf->click();
+                    return;
+                }
+            texte << QStringLiteral("<kein Knopf %1>").arg(antwort);
+        }
+        box->done(QMessageBox::Ok);
     });
     wache.start(5);
     aktion();

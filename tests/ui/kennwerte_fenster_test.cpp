@@ -75,11 +75,11 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
         EXPECT_EQ(fenster.Tabelle->item(z, 2)->text().toStdString(), erwartet.Einheit)
             << erwartet.Bezeichnung;
     }
-    // the input window shows the diameter as 0.2 m: w = 3700/3600/3.14159/0.04*4/15
-    // = 2.181014 m/s, Re = 2.181014*0.2/1.45e-5 = 30083, xi = 0.023592,
-    // friction 0.023592 * 250 * 0.6 * 2.181014^2 = 16.83 Pa
+    // the input window keeps the diameter 0.1922 m: w = 3700/3600/3.14159/0.1922^2*4/15
+    // = 2.361629 m/s, Re = 2.361629*0.1922/1.45e-5 = 31304, xi = 1/(1.82 lg Re - 1.64)^2,
+    // = 0.023366, friction 0.023366 * 260.146 * 0.6 * 2.361629^2 = 20.34 Pa
     EXPECT_EQ(fenster.Tabelle->item(2, 0)->text(), QStringLiteral("Druckverlust Rohrreibung"));
-    EXPECT_EQ(fenster.Tabelle->item(2, 1)->text(), QStringLiteral("16.8"));
+    EXPECT_EQ(fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20.3"));
     ASSERT_EQ(fenster.Monatstabelle->rowCount(), 13);
     EXPECT_EQ(fenster.Monatstabelle->item(2, 0)->text(), QStringLiteral("März"));
     EXPECT_EQ(fenster.Monatstabelle->item(12, 1)->text().toStdString(),
@@ -94,7 +94,7 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
     fenster.Kopieren->click();
     const QString ablage = QGuiApplication::clipboard()->text();
     EXPECT_EQ(ablage.toStdString(), KennwerteAlsText(kw, k.Parameter, k.Ergebnis));
-    EXPECT_TRUE(ablage.contains(QStringLiteral("Druckverlust Rohrreibung\t16.8\tPa\t\n")));
+    EXPECT_TRUE(ablage.contains(QStringLiteral("Druckverlust Rohrreibung\t20.3\tPa\t\n")));
 
     fenster.Schliessen->click();
     EXPECT_FALSE(fenster.isVisible());

@@ -1,3 +1,5 @@
+#include "fenster_hilfen.h"
+#include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
@@ -5,7 +7,9 @@
 #include "ui/start_fenster.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +25,12 @@
 
 namespace kov {
 namespace {
+
+// "Neu" on a project without changes asks nothing
+void ProjektNeuOhneFrage(TForm2& eingabe) {
+    ASSERT_TRUE(eingabe.AenderungenKlaeren());
+    ASSERT_TRUE(eingabe.ProjektNeu());
+}
 
 std::vector<QWidget*> SichtbareFenster() {
     std::vector<QWidget*> fenster;
@@ -123,7 +133,7 @@ TEST_F(Startfenster, TexteKnoepfeUndBildSitzenAnIhrenPlaetzen) {
         bool Sichtbar;
     } knoepfe[] = {
         {"ButtonLaden", "Neues Projekt", {49, 217, 189, 40}, true},
-        {"Button1", "Projekt laden", {49, 286, 189, 40}, false},
+        {"Button1", "Projekt laden", {49, 286, 189, 40}, true},
         {"Button2", "Info", {49, 354, 189, 41}, true},
         {"ButtonBeenden", "Beenden", {49, 423, 189, 41}, true},
     };
@@ -158,35 +168,65 @@ TEST_F(Startfenster, UnlesbaresBildLaesstDenRahmenLeer) {
 }
 
 TEST_F(Startfenster, NeuesProjektWechseltZumEingabefensterUndZurueck) {
+    test::TArbeitsVerzeichnis arbeit;
     TForm3& start = Anwendung->Form3();
     TForm2& eingabe = Anwendung->Form2();
     QTest::mouseClick(&Knopf(start, "ButtonLaden"), Qt::LeftButton);
     EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{&eingabe});
 
     // entries survive the round trip through the start window
-    auto* feld = eingabe.findChild<QLineEdit*>(QStringLiteral("ERohrlaenge"));
-    if (feld != nullptr) feld->setText(QStringLiteral("42.5"));
+    eingabe.ERohrlaenge->setText(QStringLiteral("42.5"));
+    const QStringList ohneAntwort = test::FragenBeantworten({QStringLiteral("Abbrechen")},
+                                                            [&] { eingabe.Schliessen->click(); });
+    ASSERT_EQ(ohneAntwort.size(), 1);
+    EXPECT_TRUE(ohneAntwort[0].contains(QStringLiteral("ungespeicherte Änderungen")));
+    EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{&eingabe}) << "Abbrechen bleibt";
 
-    auto* schliessen = eingabe.findChild<QPushButton*>(QStringLiteral("Schliessen"));
-    if (schliessen != nullptr)
-        QTest::mouseClick(schliessen, Qt::LeftButton);
-    else {
-        start.show();
-        eingabe.hide();
-    }
+    const QString datei = QDir::current().absoluteFilePath(QStringLiteral("rohr.kov"));
+    eingabe.ProjektDateiDialog = [&](bool speichern) { return speichern ? datei : QString(); };
+    EXPECT_EQ(
+        test::FragenBeantworten({QStringLiteral("Speichern")}, [&] { eingabe.Schliessen->click(); })
+            .size(),
+        1);
     EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{&start});
+    ASSERT_TRUE(QFileInfo::exists(datei));
 
     QTest::mouseClick(&Knopf(start, "ButtonLaden"), Qt::LeftButton);
     EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{&eingabe});
-    if (feld != nullptr) {
-        EXPECT_EQ(feld->text(), QStringLiteral("42.5"));
-    }
+    EXPECT_EQ(eingabe.ERohrlaenge->text(), QStringLiteral("42.5"));
 
-    // the hidden "Projekt laden" does the same
-    start.show();
-    eingabe.hide();
-    start.ButtonLadenClick();
+    // "Projekt laden" opens the chosen project in the input window; cancelling the dialog
+    // stays on the start window
+    ProjektNeuOhneFrage(eingabe);
+    eingabe.Schliessen->click();
+    EXPECT_EQ(eingabe.ERohrlaenge->text(), QStringLiteral("50.0"));
+    eingabe.ProjektDateiDialog = [](bool) { return QString(); };
+    QTest::mouseClick(&Knopf(start, "Button1"), Qt::LeftButton);
+    EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{&start}) << "abgebrochen";
+    eingabe.ProjektDateiDialog = [&](bool speichern) { return speichern ? QString() : datei; };
+    QTest::mouseClick(&Knopf(start, "Button1"), Qt::LeftButton);
     EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{&eingabe});
+    EXPECT_EQ(eingabe.ERohrlaenge->text(), QStringLiteral("42.5"));
+    EXPECT_EQ(eingabe.windowTitle(), QStringLiteral("KOV - Eingaben - rohr.kov"));
+}
+
+TEST_F(Startfenster, BeendenFragtNachUngespeichertenAenderungen) {
+    TForm3& start = Anwendung->Form3();
+    TForm2& eingabe = Anwendung->Form2();
+    eingabe.ETiefe->setText(QStringLiteral("2.5"));
+    EXPECT_EQ(eingabe.windowTitle(), QStringLiteral("KOV - Eingaben *"));
+    const QStringList abgebrochen = test::FragenBeantworten({QStringLiteral("Abbrechen")}, [&] {
+        QTest::mouseClick(&Knopf(start, "ButtonBeenden"), Qt::LeftButton);
+    });
+    EXPECT_EQ(abgebrochen.size(), 1);
+    EXPECT_TRUE(start.isVisible()) << "Abbrechen lässt das Programm offen";
+
+    const QStringList verworfen = test::FragenBeantworten({QStringLiteral("Verwerfen")}, [&] {
+        QTest::mouseClick(&Knopf(start, "ButtonBeenden"), Qt::LeftButton);
+    });
+    EXPECT_EQ(verworfen.size(), 1);
+    EXPECT_FALSE(start.isVisible());
+    EXPECT_EQ(eingabe.ETiefe->text(), QStringLiteral("1.00")) << "verworfen";
 }
 
 TEST_F(Startfenster, InfoZweimalZeigtEinInfofenster) {

@@ -1,0 +1,82 @@
+#include "ablauf/lauf_pruefung.h"
+
+#include "ablauf/simulation.h"
+#include "files/wetter.h"
+#include "files/wetter_datei.h"
+#include "test_hilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace kov {
+namespace {
+
+std::string Wetter(const std::string& name) {
+    return std::string(KOV_TESTDATEN) + "/wetter/" + name;
+}
+
+TEST(LaufPruefung, AWeatherFileMayBeNoOtherFileOfTheRun) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("projekt");
+    std::filesystem::copy_file(Wetter("tmy_45.000_8.000_2005_2023.epw"), "projekt/ort.epw");
+    // the report reached through a link, and the scratch copy through the project's folder
+    std::filesystem::create_symlink("projekt/ort.epw", "bericht.txt");
+    struct TFall {
+        const char* Name;
+        std::string WetterDatei, OutputFile, EingabeOrdner;
+        bool EingebautesWetter;
+        std::string Meldung; // "" for a set that may run
+    };
+    const TFall faelle[] = {
+        {"eigene Datei", "ort.epw", "kov.txt", "projekt", true, ""},
+        {"Bericht über einen Link", "ort.epw", "bericht.txt", "projekt", true,
+         "Wetterdatei (WetterDatei) \"ort.epw\" ist die Ausgabedatei (OutputFile)"},
+        {"Hilfsdatei", "../dummy.txt", "kov.txt", "projekt", true,
+         "Wetterdatei (WetterDatei) \"../dummy.txt\" ist die Hilfsdatei \"dummy.txt\""},
+        {"Widerspruch", "ort.epw", "kov.txt", "projekt", false,
+         "Wetterdatei (WetterDatei) und EingebautesWetter=false widersprechen sich"},
+    };
+    for (const TFall& f : faelle) {
+        TRegisterParameter p;
+        ParameterStandardwerteSetzen(p);
+        p.WetterDatei = f.WetterDatei;
+        p.OutputFile = f.OutputFile;
+        p.EingebautesWetter = f.EingebautesWetter;
+        const auto meldungen = LaufPruefen(p, {}, nullptr, f.EingabeOrdner);
+        if (f.Meldung.empty()) {
+            EXPECT_TRUE(meldungen.empty()) << f.Name << ": " << meldungen.front();
+            continue;
+        }
+        ASSERT_EQ(meldungen.size(), 1u) << f.Name;
+        EXPECT_EQ(meldungen[0].find(f.Meldung), 0u) << f.Name << ": " << meldungen[0];
+    }
+}
+
+TEST(LaufPruefung, TheRunTakesTheWeatherOfTheFileBesideTheProject) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("projekt");
+    std::filesystem::copy_file(Wetter("TRY2010_05_Jahr.dat"), "projekt/essen.dat");
+    auto k = test::NeuerKontext();
+    StandardwerteSetzen(*k);
+    k->Parameter.WetterDatei = "essen.dat";
+    SimulationAusfuehren(*k, {}, {}, nullptr, {"projekt", nullptr});
+
+    auto jahr = std::make_unique<TWetterJahr>();
+    TWetterInfo info;
+    WetterDateiLesen(Wetter("TRY2010_05_Jahr.dat"), *jahr, info);
+    EXPECT_TRUE(k->Reihen.Tein == jahr->Tein);
+    for (int h = 1; h <= StundenImJahr; ++h) {
+        ASSERT_EQ(k->Reihen.RelFeuchte[h], jahr->RelFeuchte[h]) << h;
+        ASSERT_EQ(k->Reihen.TTaupunkt[h], jahr->TTaupunkt[h]) << h;
+    }
+    const auto zeilen = test::DateiZeilen("kov.txt");
+    ASSERT_EQ(zeilen.size(), 8865u);
+    EXPECT_EQ(zeilen[54], "essen.dat\t\t Name des Eingabe-Wetter-Files");
+    // the ground follows the file's air: its annual mean is the mean of the hours (summed in
+    // another order, so to the last few bits)
+    EXPECT_NEAR(k->Werte.JahresMittelTemperatur, info.Kennwerte.JahresMittel, 1e-10);
+}
+
+} // namespace
+} // namespace kov
