@@ -55,6 +55,25 @@ def bilder_pruefen(ordner, breite, hoehe):
                 f"erwartet {breite}x{hoehe}")
 
 
+def satzspiegel_pruefen(pdf, ordner):
+    """Every word inside the page, clear of the edges by 15 mm at the sides."""
+    bbox = starten(["pdftotext", "-bbox", pdf, "-"], ordner).stdout
+    rand = 15 / 25.4 * 72
+    woerter = 0
+    for seite, (breite, hoehe, inhalt) in enumerate(
+            re.findall(r'<page width="([\d.]+)" height="([\d.]+)">(.*?)</page>', bbox, re.S),
+            start=1):
+        for x0, y0, x1, y1, wort in re.findall(
+                r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">'
+                r'([^<]*)</word>', inhalt):
+            woerter += 1
+            innen = (float(x0) >= rand and float(x1) <= float(breite) - rand
+                     and float(y0) >= 0 and float(y1) <= float(hoehe))
+            pruefen(innen, f"{pdf} Seite {seite}: „{wort}“ ausserhalb des Satzspiegels "
+                           f"({x0}, {y0}, {x1}, {y1})")
+    pruefen(woerter > 1000, f"{pdf}: nur {woerter} Wörter")
+
+
 def zahl(wert, dezimalen):
     text = f"{wert:.{dezimalen}f}"
     return "0" + text[2:] if re.fullmatch(r"-0\.?0*", text) else text
@@ -64,9 +83,11 @@ def main():
     argumente = argparse.ArgumentParser()
     argumente.add_argument("--kov", required=True)
     argumente.add_argument("--kov-run", required=True)
+    argumente.add_argument("--wetter", required=True, help="an EPW file with a city")
     a = argumente.parse_args()
     a.kov = os.path.abspath(a.kov)
     a.kov_run = os.path.abspath(a.kov_run)
+    a.wetter = os.path.abspath(a.wetter)
 
     with tempfile.TemporaryDirectory() as ordner:
         os.mkdir(os.path.join(ordner, "bilder"))
@@ -116,19 +137,7 @@ def main():
         for name, wert in erwartet:
             pruefen(wert in woerter, f"Kennwert {name} = {wert} steht nicht im Bericht")
 
-        # every word inside the page, clear of the edges by 15 mm at the sides
-        bbox = starten(["pdftotext", "-bbox", pdf, "-"], ordner).stdout
-        rand = 15 / 25.4 * 72
-        for seite, (breite, hoehe, inhalt) in enumerate(
-                re.findall(r'<page width="([\d.]+)" height="([\d.]+)">(.*?)</page>', bbox, re.S),
-                start=1):
-            for x0, y0, x1, y1, wort in re.findall(
-                    r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">'
-                    r'([^<]*)</word>', inhalt):
-                innen = (float(x0) >= rand and float(x1) <= float(breite) - rand
-                         and float(y0) >= 0 and float(y1) <= float(hoehe))
-                pruefen(innen, f"Seite {seite}: „{wort}“ ausserhalb des Satzspiegels "
-                               f"({x0}, {y0}, {x1}, {y1})")
+        satzspiegel_pruefen(pdf, ordner)
 
         # the charts are paths and text, not pictures
         bilder = starten(["pdfimages", "-list", pdf], ordner).stdout.splitlines()[2:]
@@ -142,6 +151,40 @@ def main():
         pruefen(zeilen[0].startswith("Stunde,Datum,Uhrzeit,Eintrittstemperatur Tein [°C]"),
                 zeilen[0])
         pruefen(zeilen[8760].startswith("8760,31.12.,23:00-24:00,"), zeilen[8760])
+
+        # a project file with a long name and the weather of a site beside it, against kov-run
+        # with the same project
+        projekt = os.path.join(ordner, "projekt")
+        os.makedirs(os.path.join(projekt, "wetter"))
+        wetter = os.path.join("wetter", os.path.basename(a.wetter))
+        with open(a.wetter, "rb") as q, open(os.path.join(projekt, wetter), "wb") as z:
+            z.write(q.read())
+        name = ("Erweiterung der Wohnüberbauung am Sonnenhang mit Tiefgarage, Gewerbe und "
+                "Kindertagesstätte, Etappe 3, Variante mit längeren Rohren")
+        lauf = starten([a.kov_run, "--speichern", "projekt/lang.kov", "--nur-speichern",
+                        f"Projektname={name}", f"WetterDatei=projekt/{wetter}", "Rohrlaenge=65"],
+                       ordner)
+        pruefen(lauf.returncode == 0, "kov-run --speichern: " + lauf.stderr)
+        lauf = starten([a.kov, "--bericht", "projekt/lang.kov", "lang.pdf"], ordner)
+        pruefen(lauf.returncode == 0, f"Projekt: Exit-Status {lauf.returncode}\n{lauf.stderr}")
+        lang = os.path.join(ordner, "lang.pdf")
+        if os.path.exists(lang):
+            text = " ".join(starten(["pdftotext", lang, "-"], ordner).stdout.split())
+            ohne = "".join(text.split())
+            pruefen("".join(name.split()) in ohne, "der lange Projektname fehlt oder ist gekürzt")
+            pruefen(os.path.join(projekt, "lang.kov").replace(" ", "") in ohne,
+                    "die Projektdatei fehlt im Bericht")
+            pruefen("Format EnergyPlus-Wetterdatei (EPW)" in text, "die Wetterdatei fehlt")
+            with tempfile.TemporaryDirectory() as lauf_ordner:
+                j = json.loads(starten([a.kov_run, "-C", lauf_ordner, "--json", "--projekt",
+                                        os.path.join(projekt, "lang.kov")], lauf_ordner).stdout)
+            woerter = set(text.split(" "))
+            for name_, wert in [("Heizenergie", zahl(j["Heizenergie"], 1)),
+                                ("Kühlenergie", zahl(j["Kuehlenergie"], 1)),
+                                ("Kondensat", zahl(j["Kennwerte"]["KondensatJahr"], 1))]:
+                pruefen(wert in woerter, f"Projekt: {name_} = {wert} steht nicht im Bericht")
+            pruefen(j["Kennwerte"]["KondensatJahr"] > 0, "die Wetterdatei gibt Kondensat")
+            satzspiegel_pruefen(lang, ordner)
 
         # another size, pictures only
         os.mkdir(os.path.join(ordner, "klein"))

@@ -1,5 +1,6 @@
 #include "ablauf/auswertungs_lauf.h"
 
+#include "ablauf/simulation.h"
 #include "files/fahrplan.h"
 #include "files/text_datei.h"
 #include "files/wetter.h"
@@ -28,13 +29,18 @@ TWetterJahr WetterJahrDerReihen(const TStundenReihen& r) {
 
 } // namespace
 
-TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* datei) {
+TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* standortDatei) {
     const TWetterKennwerte kennwerte = WetterKennwerteBerechnen(WetterJahrDerReihen(m.Reihen));
     TWetterQuelle q;
-    if (datei != nullptr) {
-        TWetterInfo info = *datei;
+    if (standortDatei != nullptr) {
+        TWetterInfo info = *standortDatei;
         info.Kennwerte = kennwerte;
-        q.Bezeichnung = "Wetterdatei " + WetterOrtsName(info);
+        const std::string ort = WetterOrtsName(info);
+        const std::string& datei = m.Parameter.WetterDatei;
+        // a file without a site is named by its file name alone
+        const bool nurName = datei.size() >= ort.size() &&
+                             datei.compare(datei.size() - ort.size(), ort.size(), ort) == 0;
+        q.Bezeichnung = "Wetterdatei " + (nurName ? datei : ort + " (" + datei + ")");
         q.Text = WetterInfoText(info);
     } else if (m.Parameter.EingebautesWetter) {
         q.Bezeichnung = "Eingebautes Auslegungsjahr (" + m.Parameter.WetterFile + ")";
@@ -58,25 +64,33 @@ TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
     return a;
 }
 
-TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner) {
-    const std::vector<std::string> meldungen = ParameterPruefen(p);
-    if (!meldungen.empty()) throw TParameterFehler(Zeilen(meldungen));
-
+TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner,
+                                   const std::string& eingabeOrdner) {
+    const TLaufEingaben eingaben{eingabeOrdner, nullptr};
     const auto k = std::make_shared<TKontext>();
     StandardwerteSetzen(*k);
     std::vector<std::string> hinweise;
 
-    // the weather and the schedule as the classic run takes them
-    auto wetter = std::make_unique<TWetterJahr>(EingebautesWetterJahr());
+    // the weather and the schedule as the classic run takes them: a site file whenever one is
+    // named, the previous report's hours (and flows) without the built-in year
+    TWetterInfo info;
+    std::unique_ptr<TWetterJahr> wetter = LaufWetterLesen(p, ordner, eingaben, &info);
+    const bool standort = wetter != nullptr;
     auto fahrplan = std::make_unique<TStundenFeld>();
     if (!p.EingebautesWetter) {
-        BerichtWetterLesen(PfadImOrdner(ordner, p.OutputFile), wetter->Tein, *fahrplan,
-                           wetter->RelFeuchte, wetter->TTaupunkt);
+        auto bericht = std::make_unique<TWetterJahr>(EingebautesWetterJahr());
+        BerichtWetterLesen(PfadImOrdner(ordner, p.OutputFile), bericht->Tein, *fahrplan,
+                           bericht->RelFeuchte, bericht->TTaupunkt);
+        if (!standort) wetter = std::move(bericht);
     } else if (p.FahrplanGelesen) {
-        const std::string datei = PfadImOrdner(ordner, p.FahrplanFile);
+        const std::string datei = EingabePfad(ordner, eingaben, p.FahrplanFile);
         const std::string hinweis = FahrplanHinweis(datei, FahrplanLesen(datei, *fahrplan));
         if (!hinweis.empty()) hinweise.push_back(hinweis);
     }
+    if (!wetter) wetter = std::make_unique<TWetterJahr>(EingebautesWetterJahr());
+
+    const std::vector<std::string> meldungen = ParameterPruefen(p, wetter.get());
+    if (!meldungen.empty()) throw TParameterFehler(Zeilen(meldungen));
 
     SimulationRechnen(p, *wetter, p.FahrplanGelesen ? fahrplan.get() : nullptr, *k);
     const std::string fehler = ErgebnisPruefen(*k);
@@ -84,7 +98,7 @@ TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::strin
 
     TAuswertung a;
     a.Kennwerte = KennwerteBerechnen(*k);
-    a.Wetter = WetterQuelleBeschreiben(*k);
+    a.Wetter = WetterQuelleBeschreiben(*k, standort ? &info : nullptr);
     a.Hinweise = std::move(hinweise);
     a.Modell = k;
     return a;

@@ -21,7 +21,7 @@ struct TWetterQuelle {
 
 // The source of the weather in the series of m: the built-in year, the hourly part of a
 // previous report, or the site file info describes (given when the run read one).
-TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* datei = nullptr);
+TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* standortDatei = nullptr);
 
 // What the result views, the exports and the design report read of a finished run.
 struct TAuswertung {
@@ -35,9 +35,11 @@ struct TAuswertung {
 // The evaluation of the finished run held in k (a copy: k may run again).
 TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter);
 
-// Checks p (TParameterFehler with every message of ParameterPruefen, one per line), reads the
-// inputs relative to ordner (TDateiFehler naming the file), runs the year and checks its
-// results (TParameterFehler).
-TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner = {});
+// Reads the inputs (TDateiFehler naming the file): the previous report relative to ordner, the
+// schedule and the site weather file relative to eingabeOrdner (a project's folder; empty:
+// ordner); checks p against that weather (TParameterFehler with every message of
+// ParameterPruefen, one per line), runs the year and checks its results (TParameterFehler).
+TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner = {},
+                                   const std::string& eingabeOrdner = {});
 
 } // namespace kov

@@ -137,13 +137,21 @@ bool TForm1::Simulation() {
         Button17->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            // a project's schedule and weather file lie beside the project file
+            // a project's schedule and weather file lie beside the project file; the site
+            // file is read here once, for the run and for what the evaluation says of it
+            const std::string eingabeOrdner = Anwendung.Form2().EingabeOrdner();
+            TWetterInfo info;
+            const std::unique_ptr<TWetterJahr> standort =
+                LaufWetterLesen(k.Parameter, {}, {eingabeOrdner, nullptr}, &info);
             SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
-                                 {Anwendung.Form2().EingabeOrdner(), nullptr});
-            TAuswertung auswertung = AuswertungBilden(k, WetterQuelleBeschreiben(k));
+                                 {eingabeOrdner, standort.get()});
+            TAuswertung auswertung =
+                AuswertungBilden(k, WetterQuelleBeschreiben(k, standort ? &info : nullptr));
             auswertung.Hinweise = hinweise;
             Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);
-            Auswertung->Anzeigen(std::make_shared<const TAuswertung>(std::move(auswertung)));
+            TBerichtKopf kopf;
+            kopf.Projektdatei = QString::fromStdString(Anwendung.Projekt().Datei);
+            Auswertung->Anzeigen(std::make_shared<const TAuswertung>(std::move(auswertung)), kopf);
             balken.setValue(12);
         } catch (const std::exception& e) {
             fehler = QString::fromUtf8(e.what());

@@ -1,6 +1,7 @@
 #include "ui/kopflos.h"
 
 #include "ablauf/auswertungs_lauf.h"
+#include "files/projekt_datei.h"
 #include "model/fehler.h"
 #include "ui/ansicht_export.h"
 #include "ui/pdf_bericht.h"
@@ -33,9 +34,10 @@ std::string KopflosHilfe() {
            "Rechnet PROJEKT ohne Fenster und schreibt den Auslegungsbericht AUSGABE.pdf, mit\n"
            "--bilder jede Ansicht als PNG und SVG in ORDNER (Standardgröße 1600x1000 Pixel),\n"
            "mit --csv die Stundenwerte (Dezimalpunkt; mit --dezimalkomma Dezimalkomma und\n"
-           "Semikolon). PROJEKT \"-\" steht für die Standardwerte. Exit-Status 0 bei Erfolg,\n"
-           "1 bei einem Fehler einer Datei oder des Laufs, 2 bei falschem Aufruf oder\n"
-           "abgelehnten Parametern.\n";
+           "Semikolon). PROJEKT ist eine Projektdatei (.kov) oder \"-\" für die Standardwerte;\n"
+           "Fahrplan und Wetterdatei eines Projekts liegen neben ihm. Exit-Status 0 bei\n"
+           "Erfolg, 1 bei einem Fehler einer Datei oder des Laufs, 2 bei falschem Aufruf,\n"
+           "abgelehnter Projektdatei oder abgelehnten Parametern.\n";
 }
 
 TKopflosAufruf KopflosAufrufLesen(const QStringList& argumente) {
@@ -85,14 +87,24 @@ int KopflosAusfuehren(const TKopflosAufruf& aufruf, std::ostream& aus, std::ostr
     TRegisterParameter p;
     ParameterStandardwerteSetzen(p);
     TBerichtKopf kopf;
+    // input files of a project are found beside it
+    std::string eingabeOrdner;
     if (aufruf.Projekt != QLatin1String("-")) {
-        fehler << "Projektdateien liest kov --bericht noch nicht; \"-\" für die Standardwerte.\n";
-        return 2;
+        const std::string datei = Ausgabe(aufruf.Projekt);
+        try {
+            p = ProjektLesen(datei);
+        } catch (const TDateiFehler& e) {
+            fehler << "Projektdatei abgelehnt, nichts berechnet: " << e.what() << "\n";
+            return 2;
+        }
+        eingabeOrdner = ProjektOrdner(datei);
+        if (eingabeOrdner.empty()) eingabeOrdner = ".";
+        kopf.Projektdatei = QFileInfo(aufruf.Projekt).absoluteFilePath();
     }
     try {
         TAuswertung auswertung;
         try {
-            auswertung = AuswertungsLaufRechnen(p);
+            auswertung = AuswertungsLaufRechnen(p, {}, eingabeOrdner);
         } catch (const TParameterFehler& e) {
             fehler << e.what() << "\n";
             return 2;

@@ -5,8 +5,9 @@
 //   kov --bericht PROJEKT [AUSGABE.pdf] [--bilder ORDNER] [--groesse BREITExHOEHE]
 //       [--csv DATEI] [--dezimalkomma]
 //
-// PROJEKT "-" stands for the default parameter set. Files of the run (the schedule, a previous
-// report to read the weather from) are read from the working directory.
+// PROJEKT is a project file (.kov) or "-" for the default parameter set. A project's schedule
+// and weather file are read beside it, a previous report to read the weather from in the
+// working directory.
 
 #include "files/stunden_csv.h"
 
@@ -42,8 +43,8 @@ TKopflosAufruf KopflosAufrufLesen(const QStringList& argumente);
 std::string KopflosHilfe();
 
 // Runs and writes what the call asks for, reporting each file written to aus and notes and
-// faults to fehler. Exit status: 0 done, 1 a fault of a file or of the run, 2 a parameter set
-// that is refused (nothing written).
+// faults to fehler. Exit status: 0 done, 1 a fault of a file or of the run, 2 a project file or
+// a parameter set that is refused (nothing written).
 int KopflosAusfuehren(const TKopflosAufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 
 } // namespace kov

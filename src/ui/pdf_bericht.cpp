@@ -118,7 +118,7 @@ struct TBerichtSatz {
                 zeilen.append({{zeile.trimmed(), QString()}});
             }
         }
-        s.Tabelle({{QStringLiteral("Wetter"), 0.25}, {QString(), 0.75}}, zeilen,
+        s.Tabelle({{QStringLiteral("Angabe"), 0.25}, {QStringLiteral("Wert"), 0.75}}, zeilen,
                   BerichtSchrift(Tabellenschrift), s.Millimeter(4));
     }
 

@@ -32,14 +32,14 @@ double BreitestesWort(const QFontMetricsF& masse, const QString& text) {
     return breitestes;
 }
 
-// The font of a cell: the table's, shrunk down to 60 % where one word of the text is wider
+// The font of a cell: the table's, shrunk down to 75 % where one word of the text is wider
 // than the cell (what is still too wide then wraps inside the word).
 QFont ZellSchrift(const QPainter& maler, const QFont& schrift, double breite, const QString& text) {
     double wort = BreitestesWort(Masse(maler, schrift), text);
     QFont kleiner = schrift;
     // glyph widths do not scale exactly with the size: shrink in steps until the word fits
-    for (double faktor = 1; wort > breite && faktor > 0.6;) {
-        faktor = std::max(0.6, std::min(faktor * breite / wort, faktor - 0.02));
+    for (double faktor = 1; wort > breite && faktor > 0.75;) {
+        faktor = std::max(0.75, std::min(faktor * breite / wort, faktor - 0.02));
         if (schrift.pixelSize() > 0)
             kleiner.setPixelSize(std::max(1, static_cast<int>(schrift.pixelSize() * faktor)));
         else

@@ -37,7 +37,7 @@ double TextZeichnen(QPainter& maler, const QFont& schrift, const QRectF& rahmen,
 
 // Sets a table into the width of bereich starting at its top; returns the height it takes.
 // Each row is as high as its highest wrapped cell; a cell with a word wider than itself gets a
-// smaller font (down to 60 %), then wraps inside the word. With zeichnen false only measures.
+// smaller font (down to 75 %), then wraps inside the word. With zeichnen false only measures.
 double TabelleSetzen(QPainter& maler, const QFont& schrift, const QRectF& bereich,
                      const QVector<TSpalte>& spalten, const QVector<TTabellenZeile>& zeilen,
                      bool zeichnen);

@@ -22,11 +22,12 @@ TRegisterParameter Standard() {
 }
 
 // the classic run of p in the working directory
-std::unique_ptr<TKontext> Klassisch(const TRegisterParameter& p) {
+std::unique_ptr<TKontext> Klassisch(const TRegisterParameter& p,
+                                    const std::string& eingabeOrdner = {}) {
     auto k = test::NeuerKontext();
     StandardwerteSetzen(*k);
     k->Parameter = p;
-    SimulationAusfuehren(*k);
+    SimulationAusfuehren(*k, {}, {}, nullptr, {eingabeOrdner, nullptr});
     return k;
 }
 
@@ -78,6 +79,40 @@ TEST(AuswertungsLauf, ReadsTheWeatherBackFromThePreviousReport) {
     // the classic read-back of the same report
     const auto klassisch = Klassisch(p);
     GleicheErgebnisse(*lauf.Modell, *klassisch, "Bericht zurückgelesen");
+}
+
+TEST(AuswertungsLauf, ReadsTheSiteWeatherBesideTheProject) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("projekt/wetter");
+    const struct {
+        const char* Datei;
+        const char* Bezeichnung;
+    } faelle[] = {
+        {"USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw",
+         "Wetterdatei Chicago Ohare Intl Ap, USA (wetter/USA_IL_Chicago-OHare.Intl.AP.725300_"
+         "TMY3.epw)"},
+        // a file without a city is named by its path alone
+        {"tmy_45.000_8.000_2005_2023.epw", "Wetterdatei wetter/tmy_45.000_8.000_2005_2023.epw"},
+    };
+    for (const auto& f : faelle) {
+        std::filesystem::copy_file(std::string(KOV_TESTDATEN) + "/wetter/" + f.Datei,
+                                   std::string("projekt/wetter/") + f.Datei);
+        TRegisterParameter p = Standard();
+        p.WetterDatei = std::string("wetter/") + f.Datei;
+        const TAuswertung lauf = AuswertungsLaufRechnen(p, {}, "projekt");
+        EXPECT_EQ(lauf.Wetter.Bezeichnung, f.Bezeichnung);
+        EXPECT_NE(lauf.Wetter.Text.find("Format: EnergyPlus-Wetterdatei (EPW)\n"),
+                  std::string::npos)
+            << f.Datei;
+        EXPECT_NE(lauf.Wetter.Text.find("Mittlerer Taupunkt: "), std::string::npos) << f.Datei;
+        // the classic run of the project gives the same year
+        GleicheErgebnisse(*lauf.Modell, *Klassisch(p, "projekt"), f.Datei);
+        EXPECT_GT(lauf.Kennwerte.KondensatJahr, 0) << "real humidity: " << f.Datei;
+    }
+    TRegisterParameter p = Standard();
+    p.WetterDatei = "wetter/fehlt.epw";
+    EXPECT_EQ(test::FehlerMeldung([&] { AuswertungsLaufRechnen(p, {}, "projekt"); }),
+              "File not found: projekt/wetter/fehlt.epw");
 }
 
 TEST(AuswertungsLauf, RefusesBeforeItComputes) {

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSvgRenderer>
@@ -139,6 +140,31 @@ TEST_F(AuswertungsFenster, EinFehlgeschlagenerLaufNimmtDieAuswertungZurueck) {
     EXPECT_TRUE(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).empty());
     EXPECT_TRUE(Form1.Button17->isEnabled());
     EXPECT_EQ(Fenster.Ergebnis().Modell->Parameter.Heizgrenze, 5.0) << "the new run";
+}
+
+TEST_F(AuswertungsFenster, EinProjektMitWetterdateiStehtImBericht) {
+    Form2.show();
+    ASSERT_TRUE(Form2.WetterDateiWaehlen(
+        QString::fromStdString(std::string(KOV_TESTDATEN) +
+                               "/wetter/USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw"),
+        false));
+    std::filesystem::create_directory("projekt");
+    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("projekt/chicago.kov")));
+    Oeffnen();
+    const TAuswertung& a = Fenster.Ergebnis();
+    EXPECT_EQ(a.Wetter.Bezeichnung.substr(0, 39), "Wetterdatei Chicago Ohare Intl Ap, USA ");
+    EXPECT_NE(a.Wetter.Text.find("Format: EnergyPlus-Wetterdatei (EPW)\n"), std::string::npos);
+    // the condensate of Chicago's humid summer, not the dry built-in year
+    EXPECT_TRUE(a.Modell->Reihen.TTaupunkt == Anwendung.Kontext().Reihen.TTaupunkt);
+    EXPECT_GT(a.Kennwerte.KondensatJahr, 0);
+
+    ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("chicago.pdf")));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("chicago.pdf"), QStringLiteral("-")});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0) GTEST_SKIP() << "pdftotext fehlt";
+    const QString inhalt = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei projekt/chicago.kov")));
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Wetterdatei Chicago Ohare Intl Ap, USA")));
 }
 
 TEST_F(AuswertungsFenster, WertUnterDerMausUndZoom) {

@@ -2,6 +2,7 @@
 // refuses, and a run that writes what was asked for.
 #include "ui/kopflos.h"
 
+#include "files/projekt_datei.h"
 #include "test_hilfen.h"
 
 #include <QImage>
@@ -108,6 +109,40 @@ TEST(Kopflos, WritesWhatWasAskedForAndNamesAFault) {
     std::ostringstream aus2, fehler2;
     EXPECT_EQ(KopflosAusfuehren(aufruf, aus2, fehler2), 1);
     EXPECT_EQ(fehler2.str(), "Kein Ordner: fehlt\n");
+}
+
+TEST(Kopflos, RunsAProjectFileWithItsFilesBesideIt) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("projekt");
+    std::string fahrplan;
+    for (int h = 1; h <= 8760; ++h)
+        fahrplan += h % 24 < 6 ? "0\r\n" : "1\r\n";
+    test::DateiSchreiben("projekt/nacht_aus.txt", fahrplan);
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.Projektname = "Schulhaus Nord";
+    p.FahrplanGelesen = true;
+    p.FahrplanFile = "nacht_aus.txt";
+    ProjektSpeichern("projekt/schule.kov", p, "projekt");
+
+    TKopflosAufruf aufruf;
+    aufruf.Projekt = QStringLiteral("projekt/schule.kov");
+    aufruf.Csv = QStringLiteral("s.csv");
+    std::ostringstream aus, fehler;
+    ASSERT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
+    // hour 1 (00-01) off, hour 7 (06-07) on: the schedule beside the project was followed
+    const std::vector<std::string> zeilen = test::DateiZeilen("s.csv");
+    EXPECT_EQ(zeilen[1].substr(0, 23), "1,01.01.,00:00-01:00,3.");
+    EXPECT_EQ(zeilen[1].substr(zeilen[1].size() - 4), ",0,0");
+    EXPECT_EQ(zeilen[7].substr(zeilen[7].size() - 4), ",1,0");
+
+    test::DateiSchreiben("kaputt.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1,");
+    aufruf.Projekt = QStringLiteral("kaputt.kov");
+    std::ostringstream aus2, fehler2;
+    EXPECT_EQ(KopflosAusfuehren(aufruf, aus2, fehler2), 2);
+    EXPECT_EQ(fehler2.str(), "Projektdatei abgelehnt, nichts berechnet: Kein gültiges JSON in "
+                             "Spalte 40 (die Datei endet mitten im JSON): kaputt.kov, Zeile 1\n");
+    EXPECT_EQ(aus2.str(), "");
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST_F(SeitenSatz, CellWithAWordTooWideGetsASmallerFontBeforeItWraps) {
         int Zeilen;         // lines of the row
     } faelle[] = {{"passt", wort + polster + 2, true, 1},
                   {"80 %: kleinere Schrift, eine Zeile", wort * 0.8 + polster, false, 1},
-                  {"40 %: bei 60 % Schrift umgebrochen", wort * 0.4 + polster, false, 2}};
+                  {"60 %: bei 75 % Schrift umgebrochen", wort * 0.6 + polster, false, 2}};
     for (const auto& f : faelle) {
         const QVector<TSpalte> spalten{{QString(), 0.5}, {QString(), 0.5}};
         const QVector<TTabellenZeile> zeilen{{{QStringLiteral("Name"), name}}};
