@@ -149,28 +149,45 @@ void FeldAnhaengen(std::string& ziel, double wert, int breite, int dezimalen) {
     // a negative zero is zero, not a negative value that rounds to zero
     const bool minus = wert < 0;
     if (std::isinf(wert)) return RechtsbuendigAnhaengen(ziel, "INF", minus, breite);
-
-    const TGerundet g = AufGueltigeStellen(std::fabs(wert));
+    const double betrag = std::fabs(wert);
 
     // the value in units of 10^-dezimalen: kopf followed by nullen zeros
     char kopf[24];
-    char* kopfEnde;
+    char* kopfEnde = nullptr;
     std::size_t nullen = 0;
-    const int verschiebung = g.Exponent + dezimalen;
-    if (verschiebung >= 0 || g.Ziffern == 0) {
-        kopfEnde = std::to_chars(kopf, kopf + sizeof kopf, g.Ziffern).ptr;
-        nullen = static_cast<std::size_t>(g.Ziffern == 0 ? dezimalen : verschiebung);
-    } else {
-        const int weg = -verschiebung;
-        std::uint64_t einheiten = 0;
-        if (weg < static_cast<int>(ZehnerPotenzen.size())) {
-            const std::uint64_t teiler = ZehnerPotenzen[static_cast<std::size_t>(weg)];
-            einheiten = g.Ziffern / teiler;
-            // the first dropped digit is 5 or more
-            if (g.Ziffern % teiler >= 5 * ZehnerPotenzen[static_cast<std::size_t>(weg - 1)])
-                ++einheiten;
-        }
+
+    // Most report values are small and far from a rounding boundary. floor(v + 1/2) of the
+    // exact v = (|wert| to 18 digits) * 10^d changes only where v is an integer and a half; the
+    // product y differs from v by less than 2e-7 (half an ulp of y < 1e9, and the 18-digit
+    // step of at most 5e-17 of y), so a fraction of y more than 1e-6 away from 1/2 gives the
+    // same units. Everything else takes the exact way.
+    const double y =
+        dezimalen < 10
+            ? betrag * static_cast<double>(ZehnerPotenzen[static_cast<std::size_t>(dezimalen)])
+            : 1e300;
+    const double unten = std::floor(y);
+    if (y < 1e9 && std::fabs((y - unten) - 0.5) > 1e-6) {
+        const std::uint64_t einheiten =
+            static_cast<std::uint64_t>(unten) + (y - unten > 0.5 ? 1 : 0);
         kopfEnde = std::to_chars(kopf, kopf + sizeof kopf, einheiten).ptr;
+    } else {
+        const TGerundet g = AufGueltigeStellen(betrag);
+        const int verschiebung = g.Exponent + dezimalen;
+        if (verschiebung >= 0 || g.Ziffern == 0) {
+            kopfEnde = std::to_chars(kopf, kopf + sizeof kopf, g.Ziffern).ptr;
+            nullen = static_cast<std::size_t>(g.Ziffern == 0 ? dezimalen : verschiebung);
+        } else {
+            const int weg = -verschiebung;
+            std::uint64_t einheiten = 0;
+            if (weg < static_cast<int>(ZehnerPotenzen.size())) {
+                const std::uint64_t teiler = ZehnerPotenzen[static_cast<std::size_t>(weg)];
+                einheiten = g.Ziffern / teiler;
+                // the first dropped digit is 5 or more
+                if (g.Ziffern % teiler >= 5 * ZehnerPotenzen[static_cast<std::size_t>(weg - 1)])
+                    ++einheiten;
+            }
+            kopfEnde = std::to_chars(kopf, kopf + sizeof kopf, einheiten).ptr;
+        }
     }
 
     const std::size_t kopfLaenge = static_cast<std::size_t>(kopfEnde - kopf);

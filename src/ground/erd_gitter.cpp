@@ -228,6 +228,9 @@ double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
     SpaltenMatrixBilden(z.MatrixAdiabatStillstand, z.SpaltenAdiabatStillstand, n);
     SpaltenMatrixBilden(z.MatrixKellerStillstand, z.SpaltenKellerStillstand, n);
     z.Pfad = pfad;
+    z.Sektoren = (p.AnteilErde > 0 || p.MonitorSektor == 1 ? SektorErde : 0u) |
+                 (p.AnteilKeller > 0 || p.MonitorSektor == 3 ? SektorKeller : 0u) |
+                 (p.AnteilAdiabat > 0 || p.MonitorSektor == 2 ? SektorAdiabat : 0u);
     return q;
 }
 

@@ -9,8 +9,8 @@ namespace kov {
 // standing step matrices; nodes 0 and n+1 stay as they are. e.Pfad chooses the instruction set;
 // every path gives the same bits.
 void ErdScheibeRechnen(TErdZustand& e, int n, bool inBetrieb, int a);
-// The same for a grid count and a cell the caller has checked (n in 3..MaxGitter, a in 1..n):
-// the hour loop's form, which checks once per run.
+// The hour loop's form, for a grid count and a cell the caller has checked (n in 3..MaxGitter,
+// a in 1..n): only the sectors of e.Sektoren are advanced.
 void ErdScheibeSchritt(TErdZustand& e, int n, bool inBetrieb, int a);
 
 } // namespace kov

@@ -25,6 +25,12 @@ struct alignas(64) TSpaltenMatrix {
     std::array<std::array<double, 16>, 12> Spalte{};
 };
 
+// The sectors whose columns some result reads, as bits of TErdZustand::Sektoren.
+inline constexpr unsigned SektorErde = 1;
+inline constexpr unsigned SektorKeller = 2;
+inline constexpr unsigned SektorAdiabat = 4;
+inline constexpr unsigned AlleSektoren = SektorErde | SektorKeller | SektorAdiabat;
+
 struct TErdZustand {
     TErdGitter GitterErde{};    // sector 1, against the undisturbed earth
     TErdGitter GitterAdiabat{}; // sector 2, adiabatic
@@ -60,6 +66,10 @@ struct TErdZustand {
     TSpaltenMatrix SpaltenKellerStillstand{};
     // the path the conduction step takes; the set-up sets it to the path of the process
     TSimdPfad Pfad = TSimdPfad::Skalar;
+    // The sectors the hour loop advances. A sector with no share of the circumference and no
+    // monitor point influences nothing printed, drawn or summed: the air sees it with weight 0
+    // and no energy sum reads it, so its columns need no step.
+    unsigned Sektoren = AlleSektoren;
 };
 
 } // namespace kov

@@ -1,6 +1,7 @@
 #include "ground/schritt_vektor.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <utility>
 
@@ -140,16 +141,28 @@ SchrittAvx512(const std::array<TSektorZeile, S>& sektor) {
 
 #endif
 
-// The three sectors of row a with the running or the standing matrices, each advanced in place.
-inline std::array<TSektorZeile, 3> ScheibenSektoren(TErdZustand& e, bool inBetrieb, int a) {
-    double* erde = e.GitterErde[a].data();
-    double* keller = e.GitterKeller[a].data();
-    double* adiabat = e.GitterAdiabat[a].data();
-    return {{
-        {inBetrieb ? &e.SpaltenErdeBetrieb : &e.SpaltenErdeStillstand, erde, erde},
-        {inBetrieb ? &e.SpaltenKellerBetrieb : &e.SpaltenKellerStillstand, keller, keller},
-        {inBetrieb ? &e.SpaltenAdiabatBetrieb : &e.SpaltenAdiabatStillstand, adiabat, adiabat},
-    }};
+// The sectors of the mask in row a with the running or the standing matrices, each advanced in
+// place, in the order earth, cellar, adiabatic.
+template <unsigned maske>
+inline std::array<TSektorZeile, std::popcount(maske)> ScheibenSektoren(TErdZustand& e,
+                                                                       bool inBetrieb, int a) {
+    std::array<TSektorZeile, std::popcount(maske)> sektoren{};
+    std::size_t s = 0;
+    if constexpr ((maske & SektorErde) != 0) {
+        double* erde = e.GitterErde[a].data();
+        sektoren[s++] = {inBetrieb ? &e.SpaltenErdeBetrieb : &e.SpaltenErdeStillstand, erde, erde};
+    }
+    if constexpr ((maske & SektorKeller) != 0) {
+        double* keller = e.GitterKeller[a].data();
+        sektoren[s++] = {inBetrieb ? &e.SpaltenKellerBetrieb : &e.SpaltenKellerStillstand, keller,
+                         keller};
+    }
+    if constexpr ((maske & SektorAdiabat) != 0) {
+        double* adiabat = e.GitterAdiabat[a].data();
+        sektoren[s++] = {inBetrieb ? &e.SpaltenAdiabatBetrieb : &e.SpaltenAdiabatStillstand,
+                         adiabat, adiabat};
+    }
+    return sektoren;
 }
 
 // Per path and block size m the two entry points: one row (zeile may be v), and the slice.
@@ -168,8 +181,10 @@ inline std::array<TSektorZeile, 3> ScheibenSektoren(TErdZustand& e, bool inBetri
         zeile[0] = innen;                                                                          \
         zeile[m + 1] = aussen;                                                                     \
     }                                                                                              \
-    template <int m> KOV_ZIEL_##Pfad void Scheibe##Pfad(TErdZustand& e, bool inBetrieb, int a) {   \
-        Schritt##Pfad<m, 3>(ScheibenSektoren(e, inBetrieb, a));                                    \
+    template <int m, unsigned maske>                                                               \
+    KOV_ZIEL_##Pfad void Scheibe##Pfad(TErdZustand& e, bool inBetrieb, int a) {                    \
+        if constexpr (maske != 0)                                                                  \
+            Schritt##Pfad<m, std::popcount(maske)>(ScheibenSektoren<maske>(e, inBetrieb, a));      \
     }
 
 KOV_EINSTIEGE(Skalar)
@@ -205,19 +220,37 @@ constexpr TKernTabelle<TZeilenKern> ZeilenKerneBilden(std::index_sequence<m...>)
 #endif
 }
 
-template <std::size_t... m>
-constexpr TKernTabelle<TScheibenKern> ScheibenKerneBilden(std::index_sequence<m...>) {
+// [path][m][sector mask]
+template <typename TKern>
+using TScheibenTabelle =
+    std::array<std::array<std::array<TKern, AlleSektoren + 1>, MaxGitter + 1>, AnzahlSimdPfade>;
+
+template <int m, std::size_t... maske>
+constexpr std::array<TScheibenKern, AlleSektoren + 1> MaskenBilden(int pfad,
+                                                                   std::index_sequence<maske...>) {
 #if defined(__x86_64__)
-    return {{{&ScheibeSkalar<static_cast<int>(m)>...},
-             {&ScheibeSse2<static_cast<int>(m)>...},
-             {&ScheibeAvx2<static_cast<int>(m)>...},
-             {&ScheibeAvx512<static_cast<int>(m)>...}}};
-#else
-    return {{{&ScheibeSkalar<static_cast<int>(m)>...},
-             {&ScheibeSkalar<static_cast<int>(m)>...},
-             {&ScheibeSkalar<static_cast<int>(m)>...},
-             {&ScheibeSkalar<static_cast<int>(m)>...}}};
+    switch (pfad) {
+    case 1:
+        return {{&ScheibeSse2<m, static_cast<unsigned>(maske)>...}};
+    case 2:
+        return {{&ScheibeAvx2<m, static_cast<unsigned>(maske)>...}};
+    case 3:
+        return {{&ScheibeAvx512<m, static_cast<unsigned>(maske)>...}};
+    default:
+        break;
+    }
 #endif
+    static_cast<void>(pfad);
+    return {{&ScheibeSkalar<m, static_cast<unsigned>(maske)>...}};
+}
+
+template <std::size_t... m>
+constexpr TScheibenTabelle<TScheibenKern> ScheibenKerneBilden(std::index_sequence<m...>) {
+    TScheibenTabelle<TScheibenKern> tabelle{};
+    for (int pfad = 0; pfad < static_cast<int>(AnzahlSimdPfade); ++pfad)
+        tabelle[static_cast<std::size_t>(pfad)] = {{MaskenBilden<static_cast<int>(m)>(
+            pfad, std::make_index_sequence<AlleSektoren + 1>{})...}};
+    return tabelle;
 }
 
 constexpr auto ZeilenKernFuer = ZeilenKerneBilden(std::make_index_sequence<MaxGitter + 1>{});
@@ -230,8 +263,10 @@ void MatrixVektorSchrittVektoriell(TSimdPfad pfad, const TSpaltenMatrix& Q, cons
     ZeilenKernFuer[static_cast<std::size_t>(pfad)][static_cast<std::size_t>(m)](Q, v, zeile);
 }
 
-void ErdScheibeVektoriellRechnen(TSimdPfad pfad, TErdZustand& e, int n, bool inBetrieb, int a) {
-    ScheibenKernFuer[static_cast<std::size_t>(pfad)][static_cast<std::size_t>(n)](e, inBetrieb, a);
+void ErdScheibeVektoriellRechnen(TSimdPfad pfad, TErdZustand& e, int n, bool inBetrieb, int a,
+                                 unsigned sektoren) {
+    ScheibenKernFuer[static_cast<std::size_t>(pfad)][static_cast<std::size_t>(n)][sektoren](
+        e, inBetrieb, a);
 }
 
 } // namespace kov

@@ -15,9 +15,10 @@ namespace kov {
 void MatrixVektorSchrittVektoriell(TSimdPfad pfad, const TSpaltenMatrix& Q, const TGitterZeile& v,
                                    TGitterZeile& zeile, int m);
 
-// ErdScheibeRechnen on the column copies of the step matrices, the three sectors side by side:
-// nodes 1..n of row a of the three grids; nodes 0 and n+1 are not written. n (0..MaxGitter) and
-// a unchecked; the path as above.
-void ErdScheibeVektoriellRechnen(TSimdPfad pfad, TErdZustand& e, int n, bool inBetrieb, int a);
+// ErdScheibeRechnen on the column copies of the step matrices, the sectors of sektoren (bits
+// SektorErde, SektorKeller, SektorAdiabat) side by side: nodes 1..n of row a of their grids;
+// nodes 0 and n+1 are not written. n (0..MaxGitter) and a unchecked; the path as above.
+void ErdScheibeVektoriellRechnen(TSimdPfad pfad, TErdZustand& e, int n, bool inBetrieb, int a,
+                                 unsigned sektoren);
 
 } // namespace kov

@@ -29,16 +29,23 @@ void EnergieBilanzStunde(TModell& m, const TErdZustand& e, double R) {
 
     // heat across the outer boundary of every axial cell of all pipes, kWh over the time step;
     // positive when the boundary is warmer than the outermost ring
+    // A sector without a share adds 0 times its flow, which leaves the sum that starts at +0 at
+    // +0 exactly; its columns need not be read (the hour loop does not advance them).
     const double gKeller = e.LeitwertKeller[n + 1];
     const double gErde = e.LeitwertErde[n + 1];
+    const bool keller = p.AnteilKeller != 0;
+    const bool erde = p.AnteilErde != 0;
     for (int a = 1; a <= n; ++a) {
-        summe.WaermeentzugKeller +=
-            p.AnteilKeller * p.Zeitschritt *
-            (p.AnzahlRohre * gKeller * (e.GitterKeller[a][n + 1] - e.GitterKeller[a][n]) / 1000) /
-            3600;
-        summe.WaermeentzugErde +=
-            p.AnteilErde * p.Zeitschritt *
-            (p.AnzahlRohre * gErde * (e.GitterErde[a][n + 1] - e.GitterErde[a][n]) / 1000) / 3600;
+        if (keller)
+            summe.WaermeentzugKeller += p.AnteilKeller * p.Zeitschritt *
+                                        (p.AnzahlRohre * gKeller *
+                                         (e.GitterKeller[a][n + 1] - e.GitterKeller[a][n]) / 1000) /
+                                        3600;
+        if (erde)
+            summe.WaermeentzugErde +=
+                p.AnteilErde * p.Zeitschritt *
+                (p.AnzahlRohre * gErde * (e.GitterErde[a][n + 1] - e.GitterErde[a][n]) / 1000) /
+                3600;
     }
 }
 

@@ -16,9 +16,19 @@ struct TEinschwingSummen {
     double Kuehlenergie = 0.0;
 };
 
+// The air side of the last running hour: with the run's geometry fixed it depends on the
+// hour's relative flow alone, so an hour with the same flow takes it over unchanged.
+struct TLuftVorrat {
+    double R = -1.0; // no hour yet
+    double Alpha = 0.0;
+    double KZelle = 0.0;
+    TLuftStunde Stunde;
+};
+
 struct TKontext : TModell {
     TErdZustand Erde;
     TLuftKonstanten Luft; // set with the ground at the start of a run
+    TLuftVorrat LuftVorrat;
     TEinschwingSummen LetzterEinschwingDurchlauf;
 };
 

@@ -44,20 +44,25 @@ void StundeRechnen(TKontext& k, const TErdGitter* monitor) {
 
     const double R = p.FahrplanGelesen ? r.RelVolumenstrom[h] : 1.0;
     BetriebEntscheiden(p, lauf, R);
-    TLuftStunde luft;
+    TLuftVorrat& luft = k.LuftVorrat;
     if (lauf.InBetrieb) {
-        lauf.Alpha = Waermeuebergang(k.Luft, p.Stroemungsgeschwindigkeit, p.DRohr,
-                                     p.ViskositaetLuft, p.LambdaLuft, R);
-        const double r0 = p.DRohr / 2;
-        lauf.KZelle = 2 * 3.14159 * r0 * k.Werte.Zellenlaenge * lauf.Alpha;
-        luft =
-            LuftStundeBerechnen(lauf.KZelle, k.Erde.LeitwertWand, k.Erde.KapazitaetsstromLuft, R);
+        if (R != luft.R) {
+            luft.Alpha = Waermeuebergang(k.Luft, p.Stroemungsgeschwindigkeit, p.DRohr,
+                                         p.ViskositaetLuft, p.LambdaLuft, R);
+            const double r0 = p.DRohr / 2;
+            luft.KZelle = 2 * 3.14159 * r0 * k.Werte.Zellenlaenge * luft.Alpha;
+            luft.Stunde = LuftStundeBerechnen(luft.KZelle, k.Erde.LeitwertWand,
+                                              k.Erde.KapazitaetsstromLuft, R);
+            luft.R = R;
+        }
+        lauf.Alpha = luft.Alpha;
+        lauf.KZelle = luft.KZelle;
     }
 
     for (int s = 1; s <= p.AnzahlSubSchritte; ++s) {
         if (p.Geregelt) GrenzenPruefen(p, lauf, lauf.TEinAktuell);
         if (lauf.InBetrieb)
-            lauf.TAusAktuell = LuftDurchlaufSchritt(p, k.Erde, luft, lauf.TEinAktuell);
+            lauf.TAusAktuell = LuftDurchlaufSchritt(p, k.Erde, luft.Stunde, lauf.TEinAktuell);
         else
             lauf.TAusAktuell = lauf.TEinAktuell; // bypass
         for (int a = 1; a <= n; ++a)
@@ -145,6 +150,7 @@ void LaufZustandAufbauen(TKontext& k) {
     const TRegisterParameter& p = k.Parameter;
     ErdGitterAufbauen(k, k.Erde, k.Werte.SubZeitschritt);
     k.Luft = LuftKonstantenBerechnen(p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft);
+    k.LuftVorrat = TLuftVorrat{};
     k.LetzterEinschwingDurchlauf = {};
     k.Lauf.TAusAktuell = k.Werte.StartTemperatur;
     k.Lauf.Einschwingen = true;

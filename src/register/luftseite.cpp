@@ -66,8 +66,11 @@ TLuftStunde LuftStundeBerechnen(double K, double Kw, double W, double R) {
     return s;
 }
 
-double LuftDurchlaufSchritt(const TRegisterParameter& p, TErdZustand& e, const TLuftStunde& s,
-                            double tEin) {
+namespace {
+
+// The air pass; the inner surface is written in the grids of the sectors given.
+double Durchlauf(const TRegisterParameter& p, TErdZustand& e, const TLuftStunde& s, double tEin,
+                 unsigned sektoren) {
     const int n = p.AnzahlGitter;
     const double wE = p.AnteilErde;
     const double wA = p.AnteilAdiabat;
@@ -79,18 +82,28 @@ double LuftDurchlaufSchritt(const TRegisterParameter& p, TErdZustand& e, const T
         // implicit cell balance R*W*(T(i-1) - Ti) = Keff*(Ti - Tg), taken at the cell outlet
         const double Ti = s.a * T + s.b * Tg;
         // inner surface between the conductances K (air) and Kw (wall)
-        e.GitterErde[i][0] = (e.GitterErde[i][1] * s.Kw + Ti * s.K) / s.KplusKw;
-        e.GitterAdiabat[i][0] = (e.GitterAdiabat[i][1] * s.Kw + Ti * s.K) / s.KplusKw;
-        e.GitterKeller[i][0] = (e.GitterKeller[i][1] * s.Kw + Ti * s.K) / s.KplusKw;
+        if (sektoren & SektorErde)
+            e.GitterErde[i][0] = (e.GitterErde[i][1] * s.Kw + Ti * s.K) / s.KplusKw;
+        if (sektoren & SektorAdiabat)
+            e.GitterAdiabat[i][0] = (e.GitterAdiabat[i][1] * s.Kw + Ti * s.K) / s.KplusKw;
+        if (sektoren & SektorKeller)
+            e.GitterKeller[i][0] = (e.GitterKeller[i][1] * s.Kw + Ti * s.K) / s.KplusKw;
         T = Ti;
     }
     return T;
 }
 
+} // namespace
+
+double LuftDurchlaufSchritt(const TRegisterParameter& p, TErdZustand& e, const TLuftStunde& s,
+                            double tEin) {
+    return Durchlauf(p, e, s, tEin, e.Sektoren);
+}
+
 double LuftDurchlauf(const TRegisterParameter& p, TErdZustand& e, double K, double R, double tEin) {
     GitterzahlPruefen(p.AnzahlGitter);
-    return LuftDurchlaufSchritt(
-        p, e, LuftStundeBerechnen(K, e.LeitwertWand, e.KapazitaetsstromLuft, R), tEin);
+    return Durchlauf(p, e, LuftStundeBerechnen(K, e.LeitwertWand, e.KapazitaetsstromLuft, R), tEin,
+                     AlleSektoren);
 }
 
 } // namespace kov

@@ -46,7 +46,8 @@ struct TLuftStunde {
     double b = 0.0;
 };
 TLuftStunde LuftStundeBerechnen(double K, double Kw, double W, double R);
-// The air pass of one sub-step for a grid count the caller has checked (3..MaxGitter).
+// The air pass of one sub-step for a grid count the caller has checked (3..MaxGitter); the inner
+// surface is written only in the sectors the hour loop advances (e.Sektoren).
 double LuftDurchlaufSchritt(const TRegisterParameter& p, TErdZustand& e, const TLuftStunde& s,
                             double tEin);
 

@@ -4,6 +4,7 @@
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
+#include "register/kennwerte.h"
 #include "register/lauf.h"
 #include "test_hilfen.h"
 
@@ -151,6 +152,77 @@ TEST(Lauf, ReportsEveryMonthAndStopsAtTheNextHourWhenCancelled) {
                   std::make_pair(static_cast<int>(i / 12) + 1, static_cast<int>(i % 12) + 1));
     EXPECT_EQ(k->Lauf.Stunde, LetzteStundeImMonat(3));
     EXPECT_EQ(k->Lauf.Durchlauf, 2);
+}
+
+} // namespace
+} // namespace kov
+
+namespace kov {
+namespace {
+
+// The run of SimulationRechnen from its pieces, on a given path and with the sectors given.
+void RunMitSektoren(const TRegisterParameter& p, TSimdPfad pfad, unsigned sektoren, TKontext& k) {
+    k.Parameter = p;
+    GeschwindigkeitBerechnen(k.Parameter);
+    WetterSchritt(k, EingebautesWetterJahr());
+    LaufGroessenSetzen(k);
+    LaufZustandAufbauen(k);
+    k.Erde.Pfad = pfad;
+    k.Erde.Sektoren = sektoren;
+    for (int durchlauf = 1; durchlauf <= Durchlaeufe(k.Parameter); ++durchlauf)
+        for (int monat = 1; monat <= 12; ++monat)
+            SimuliereStunden(k, ErsteStundeImMonat(monat), LetzteStundeImMonat(monat), durchlauf);
+}
+
+TEST(Lauf, SectorsThatNoResultReadsAreSkippedWithoutChangingAnyResult) {
+    struct Fall {
+        const char* name;
+        void (*aendern)(TRegisterParameter&);
+        unsigned sektoren; // what the set-up keeps
+    } faelle[] = {
+        {"Standard: Monitor im Keller, kein adiabater Anteil", [](TRegisterParameter&) {},
+         SektorErde | SektorKeller},
+        {"Monitor in der Erde", [](TRegisterParameter& p) { p.MonitorSektor = 1; }, SektorErde},
+        {"Erde ohne Anteil",
+         [](TRegisterParameter& p) {
+             p.AnteilAdiabat = 0.5;
+             p.AnteilKeller = 0.5;
+             p.MonitorSektor = 2;
+             p.Heizgrenze = 4;
+             p.Kuehlgrenze = 19;
+         },
+         SektorKeller | SektorAdiabat},
+        {"alle drei",
+         [](TRegisterParameter& p) {
+             p.AnteilAdiabat = 0.2;
+             p.AnteilKeller = 0.3;
+             p.AnzahlGitter = 9;
+         },
+         AlleSektoren},
+    };
+    const TSimdAusstattung ausstattung = SimdAusstattungDesProzessors();
+    auto gespart = test::NeuerKontext();
+    auto alle = test::NeuerKontext();
+    for (const Fall& f : faelle) {
+        TRegisterParameter p = Standard();
+        f.aendern(p);
+        AnteilErdeBerechnen(p);
+        SimulationRechnen(p, EingebautesWetterJahr(), nullptr, *gespart);
+        EXPECT_EQ(gespart->Erde.Sektoren, f.sektoren) << f.name;
+        for (const TSimdPfad pfad : AlleSimdPfade) {
+            if (!ausstattung[static_cast<std::size_t>(pfad)]) continue;
+            const std::string fall = std::string(f.name) + ", " + SimdPfadName(pfad);
+            RunMitSektoren(p, pfad, f.sektoren, *gespart);
+            RunMitSektoren(p, pfad, AlleSektoren, *alle);
+            ErgebnisGleich(*gespart, *alle, fall.c_str());
+            const TKennwerte a = KennwerteBerechnen(*gespart);
+            const TKennwerte b = KennwerteBerechnen(*alle);
+            EXPECT_EQ(
+                std::memcmp(&a.HeizenergieMonat, &b.HeizenergieMonat, sizeof a.HeizenergieMonat), 0)
+                << fall;
+            EXPECT_EQ(a.KondensatJahr, b.KondensatJahr) << fall;
+        }
+    }
 }
 
 } // namespace
