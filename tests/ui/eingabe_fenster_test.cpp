@@ -311,22 +311,36 @@ TEST_F(EingabeFenster, EinVomFensterGespeichertesProjektRechnetKovRunGenauSo) {
     Form2.CErde->setCurrentIndex(8);
     P().AnzahlGitter = 8;
     P().KellerTemperatur[3] = 12.5;
-    ASSERT_TRUE(Form2.WetterDateiWaehlen(
-        QString::fromStdString(Wetter("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")), false));
-    EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Chicago Ohare Intl Ap, USA"));
     std::filesystem::create_directory("projekt");
-    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("projekt/chicago.kov")));
-    ASSERT_TRUE(test::MeldungenAbfangen([this] { Form2.Berechnen->click(); }).empty());
-    const std::string gui = test::DateiInhalt("kov.txt");
-    ASSERT_EQ(test::TextZeilen(gui).size(), 8865u);
-
     std::filesystem::create_directory("lauf");
-    const std::string aufruf =
-        std::string(KOV_RUN_PFAD) + " --projekt projekt/chicago.kov -C lauf >/dev/null";
-    ASSERT_EQ(std::system(aufruf.c_str()), 0);
-    EXPECT_TRUE(test::DateiInhalt("lauf/kov.txt") == gui) << "Berichte weichen ab";
-    EXPECT_EQ(test::TextZeilen(gui)[54].substr(0, 44),
-              "USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw");
+    // the built-in year and every sample file: the window's run, saved, run again by kov-run
+    const char* dateien[] = {"", "USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw",
+                             "tmy_45.000_8.000_2005_2023.epw", "TRY2010_05_Jahr.dat",
+                             "TRY2015_494414066370_Jahr.dat"};
+    int nummer = 0;
+    for (const std::string datei : dateien) {
+        if (datei.empty())
+            Form2.EingebautesWetterWaehlen();
+        else
+            ASSERT_TRUE(Form2.WetterDateiWaehlen(QString::fromStdString(Wetter(datei)), false))
+                << datei;
+        if (datei.rfind("USA", 0) == 0) {
+            EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Chicago Ohare Intl Ap, USA"));
+        }
+        const QString projekt = QStringLiteral("projekt/ort%1.kov").arg(++nummer);
+        ASSERT_TRUE(Form2.ProjektSpeichernNach(projekt)) << datei;
+        ASSERT_TRUE(test::MeldungenAbfangen([this] { Form2.Berechnen->click(); }).empty()) << datei;
+        Anwendung.Form1().hide();
+        const std::string gui = test::DateiInhalt("kov.txt");
+        ASSERT_EQ(test::TextZeilen(gui).size(), 8865u) << datei;
+        EXPECT_EQ(test::TextZeilen(gui)[54].substr(0, datei.empty() ? 12 : datei.size()),
+                  datei.empty() ? "zurihour.dat" : datei);
+
+        const std::string aufruf = std::string(KOV_RUN_PFAD) + " --projekt " +
+                                   projekt.toStdString() + " -C lauf >/dev/null";
+        ASSERT_EQ(std::system(aufruf.c_str()), 0) << datei;
+        EXPECT_TRUE(test::DateiInhalt("lauf/kov.txt") == gui) << "Berichte weichen ab: " << datei;
+    }
 }
 
 TEST_F(EingabeFenster, WetterdateiWaehlenZeigtDieKennwerteUndDenOrt) {
@@ -361,6 +375,18 @@ TEST_F(EingabeFenster, WetterdateiWaehlenZeigtDieKennwerteUndDenOrt) {
     EXPECT_EQ(Form2.Edit1->text(), QStringLiteral("Zürich SMA DRY-Daten"));
     EXPECT_TRUE(P().WetterDatei.empty());
     EXPECT_FALSE(Anwendung.Projekt().Geaendert);
+}
+
+TEST_F(EingabeFenster, SchliessenMitAenderungenFragt) {
+    Anwendung.Form3().hide();
+    Form2.show();
+    Form2.ETiefe->setText(QStringLiteral("2"));
+    const QStringList texte = test::FragenBeantworten({QStringLiteral("Abbrechen")},
+                                                      [&] { Form2.windowHandle()->close(); });
+    EXPECT_EQ(texte.size(), 1);
+    EXPECT_TRUE(Form2.isVisible()) << "Abbrechen lässt das Fenster offen";
+    EXPECT_FALSE(Anwendung.Form3().isVisible());
+    EXPECT_EQ(Form2.ETiefe->text(), QStringLiteral("2"));
 }
 
 TEST(FortschrittsBalken, BeginntNachDemMaximumVonVorn) {
