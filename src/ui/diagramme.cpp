@@ -151,6 +151,9 @@ void TagesBandAnhaengen(QChart& chart, const TTagesWerte& werte, const QString& 
     unten->replace(u);
     mittel->replace(m);
     auto* band = new QAreaSeries(oben, unten);
+    // an area series draws its edges but does not own them
+    oben->setParent(band);
+    unten->setParent(band);
     band->setName(name + QStringLiteral(" Tag min–max"));
     QColor fuellung = farbe;
     fuellung.setAlpha(70);
