@@ -104,7 +104,7 @@ double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
     GitterzahlPruefen(n);
     WandstaerkePruefen(p);
     MonitorPruefen(p);
-    const TSimdPfad pfad = SimdPfadDesProzesses();
+    const TSimdPfad pfad = SimdPfadDesProzessesFuerGitter(n);
     z = TErdZustand{};
     const double dx = m.Werte.Zellenlaenge;
     const double T0 = m.Werte.StartTemperatur;

@@ -22,15 +22,26 @@ std::string VerfuegbarePfade(const TSimdAusstattung& ausstattung) {
 
 struct TSimdWahl {
     TSimdPfad Pfad = TSimdPfad::Skalar;
+    bool Erzwungen = false; // by KOV_SIMD
+    TSimdAusstattung Ausstattung{};
     std::string Fehler; // empty when the choice stands
 };
 
 TSimdWahl SimdWahlTreffen() {
+    const char* wert = std::getenv("KOV_SIMD");
+    const TSimdAusstattung ausstattung = SimdAusstattungDesProzessors();
+    const bool erzwungen = wert != nullptr && *wert != '\0';
     try {
-        return {SimdPfadWaehlen(std::getenv("KOV_SIMD"), SimdAusstattungDesProzessors()), {}};
+        return {SimdPfadWaehlen(wert, ausstattung), erzwungen, ausstattung, {}};
     } catch (const TParameterFehler& f) {
-        return {TSimdPfad::Skalar, f.what()};
+        return {TSimdPfad::Skalar, erzwungen, ausstattung, f.what()};
     }
+}
+
+const TSimdWahl& SimdWahlDesProzesses() {
+    static const TSimdWahl wahl = SimdWahlTreffen();
+    if (!wahl.Fehler.empty()) throw TParameterFehler(wahl.Fehler);
+    return wahl;
 }
 
 } // namespace
@@ -85,9 +96,21 @@ TSimdPfad SimdPfadWaehlen(const char* wert, const TSimdAusstattung& ausstattung)
 }
 
 TSimdPfad SimdPfadDesProzesses() {
-    static const TSimdWahl wahl = SimdWahlTreffen();
-    if (!wahl.Fehler.empty()) throw TParameterFehler(wahl.Fehler);
-    return wahl.Pfad;
+    return SimdWahlDesProzesses().Pfad;
+}
+
+TSimdPfad SimdPfadFuerGitter(TSimdPfad pfad, bool erzwungen, const TSimdAusstattung& ausstattung,
+                             int n) {
+    constexpr int ZeilenJeAvx512Vektor = 8;
+    if (!erzwungen && pfad == TSimdPfad::Avx512 && n > ZeilenJeAvx512Vektor &&
+        ausstattung[static_cast<int>(TSimdPfad::Avx2)])
+        return TSimdPfad::Avx2;
+    return pfad;
+}
+
+TSimdPfad SimdPfadDesProzessesFuerGitter(int n) {
+    const TSimdWahl& wahl = SimdWahlDesProzesses();
+    return SimdPfadFuerGitter(wahl.Pfad, wahl.Erzwungen, wahl.Ausstattung, n);
 }
 
 } // namespace kov

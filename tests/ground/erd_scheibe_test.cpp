@@ -345,10 +345,10 @@ TEST_F(ErdScheibe, EveryPathAdvancesTheGridsToTheBitsOfTheScalarPath) {
     }
 }
 
-TEST_F(ErdScheibe, SetUpTakesThePathOfTheProcess) {
+TEST_F(ErdScheibe, SetUpTakesThePathOfTheProcessForItsGrid) {
     e.Pfad = TSimdPfad::Skalar;
     Aufbauen();
-    EXPECT_EQ(e.Pfad, SimdPfadDesProzesses());
+    EXPECT_EQ(e.Pfad, SimdPfadDesProzessesFuerGitter(n()));
 }
 
 TEST_F(ErdScheibe, IndicesOutsideTheGridAreRefused) {

@@ -58,6 +58,29 @@ TEST(SimdPfad, ValuesOfKovSimdChooseOrRefuse) {
     }
 }
 
+TEST(SimdPfad, LargeGridsLeaveAvx512ForAvx2UnlessForced) {
+    struct TFall {
+        TSimdPfad Pfad;
+        bool Erzwungen;
+        TSimdAusstattung Ausstattung;
+        int N;
+        TSimdPfad Erwartet;
+    };
+    const TFall faelle[] = {
+        {TSimdPfad::Avx512, false, Alle, 6, TSimdPfad::Avx512},
+        {TSimdPfad::Avx512, false, Alle, 8, TSimdPfad::Avx512}, // one full vector
+        {TSimdPfad::Avx512, false, Alle, 9, TSimdPfad::Avx2},
+        {TSimdPfad::Avx512, false, Alle, 10, TSimdPfad::Avx2},
+        {TSimdPfad::Avx512, true, Alle, 10, TSimdPfad::Avx512}, // KOV_SIMD=avx512 stays
+        {TSimdPfad::Avx512, false, {true, true, false, true}, 10, TSimdPfad::Avx512},
+        {TSimdPfad::Avx2, false, Alle, 10, TSimdPfad::Avx2},
+        {TSimdPfad::Sse2, true, Alle, 10, TSimdPfad::Sse2},
+    };
+    for (const TFall& f : faelle)
+        EXPECT_EQ(SimdPfadFuerGitter(f.Pfad, f.Erzwungen, f.Ausstattung, f.N), f.Erwartet)
+            << SimdPfadName(f.Pfad) << (f.Erzwungen ? " erzwungen" : "") << " n=" << f.N;
+}
+
 TEST(SimdPfad, TheProcessorOffersAtLeastTheBaseline) {
     const TSimdAusstattung a = SimdAusstattungDesProzessors();
     EXPECT_TRUE(a[static_cast<int>(TSimdPfad::Skalar)]);
