@@ -17,7 +17,7 @@ modus=${1:-start}
 wurzel=$(cd "$(dirname "$0")/.." && pwd)
 cd "$wurzel"
 
-pakete=(cmake make g++ pkg-config qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
+pakete=(cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libjpeg-dev libgtest-dev libgmock-dev
         libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core python3)
 case "$modus" in
   test | paket) pakete+=(dpkg-dev desktop-file-utils) ;;
