@@ -146,7 +146,6 @@ TWetterKennwerte WetterKennwerteBerechnen(const TWetterJahr& jahr) {
 }
 
 std::string WetterInfoText(const TWetterInfo& info) {
-    const TWetterKennwerte& k = info.Kennwerte;
     std::string text;
     auto zeile = [&text](const std::string& name, const std::string& wert) {
         if (!wert.empty()) text += name + ": " + wert + "\n";
@@ -171,12 +170,19 @@ std::string WetterInfoText(const TWetterInfo& info) {
                                   : std::to_string(info.StundenErgaenzt) +
                                         " (Fehlwerte, Lücken bis 6 Stunden linear überbrückt)");
     zeile("Feuchte", FeuchteText(info));
+    return text + WetterKennwerteText(info.Kennwerte, info.HatFeuchte);
+}
 
+std::string WetterKennwerteText(const TWetterKennwerte& k, bool mitTaupunkt) {
+    std::string text;
+    auto zeile = [&text](const std::string& name, const std::string& wert) {
+        text += name + ": " + wert + "\n";
+    };
     zeile("Jahresmittel", Zahl(k.JahresMittel, 2) + " °C");
     zeile("Minimum", ExtremText(k.Minimum));
     zeile("Maximum", ExtremText(k.Maximum));
     zeile("Stunden unter 0 °C", std::to_string(k.StundenUnterNull));
-    if (info.HatFeuchte) zeile("Mittlerer Taupunkt", Zahl(k.TaupunktMittel, 2) + " °C");
+    if (mitTaupunkt) zeile("Mittlerer Taupunkt", Zahl(k.TaupunktMittel, 2) + " °C");
     text += "Monatsmittel in °C:\n";
     for (int monat = 1; monat <= 12; ++monat) {
         text += (monat == 1 || monat == 7) ? " " : "";

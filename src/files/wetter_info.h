@@ -71,6 +71,9 @@ const char* WetterFormatName(TWetterFormat format);
 TWetterKennwerte WetterKennwerteBerechnen(const TWetterJahr& jahr);
 // The summary as German text, several lines each ended by '\n', decimal comma.
 std::string WetterInfoText(const TWetterInfo& info);
+// Its lines of the figures: annual mean, extremes, hours below 0 °C, the mean dew point when
+// the year has humidity, and the monthly means.
+std::string WetterKennwerteText(const TWetterKennwerte& kennwerte, bool mitTaupunkt);
 // Short name of the site: EPW city and country, TRY station or region, else the file name.
 std::string WetterOrtsName(const TWetterInfo& info);
 

@@ -131,7 +131,9 @@ TKennwerte KennwerteBerechnen(const TKontext& k) {
                 kw.KuehlenergieMonat[m] -= energie;
                 if (tEin >= p.Kuehlgrenze) kw.KuehlenergieNutzbar -= energie;
             }
-            kw.Ventilatorenergie += Ventilatorleistung(p, R) * p.Zeitschritt / 3600 / 1000;
+            const double strom = Ventilatorleistung(p, R) * p.Zeitschritt / 3600 / 1000; // kWh
+            kw.Ventilatorenergie += strom;
+            kw.VentilatorenergieMonat[m] += strom;
         }
     }
 

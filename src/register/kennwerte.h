@@ -38,9 +38,10 @@ TDruckverlust DruckverlustBerechnen(const TRegisterParameter& p, double R);
 double Ventilatorleistung(const TRegisterParameter& p, double R);
 
 struct TKennwerte {
-    TDruckverlust DruckverlustNenn;  // at nominal flow, Pa
-    double Ventilatorleistung = 0.0; // W at nominal flow
-    double Ventilatorenergie = 0.0;  // kWh a year, each running hour at its own flow
+    TDruckverlust DruckverlustNenn;       // at nominal flow, Pa
+    double Ventilatorleistung = 0.0;      // W at nominal flow
+    double Ventilatorenergie = 0.0;       // kWh a year, each running hour at its own flow
+    TMonatsFeld VentilatorenergieMonat{}; // kWh, index 1..12
     // (heating + cooling energy) / fan electricity; 0 when the fan used nothing, which happens
     // only when the register never ran and so gave nothing either
     double Leistungszahl = 0.0;

@@ -180,11 +180,16 @@ void ParetoMarkieren(std::vector<TVariantenErgebnis>& ergebnis,
                      const std::vector<std::size_t>& zulaessig,
                      double (*kosten)(const TVariantenErgebnis&), bool TVariantenErgebnis::*marke) {
     std::vector<std::size_t> reihe = zulaessig;
-    std::stable_sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) {
+    // Ties broken by the variant's number: a strict order, so std::sort gives the same sequence
+    // every time without the temporary buffer of a stable sort.
+    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) {
         const double ka = kosten(ergebnis[a]);
         const double kb = kosten(ergebnis[b]);
         if (ka != kb) return ka < kb;
-        return Nutzenergie(ergebnis[a]) > Nutzenergie(ergebnis[b]);
+        const double ea = Nutzenergie(ergebnis[a]);
+        const double eb = Nutzenergie(ergebnis[b]);
+        if (ea != eb) return ea > eb;
+        return a < b;
     });
     double besteEnergie = -INFINITY;
     for (std::size_t i = 0; i < reihe.size();) {

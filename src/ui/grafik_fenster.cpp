@@ -1,8 +1,10 @@
 #include "ui/grafik_fenster.h"
 
+#include "ablauf/auswertungs_lauf.h"
 #include "ablauf/simulation.h"
 #include "model/kalender.h"
 #include "ui/anwendung.h"
+#include "ui/auswertungs_fenster.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_zeichnung.h"
@@ -36,7 +38,7 @@ struct TKnopf {
     void (TForm1::*Aktion)();
 };
 
-const std::array<TKnopf, 16> Knoepfe{{
+const std::array<TKnopf, 17> Knoepfe{{
     {&TForm1::Button2, "Button2", "Berechnung", 8, &TForm1::Button2Click},
     {&TForm1::Button3, "Button3", "Januar", 40, &TForm1::JanuarClick},
     {&TForm1::Button4, "Button4", "Februar", 64, &TForm1::FebruarClick},
@@ -53,6 +55,7 @@ const std::array<TKnopf, 16> Knoepfe{{
     {&TForm1::Button15, "Button15", "Copy", 336, &TForm1::Button15Click},
     {&TForm1::Button1, "Button1", "Schliessen", 360, &TForm1::Button1Click},
     {&TForm1::Button16, "Button16", "Kennwerte", 392, &TForm1::Button16Click},
+    {&TForm1::Button17, "Button17", "Auswertung", 424, &TForm1::Button17Click},
 }};
 
 // Chart titles and button captions, index 1..12.
@@ -91,7 +94,11 @@ TForm1::TForm1(TAnwendung& anwendung) : Anwendung(anwendung) {
     Button16->setEnabled(false);
     Button16->setToolTip(QStringLiteral("Druckverlust, Ventilator, Extremwerte, Monatsenergien, "
                                         "Kondensat des letzten Laufs"));
+    Button17->setEnabled(false);
+    Button17->setToolTip(QStringLiteral("Jahresverlauf, Dauerlinien, Energie, Kondensat und "
+                                        "Kennwerte des letzten Laufs; Bilder, CSV, PDF-Bericht"));
     Kennwerte = new TKennwerteFenster(this);
+    Auswertung = new TAuswertungsFenster(this);
 }
 
 void TForm1::setVisible(bool sichtbar) {
@@ -127,12 +134,24 @@ bool TForm1::Simulation() {
         balken.SchrittweiteSetzen(1);
         DarstellungAbwarten();
         Button16->setEnabled(false);
+        Button17->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            // a project's schedule and weather file lie beside the project file
+            // a project's schedule and weather file lie beside the project file; the site
+            // file is read here once, for the run and for what the evaluation says of it
+            const std::string eingabeOrdner = Anwendung.Form2().EingabeOrdner();
+            TWetterInfo info;
+            const std::unique_ptr<TWetterJahr> standort =
+                LaufWetterLesen(k.Parameter, {}, {eingabeOrdner, nullptr}, &info);
             SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
-                                 {Anwendung.Form2().EingabeOrdner(), nullptr});
-            Kennwerte->Anzeigen(KennwerteBerechnen(k), k.Parameter, k.Ergebnis);
+                                 {eingabeOrdner, standort.get()});
+            TAuswertung auswertung =
+                AuswertungBilden(k, WetterQuelleBeschreiben(k, standort ? &info : nullptr));
+            auswertung.Hinweise = hinweise;
+            Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);
+            TBerichtKopf kopf;
+            kopf.Projektdatei = QString::fromStdString(Anwendung.Projekt().Datei);
+            Auswertung->Anzeigen(std::make_shared<const TAuswertung>(std::move(auswertung)), kopf);
             balken.setValue(12);
         } catch (const std::exception& e) {
             fehler = QString::fromUtf8(e.what());
@@ -140,8 +159,12 @@ bool TForm1::Simulation() {
     }
     Fehlerfrei = !fehler.has_value();
     Button16->setEnabled(Fehlerfrei);
+    Button17->setEnabled(Fehlerfrei);
     // figures of an earlier run must not stand beside a run that failed
-    if (!Fehlerfrei) Kennwerte->hide();
+    if (!Fehlerfrei) {
+        Kennwerte->hide();
+        Auswertung->hide();
+    }
     // months drawn before the fault stay on the screen behind the message
     if (fehler) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), *fehler);
     for (const std::string& hinweis : hinweise)
@@ -199,6 +222,12 @@ void TForm1::Button16Click() {
     Kennwerte->show();
     Kennwerte->raise();
     Kennwerte->activateWindow();
+}
+
+void TForm1::Button17Click() {
+    Auswertung->show();
+    Auswertung->raise();
+    Auswertung->activateWindow();
 }
 
 void TForm1::paintEvent(QPaintEvent*) {

@@ -10,6 +10,7 @@ class QPushButton;
 namespace kov {
 
 class TAnwendung;
+class TAuswertungsFenster;
 class TKennwerteFenster;
 
 class TForm1 : public QWidget {
@@ -48,6 +49,9 @@ public:
     void Button1Click();
     // opens the design figures of the last run; enabled only after a run without fault
     void Button16Click();
+    // opens the evaluation of the last run: views, pictures, CSV, PDF report; enabled like
+    // Button16
+    void Button17Click();
 
     bool LaufAktiv() const { return Lauf; }
     bool LetzterLaufFehlerfrei() const { return Fehlerfrei; }
@@ -68,7 +72,9 @@ public:
     QPushButton* Button14 = nullptr;
     QPushButton* Button15 = nullptr;
     QPushButton* Button16 = nullptr;
+    QPushButton* Button17 = nullptr;
     TKennwerteFenster* Kennwerte = nullptr;
+    TAuswertungsFenster* Auswertung = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

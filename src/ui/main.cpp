@@ -1,18 +1,39 @@
 #include "model/version.h"
 #include "ui/anwendung.h"
+#include "ui/kopflos.h"
 #include "ui/start_fenster.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <iostream>
 #include <string_view>
 
 int main(int argc, char** argv) {
+    QStringList argumente;
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--version") {
             std::printf("%s\n", kov::VersionText("kov").c_str());
             return 0;
         }
+        if (std::string_view(argv[i]) == "--help") {
+            std::printf("%s", kov::KopflosHilfe().c_str());
+            return 0;
+        }
+        argumente.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (kov::KopflosGewuenscht(argumente)) {
+        kov::TKopflosAufruf aufruf;
+        try {
+            aufruf = kov::KopflosAufrufLesen(argumente);
+        } catch (const kov::TKopflosFehler& e) {
+            std::cerr << e.what() << "\n" << kov::KopflosHilfe();
+            return 2;
+        }
+        // the report needs fonts and painting, not a screen
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return kov::KopflosAusfuehren(aufruf, std::cout, std::cerr);
     }
     QApplication app(argc, argv);
     QApplication::setWindowIcon(kov::ProgrammSymbol());

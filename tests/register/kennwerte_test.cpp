@@ -143,6 +143,16 @@ TEST(Kennwerte, DefaultRunMonthlySumsUsefulPartAndYield) {
 
     // every hour runs at nominal flow: 8759 counted hours at 55.56934 W
     EXPECT_NEAR(kw.Ventilatorenergie, 8759 * 55.569340 / 1000, 1e-4);
+    // per month the running hours of the month, January without hour 1: 743 h, February 672 h
+    const struct {
+        int Monat;
+        int Stunden;
+    } monate[] = {{1, 743}, {2, 672}, {3, 744}, {4, 720}, {12, 744}};
+    for (const auto& [monat, stunden] : monate)
+        EXPECT_NEAR(kw.VentilatorenergieMonat[static_cast<std::size_t>(monat)],
+                    stunden * 55.569340 / 1000, 1e-5)
+            << "Monat " << monat;
+    EXPECT_NEAR(Summe(kw.VentilatorenergieMonat), kw.Ventilatorenergie, 1e-9);
     EXPECT_NEAR(kw.Leistungszahl, (e.Heizenergie + e.Kuehlenergie) / kw.Ventilatorenergie, 1e-12);
     // 15 pipes of 50 m, inner surface 15 * 3.14159 * 0.1922 * 50 = 452.8602 m2
     EXPECT_NEAR(kw.ErtragJeRohrmeter, (e.Heizenergie + e.Kuehlenergie) / 750, 1e-9);

@@ -4,6 +4,8 @@
 
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
+#include "ui/auswertungs_fenster.h"
+#include "ui/diagramm_ansicht.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
@@ -85,6 +87,32 @@ TEST(Bildschirmfotos, EingabeUndGrafikfenster) {
         grafik.Kennwerte->grab().save(verzeichnis.filePath(QStringLiteral("kennwerte.png"))));
     QGuiApplication::primaryScreen()->grabWindow(0).save(
         verzeichnis.filePath(QStringLiteral("bildschirm_kennwerte.png")));
+    grafik.Kennwerte->hide();
+
+    // the evaluation window with each view, the pointer over the year for its value
+    grafik.Button17->click();
+    TAuswertungsFenster& auswertung = *grafik.Auswertung;
+    auswertung.move(10, 10);
+    auswertung.resize(1200, 760);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&auswertung));
+    for (const TAnsicht ansicht : AlleAnsichten) {
+        auswertung.AnsichtWaehlen(ansicht);
+        QTest::qWait(200);
+        if (TDiagrammAnsicht* diagramm = auswertung.Diagramm(ansicht)) {
+            const QRectF flaeche = diagramm->chart()->plotArea();
+            const QPoint ort = diagramm->mapFromScene(diagramm->chart()->mapToScene(
+                flaeche.topLeft() + QPointF(flaeche.width() * 0.55, flaeche.height() * 0.3)));
+            QMouseEvent bewegung(QEvent::MouseMove, QPointF(ort),
+                                 diagramm->viewport()->mapToGlobal(QPointF(ort)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(diagramm->viewport(), &bewegung);
+            QTest::qWait(100);
+        }
+        EXPECT_TRUE(auswertung.grab().save(verzeichnis.filePath(
+            QStringLiteral("auswertung_") + AnsichtDateiName(ansicht) + QStringLiteral(".png"))));
+    }
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        verzeichnis.filePath(QStringLiteral("bildschirm_auswertung.png")));
 }
 
 } // namespace

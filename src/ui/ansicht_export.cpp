@@ -1,0 +1,169 @@
+#include "ui/ansicht_export.h"
+
+#include "files/text_datei.h"
+#include "model/fehler.h"
+#include "register/kennwerte_text.h"
+#include "ui/seiten_satz.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace kov {
+
+namespace {
+
+// the tables of the design figures side by side, the font as large as lets both fit
+void KennwerteZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel) {
+    const TKennwerte& kw = a.Kennwerte;
+    QVector<TTabellenZeile> einzeln, monate;
+    for (const TKennwertZeile& z : KennwerteZeilen(kw, a.Modell->Parameter))
+        einzeln.append({{QString::fromStdString(z.Bezeichnung), QString::fromStdString(z.Wert),
+                         QString::fromStdString(z.Einheit), QString::fromStdString(z.Zeitpunkt)}});
+    for (const TKennwertMonat& m : KennwerteMonatsZeilen(kw, a.Modell->Ergebnis))
+        monate.append(
+            {{QString::fromStdString(m.Monat), QString::fromStdString(m.Heizenergie),
+              QString::fromStdString(m.Kuehlenergie), QString::fromStdString(m.Kondensat)},
+             m.Monat == "Jahr"});
+    const QVector<TSpalte> spaltenEinzeln{{QStringLiteral("Kennwert"), 0.46},
+                                          {QStringLiteral("Wert"), 0.13, Qt::AlignRight},
+                                          {QStringLiteral("Einheit"), 0.11},
+                                          {QStringLiteral("Zeitpunkt"), 0.30}};
+    const QVector<TSpalte> spaltenMonate{{QStringLiteral("Monat"), 0.25},
+                                         {QStringLiteral("Heizenergie kWh"), 0.26, Qt::AlignRight},
+                                         {QStringLiteral("Kühlenergie kWh"), 0.26, Qt::AlignRight},
+                                         {QStringLiteral("Kondensat kg"), 0.23, Qt::AlignRight}};
+    TTabellenZeile kopfEinzeln{{}, true}, kopfMonate{{}, true};
+    for (const TSpalte& s : spaltenEinzeln)
+        kopfEinzeln.Zellen.append(s.Kopf);
+    for (const TSpalte& s : spaltenMonate)
+        kopfMonate.Zellen.append(s.Kopf);
+    einzeln.prepend(kopfEinzeln);
+    monate.prepend(kopfMonate);
+
+    const double rand = ziel.width() * 0.015;
+    const QRectF innen = ziel.adjusted(rand, rand, -rand, -rand);
+    const QRectF links(innen.left(), innen.top(), innen.width() * 0.62, innen.height());
+    const QRectF rechts(links.right() + rand, innen.top(), innen.right() - links.right() - rand,
+                        innen.height());
+    // the largest pixel size at which both tables fit their height
+    QFont schrift(QStringLiteral("DejaVu Sans"));
+    int pixel = std::max(6, static_cast<int>(innen.height() / 20));
+    for (; pixel > 4; --pixel) {
+        schrift.setPixelSize(pixel);
+        const bool passt =
+            TabelleSetzen(maler, schrift, links, spaltenEinzeln, einzeln, false) <=
+                links.height() &&
+            TabelleSetzen(maler, schrift, rechts, spaltenMonate, monate, false) <=
+                rechts.height() &&
+            TabelleOhneWortbruch(maler, schrift, links.width(), spaltenEinzeln, einzeln) &&
+            TabelleOhneWortbruch(maler, schrift, rechts.width(), spaltenMonate, monate);
+        if (passt) break;
+    }
+    maler.fillRect(ziel, Qt::white);
+    TabelleSetzen(maler, schrift, links, spaltenEinzeln, einzeln, true);
+    TabelleSetzen(maler, schrift, rechts, spaltenMonate, monate, true);
+}
+
+[[noreturn]] void SchreibFehler(const QSaveFile& datei, const QString& name) {
+    throw TDateiFehler(datei.errorString().toStdString(),
+                       QDir::toNativeSeparators(name).toStdString());
+}
+
+void Festschreiben(QSaveFile& datei, const QString& name) {
+    if (!datei.commit()) SchreibFehler(datei, name);
+}
+
+} // namespace
+
+void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& maler,
+                     const QRectF& ziel, double schrift) {
+    constexpr double LogischeBreite = 1000;
+    const QSizeF logisch(LogischeBreite, LogischeBreite * ziel.height() / ziel.width());
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setRenderHint(QPainter::TextAntialiasing);
+    if (!IstDiagramm(ansicht)) {
+        maler.translate(ziel.topLeft());
+        maler.scale(ziel.width() / logisch.width(), ziel.height() / logisch.height());
+        KennwerteZeichnen(auswertung, maler, QRectF(QPointF(0, 0), logisch));
+        maler.restore();
+        return;
+    }
+    QGraphicsScene szene;
+    std::unique_ptr<QChart> chart = DiagrammErzeugen(ansicht, auswertung, LogischeBreite * schrift);
+    QChart* gezeichnet = chart.release();
+    szene.addItem(gezeichnet); // the scene owns the chart from here
+    gezeichnet->setGeometry(QRectF(QPointF(0, 0), logisch));
+    gezeichnet->layout()->activate();
+    szene.setSceneRect(QRectF(QPointF(0, 0), logisch));
+    szene.render(&maler, ziel, QRectF(QPointF(0, 0), logisch), Qt::IgnoreAspectRatio);
+    maler.restore();
+}
+
+void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QString& datei,
+                      QSize groesse) {
+    const std::string name = QDir::toNativeSeparators(datei).toStdString();
+    const QString endung = QFileInfo(datei).suffix().toLower();
+    if (endung != QLatin1String("png") && endung != QLatin1String("svg"))
+        throw TDateiFehler("Bilder werden als PNG oder SVG gespeichert (Endung .png oder .svg)",
+                           name);
+    if (groesse.width() < 1 || groesse.height() < 1)
+        throw TDateiFehler("Die Bildgröße muss mindestens 1 × 1 Pixel sein", name);
+    SchreibbarPruefen(name);
+    const QRectF ziel(QPointF(0, 0), QSizeF(groesse));
+    QSaveFile ausgabe(datei);
+    if (!ausgabe.open(QIODevice::WriteOnly)) SchreibFehler(ausgabe, datei);
+    if (endung == QLatin1String("png")) {
+        QImage bild(groesse, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter maler(&bild);
+            AnsichtZeichnen(ansicht, auswertung, maler, ziel);
+        }
+        if (!bild.save(&ausgabe, "PNG")) {
+            ausgabe.cancelWriting();
+            throw TDateiFehler(MeldungPlatteVoll, name);
+        }
+    } else {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&ausgabe);
+        svg.setSize(groesse);
+        svg.setViewBox(ziel);
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("KOV: ") + AnsichtTitel(ansicht));
+        QPainter maler;
+        if (!maler.begin(&svg)) SchreibFehler(ausgabe, datei);
+        maler.fillRect(ziel, Qt::white);
+        AnsichtZeichnen(ansicht, auswertung, maler, ziel);
+        maler.end();
+    }
+    Festschreiben(ausgabe, datei);
+}
+
+QStringList AlleAnsichtenSpeichern(const TAuswertung& auswertung, const QString& ordner,
+                                   QSize groesse) {
+    QStringList dateien;
+    const QDir ziel(ordner);
+    for (const TAnsicht ansicht : AlleAnsichten)
+        for (const char* endung : {".png", ".svg"}) {
+            const QString datei = ziel.filePath(AnsichtDateiName(ansicht) + QLatin1String(endung));
+            AnsichtSpeichern(ansicht, auswertung, datei, groesse);
+            dateien.append(datei);
+        }
+    return dateien;
+}
+
+void StundenCsvSpeichern(const TAuswertung& auswertung, const QString& datei,
+                         TDezimalZeichen zeichen) {
+    StundenCsvSchreiben(QDir::toNativeSeparators(datei).toStdString(), auswertung.Modell->Reihen,
+                        auswertung.Modell->Parameter, zeichen);
+}
+
+} // namespace kov

@@ -1,0 +1,41 @@
+#pragma once
+// The result views of a run as Qt charts: the year's daily ranges with the ground temperature,
+// the duration curves with the frost limit, the monthly energies with the fan electricity,
+// and the condensate. The data comes computed from the evaluation (register/auswertung.h and
+// the design figures); a chart only draws it. Fonts are set in pixels of the chart's own
+// coordinates, so that a chart drawn into a larger picture or onto a page keeps its
+// proportions.
+
+#include "ablauf/auswertungs_lauf.h"
+
+#include <QChart>
+#include <QPointF>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace kov {
+
+enum class TAnsicht { Jahr, Dauerlinie, Energie, Kondensat, Kennwerte };
+inline constexpr std::array<TAnsicht, 5> AlleAnsichten{TAnsicht::Jahr, TAnsicht::Dauerlinie,
+                                                       TAnsicht::Energie, TAnsicht::Kondensat,
+                                                       TAnsicht::Kennwerte};
+
+// The tab caption, "Jahr" .. "Kennwerte".
+QString AnsichtTitel(TAnsicht ansicht);
+// The file name without suffix of the exported picture, "jahr" .. "kennwerte".
+QString AnsichtDateiName(TAnsicht ansicht);
+// False for the table of the design figures.
+bool IstDiagramm(TAnsicht ansicht);
+
+// A new chart of the view (not Kennwerte). schrift: pixel size of the tick labels; titles and
+// legend are sized from it.
+std::unique_ptr<QChart> DiagrammErzeugen(TAnsicht ansicht, const TAuswertung& auswertung,
+                                         double schrift = 12);
+
+// What the view shows at the position wert (in the chart's axis values) under the mouse:
+// the day, hour rank or month and its values. Empty outside the data.
+QString WertBeschreibung(TAnsicht ansicht, const TAuswertung& auswertung, QPointF wert);
+
+} // namespace kov

@@ -1,0 +1,93 @@
+#include "ui/kennwerte_tabellen.h"
+
+#include "register/kennwerte_text.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace kov {
+
+namespace {
+
+QTableWidget* TabelleAnlegen(QWidget* eltern, const QStringList& koepfe) {
+    auto* tabelle = new QTableWidget(0, static_cast<int>(koepfe.size()), eltern);
+    tabelle->setHorizontalHeaderLabels(koepfe);
+    tabelle->verticalHeader()->hide();
+    tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    tabelle->setWordWrap(false);
+    tabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabelle->horizontalHeader()->setHighlightSections(false);
+    // no cell stands out as current when the window opens
+    tabelle->setFocusPolicy(Qt::NoFocus);
+    return tabelle;
+}
+
+void ZelleSetzen(QTableWidget* tabelle, int zeile, int spalte, const std::string& text,
+                 bool rechts) {
+    auto* zelle = new QTableWidgetItem(QString::fromStdString(text));
+    zelle->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
+    tabelle->setItem(zeile, spalte, zelle);
+}
+
+// The table as large as its contents: every row and column visible without scrolling.
+void GroesseAnpassen(QTableWidget* tabelle) {
+    tabelle->resizeColumnsToContents();
+    tabelle->resizeRowsToContents();
+    int breite = 2 * tabelle->frameWidth();
+    for (int s = 0; s < tabelle->columnCount(); ++s) {
+        tabelle->setColumnWidth(s, tabelle->columnWidth(s) + 6); // air beside the text
+        breite += tabelle->columnWidth(s);
+    }
+    int hoehe = 2 * tabelle->frameWidth() + tabelle->horizontalHeader()->sizeHint().height();
+    for (int z = 0; z < tabelle->rowCount(); ++z)
+        hoehe += tabelle->rowHeight(z);
+    tabelle->setFixedSize(breite, hoehe);
+}
+
+} // namespace
+
+QTableWidget* KennwerteTabelleAnlegen(QWidget* eltern) {
+    return TabelleAnlegen(eltern, {QStringLiteral("Kennwert"), QStringLiteral("Wert"),
+                                   QStringLiteral("Einheit"), QStringLiteral("Zeitpunkt")});
+}
+
+QTableWidget* MonatsTabelleAnlegen(QWidget* eltern) {
+    return TabelleAnlegen(eltern,
+                          {QStringLiteral("Monat"), QStringLiteral("Heizenergie\nkWh"),
+                           QStringLiteral("Kühlenergie\nkWh"), QStringLiteral("Kondensat\nkg")});
+}
+
+void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle,
+                              const TKennwerte& kw, const TRegisterParameter& p,
+                              const TJahresErgebnis& e) {
+    const std::vector<TKennwertZeile> zeilen = KennwerteZeilen(kw, p);
+    tabelle->setRowCount(static_cast<int>(zeilen.size()));
+    for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
+        const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
+        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
+        ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
+        ZelleSetzen(tabelle, z, 3, zeile.Zeitpunkt, false);
+    }
+    const std::vector<TKennwertMonat> monate = KennwerteMonatsZeilen(kw, e);
+    monatstabelle->setRowCount(static_cast<int>(monate.size()));
+    for (int z = 0; z < static_cast<int>(monate.size()); ++z) {
+        const TKennwertMonat& monat = monate[static_cast<std::size_t>(z)];
+        ZelleSetzen(monatstabelle, z, 0, monat.Monat, false);
+        ZelleSetzen(monatstabelle, z, 1, monat.Heizenergie, true);
+        ZelleSetzen(monatstabelle, z, 2, monat.Kuehlenergie, true);
+        ZelleSetzen(monatstabelle, z, 3, monat.Kondensat, true);
+    }
+    // the year's sums set apart from the months
+    QFont fett = monatstabelle->font();
+    fett.setBold(true);
+    for (int s = 0; s < monatstabelle->columnCount(); ++s)
+        monatstabelle->item(static_cast<int>(monate.size()) - 1, s)->setFont(fett);
+    GroesseAnpassen(tabelle);
+    GroesseAnpassen(monatstabelle);
+}
+
+} // namespace kov

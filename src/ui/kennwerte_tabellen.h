@@ -1,0 +1,23 @@
+#pragma once
+// The two tables of the design figures as widgets, filled from the figures of a run: one of
+// the single figures, one of the months with the year's sums. The Kennwerte window and the
+// Kennwerte view of the evaluation window show them.
+
+#include "register/kennwerte.h"
+
+#include <QStringList>
+
+class QTableWidget;
+class QWidget;
+
+namespace kov {
+
+QTableWidget* KennwerteTabelleAnlegen(QWidget* eltern);
+QTableWidget* MonatsTabelleAnlegen(QWidget* eltern);
+
+// Fills both tables and makes each as large as its contents.
+void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle,
+                              const TKennwerte& kw, const TRegisterParameter& p,
+                              const TJahresErgebnis& e);
+
+} // namespace kov

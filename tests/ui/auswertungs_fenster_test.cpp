@@ -1,0 +1,278 @@
+// The evaluation window: reached from the chart window after a run and withdrawn after a failed
+// one, its views with the value under the mouse and zoom, and the exports behind its buttons
+// with their dialogs answered as a user would.
+#include "ui/auswertungs_fenster.h"
+
+#include "fenster_hilfen.h"
+#include "register/kennwerte_text.h"
+#include "test_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/diagramm_ansicht.h"
+#include "ui/eingabe_fenster.h"
+#include "ui/grafik_fenster.h"
+#include "ui/kennwerte_fenster.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace kov {
+namespace {
+
+// Runs aktion and answers each modal dialog it opens with the next of antworten.
+void DialogeBeantworten(const std::function<void()>& aktion,
+                        std::vector<std::function<void(QDialog&)>> antworten) {
+    std::size_t naechste = 0;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || naechste >= antworten.size()) return;
+        antworten[naechste++](*dialog);
+    });
+    wache.start(10);
+    aktion();
+    wache.stop();
+    EXPECT_EQ(naechste, antworten.size()) << "nicht jeder erwartete Dialog erschien";
+}
+
+std::function<void(QDialog&)> DateiWaehlen(const QString& datei, const QString& filter) {
+    return [=](QDialog& d) {
+        auto& dateien = dynamic_cast<QFileDialog&>(d);
+        dateien.selectNameFilter(filter);
+        // typed into the name field as a user does (the field of Qt's own dialog)
+        if (auto* feld = dateien.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            feld->setText(datei);
+        else
+            dateien.selectFile(datei);
+        QMetaObject::invokeMethod(&dateien, "accept");
+    };
+}
+
+// the pointer moved over the view without a button pressed
+void Bewegen(TDiagrammAnsicht& ansicht, QPoint ort) {
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF(ort),
+                         ansicht.viewport()->mapToGlobal(QPointF(ort)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QApplication::sendEvent(ansicht.viewport(), &bewegung);
+}
+
+class AuswertungsFenster : public ::testing::Test {
+protected:
+    test::TArbeitsVerzeichnis Verzeichnis;
+    TAnwendung Anwendung;
+    TForm1& Form1 = Anwendung.Form1();
+    TForm2& Form2 = Anwendung.Form2();
+    TAuswertungsFenster& Fenster = *Form1.Auswertung;
+
+    void Berechnen() {
+        Form2.show();
+        ASSERT_TRUE(test::MeldungenAbfangen([this] { Form2.Berechnen->click(); }).empty());
+    }
+    void Oeffnen() {
+        Berechnen();
+        Form1.Button17->click();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
+    }
+    QValueAxis* X(TAnsicht ansicht) {
+        return qobject_cast<QValueAxis*>(
+            Fenster.Diagramm(ansicht)->chart()->axes(Qt::Horizontal).front());
+    }
+};
+
+TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
+    EXPECT_EQ(Form1.Button17->text(), QStringLiteral("Auswertung"));
+    EXPECT_EQ(Form1.Button17->geometry(), QRect(16, 424, 89, 25));
+    EXPECT_EQ(Form1.Button16->geometry(), QRect(16, 392, 89, 25)) << "Kennwerte stays";
+    EXPECT_FALSE(Form1.Button17->isEnabled());
+    EXPECT_FALSE(Fenster.HatAuswertung());
+
+    Oeffnen();
+    ASSERT_TRUE(Fenster.HatAuswertung());
+    ASSERT_EQ(Fenster.Reiter->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Fenster.Reiter->tabText(i),
+                  AnsichtTitel(AlleAnsichten[static_cast<std::size_t>(i)]));
+    // the evaluation is a copy of the run's results
+    const TKontext& k = Anwendung.Kontext();
+    EXPECT_TRUE(Fenster.Ergebnis().Modell->Reihen.Taus == k.Reihen.Taus);
+    EXPECT_EQ(Fenster.Ergebnis().Modell->Ergebnis.Heizenergie, k.Ergebnis.Heizenergie);
+    EXPECT_EQ(Fenster.Ergebnis().Wetter.Bezeichnung, "Eingebautes Auslegungsjahr (zurihour.dat)");
+    // the same figures as the Kennwerte window: the defaults' friction 20.34 Pa
+    const TKennwerteFenster& kennwerte = *Form1.Kennwerte;
+    ASSERT_EQ(Fenster.Tabelle->rowCount(), kennwerte.Tabelle->rowCount());
+    for (int z = 0; z < Fenster.Tabelle->rowCount(); ++z)
+        for (int s = 0; s < 4; ++s)
+            EXPECT_EQ(Fenster.Tabelle->item(z, s)->text(), kennwerte.Tabelle->item(z, s)->text())
+                << z << "/" << s;
+    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20.3"));
+    EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text().toStdString(),
+              KennwertZahl(k.Ergebnis.Heizenergie, 1));
+    for (const TAnsicht ansicht : AlleAnsichten) {
+        if (!IstDiagramm(ansicht)) continue;
+        EXPECT_FALSE(Fenster.Diagramm(ansicht)->chart()->series().isEmpty());
+    }
+
+    Fenster.Schliessen->click();
+    EXPECT_FALSE(Fenster.isVisible());
+}
+
+TEST_F(AuswertungsFenster, EinFehlgeschlagenerLaufNimmtDieAuswertungZurueck) {
+    Oeffnen();
+    std::filesystem::remove("kov.txt");
+    std::filesystem::create_directory("kov.txt"); // the report cannot be written
+    EXPECT_EQ(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).size(), 1);
+    EXPECT_FALSE(Form1.Button17->isEnabled());
+    EXPECT_FALSE(Fenster.isVisible());
+
+    std::filesystem::remove("kov.txt");
+    Form2.EHeizgrenze->setText(QStringLiteral("5"));
+    EXPECT_TRUE(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).empty());
+    EXPECT_TRUE(Form1.Button17->isEnabled());
+    EXPECT_EQ(Fenster.Ergebnis().Modell->Parameter.Heizgrenze, 5.0) << "the new run";
+}
+
+TEST_F(AuswertungsFenster, EinProjektMitWetterdateiStehtImBericht) {
+    Form2.show();
+    ASSERT_TRUE(Form2.WetterDateiWaehlen(
+        QString::fromStdString(std::string(KOV_TESTDATEN) +
+                               "/wetter/USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw"),
+        false));
+    std::filesystem::create_directory("projekt");
+    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("projekt/chicago.kov")));
+    Oeffnen();
+    const TAuswertung& a = Fenster.Ergebnis();
+    EXPECT_EQ(a.Wetter.Bezeichnung.substr(0, 39), "Wetterdatei Chicago Ohare Intl Ap, USA ");
+    EXPECT_NE(a.Wetter.Text.find("Format: EnergyPlus-Wetterdatei (EPW)\n"), std::string::npos);
+    // the condensate of Chicago's humid summer, not the dry built-in year
+    EXPECT_TRUE(a.Modell->Reihen.TTaupunkt == Anwendung.Kontext().Reihen.TTaupunkt);
+    EXPECT_GT(a.Kennwerte.KondensatJahr, 0);
+
+    ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("chicago.pdf")));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("chicago.pdf"), QStringLiteral("-")});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0) GTEST_SKIP() << "pdftotext fehlt";
+    const QString inhalt = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei projekt/chicago.kov")));
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Wetterdatei Chicago Ohare Intl Ap, USA")));
+}
+
+TEST_F(AuswertungsFenster, WertUnterDerMausUndZoom) {
+    Oeffnen();
+    TDiagrammAnsicht& jahr = *Fenster.Diagramm(TAnsicht::Jahr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&jahr));
+    const QRectF flaeche = jahr.chart()->plotArea();
+    const QPoint mitte = jahr.mapFromScene(jahr.chart()->mapToScene(flaeche.center()));
+    Bewegen(jahr, mitte);
+    EXPECT_TRUE(Fenster.Wert->text().startsWith(QStringLiteral("Tag ")))
+        << Fenster.Wert->text().toStdString();
+    EXPECT_EQ(Fenster.Wert->text(), jahr.WertText());
+    // outside the plot area nothing is shown
+    Bewegen(jahr, QPoint(2, 2));
+    EXPECT_TRUE(Fenster.Wert->text().isEmpty());
+
+    // the year's axis is a category axis over days 0..365; the duration curve's a value axis
+    Fenster.AnsichtWaehlen(TAnsicht::Dauerlinie);
+    TDiagrammAnsicht& dauer = *Fenster.Diagramm(TAnsicht::Dauerlinie);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dauer));
+    QValueAxis* x = X(TAnsicht::Dauerlinie);
+    ASSERT_EQ(x->max() - x->min(), 8760);
+    const QRectF f = dauer.chart()->plotArea();
+    const QPointF punkt = f.topLeft() + QPointF(f.width() / 4, f.height() / 2);
+    const double vorher = dauer.chart()->mapToValue(punkt).x();
+    QWheelEvent rad(dauer.mapFromScene(dauer.chart()->mapToScene(punkt)),
+                    dauer.mapToGlobal(dauer.mapFromScene(dauer.chart()->mapToScene(punkt))),
+                    QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                    false);
+    QApplication::sendEvent(dauer.viewport(), &rad);
+    // one notch in: 80 % of the range, the hour under the pointer stays under it
+    EXPECT_NEAR(x->max() - x->min(), 0.8 * 8760, 1);
+    EXPECT_NEAR(dauer.chart()->mapToValue(punkt).x(), vorher, 1);
+
+    // a rubber band from a quarter to the middle of the width
+    Fenster.ZoomZurueck->click();
+    EXPECT_NEAR(x->max() - x->min(), 8760, 1e-9);
+    const auto ort = [&](double anteil) {
+        return dauer.mapFromScene(dauer.chart()->mapToScene(
+            f.topLeft() + QPointF(f.width() * anteil, f.height() * anteil)));
+    };
+    QTest::mousePress(dauer.viewport(), Qt::LeftButton, {}, ort(0.25));
+    QTest::mouseMove(dauer.viewport(), ort(0.4));
+    QTest::mouseMove(dauer.viewport(), ort(0.5));
+    QTest::mouseRelease(dauer.viewport(), Qt::LeftButton, {}, ort(0.5));
+    EXPECT_NEAR(x->min(), 2190, 30);
+    EXPECT_NEAR(x->max(), 4380, 30);
+    Fenster.ZoomZurueck->click();
+    EXPECT_EQ(x->min(), 0);
+    EXPECT_EQ(x->max(), 8760);
+
+    Fenster.AnsichtWaehlen(TAnsicht::Kennwerte);
+    EXPECT_FALSE(Fenster.ZoomZurueck->isEnabled());
+}
+
+TEST_F(AuswertungsFenster, ExporteUeberDieKnoepfe) {
+    Oeffnen();
+    Fenster.AnsichtWaehlen(TAnsicht::Energie);
+    const QString svg = QDir::current().filePath(QStringLiteral("energie_bild"));
+    DialogeBeantworten([this] { Fenster.Bild->click(); },
+                       {DateiWaehlen(svg, QStringLiteral("SVG-Grafik (*.svg)")), [](QDialog& d) {
+                            d.findChild<QSpinBox*>(QStringLiteral("Breite"))->setValue(900);
+                            d.findChild<QSpinBox*>(QStringLiteral("Hoehe"))->setValue(450);
+                            d.accept();
+                        }});
+    // the filter's suffix is added to a name without one
+    QSvgRenderer bild(QStringLiteral("energie_bild.svg"));
+    ASSERT_TRUE(bild.isValid());
+    EXPECT_EQ(bild.viewBox(), QRect(0, 0, 900, 450));
+
+    // the size dialog starts at 1600 x 1000; cancelling it writes nothing
+    DialogeBeantworten(
+        [this] { Fenster.Bild->click(); },
+        {DateiWaehlen(QDir::current().filePath(QStringLiteral("nicht.png")),
+                      QStringLiteral("PNG-Bild (*.png)")),
+         [](QDialog& d) {
+             EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Breite"))->value(), 1600);
+             EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Hoehe"))->value(), 1000);
+             d.reject();
+         }});
+    EXPECT_FALSE(std::filesystem::exists("nicht.png"));
+
+    DialogeBeantworten(
+        [this] { Fenster.Csv->click(); },
+        {DateiWaehlen(QDir::current().filePath(QStringLiteral("stunden.csv")),
+                      QStringLiteral("CSV mit Dezimalpunkt, Komma getrennt (*.csv)"))});
+    EXPECT_TRUE(test::DateiInhalt("stunden.csv") == StundenCsvText(Anwendung.Kontext().Reihen,
+                                                                   Anwendung.Kontext().Parameter,
+                                                                   TDezimalZeichen::Punkt));
+    DialogeBeantworten([this] { Fenster.Csv->click(); },
+                       {DateiWaehlen(QDir::current().filePath(QStringLiteral("komma.csv")),
+                                     QStringLiteral("CSV mit Dezimalkomma, Semikolon getrennt "
+                                                    "(*.csv)"))});
+    EXPECT_EQ(test::DateiZeilen("komma.csv")[0].substr(0, 20), "Stunde;Datum;Uhrzeit");
+
+    DialogeBeantworten([this] { Fenster.Pdf->click(); },
+                       {DateiWaehlen(QDir::current().filePath(QStringLiteral("bericht.pdf")),
+                                     QStringLiteral("PDF-Dokument (*.pdf)"))});
+    EXPECT_EQ(test::DateiInhalt("bericht.pdf").substr(0, 5), "%PDF-");
+
+    // a fault is shown and names the file
+    bool ok = true;
+    const QStringList meldungen = test::MeldungenAbfangen([&] {
+        ok = Fenster.BildSpeichern(TAnsicht::Jahr, QStringLiteral("fehlt/jahr.png"), {100, 100});
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("File not found: fehlt/jahr.png")});
+}
+
+} // namespace
+} // namespace kov

@@ -1,0 +1,149 @@
+// The command line of kov without a window: the calls it accepts, the messages of those it
+// refuses, and a run that writes what was asked for.
+#include "ui/kopflos.h"
+
+#include "files/projekt_datei.h"
+#include "test_hilfen.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace kov {
+namespace {
+
+QStringList Worte(const char* text) {
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+TEST(Kopflos, CallsAndTheirFaults) {
+    EXPECT_TRUE(KopflosGewuenscht(Worte("--bericht - a.pdf")));
+    EXPECT_FALSE(KopflosGewuenscht(Worte("-style fusion")));
+    EXPECT_FALSE(KopflosGewuenscht({}));
+
+    const struct {
+        const char* Aufruf;
+        const char* Pdf;
+        const char* Bilder;
+        const char* Csv;
+        QSize Groesse;
+        TDezimalZeichen Zeichen;
+    } gut[] = {
+        {"--bericht p.kov a.pdf", "a.pdf", "", "", {1600, 1000}, TDezimalZeichen::Punkt},
+        {"--bericht - a.pdf --bilder b --groesse 800x500",
+         "a.pdf",
+         "b",
+         "",
+         {800, 500},
+         TDezimalZeichen::Punkt},
+        {"--bilder b --bericht -", "", "b", "", {1600, 1000}, TDezimalZeichen::Punkt},
+        {"--bericht - --csv s.csv --dezimalkomma",
+         "",
+         "",
+         "s.csv",
+         {1600, 1000},
+         TDezimalZeichen::Komma},
+        {"--bericht - a.pdf --groesse 100X10000",
+         "a.pdf",
+         "",
+         "",
+         {100, 10000},
+         TDezimalZeichen::Punkt},
+    };
+    for (const auto& f : gut) {
+        const TKopflosAufruf a = KopflosAufrufLesen(Worte(f.Aufruf));
+        EXPECT_EQ(a.Pdf, QString::fromUtf8(f.Pdf)) << f.Aufruf;
+        EXPECT_EQ(a.Bilder, QString::fromUtf8(f.Bilder)) << f.Aufruf;
+        EXPECT_EQ(a.Csv, QString::fromUtf8(f.Csv)) << f.Aufruf;
+        EXPECT_EQ(a.Groesse, f.Groesse) << f.Aufruf;
+        EXPECT_EQ(a.Zeichen, f.Zeichen) << f.Aufruf;
+    }
+    const struct {
+        const char* Aufruf;
+        const char* Meldung;
+    } schlecht[] = {
+        {"--bericht", "--bericht braucht einen Wert."},
+        {"--bericht -", "Nichts zu schreiben: AUSGABE.pdf, --bilder oder --csv angeben."},
+        {"--bilder b", "--bericht PROJEKT fehlt."},
+        {"--bericht - a.pdf --bericht - b.pdf", "--bericht steht zweimal im Aufruf."},
+        {"--bericht - a.pdf --bilder", "--bilder braucht einen Wert."},
+        {"--bericht - a.pdf extra", "Unbekanntes Argument: extra"},
+        {"--bericht - a.pdf --groesse 99x500",
+         "--groesse 99x500: Breite und Höhe in Pixeln wie 1600x1000, je 100 bis 10000."},
+        {"--bericht - a.pdf --groesse 800*500",
+         "--groesse 800*500: Breite und Höhe in Pixeln wie 1600x1000, je 100 bis 10000."},
+    };
+    for (const auto& f : schlecht) {
+        std::string meldung;
+        try {
+            KopflosAufrufLesen(Worte(f.Aufruf));
+        } catch (const TKopflosFehler& e) {
+            meldung = e.what();
+        }
+        EXPECT_EQ(meldung, f.Meldung) << f.Aufruf;
+    }
+}
+
+TEST(Kopflos, WritesWhatWasAskedForAndNamesAFault) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("bilder");
+    TKopflosAufruf aufruf;
+    aufruf.Projekt = QStringLiteral("-");
+    aufruf.Pdf = QStringLiteral("b.pdf");
+    aufruf.Bilder = QStringLiteral("bilder");
+    aufruf.Groesse = QSize(300, 200);
+    aufruf.Csv = QStringLiteral("s.csv");
+    std::ostringstream aus, fehler;
+    EXPECT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
+    EXPECT_EQ(aus.str().substr(0, 47), "Bericht: b.pdf (5 Seiten)\nBild: bilder/jahr.png");
+    EXPECT_NE(aus.str().find("\nStundenwerte: s.csv\n"), std::string::npos);
+    EXPECT_EQ(fehler.str(), "");
+    EXPECT_EQ(QImage(QStringLiteral("bilder/kennwerte.png")).size(), QSize(300, 200));
+    EXPECT_EQ(test::DateiZeilen("s.csv").size(), 8761u);
+
+    aufruf.Pdf.clear();
+    aufruf.Csv.clear();
+    aufruf.Bilder = QStringLiteral("fehlt");
+    std::ostringstream aus2, fehler2;
+    EXPECT_EQ(KopflosAusfuehren(aufruf, aus2, fehler2), 1);
+    EXPECT_EQ(fehler2.str(), "Kein Ordner: fehlt\n");
+}
+
+TEST(Kopflos, RunsAProjectFileWithItsFilesBesideIt) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("projekt");
+    std::string fahrplan;
+    for (int h = 1; h <= 8760; ++h)
+        fahrplan += h % 24 < 6 ? "0\r\n" : "1\r\n";
+    test::DateiSchreiben("projekt/nacht_aus.txt", fahrplan);
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.Projektname = "Schulhaus Nord";
+    p.FahrplanGelesen = true;
+    p.FahrplanFile = "nacht_aus.txt";
+    ProjektSpeichern("projekt/schule.kov", p, "projekt");
+
+    TKopflosAufruf aufruf;
+    aufruf.Projekt = QStringLiteral("projekt/schule.kov");
+    aufruf.Csv = QStringLiteral("s.csv");
+    std::ostringstream aus, fehler;
+    ASSERT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
+    // hour 1 (00-01) off, hour 7 (06-07) on: the schedule beside the project was followed
+    const std::vector<std::string> zeilen = test::DateiZeilen("s.csv");
+    EXPECT_EQ(zeilen[1].substr(0, 23), "1,01.01.,00:00-01:00,3.");
+    EXPECT_EQ(zeilen[1].substr(zeilen[1].size() - 4), ",0,0");
+    EXPECT_EQ(zeilen[7].substr(zeilen[7].size() - 4), ",1,0");
+
+    test::DateiSchreiben("kaputt.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1,");
+    aufruf.Projekt = QStringLiteral("kaputt.kov");
+    std::ostringstream aus2, fehler2;
+    EXPECT_EQ(KopflosAusfuehren(aufruf, aus2, fehler2), 2);
+    EXPECT_EQ(fehler2.str(), "Projektdatei abgelehnt, nichts berechnet: Kein gültiges JSON in "
+                             "Spalte 40 (die Datei endet mitten im JSON): kaputt.kov, Zeile 1\n");
+    EXPECT_EQ(aus2.str(), "");
+}
+
+} // namespace
+} // namespace kov
