@@ -11,9 +11,9 @@ namespace kov {
 namespace {
 
 // the design parameters a register is sized by, in the order a planner goes through them
-constexpr std::string_view Gewoehnlich[] = {"AnzahlRohre",     "Rohrlaenge", "DRohr",
-                                            "Tiefe",           "Volumenstrom",
-                                            "WandstaerkeRohr", "Heizgrenze", "Kuehlgrenze"};
+constexpr std::string_view Gewoehnlich[] = {"AnzahlRohre", "Rohrlaenge",   "DRohr",
+                                            "Tiefe",       "Volumenstrom", "WandstaerkeRohr",
+                                            "Heizgrenze",  "Kuehlgrenze"};
 
 // the soil dimension sets these three; varying one of them beside it would be overwritten
 constexpr std::string_view BodenFelder[] = {"LambdaErde", "RhoErde", "CpErde"};
@@ -114,9 +114,8 @@ TEntwurfsPruefung EntwurfPruefen(const TStudienEntwurf& entwurf) {
         const TParameterZeile& zeile = entwurf.Zeilen[i];
         if (zeile.Name.empty()) continue;
         try {
-            if (!entwurf.Boeden.empty() &&
-                std::find(std::begin(BodenFelder), std::end(BodenFelder), zeile.Name) !=
-                    std::end(BodenFelder))
+            if (!entwurf.Boeden.empty() && std::find(std::begin(BodenFelder), std::end(BodenFelder),
+                                                     zeile.Name) != std::end(BodenFelder))
                 throw TStudienFehler(zeile.Name +
                                      ": wird mit der Bodenart schon variiert (sie setzt "
                                      "Lambda, rho und cp der Erde).");
@@ -174,11 +173,19 @@ TStudie StudieAufbauen(const TRegisterParameter& basis, const TStudienEntwurf& e
             studie.Variationen.push_back(VariationLesen(zeile.Name, ListeNormieren(zeile.Liste)));
     if (!entwurf.Boeden.empty())
         studie.Variationen.push_back(VariationLesen(BodenDimension, BodenListe(entwurf.Boeden)));
-    for (const TBedingungsZeile& b : entwurf.Bedingungen)
-        if (!b.Kennwert.empty())
-            studie.Bedingungen.push_back(BedingungLesen(b.Kennwert + (b.Hoechstens ? "<=" : ">=") +
-                                                        GrenzeNormieren(b.Grenze)));
+    studie.Bedingungen = BedingungenAufbauen(entwurf);
     return studie;
+}
+
+std::vector<TBedingung> BedingungenAufbauen(const TStudienEntwurf& entwurf) {
+    std::vector<TBedingung> bedingungen;
+    for (const TBedingungsZeile& b : entwurf.Bedingungen) {
+        if (b.Kennwert.empty()) continue;
+        const std::string grenze = GrenzeNormieren(b.Grenze);
+        if (grenze.empty()) throw TStudienFehler(b.Kennwert + ": der Grenzwert fehlt.");
+        bedingungen.push_back(BedingungLesen(b.Kennwert + (b.Hoechstens ? "<=" : ">=") + grenze));
+    }
+    return bedingungen;
 }
 
 std::size_t VarianteUebernehmen(TRegisterParameter& p, const TStudie& studie, std::size_t nummer) {

@@ -41,7 +41,7 @@ struct TStudienEntwurf {
 };
 
 struct TEntwurfsPruefung {
-    std::array<std::string, EntwurfZeilen> ZeilenFehler; // "" for a good or unused row
+    std::array<std::string, EntwurfZeilen> ZeilenFehler;  // "" for a good or unused row
     std::array<std::size_t, EntwurfZeilen> ZeilenWerte{}; // number of values of a good row
     std::vector<std::string> BedingungsFehler;            // one per condition row
     // what is wrong with the whole: nothing varied, a parameter twice, the soil fields with the
@@ -58,6 +58,10 @@ TEntwurfsPruefung EntwurfPruefen(const TStudienEntwurf& entwurf);
 
 // The study of a valid draft on the base set; throws TStudienFehler with the first fault.
 TStudie StudieAufbauen(const TRegisterParameter& basis, const TStudienEntwurf& entwurf);
+
+// The conditions of the draft's used rows; throws TStudienFehler with the first fault. The
+// window applies them again to a finished study when the user changes them.
+std::vector<TBedingung> BedingungenAufbauen(const TStudienEntwurf& entwurf);
 
 // A list as typed, in the engine's form: blanks dropped; when ";" separates the values, and in
 // a range, a decimal comma stands for the point ("0,15; 0,2" -> "0.15,0.2", "0,1:0,3:0,1").

@@ -9,6 +9,7 @@
 #include "model/bodenarten.h"
 #include "model/fehler.h"
 #include "ui/anwendung.h"
+#include "ui/diagramme.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
@@ -39,8 +40,8 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -330,9 +331,7 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
     achsen->addWidget(AchseY, 1);
     achsen->addWidget(ParetoWahl);
 
-    Chart = new QChart;
-    Chart->legend()->setAlignment(Qt::AlignBottom);
-    Chart->setMargins(QMargins(4, 4, 4, 4));
+    Chart = LeeresDiagramm(QString()).release();
     PunkteVerletzt = new QScatterSeries(Chart);
     PunkteVerletzt->setName(QStringLiteral("verletzt eine Bedingung"));
     PunkteVerletzt->setColor(QColor(190, 190, 190));
@@ -359,6 +358,8 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
     PunktAuswahl->setMarkerSize(18);
     auto* x = new QValueAxis(Chart);
     auto* y = new QValueAxis(Chart);
+    AchseGestalten(x, QString());
+    AchseGestalten(y, QString());
     Chart->addAxis(x, Qt::AlignBottom);
     Chart->addAxis(y, Qt::AlignLeft);
     for (QXYSeries* reihe :
@@ -475,9 +476,10 @@ void TVariantenFenster::EntwurfAnzeigen() {
         if (!fehler.isEmpty())
             ZeilenHinweis[i]->setText(fehler);
         else if (benutzt)
-            ZeilenHinweis[i]->setText(pruefung.ZeilenWerte[i] == 1
-                                          ? QStringLiteral("1 Wert")
-                                          : QStringLiteral("%1 Werte").arg(pruefung.ZeilenWerte[i]));
+            ZeilenHinweis[i]->setText(
+                pruefung.ZeilenWerte[i] == 1
+                    ? QStringLiteral("1 Wert")
+                    : QStringLiteral("%1 Werte").arg(pruefung.ZeilenWerte[i]));
         else
             ZeilenHinweis[i]->clear();
     }
@@ -520,6 +522,35 @@ void TVariantenFenster::EntwurfAnzeigen() {
         Anzahl->setToolTip(Zeilen(pruefung.Meldungen()));
     }
     Anzahl->setWordWrap(!pruefung.Gueltig());
+    BedingungenNachtragen(pruefung);
+}
+
+void TVariantenFenster::BedingungenNachtragen(const TEntwurfsPruefung& pruefung) {
+    if (!StudieGelaufen || LaeuftGerade()) return;
+    for (const std::string& fehler : pruefung.BedingungsFehler)
+        if (!fehler.empty()) return;
+    const auto berechnet = std::count_if(ErgebnisStand.begin(), ErgebnisStand.end(),
+                                         [](const TVariantenErgebnis& v) { return v.Berechnet; });
+    if (berechnet == 0) return;
+    std::vector<TBedingung> neu = BedingungenAufbauen(Entwurf());
+    const auto gleich = [](const TBedingung& a, const TBedingung& b) {
+        return a.Kennwert == b.Kennwert && a.Hoechstens == b.Hoechstens && a.Grenze == b.Grenze;
+    };
+    if (std::equal(neu.begin(), neu.end(), StudieStand.Bedingungen.begin(),
+                   StudieStand.Bedingungen.end(), gleich))
+        return;
+    StudieStand.Bedingungen = std::move(neu);
+    StudieBewerten(StudieStand.Bedingungen, ErgebnisStand);
+    Modell->MarkenGeaendert();
+    DiagrammZeichnen();
+    const auto zulaessig =
+        std::count_if(ErgebnisStand.begin(), ErgebnisStand.end(), [](const TVariantenErgebnis& v) {
+            return v.Berechnet && v.Verletzt.empty();
+        });
+    ZustandZeigen(QStringLiteral("Bedingungen geändert: %1 von %2 berechneten Varianten "
+                                 "zulässig, ohne neue Rechnung.")
+                      .arg(zulaessig)
+                      .arg(berechnet));
 }
 
 void TVariantenFenster::BedingungEinheitZeigen(std::size_t zeile) {
@@ -547,10 +578,9 @@ void TVariantenFenster::EingabenSperren(bool gesperrt) {
     Faeden->setEnabled(!gesperrt);
     Starten->setEnabled(!gesperrt);
     Abbrechen->setEnabled(gesperrt);
-    Exportieren->setEnabled(!gesperrt && std::any_of(ErgebnisStand.begin(), ErgebnisStand.end(),
-                                                     [](const TVariantenErgebnis& v) {
-                                                         return v.Berechnet;
-                                                     }));
+    Exportieren->setEnabled(!gesperrt &&
+                            std::any_of(ErgebnisStand.begin(), ErgebnisStand.end(),
+                                        [](const TVariantenErgebnis& v) { return v.Berechnet; }));
     Uebernehmen->setEnabled(!gesperrt && GewaehlteVariante() >= 0);
     EntwurfAnzeigen();
 }
@@ -602,10 +632,10 @@ bool TVariantenFenster::StartenClick() {
     Modell->StudieSetzen(&StudieStand, &ErgebnisStand);
     Tabelle->sortByColumn(0, Qt::AscendingOrder);
     for (int s = 0; s < Modell->columnCount(); ++s)
-        Tabelle->setColumnWidth(
-            s, std::max(60, Tabelle->fontMetrics().horizontalAdvance(
-                                Modell->headerData(s, Qt::Horizontal).toString()) +
-                                24));
+        Tabelle->setColumnWidth(s,
+                                std::max(60, Tabelle->fontMetrics().horizontalAdvance(
+                                                 Modell->headerData(s, Qt::Horizontal).toString()) +
+                                                 24));
     LaufErgebnis.clear();
     Abgelehnt.clear();
     LaufFehler.clear();
@@ -700,9 +730,10 @@ void TVariantenFenster::Takt() {
         const double sekunden = static_cast<double>(Uhr.elapsed() - RechnenSeit) / 1000.0;
         const std::string rest = RestzeitText(RestzeitSchaetzen(fertig, anzahl, sekunden));
         if (!Abbruch)
-            ZustandZeigen(rest.empty() ? QStringLiteral("Die Restzeit wird geschätzt …")
-                                       : QStringLiteral("Die Studie läuft, %1.")
-                                             .arg(QString::fromStdString(rest)));
+            ZustandZeigen(
+                rest.empty()
+                    ? QStringLiteral("Die Restzeit wird geschätzt …")
+                    : QStringLiteral("Die Studie läuft, %1.").arg(QString::fromStdString(rest)));
         Fortschritt->setFormat(rest.empty() ? QStringLiteral("%v von %m Varianten berechnet")
                                             : QStringLiteral("%v von %m Varianten berechnet – ") +
                                                   QString::fromStdString(rest));

@@ -122,6 +122,8 @@ protected:
 private:
     void EntwurfAnzeigen();
     void BedingungEinheitZeigen(std::size_t zeile);
+    // Changed conditions on a finished study: its variants marked again, nothing run again.
+    void BedingungenNachtragen(const TEntwurfsPruefung& pruefung);
     void EingabenSperren(bool gesperrt);
     void Takt();
     // Takes over the variants the workers finished since the last call; true when there were.

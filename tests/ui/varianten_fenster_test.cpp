@@ -284,6 +284,53 @@ TEST_F(Variantenvergleich, FinishedStudyShowsTheEnginesResult) {
             << "Zeile " << z;
 }
 
+TEST_F(Variantenvergleich, ConditionsChangedAfterTheRunMarkTheVariantsAgain) {
+    KleineStudieRechnen();
+    struct TFall {
+        const char* Name;
+        const char* Kennwert;
+        bool Hoechstens;
+        const char* Grenze;
+    };
+    // each row as the engine marks the same study with the window's conditions
+    const TFall faelle[] = {
+        {"velocity limit lifted", "Stroemungsgeschwindigkeit", true, "10"},
+        {"length limit with a decimal comma", "RohrlaengeGesamt", true, "899,5"},
+        {"no condition in the first row", "", true, ""},
+    };
+    for (const TFall& fall : faelle) {
+        BedingungSetzen(0, fall.Kennwert, fall.Hoechstens, fall.Grenze);
+        const std::vector<TVariantenErgebnis> maschine = MaschinenErgebnis();
+        ASSERT_EQ(F.Ergebnis().size(), maschine.size()) << fall.Name;
+        for (int z = 0; z < 8; ++z) {
+            const std::size_t nummer = F.Modell->Variante(z);
+            const TVariantenErgebnis& m = maschine[nummer];
+            EXPECT_EQ(F.Ergebnis()[nummer].Verletzt, m.Verletzt) << fall.Name << ", Zeile " << z;
+            EXPECT_EQ(F.Ergebnis()[nummer].ParetoRohrlaenge, m.ParetoRohrlaenge)
+                << fall.Name << ", Zeile " << z;
+            EXPECT_EQ(F.Sortierung->index(z, 0).data(Qt::ForegroundRole).isValid(),
+                      !m.Verletzt.empty())
+                << fall.Name << ", Zeile " << z;
+        }
+        EXPECT_NE(F.Zustand->text().indexOf(QStringLiteral("ohne neue Rechnung")), -1)
+            << fall.Name << ": " << F.Zustand->text().toStdString();
+    }
+    // 20 pipes of 60 m are 1200 m of pipe, over the limit of 899.5 m: variants 7 and 8; the
+    // 10 pipes of 60 m (variants 3 and 4) still break the pressure drop row, the velocity of the
+    // 10 pipes no longer counts
+    BedingungSetzen(0, "RohrlaengeGesamt", true, "899,5");
+    const auto verletztNummern = [&] {
+        std::vector<std::size_t> nummern;
+        for (std::size_t i = 0; i < F.Ergebnis().size(); ++i)
+            if (!F.Ergebnis()[i].Verletzt.empty()) nummern.push_back(i + 1);
+        return nummern;
+    };
+    EXPECT_EQ(verletztNummern(), (std::vector<std::size_t>{3, 4, 7, 8}));
+    // a bad limit leaves the marks as they were
+    F.GrenzFeld[0]->setText(QStringLiteral("viel"));
+    EXPECT_EQ(verletztNummern(), (std::vector<std::size_t>{3, 4, 7, 8}));
+}
+
 TEST_F(Variantenvergleich, CancelKeepsTheFinishedVariantsAndTheUiRuns) {
     GrosseStudieSetzen();
     // the UI thread's event loop: a timer that must keep firing while the study runs
@@ -387,7 +434,8 @@ TEST_F(Variantenvergleich, TakeOverSetsTheInputWindowAndMarksTheProject) {
     eingabe.ETiefe->setText(QStringLiteral("1.5"));
     KleineStudieRechnen();
     EXPECT_FALSE(F.Uebernehmen->isEnabled());
-    const QStringList meldungen = test::MeldungenAbfangen([&] { EXPECT_FALSE(F.UebernehmenClick()); });
+    const QStringList meldungen =
+        test::MeldungenAbfangen([&] { EXPECT_FALSE(F.UebernehmenClick()); });
     EXPECT_EQ(meldungen.size(), 1);
 
     // variant 6: AnzahlRohre 20, Rohrlaenge 30, soil 5 "Lehm trocken"
@@ -434,7 +482,8 @@ TEST_F(Variantenvergleich, CsvExportEqualsTheEnginesTable) {
 
     // a folder that does not exist: the fault names the file, nothing is written
     datei = QStringLiteral("fehlt/tabelle.csv");
-    const QStringList meldungen = test::MeldungenAbfangen([&] { EXPECT_FALSE(F.CsvExportieren()); });
+    const QStringList meldungen =
+        test::MeldungenAbfangen([&] { EXPECT_FALSE(F.CsvExportieren()); });
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith(QStringLiteral("Die Tabelle wurde nicht exportiert")));
     EXPECT_NE(meldungen[0].indexOf(QStringLiteral("fehlt/tabelle.csv")), -1)
@@ -461,8 +510,8 @@ TEST_F(Variantenvergleich, Bildschirmfoto) {
     ASSERT_TRUE(F.StartenClick());
     ASSERT_TRUE(LaufAbwarten(300000));
     F.Tabelle->sortByColumn(F.Modell->ErsteKennwertSpalte() + 4, Qt::DescendingOrder);
-    F.VarianteWaehlen(F.Modell->Variante(
-        F.Sortierung->mapToSource(F.Sortierung->index(0, 0)).row()));
+    F.VarianteWaehlen(
+        F.Modell->Variante(F.Sortierung->mapToSource(F.Sortierung->index(0, 0)).row()));
     QTest::qWait(300);
     EXPECT_TRUE(F.grab().save(verzeichnis.filePath(QStringLiteral("variantenvergleich.png"))));
 }
