@@ -56,6 +56,8 @@ constexpr const char* FalschStil = "QLineEdit { background-color: #ffd6d6; }";
 constexpr int TaktMs = 50;
 // the chart is drawn again at most this often while variants arrive
 constexpr qint64 DiagrammAbstandMs = 500;
+// pixel size of the chart's tick labels: small enough for the long figure names as axis titles
+constexpr double DiagrammSchrift = 10.5;
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -100,6 +102,11 @@ void AchseSetzen(QValueAxis* achse, double kleinste, double groesste, const QStr
                                             : std::max(std::abs(groesste) * 0.05, 0.5);
     achse->setRange(kleinste - rand, groesste + rand);
     achse->applyNiceNumbers();
+    // as many decimals as the ticks' step needs
+    const double schritt = (achse->max() - achse->min()) / std::max(1, achse->tickCount() - 1);
+    achse->setLabelFormat(schritt >= 1     ? QStringLiteral("%.0f")
+                          : schritt >= 0.1 ? QStringLiteral("%.1f")
+                                           : QStringLiteral("%.2f"));
     achse->setTitleText(titel);
 }
 
@@ -298,7 +305,7 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
     auto* rechts = new QWidget(teilung);
     auto* rechtsSpalte = new QVBoxLayout(rechts);
     rechtsSpalte->setContentsMargins(0, 0, 0, 0);
-    auto* achsen = new QHBoxLayout;
+    auto* achsen = new QGridLayout;
     rechtsSpalte->addLayout(achsen);
     AchseX = new QComboBox(rechts);
     AchseX->setObjectName(QStringLiteral("AchseX"));
@@ -315,8 +322,8 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
     AchseY->setCurrentIndex(AchseY->findData(QStringLiteral("EnergieNutzbar")));
     ParetoWahl = new QComboBox(rechts);
     ParetoWahl->setObjectName(QStringLiteral("ParetoWahl"));
-    ParetoWahl->addItem(QStringLiteral("Pareto-Front: Rohrlänge"));
-    ParetoWahl->addItem(QStringLiteral("Pareto-Front: Ventilatorstrom"));
+    ParetoWahl->addItem(QStringLiteral("meiste nutzbare Energie für wenig Rohrlänge"));
+    ParetoWahl->addItem(QStringLiteral("meiste nutzbare Energie für wenig Ventilatorstrom"));
     ParetoWahl->setToolTip(QStringLiteral(
         "Pareto-optimal ist eine Variante, die alle Bedingungen erfüllt und die keine andere "
         "mit mindestens so viel nutzbarer Energie bei weniger Rohrlänge (bzw. "
@@ -325,13 +332,15 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
         Modell->ParetoFrontSetzen(front == 1);
         DiagrammZeichnen();
     });
-    achsen->addWidget(new QLabel(QStringLiteral("x:"), rechts));
-    achsen->addWidget(AchseX, 1);
-    achsen->addWidget(new QLabel(QStringLiteral("y:"), rechts));
-    achsen->addWidget(AchseY, 1);
-    achsen->addWidget(ParetoWahl);
+    achsen->addWidget(new QLabel(QStringLiteral("x-Achse:"), rechts), 0, 0);
+    achsen->addWidget(AchseX, 0, 1);
+    achsen->addWidget(new QLabel(QStringLiteral("y-Achse:"), rechts), 1, 0);
+    achsen->addWidget(AchseY, 1, 1);
+    achsen->addWidget(new QLabel(QStringLiteral("Pareto-Front:"), rechts), 2, 0);
+    achsen->addWidget(ParetoWahl, 2, 1);
+    achsen->setColumnStretch(1, 1);
 
-    Chart = LeeresDiagramm(QString()).release();
+    Chart = LeeresDiagramm(QString(), DiagrammSchrift).release();
     PunkteVerletzt = new QScatterSeries(Chart);
     PunkteVerletzt->setName(QStringLiteral("verletzt eine Bedingung"));
     PunkteVerletzt->setColor(QColor(190, 190, 190));
@@ -351,15 +360,15 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
     PunkteFront->setBorderColor(QColor(140, 30, 10));
     PunkteFront->setMarkerSize(11);
     PunktAuswahl = new QScatterSeries(Chart);
-    PunktAuswahl->setName(QStringLiteral("gewählte Variante"));
+    PunktAuswahl->setName(QStringLiteral("gewählt"));
     PunktAuswahl->setColor(Qt::transparent);
     PunktAuswahl->setBorderColor(Qt::black);
     PunktAuswahl->setPen(QPen(Qt::black, 2));
     PunktAuswahl->setMarkerSize(18);
     auto* x = new QValueAxis(Chart);
     auto* y = new QValueAxis(Chart);
-    AchseGestalten(x, QString());
-    AchseGestalten(y, QString());
+    AchseGestalten(x, QString(), DiagrammSchrift);
+    AchseGestalten(y, QString(), DiagrammSchrift);
     Chart->addAxis(x, Qt::AlignBottom);
     Chart->addAxis(y, Qt::AlignLeft);
     for (QXYSeries* reihe :
@@ -376,6 +385,9 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
             [this](const QPointF& p) { PunktGeklickt(p, NummernZulaessig, PunkteZulaessig); });
     connect(PunkteFront, &QScatterSeries::clicked, this,
             [this](const QPointF& p) { PunktGeklickt(p, NummernFront, PunkteFront); });
+    // the line only joins the front's points; the legend names them once
+    for (QLegendMarker* marke : Chart->legend()->markers(FrontLinie))
+        marke->setVisible(false);
     Diagramm = new QChartView(Chart, rechts);
     Diagramm->setObjectName(QStringLiteral("Diagramm"));
     Diagramm->setRenderHint(QPainter::Antialiasing);
@@ -631,11 +643,18 @@ bool TVariantenFenster::StartenClick() {
     ErgebnisStand.assign(anzahl, TVariantenErgebnis{});
     Modell->StudieSetzen(&StudieStand, &ErgebnisStand);
     Tabelle->sortByColumn(0, Qt::AscendingOrder);
-    for (int s = 0; s < Modell->columnCount(); ++s)
-        Tabelle->setColumnWidth(s,
-                                std::max(60, Tabelle->fontMetrics().horizontalAdvance(
-                                                 Modell->headerData(s, Qt::Horizontal).toString()) +
-                                                 24));
+    const QFontMetrics masse = Tabelle->fontMetrics();
+    for (int s = 0; s < Modell->columnCount(); ++s) {
+        int breite = masse.horizontalAdvance(Modell->headerData(s, Qt::Horizontal).toString());
+        // the soil's names are longer than its title
+        const auto d = static_cast<std::size_t>(s - 1);
+        if (s >= 1 && d < StudieStand.Variationen.size() &&
+            StudieStand.Variationen[d].Name == BodenDimension)
+            for (std::size_t art = 1; art < Bodenarten().size(); ++art)
+                breite = std::max(breite, masse.horizontalAdvance(VariationsWert(
+                                              StudieStand.Variationen[d], double(art))));
+        Tabelle->setColumnWidth(s, std::max(60, breite + 24));
+    }
     LaufErgebnis.clear();
     Abgelehnt.clear();
     LaufFehler.clear();
@@ -648,7 +667,7 @@ bool TVariantenFenster::StartenClick() {
     StudieGelaufen = true;
     LetzterAusgang = TAusgang::Keiner;
     RechnenSeit = -1;
-    DiagrammStand = 0;
+    DiagrammStand = -DiagrammAbstandMs; // the first variants drawn as they arrive
     Fortschritt->setRange(0, static_cast<int>(anzahl));
     Fortschritt->setValue(0);
     Fortschritt->setFormat(QStringLiteral("Prüfe %v von %m Varianten"));
@@ -911,8 +930,6 @@ void TVariantenFenster::DiagrammZeichnen() {
         return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
     });
     FrontLinie->replace(linie);
-    PunkteFront->setName(ventilator ? QStringLiteral("Pareto-optimal (Ventilatorstrom)")
-                                    : QStringLiteral("Pareto-optimal (Rohrlänge)"));
     const QList<QAbstractAxis*> xAchsen = Chart->axes(Qt::Horizontal);
     const QList<QAbstractAxis*> yAchsen = Chart->axes(Qt::Vertical);
     AchseSetzen(static_cast<QValueAxis*>(xAchsen.front()), xMin, xMax, KennwertTitel(*kx));

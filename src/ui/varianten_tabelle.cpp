@@ -165,7 +165,8 @@ QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
         return anzeige ? QVariant(VariationsWert(variation, wert)) : QVariant(wert);
     }
     if (spalte < bedingungen) {
-        const TStudienKennwert& k = StudienKennwerte()[static_cast<std::size_t>(spalte - kennwerte)];
+        const TStudienKennwert& k =
+            StudienKennwerte()[static_cast<std::size_t>(spalte - kennwerte)];
         const double wert = k.Wert(v);
         if (!anzeige) return wert;
         if (rolle == Qt::ToolTipRole) return KennwertTitel(k);

@@ -23,7 +23,7 @@ TStudienEntwurf Zeilen(std::initializer_list<TParameterZeile> zeilen) {
 
 TEST(StudienEntwurf, OffersTheDesignParametersFirstAndEveryOtherVariableNumber) {
     const std::vector<const TKatalogEintrag*> liste = StudienParameter();
-    const char* zuerst[] = {"AnzahlRohre", "Rohrlaenge", "DRohr",      "Tiefe",
+    const char* zuerst[] = {"AnzahlRohre",  "Rohrlaenge",      "DRohr",      "Tiefe",
                             "Volumenstrom", "WandstaerkeRohr", "Heizgrenze", "Kuehlgrenze"};
     ASSERT_GT(liste.size(), std::size(zuerst));
     for (std::size_t i = 0; i < std::size(zuerst); ++i)
@@ -69,8 +69,8 @@ TEST(StudienEntwurf, CountsVariantsAndNamesEachFaultWhereItIs) {
         const char* Fall;
         TStudienEntwurf Entwurf;
         std::size_t Varianten;
-        int Zeile;             // the row that carries the fault, -1 for none
-        const char* Meldung;   // part of the fault's text
+        int Zeile;           // the row that carries the fault, -1 for none
+        const char* Meldung; // part of the fault's text
     };
     TStudienEntwurf mitBoden = Zeilen({{"AnzahlRohre", "10,15,20"}, {"Rohrlaenge", "30:60:10"}});
     mitBoden.Boeden = {1, 5};
@@ -83,14 +83,13 @@ TEST(StudienEntwurf, CountsVariantsAndNamesEachFaultWhereItIs) {
     const TFall faelle[] = {
         {"zwei Zeilen", Zeilen({{"AnzahlRohre", "10,15,20"}, {"Rohrlaenge", "30:60:10"}}), 12, -1,
          ""},
-        {"eine leere Zeile dazwischen", Zeilen({{"AnzahlRohre", "10,15"}, {"", "1,2,3"},
-                                                {"Tiefe", "1,5; 2"}}),
-         4, -1, ""},
+        {"eine leere Zeile dazwischen",
+         Zeilen({{"AnzahlRohre", "10,15"}, {"", "1,2,3"}, {"Tiefe", "1,5; 2"}}), 4, -1, ""},
         {"mit zwei Bodenarten", mitBoden, 24, -1, ""},
         {"alle Bodenarten", alleBoeden, 22, -1, ""},
         {"nur Bodenarten", nurBoden, 2, -1, ""},
-        {"genau 100000", Zeilen({{"AnzahlRohre", "1:100:1"}, {"Rohrlaenge", "1:100:1"},
-                                 {"DRohr", "0.1:1:0.1"}}),
+        {"genau 100000",
+         Zeilen({{"AnzahlRohre", "1:100:1"}, {"Rohrlaenge", "1:100:1"}, {"DRohr", "0.1:1:0.1"}}),
          100000, -1, ""},
         {"keine Zahl", Zeilen({{"AnzahlRohre", "10"}, {"DRohr", "0.1,a"}}), 0, 1,
          "\"a\" ist keine Zahl"},
@@ -101,8 +100,9 @@ TEST(StudienEntwurf, CountsVariantsAndNamesEachFaultWhereItIs) {
         {"zweimal derselbe Parameter", Zeilen({{"Tiefe", "1,2"}, {"Tiefe", "3"}}), 0, -1,
          "wird zweimal variiert"},
         {"nichts variiert", Zeilen({}), 0, -1, "nichts variiert"},
-        {"mehr als 100000", Zeilen({{"AnzahlRohre", "1:100:1"}, {"Rohrlaenge", "1:100:1"},
-                                    {"DRohr", "0.01:0.11:0.01"}}),
+        {"mehr als 100000",
+         Zeilen(
+             {{"AnzahlRohre", "1:100:1"}, {"Rohrlaenge", "1:100:1"}, {"DRohr", "0.01:0.11:0.01"}}),
          0, -1, "mehr als 100000 Varianten"},
     };
     for (const TFall& f : faelle) {
