@@ -162,6 +162,14 @@ TEST(StudienEntwurf, ConditionsTakeADecimalCommaAndNameAMissingLimit) {
         EXPECT_NE(p.BedingungsFehler[3].find(meldung), std::string::npos)
             << grenze << ": " << p.BedingungsFehler[3];
         EXPECT_THROW(StudieAufbauen(basis, entwurf), TStudienFehler) << grenze;
+        // the conditions alone, as the window applies them to a finished study
+        try {
+            BedingungenAufbauen(entwurf);
+            ADD_FAILURE() << grenze << ": nicht abgelehnt";
+        } catch (const TStudienFehler& f) {
+            EXPECT_NE(std::string(f.what()).find(meldung), std::string::npos)
+                << grenze << ": " << f.what();
+        }
     }
 }
 

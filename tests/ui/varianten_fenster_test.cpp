@@ -75,8 +75,8 @@ protected:
         F.GrenzFeld[zeile]->setText(QString::fromLatin1(grenze));
     }
     // AnzahlRohre 10,20 x Rohrlaenge 30,60 x two soils: 8 variants, some break the velocity
-    // limit (10 pipes at 3700 m3/h: 3.54 m/s), some lie on the front. The outlet of the default
-    // register falls below 0 °C in the bypass hours of every variant, so the frost row is left out.
+    // limit (10 pipes at 3700 m3/h: 3.54 m/s), some lie on the front. At -19.3 °C outside the
+    // outlet of every one of these registers stays below 0 °C, so the frost row is left out.
     void KleineStudieRechnen() {
         ZeilenLeeren();
         BedingungSetzen(0, "Stroemungsgeschwindigkeit", true, "3");
