@@ -341,15 +341,26 @@ TRegisterParameter VarianteParameter(const TStudie& studie, std::size_t nummer,
 
 std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr& wetter,
                                        unsigned faeden, std::size_t grenze) {
+    return StudiePruefen(studie, wetter, faeden, grenze, TStudienRueckmeldung{});
+}
+
+std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr& wetter,
+                                       unsigned faeden, std::size_t grenze,
+                                       const TStudienRueckmeldung& rueckmeldung) {
     const std::size_t anzahl = VariantenZahl(studie);
     std::vector<std::string> meldungen(anzahl);
     std::atomic<bool> stopp{false};
     ParallelFuer(
         anzahl, faeden,
         [&](std::size_t nummer, unsigned) {
+            if (rueckmeldung.Abbruch != nullptr && rueckmeldung.Abbruch->load()) {
+                stopp = true;
+                return;
+            }
             std::vector<double> werte;
             const std::vector<std::string> fehler =
                 ParameterPruefen(VarianteParameter(studie, nummer, &werte), &wetter);
+            if (rueckmeldung.Fertig != nullptr) rueckmeldung.Fertig->fetch_add(1);
             if (fehler.empty()) return;
             std::string text = "Variante " + std::to_string(nummer + 1) + " (";
             for (std::size_t d = 0; d < werte.size(); ++d)

@@ -83,8 +83,15 @@ struct TStudienKennwert {
 std::span<const TStudienKennwert> StudienKennwerte();
 const TStudienKennwert* StudienKennwert(std::string_view name);
 
+struct TStudienRueckmeldung;
+
 // Every variant's parameter set through ParameterPruefen before anything runs: one message per
-// refused variant, "Variante 12 (DRohr=0, AnzahlRohre=3): ...", at most grenze of them.
+// refused variant, "Variante 12 (DRohr=0, AnzahlRohre=3): ...", at most grenze of them. With a
+// rueckmeldung, Fertig counts the checked variants and Abbruch ends the check early (the
+// variants not reached are then neither checked nor named).
+std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr& wetter,
+                                       unsigned faeden, std::size_t grenze,
+                                       const TStudienRueckmeldung& rueckmeldung);
 std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr& wetter,
                                        unsigned faeden, std::size_t grenze = 20);
 

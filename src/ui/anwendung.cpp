@@ -4,6 +4,7 @@
 #include "ui/grafik_fenster.h"
 #include "ui/info_fenster.h"
 #include "ui/start_fenster.h"
+#include "ui/varianten_fenster.h"
 
 #include <cmath>
 
@@ -30,5 +31,10 @@ TAnwendung::TAnwendung() : KontextSpeicher(std::make_unique<TKontext>()) {
 }
 
 TAnwendung::~TAnwendung() = default;
+
+TVariantenFenster& TAnwendung::Variantenvergleich() {
+    if (!Varianten) Varianten = std::make_unique<TVariantenFenster>(*this);
+    return *Varianten;
+}
 
 } // namespace kov

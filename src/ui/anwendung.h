@@ -17,6 +17,7 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm4;
+class TVariantenFenster;
 
 // The program's icon in every size it is stored in.
 QIcon ProgrammSymbol();
@@ -54,6 +55,8 @@ public:
     TForm2& Form2() { return *Eingabe; }
     TForm1& Form1() { return *Ergebnis; }
     TForm4& Form4() { return *Info; }
+    // made when first opened from the input window
+    TVariantenFenster& Variantenvergleich();
 
 private:
     std::unique_ptr<TKontext> KontextSpeicher;
@@ -63,6 +66,8 @@ private:
     std::unique_ptr<TForm2> Eingabe;
     std::unique_ptr<TForm1> Ergebnis;
     std::unique_ptr<TForm4> Info;
+    // last: destroyed first, its running study stopped while the other windows still exist
+    std::unique_ptr<TVariantenFenster> Varianten;
 };
 
 } // namespace kov

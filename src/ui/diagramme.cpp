@@ -44,26 +44,6 @@ QFont Schrift(double pixel, bool fett = false) {
     return schrift;
 }
 
-std::unique_ptr<QChart> LeeresDiagramm(const QString& titel, double schrift) {
-    auto chart = std::make_unique<QChart>();
-    chart->setTitle(titel);
-    chart->setTitleFont(Schrift(schrift * 1.3, true));
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setBackgroundRoundness(0);
-    chart->setBackgroundBrush(Qt::white);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(Schrift(schrift));
-    return chart;
-}
-
-void AchseGestalten(QAbstractAxis* achse, const QString& titel, double schrift) {
-    achse->setTitleText(titel);
-    achse->setTitleFont(Schrift(schrift * 1.1, true));
-    achse->setLabelsFont(Schrift(schrift));
-    achse->setGridLineColor(QColor(215, 215, 215));
-}
-
 // A value axis from the data's range widened to whole steps: temperatures on 5 K, energies on
 // round steps, never an empty range.
 QValueAxis* WertAchse(double min, double max, double schritt, const QString& titel, double schrift,
@@ -317,6 +297,26 @@ QString Monatsname(int m) {
 }
 
 } // namespace
+
+std::unique_ptr<QChart> LeeresDiagramm(const QString& titel, double schrift) {
+    auto chart = std::make_unique<QChart>();
+    chart->setTitle(titel);
+    chart->setTitleFont(Schrift(schrift * 1.3, true));
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    chart->setBackgroundBrush(Qt::white);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(Schrift(schrift));
+    return chart;
+}
+
+void AchseGestalten(QAbstractAxis* achse, const QString& titel, double schrift) {
+    achse->setTitleText(titel);
+    achse->setTitleFont(Schrift(schrift * 1.1, true));
+    achse->setLabelsFont(Schrift(schrift));
+    achse->setGridLineColor(QColor(215, 215, 215));
+}
 
 QString AnsichtTitel(TAnsicht ansicht) {
     switch (ansicht) {

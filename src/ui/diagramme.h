@@ -34,6 +34,12 @@ bool IstDiagramm(TAnsicht ansicht);
 std::unique_ptr<QChart> DiagrammErzeugen(TAnsicht ansicht, const TAuswertung& auswertung,
                                          double schrift = 12);
 
+// An empty chart in the look of the result views: white, square corners, no animation, the
+// legend below; schrift as for DiagrammErzeugen.
+std::unique_ptr<QChart> LeeresDiagramm(const QString& titel, double schrift = 12);
+// Title, fonts and grid lines of an axis in the same look.
+void AchseGestalten(QAbstractAxis* achse, const QString& titel, double schrift = 12);
+
 // What the view shows at the position wert (in the chart's axis values) under the mouse:
 // the day, hour rank or month and its values. Empty outside the data.
 QString WertBeschreibung(TAnsicht ansicht, const TAuswertung& auswertung, QPointF wert);

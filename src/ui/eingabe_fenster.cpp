@@ -14,6 +14,7 @@
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
 #include "ui/start_fenster.h"
+#include "ui/varianten_fenster.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QAction>
@@ -229,6 +230,9 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     AktionWeitereParameter =
         aktion(parameter, QStringLiteral("&Weitere Parameter…"),
                QKeySequence(QStringLiteral("Ctrl+P")), &TForm2::WeitereParameter);
+    AktionVariantenvergleich = parameter->addAction(QStringLiteral("&Variantenvergleich…"));
+    connect(AktionVariantenvergleich, &QAction::triggered, this,
+            [this] { Anwendung.Variantenvergleich().Oeffnen(); });
     Menue->setGeometry(0, 0, 584, Menue->sizeHint().height());
 
     Berechnen = new QPushButton(QStringLiteral("Berechnen"), this);

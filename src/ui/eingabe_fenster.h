@@ -103,6 +103,7 @@ public:
     QAction* AktionSpeichern = nullptr;
     QAction* AktionSpeichernUnter = nullptr;
     QAction* AktionWeitereParameter = nullptr;
+    QAction* AktionVariantenvergleich = nullptr;
 
 protected:
     bool event(QEvent* ereignis) override;

@@ -204,6 +204,19 @@ TEST(Variantenstudie, EveryVariantIsCheckedBeforeAnythingRuns) {
               std::string::npos)
         << meldungen[2];
     EXPECT_NE(meldungen[2].find("(WandstaerkeRohr)"), std::string::npos) << meldungen[2];
+
+    // the check counts what it checked, and a cancel set before it checks nothing
+    std::atomic<std::size_t> geprueft{0};
+    std::atomic<bool> abbruch{false};
+    TStudienRueckmeldung rueckmeldung;
+    rueckmeldung.Fertig = &geprueft;
+    rueckmeldung.Abbruch = &abbruch;
+    EXPECT_EQ(StudiePruefen(studie, EingebautesWetterJahr(), 2, 20, rueckmeldung), meldungen);
+    EXPECT_EQ(geprueft.load(), 4u);
+    geprueft = 0;
+    abbruch = true;
+    EXPECT_TRUE(StudiePruefen(studie, EingebautesWetterJahr(), 2, 20, rueckmeldung).empty());
+    EXPECT_EQ(geprueft.load(), 0u);
 }
 
 } // namespace

@@ -1,0 +1,216 @@
+#include "ui/varianten_tabelle.h"
+
+#include "model/bodenarten.h"
+#include "model/parameter_katalog.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+
+#include <charconv>
+
+namespace kov {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Dezimalen(std::string_view einheit) {
+    if (einheit == "kWh" || einheit == "h") return 0;
+    if (einheit == "m/s" || einheit.empty()) return 2;
+    return 1; // °C, Pa, m, kg
+}
+
+const QColor VerletztFarbe(150, 150, 150);
+const QColor FrontHintergrund(255, 243, 196);
+
+} // namespace
+
+QString KennwertText(double wert, std::string_view einheit) {
+    return QString::number(wert, 'f', Dezimalen(einheit));
+}
+
+QString KennwertTitel(const TStudienKennwert& k) {
+    QString titel = Text(k.Bezeichnung);
+    if (!k.Einheit.empty()) titel += QStringLiteral(" [") + Text(k.Einheit) + QLatin1Char(']');
+    return titel;
+}
+
+QString VariationsTitel(const TVariation& v) {
+    if (v.Name == BodenDimension) return QStringLiteral("Bodenart");
+    const TKatalogEintrag* e = KatalogEintrag(v.Name);
+    if (e == nullptr) return QString::fromStdString(v.Name);
+    QString titel = Text(e->Bezeichnung);
+    if (!e->Einheit.empty()) titel += QStringLiteral(" [") + Text(e->Einheit) + QLatin1Char(']');
+    return titel;
+}
+
+QString VariationsWert(const TVariation& v, double wert) {
+    if (v.Name == BodenDimension) {
+        const std::string_view name = Bodenarten()[static_cast<std::size_t>(wert)].Text;
+        // the list pads its names with blanks to line up the conductivities
+        return Text(name).simplified();
+    }
+    char text[32];
+    const auto [ende, fehler] = std::to_chars(text, text + sizeof text, wert);
+    return QString::fromLatin1(text, ende - text);
+}
+
+TVariantenTabelle::TVariantenTabelle(QObject* eltern) : QAbstractTableModel(eltern) {}
+
+void TVariantenTabelle::StudieSetzen(const TStudie* studie,
+                                     const std::vector<TVariantenErgebnis>* ergebnis) {
+    beginResetModel();
+    Studie = studie;
+    Ergebnis = ergebnis;
+    Zeilen.clear();
+    endResetModel();
+}
+
+void TVariantenTabelle::ZeilenAnfuegen(const std::vector<std::size_t>& nummern) {
+    if (nummern.empty()) return;
+    const int anfang = rowCount();
+    beginInsertRows({}, anfang, anfang + static_cast<int>(nummern.size()) - 1);
+    Zeilen.insert(Zeilen.end(), nummern.begin(), nummern.end());
+    endInsertRows();
+}
+
+void TVariantenTabelle::AlleZeigen() {
+    beginResetModel();
+    Zeilen.clear();
+    if (Ergebnis != nullptr)
+        for (std::size_t i = 0; i < Ergebnis->size(); ++i)
+            if ((*Ergebnis)[i].Berechnet) Zeilen.push_back(i);
+    endResetModel();
+}
+
+void TVariantenTabelle::MarkenGeaendert() {
+    if (Zeilen.empty()) return;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void TVariantenTabelle::ParetoFrontSetzen(bool ventilator) {
+    FrontVentilator = ventilator;
+    MarkenGeaendert();
+}
+
+int TVariantenTabelle::ZeileDerVariante(std::size_t nummer) const {
+    for (std::size_t z = 0; z < Zeilen.size(); ++z)
+        if (Zeilen[z] == nummer) return static_cast<int>(z);
+    return -1;
+}
+
+int TVariantenTabelle::ErsteKennwertSpalte() const {
+    return 1 + (Studie == nullptr ? 0 : static_cast<int>(Studie->Variationen.size()));
+}
+
+int TVariantenTabelle::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : static_cast<int>(Zeilen.size());
+}
+
+int TVariantenTabelle::columnCount(const QModelIndex& eltern) const {
+    if (eltern.isValid() || Studie == nullptr) return 0;
+    return ErsteKennwertSpalte() + static_cast<int>(StudienKennwerte().size()) + 2;
+}
+
+bool TVariantenTabelle::AufFront(const TVariantenErgebnis& v) const {
+    return FrontVentilator ? v.ParetoVentilator : v.ParetoRohrlaenge;
+}
+
+QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
+    if (!index.isValid() || Studie == nullptr || Ergebnis == nullptr) return {};
+    const std::size_t nummer = Zeilen[static_cast<std::size_t>(index.row())];
+    const TVariantenErgebnis& v = (*Ergebnis)[nummer];
+    const int spalte = index.column();
+    const int kennwerte = ErsteKennwertSpalte();
+    const int bedingungen = kennwerte + static_cast<int>(StudienKennwerte().size());
+
+    switch (rolle) {
+    case Qt::ForegroundRole:
+        if (!v.Verletzt.empty()) return QBrush(VerletztFarbe);
+        return {};
+    case Qt::BackgroundRole:
+        if (v.Verletzt.empty() && AufFront(v)) return QBrush(FrontHintergrund);
+        return {};
+    case Qt::FontRole:
+        if (v.Verletzt.empty() && AufFront(v)) {
+            QFont fett;
+            fett.setBold(true);
+            return fett;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        if (spalte >= bedingungen) return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (spalte > 0 && spalte < kennwerte &&
+            Studie->Variationen[static_cast<std::size_t>(spalte - 1)].Name == BodenDimension)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::DisplayRole:
+    case Qt::UserRole:
+    case Qt::ToolTipRole:
+        break;
+    default:
+        return {};
+    }
+
+    const bool anzeige = rolle != Qt::UserRole;
+    if (spalte == 0)
+        return anzeige ? QVariant(QString::number(nummer + 1)) : QVariant(double(nummer));
+    if (spalte < kennwerte) {
+        const TVariation& variation = Studie->Variationen[static_cast<std::size_t>(spalte - 1)];
+        const double wert = v.Werte[static_cast<std::size_t>(spalte - 1)];
+        return anzeige ? QVariant(VariationsWert(variation, wert)) : QVariant(wert);
+    }
+    if (spalte < bedingungen) {
+        const TStudienKennwert& k =
+            StudienKennwerte()[static_cast<std::size_t>(spalte - kennwerte)];
+        const double wert = k.Wert(v);
+        if (!anzeige) return wert;
+        if (rolle == Qt::ToolTipRole) return KennwertTitel(k);
+        return KennwertText(wert, k.Einheit);
+    }
+    if (spalte == bedingungen) {
+        if (!anzeige) return double(v.Verletzt.size());
+        if (v.Verletzt.empty()) return QStringLiteral("erfüllt");
+        QStringList namen;
+        for (const std::string& name : v.Verletzt) {
+            const TStudienKennwert* k = StudienKennwert(name);
+            namen << (k != nullptr ? Text(k->Bezeichnung) : QString::fromStdString(name));
+        }
+        return QStringLiteral("verletzt: ") + namen.join(QStringLiteral(", "));
+    }
+    if (!anzeige) return double((v.ParetoRohrlaenge ? 2 : 0) + (v.ParetoVentilator ? 1 : 0));
+    QStringList fronten;
+    if (v.ParetoRohrlaenge) fronten << QStringLiteral("Rohrlänge");
+    if (v.ParetoVentilator) fronten << QStringLiteral("Ventilatorstrom");
+    return fronten.join(QStringLiteral(", "));
+}
+
+QVariant TVariantenTabelle::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
+    if (richtung != Qt::Horizontal || Studie == nullptr) return {};
+    if (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole) return {};
+    const int kennwerte = ErsteKennwertSpalte();
+    const int bedingungen = kennwerte + static_cast<int>(StudienKennwerte().size());
+    if (abschnitt == 0) return QStringLiteral("Variante");
+    if (abschnitt < kennwerte)
+        return VariationsTitel(Studie->Variationen[static_cast<std::size_t>(abschnitt - 1)]);
+    if (abschnitt < bedingungen) {
+        const TStudienKennwert& k =
+            StudienKennwerte()[static_cast<std::size_t>(abschnitt - kennwerte)];
+        return rolle == Qt::ToolTipRole ? QString::fromUtf8(k.Name.data(), k.Name.size())
+                                        : KennwertTitel(k);
+    }
+    if (abschnitt == bedingungen)
+        return rolle == Qt::ToolTipRole
+                   ? QStringLiteral("Die Bedingungen, die eine Variante nicht einhält")
+                   : QStringLiteral("Bedingungen");
+    return rolle == Qt::ToolTipRole
+               ? QStringLiteral("Pareto-optimal: keine zulässige Variante gibt mehr nutzbare "
+                                "Energie für weniger Rohrlänge (bzw. Ventilatorstrom)")
+               : QStringLiteral("Pareto-optimal");
+}
+
+} // namespace kov
