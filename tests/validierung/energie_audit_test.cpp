@@ -118,14 +118,7 @@ TEST(EnergieAudit, HeatOfTheAirIsAccountedForByBoundariesStorageAndCoupling) {
          },
          -0.04647, 2e-4},
         {"Freigabe 5/20 C, Keller 0.3, adiabat 0.2, Stillstand 5 W/m2K",
-         [](TRegisterParameter& p) {
-             p.Heizgrenze = 5;
-             p.Kuehlgrenze = 20;
-             p.AnteilKeller = 0.3;
-             p.AnteilAdiabat = 0.2;
-             p.AlphaStillstand = 5;
-         },
-         0.08093, 2e-4},
+         test::GemischterBetriebSetzen, 0.08093, 2e-4},
     };
     for (const Fall& f : faelle) {
         auto k = test::NeuerKontext();

@@ -8,23 +8,16 @@ namespace kov {
 namespace {
 
 TEST(LaufNachbau, HourLoopRebuiltFromItsPiecesIsTheRun) {
-    struct Fall {
-        const char* name;
-        void (*setzen)(TRegisterParameter&);
-    } const faelle[] = {
+    const test::TParameterFall faelle[] = {
         {"Standardwerte", [](TRegisterParameter&) {}},
         {"Freigabe 5/20 C, Keller 0.3, adiabat 0.2, Stillstand 5 W/m2K, n=4, 3 Sub-Schritte",
          [](TRegisterParameter& p) {
-             p.Heizgrenze = 5;
-             p.Kuehlgrenze = 20;
-             p.AnteilKeller = 0.3;
-             p.AnteilAdiabat = 0.2;
-             p.AlphaStillstand = 5;
+             test::GemischterBetriebSetzen(p);
              p.AnzahlGitter = 4;
              p.AnzahlSubSchritte = 3;
          }},
     };
-    for (const Fall& f : faelle) {
+    for (const test::TParameterFall& f : faelle) {
         auto lauf = test::NeuerKontext();
         auto nachbau = test::NeuerKontext();
         StandardwerteSetzen(*lauf);

@@ -35,18 +35,11 @@ double GroessteGitterAbweichung(const TErdGitter& verschoben, const TErdGitter& 
 }
 
 TEST(Linearitaet, ShiftingEveryTemperatureBy5KShiftsEveryResultBy5K) {
-    struct Fall {
-        const char* name;
-        void (*setzen)(TRegisterParameter&);
-    } const faelle[] = {
+    const test::TParameterFall faelle[] = {
         {"Standardwerte", [](TRegisterParameter&) {}},
         {"Freigabe 5/20 C, Keller 0.3, adiabat 0.2, Stillstand 5 W/m2K, Monitor im Keller",
          [](TRegisterParameter& p) {
-             p.Heizgrenze = 5;
-             p.Kuehlgrenze = 20;
-             p.AnteilKeller = 0.3;
-             p.AnteilAdiabat = 0.2;
-             p.AlphaStillstand = 5;
+             test::GemischterBetriebSetzen(p);
              p.MonitorSektor = 3;
              p.KellerTemperatur[7] = 16;
          }},
@@ -63,7 +56,7 @@ TEST(Linearitaet, ShiftingEveryTemperatureBy5KShiftsEveryResultBy5K) {
     for (double& t : verschobenesWetter->Tein)
         t += Verschiebung;
 
-    for (const Fall& f : faelle) {
+    for (const test::TParameterFall& f : faelle) {
         auto basis = test::NeuerKontext();
         auto verschoben = test::NeuerKontext();
         StandardwerteSetzen(*basis);

@@ -13,10 +13,7 @@ namespace kov {
 namespace {
 
 TEST(Ueberschwingen, OutletStaysBetweenInletAndTheWallNodesOfTheHour) {
-    struct Fall {
-        const char* name;
-        void (*setzen)(TRegisterParameter&);
-    } const faelle[] = {
+    const test::TParameterFall faelle[] = {
         {"Standardwerte", [](TRegisterParameter&) {}},
         {"n=3, 1 Sub-Schritt (NTU je Zelle 1.03)",
          [](TRegisterParameter& p) {
@@ -30,16 +27,10 @@ TEST(Ueberschwingen, OutletStaysBetweenInletAndTheWallNodesOfTheHour) {
              p.Volumenstrom = 1500;
          }},
         {"Freigabe 5/20 C, Keller 0.3, adiabat 0.2, Stillstand 5 W/m2K",
-         [](TRegisterParameter& p) {
-             p.Heizgrenze = 5;
-             p.Kuehlgrenze = 20;
-             p.AnteilKeller = 0.3;
-             p.AnteilAdiabat = 0.2;
-             p.AlphaStillstand = 5;
-         }},
+         test::GemischterBetriebSetzen},
     };
     constexpr double Rundung = 1e-12; // K, a weighted mean of numbers below 40 °C
-    for (const Fall& f : faelle) {
+    for (const test::TParameterFall& f : faelle) {
         auto k = test::NeuerKontext();
         StandardwerteSetzen(*k);
         f.setzen(k->Parameter);

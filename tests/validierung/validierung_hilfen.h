@@ -15,6 +15,23 @@
 
 namespace kov::test {
 
+// A case of a validation table: its name in failure messages and what it changes of the defaults.
+struct TParameterFall {
+    const char* name;
+    void (*setzen)(TRegisterParameter&);
+};
+
+// The design that exercises every path of the control and every sector at once: release limits
+// 5/20 °C (so the register bypasses), cellar 0.3 and adiabatic 0.2 of the circumference, heat
+// transfer at standstill 5 W/m2K.
+inline void GemischterBetriebSetzen(TRegisterParameter& p) {
+    p.Heizgrenze = 5;
+    p.Kuehlgrenze = 20;
+    p.AnteilKeller = 0.3;
+    p.AnteilAdiabat = 0.2;
+    p.AlphaStillstand = 5;
+}
+
 // A whole run of the parameters in k on the weather year w (the built-in design year when none
 // is given).
 inline void JahrRechnen(TKontext& k, const TWetterJahr& w = EingebautesWetterJahr()) {
