@@ -5,12 +5,12 @@
 #include "register/kennwerte_text.h"
 #include "ui/seiten_satz.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -71,15 +71,6 @@ void KennwerteZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel
     TabelleSetzen(maler, schrift, rechts, spaltenMonate, monate, true);
 }
 
-[[noreturn]] void SchreibFehler(const QSaveFile& datei, const QString& name) {
-    throw TDateiFehler(datei.errorString().toStdString(),
-                       QDir::toNativeSeparators(name).toStdString());
-}
-
-void Festschreiben(QSaveFile& datei, const QString& name) {
-    if (!datei.commit()) SchreibFehler(datei, name);
-}
-
 } // namespace
 
 void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& maler,
@@ -118,8 +109,11 @@ void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QSt
         throw TDateiFehler("Die Bildgröße muss mindestens 1 × 1 Pixel sein", name);
     SchreibbarPruefen(name);
     const QRectF ziel(QPointF(0, 0), QSizeF(groesse));
-    QSaveFile ausgabe(datei);
-    if (!ausgabe.open(QIODevice::WriteOnly)) SchreibFehler(ausgabe, datei);
+    // drawn in memory, then written like every other file of KOV (atomically, a link replaced
+    // rather than written through)
+    QByteArray inhalt;
+    QBuffer ausgabe(&inhalt);
+    ausgabe.open(QIODevice::WriteOnly);
     if (endung == QLatin1String("png")) {
         QImage bild(groesse, QImage::Format_RGB32);
         bild.fill(Qt::white);
@@ -127,10 +121,7 @@ void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QSt
             QPainter maler(&bild);
             AnsichtZeichnen(ansicht, auswertung, maler, ziel);
         }
-        if (!bild.save(&ausgabe, "PNG")) {
-            ausgabe.cancelWriting();
-            throw TDateiFehler(MeldungPlatteVoll, name);
-        }
+        if (!bild.save(&ausgabe, "PNG")) throw TDateiFehler(MeldungPlatteVoll, name);
     } else {
         QSvgGenerator svg;
         svg.setOutputDevice(&ausgabe);
@@ -139,12 +130,13 @@ void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QSt
         svg.setResolution(96);
         svg.setTitle(QStringLiteral("KOV: ") + AnsichtTitel(ansicht));
         QPainter maler;
-        if (!maler.begin(&svg)) SchreibFehler(ausgabe, datei);
+        if (!maler.begin(&svg)) throw TDateiFehler(MeldungPlatteVoll, name);
         maler.fillRect(ziel, Qt::white);
         AnsichtZeichnen(ansicht, auswertung, maler, ziel);
         maler.end();
     }
-    Festschreiben(ausgabe, datei);
+    DateiSchreiben(name,
+                   std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
 }
 
 QStringList AlleAnsichtenSpeichern(const TAuswertung& auswertung, const QString& ordner,

@@ -8,11 +8,11 @@
 #include "ui/ansicht_export.h"
 #include "ui/seiten_satz.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace kov {
 
@@ -186,9 +186,11 @@ int PdfBerichtSchreiben(const TAuswertung& auswertung, const TBerichtKopf& kopf,
                         const QString& datei) {
     const std::string name = QDir::toNativeSeparators(datei).toStdString();
     SchreibbarPruefen(name);
-    QSaveFile ausgabe(datei);
-    if (!ausgabe.open(QIODevice::WriteOnly))
-        throw TDateiFehler(ausgabe.errorString().toStdString(), name);
+    // set in memory, then written like every other file of KOV (atomically, a link replaced
+    // rather than written through)
+    QByteArray inhalt;
+    QBuffer ausgabe(&inhalt);
+    ausgabe.open(QIODevice::WriteOnly);
 
     const TBerichtSatz bericht{auswertung, kopf,
                                kopf.Projektname.isEmpty()
@@ -237,7 +239,8 @@ int PdfBerichtSchreiben(const TAuswertung& auswertung, const TBerichtKopf& kopf,
     bericht.Setzen(satz);
     satz.Abschliessen();
     maler.end();
-    if (!ausgabe.commit()) throw TDateiFehler(ausgabe.errorString().toStdString(), name);
+    DateiSchreiben(name,
+                   std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
     return seiten;
 }
 

@@ -96,5 +96,21 @@ TEST(AnsichtExport, FaultsNameTheFileAndKeepTheOldOne) {
     EXPECT_EQ(test::OrdnerInhalt(ort.Ort()), (std::vector<std::string>{"alt.png", "ordner.svg"}));
 }
 
+// A link planted where a picture is to go is replaced by the picture; the file it pointed to is
+// not touched (written through the link, an export would overwrite any file of the user's).
+TEST(AnsichtExport, APlantedLinkIsReplacedNotWrittenThrough) {
+    test::TArbeitsVerzeichnis ort;
+    const TAuswertung& a = *test::StandardAuswertung();
+    test::DateiSchreiben("fremd.txt", "fremd");
+    for (const char* datei : {"jahr.png", "jahr.svg"}) {
+        std::filesystem::create_symlink("fremd.txt", datei);
+        AnsichtSpeichern(TAnsicht::Jahr, a, QString::fromUtf8(datei), QSize(160, 100));
+        EXPECT_FALSE(std::filesystem::is_symlink(datei)) << datei;
+    }
+    EXPECT_EQ(QImage(QStringLiteral("jahr.png")).size(), QSize(160, 100));
+    EXPECT_EQ(QSvgRenderer(QStringLiteral("jahr.svg")).viewBox(), QRect(0, 0, 160, 100));
+    EXPECT_EQ(test::DateiInhalt("fremd.txt"), "fremd");
+}
+
 } // namespace
 } // namespace kov

@@ -105,6 +105,12 @@ TEST(PdfBericht, FaultsNameTheFileAndKeepTheOldOne) {
         "Keine gewöhnliche Datei, sondern ein Ordner: ordner.pdf");
     EXPECT_EQ(test::DateiInhalt("alt.pdf"), "alt");
     EXPECT_EQ(test::OrdnerInhalt(ort.Ort()), (std::vector<std::string>{"alt.pdf", "ordner.pdf"}));
+    // a link planted as the report is replaced; the file it pointed to stays as it was
+    std::filesystem::create_symlink("alt.pdf", "link.pdf");
+    PdfBerichtSchreiben(a, {}, QStringLiteral("link.pdf"));
+    EXPECT_FALSE(std::filesystem::is_symlink("link.pdf"));
+    EXPECT_EQ(test::DateiInhalt("link.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(test::DateiInhalt("alt.pdf"), "alt");
 }
 
 } // namespace
