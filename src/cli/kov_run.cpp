@@ -227,7 +227,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["WaermeentzugErde"] = e.WaermeentzugErde;
         j["Kuehlenergie"] = e.Kuehlenergie;
         j["Heizenergie"] = e.Heizenergie;
-        j["Gitterfaktor"] = p.Gitterfaktor;
+        j["Gitterfaktor"] = k.Werte.Gitterfaktor;
         j["StartTemperatur"] = k.Werte.StartTemperatur;
         j["JahresMittelTemperatur"] = k.Werte.JahresMittelTemperatur;
         j["Durchlaeufe"] = durchlaeufe;
