@@ -317,6 +317,14 @@ bool OptionsWert(const std::vector<std::string>& argumente, std::size_t& i, std:
 
 } // namespace
 
+int EingabeFehlerMelden(const TEingabeFehler& f, std::ostream& fehler) {
+    fehler << "kov-run: "
+           << (f.Art == TEingabeArt::Wetterdatei ? "Wetterdatei nicht lesbar, nichts berechnet: "
+                                                 : "")
+           << SicherText(f.what()) << "\n";
+    return ExitLauffehler;
+}
+
 int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     std::string verzeichnis;
     bool json = false;
@@ -487,12 +495,7 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     } catch (const TLaufAbgelehnt& f) {
         return abgelehnt(f.Meldungen);
     } catch (const TEingabeFehler& f) {
-        fehler << "kov-run: "
-               << (f.Art == TEingabeArt::Wetterdatei
-                       ? "Wetterdatei nicht lesbar, nichts berechnet: "
-                       : "")
-               << SicherText(f.what()) << "\n";
-        return ExitLauffehler;
+        return EingabeFehlerMelden(f, fehler);
     }
 
     int durchlaeufe = 0;
