@@ -6,6 +6,7 @@
 #include "files/text_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
+#include "model/betriebszeiten.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
 
@@ -48,6 +49,10 @@ int SimulationVorbereiten(TKontext& k, const std::string& ordner,
         WetterLesen(k, hilfsDatei);
     LaufGroessenSetzen(k);
     LaufZustandAufbauen(k);
+    if (!p.Betriebszeiten.empty())
+        BetriebszeitenFahrplan(BetriebszeitenLesen(p.Betriebszeiten),
+                               standort != nullptr ? standort->ErsterWochentag : Montag,
+                               k.Reihen.RelVolumenstrom);
     if (p.FahrplanGelesen && p.EingebautesWetter) {
         const std::string fahrplan = EingabePfad(ordner, eingaben, p.FahrplanFile);
         const int stunden = FahrplanLesen(fahrplan, k.Reihen.RelVolumenstrom);

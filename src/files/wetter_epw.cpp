@@ -86,8 +86,18 @@ void OrtLesen(const TWetterText& text, const TZeile& zeile, TWetterInfo& info) {
     info.HatHoehe = OrtsZahl(text, zeile, f[9], {10, "Höhe"}, -1000, 9000, "m", info.Hoehe);
 }
 
-void PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
-    std::array<std::string_view, 3> f{};
+// the weekday of the first day, 0 = Monday; Monday when the field names none
+int ErsterWochentag(std::string_view feld) {
+    constexpr std::string_view Tage[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                         "Friday", "Saturday", "Sunday"};
+    for (int t = 0; t < 7; ++t)
+        if (GleichOhneGross(feld, Tage[t])) return t;
+    return 0;
+}
+
+// the weekday of 1 January as DATA PERIODS gives it
+int PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
+    std::array<std::string_view, 5> f{};
     FelderTeilen(zeile.Text, ',', f);
     const int perioden = FeldGanzzahl(text, zeile, f[1], {2, "Anzahl der Datenabschnitte"});
     if (perioden != 1)
@@ -99,9 +109,11 @@ void PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
         WetterFehler(text, zeile.Nummer,
                      "DATA PERIODS nennt " + std::to_string(jeStunde) +
                          " Werte je Stunde, gelesen werden Stundenwerte");
+    return ErsterWochentag(f[4]);
 }
 
-void KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info) {
+// returns the weekday of 1 January
+int KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info) {
     TZeile zeile;
     while (zeilen.Naechste(zeile)) {
         const std::string_view wort = Schluesselwort(zeile.Text);
@@ -114,8 +126,7 @@ void KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info)
         case TKopf::Sonstige:
             break;
         case TKopf::Perioden:
-            PeriodenPruefen(text, zeile);
-            return;
+            return PeriodenPruefen(text, zeile);
         case TKopf::Unbekannt:
             if (double jahr = 0.0; WetterZahl(wort, jahr))
                 WetterFehler(text, zeile.Nummer, "DATA PERIODS fehlt vor der ersten Datenzeile");
@@ -154,7 +165,7 @@ bool IstEpw(std::string_view inhalt) {
 
 void EpwLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
     TZeilenFolge zeilen(text.Inhalt);
-    KopfLesen(text, zeilen, info);
+    const int ersterWochentag = KopfLesen(text, zeilen, info);
 
     auto roh = RohJahrAnlegen();
     TZeile zeile;
@@ -197,6 +208,7 @@ void EpwLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
     LueckenFuellen(text, *roh, TRohJahr::Feuchte, "relativen Feuchte");
 
     WetterJahrBilden(*roh, true, jahr);
+    jahr.ErsterWochentag = ersterWochentag;
     info.Format = TWetterFormat::Epw;
     info.DatenZeilen = datenZeilen;
     info.SchalttagZeilen = roh->SchalttagZeilen;
