@@ -17,8 +17,7 @@ struct TKennwertZeile {
 };
 
 // What the condensate rows say instead of a number when the weather has no humidity data.
-inline constexpr const char* KeineFeuchteDaten =
-    "nicht berechnet: das Wetter hat keine Feuchtedaten (eingebautes Jahr, gelesener Bericht)";
+inline constexpr const char* KeineFeuchteDaten = "Wetter ohne Feuchtedaten";
 
 // The figures of one value each (the monthly ones are in KennwerteMonatsZeilen); with a
 // ventilation unit (WRG) its figures follow.
