@@ -345,6 +345,38 @@ TEST(Kennwerte, CondensateFromTheWeathersHumidity) {
     EXPECT_GT(klassisch, kw.KondensatJahr);
 }
 
+TEST(Kennwerte, HeatingPeriodMeanAndEfficiency) {
+    // Independent recalculation in Python from the 8760 printed rows of the default kov.txt
+    // (0.1 K): 5468 hours with Tein <= 12 °C, mean intake after the register 6.0521 °C, mean
+    // outdoor air 4.0956 °C; the rows' rounding allows 0.05 K.
+    const TKennwerte kw = KennwerteBerechnen(*Gerechnet(Standard()));
+    EXPECT_EQ(kw.StundenHeizperiode, 5468);
+    EXPECT_NEAR(kw.TausMittelHeizperiode, 6.0521, 0.05);
+    EXPECT_NEAR(kw.TeinMittelHeizperiode, 4.0956, 0.05);
+    // the efficiency against the undisturbed ground lies between 0 and 1 and grows with the
+    // pipe: the longer the pipe, the closer the outlet comes to the ground
+    EXPECT_GT(kw.WirkungsgradHeizperiode, 0.5);
+    EXPECT_LT(kw.WirkungsgradHeizperiode, 1.0);
+    double vorher = 0;
+    for (const double laenge : {10.0, 25.0, 50.0, 100.0}) {
+        TRegisterParameter p = Standard();
+        p.Rohrlaenge = laenge;
+        const double eta = KennwerteBerechnen(*Gerechnet(p)).WirkungsgradHeizperiode;
+        EXPECT_GT(eta, vorher) << laenge << " m";
+        EXPECT_LT(eta, 1.0) << laenge << " m";
+        vorher = eta;
+    }
+    // a year without a heating period has neither figure
+    TRegisterParameter warm = Standard();
+    warm.Heizgrenze = -100;
+    warm.Kuehlgrenze = -100;
+    const TKennwerte ohne = KennwerteBerechnen(*Gerechnet(warm));
+    EXPECT_EQ(ohne.StundenHeizperiode, 0);
+    EXPECT_EQ(ohne.WirkungsgradHeizperiode, 0.0);
+    EXPECT_EQ(ohne.TausMittelHeizperiode, 0.0);
+    EXPECT_EQ(ohne.HeizenergieNutzbar, 0.0);
+}
+
 TEST(Kennwerte, SettlingChangeAgainstTheLastSettlingPass) {
     // pass 1 of a run with one settling year is the whole of a run without one: its sums
     // over hours 2..8760 are that run's totals, bit for bit

@@ -5,6 +5,7 @@
 
 #include "files/wetter.h"
 #include "register/kennwerte.h"
+#include "register/kennwerte_text.h"
 #include "register/lauf.h"
 #include "register/parameter_pruefung.h"
 #include "test_hilfen.h"
@@ -189,6 +190,34 @@ TEST(Lueftungsanlage, ParameterCheckOfUnitTimesAndControl) {
         EXPECT_NE(meldungen[0].find(f.meldung), std::string::npos)
             << f.name << ": " << meldungen[0];
     }
+}
+
+TEST(Lueftungsanlage, RowsOfTheDesignFiguresOnlyWithTheUnit) {
+    TRegisterParameter p = MitAnlage();
+    auto k = test::NeuerKontext();
+    ASSERT_EQ(SimulationRechnen(p, EingebautesWetterJahr(), nullptr, *k), TLaufStatus::Fertig);
+    const TKennwerte mit = KennwerteBerechnen(*k);
+    std::size_t anlage = 0;
+    for (const TKennwertZeile& z : KennwerteZeilen(mit, k->Parameter))
+        if (z.Bezeichnung.rfind("Lüftungsgerät: ", 0) == 0) {
+            ++anlage;
+            if (z.Bezeichnung.find("Wärmeersparnis") != std::string::npos) {
+                EXPECT_EQ(z.Wert, KennwertZahl(mit.Anlage.WaermeErspartGebaeude, 1));
+                EXPECT_EQ(z.Einheit, "kWh");
+            }
+            if (z.Bezeichnung.find("Frostschutzstunden") != std::string::npos) {
+                EXPECT_EQ(z.Wert, "0");
+                EXPECT_EQ(z.Zeitpunkt, "ohne Register: 501 h");
+            }
+        }
+    EXPECT_EQ(anlage, 9u);
+    p.WRG = false;
+    auto ohne = test::NeuerKontext();
+    ASSERT_EQ(SimulationRechnen(p, EingebautesWetterJahr(), nullptr, *ohne), TLaufStatus::Fertig);
+    const TKennwerte kw = KennwerteBerechnen(*ohne);
+    EXPECT_FALSE(kw.MitAnlage);
+    for (const TKennwertZeile& z : KennwerteZeilen(kw, ohne->Parameter))
+        EXPECT_EQ(z.Bezeichnung.rfind("Lüftungsgerät", 0), std::string::npos) << z.Bezeichnung;
 }
 
 } // namespace
