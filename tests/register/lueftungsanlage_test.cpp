@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 namespace kov {
 namespace {
 
@@ -123,6 +126,20 @@ TEST(Lueftungsanlage, DesignYearFrostHoursAndTheRegistersBenefit) {
     EXPECT_GT(a.OhneRegister.StundenUeberKomfort, 100);
     EXPECT_EQ(a.MitRegister.StundenUeberKomfort, 0);
     EXPECT_GT(a.KuehlungUeberKomfort, 0);
+
+    // the hourly supply series of the charts agree with the figures
+    auto mit = std::make_unique<TStundenFeld>();
+    auto ohne = std::make_unique<TStundenFeld>();
+    ZuluftReihenRechnen(k->Parameter, k->Reihen, *mit, *ohne);
+    double minMit = (*mit)[1], minOhne = (*ohne)[1];
+    for (std::size_t h = 1; h <= StundenImJahr; ++h) {
+        minMit = std::min(minMit, (*mit)[h]);
+        minOhne = std::min(minOhne, (*ohne)[h]);
+    }
+    EXPECT_EQ(minMit, a.MitRegister.ZuluftNachWRGMin);
+    EXPECT_EQ(minOhne, a.OhneRegister.ZuluftNachWRGMin);
+    EXPECT_EQ((*mit)[static_cast<std::size_t>(a.MitRegister.ZuluftSommerMaxStunde)],
+              a.MitRegister.ZuluftSommerMax);
 
     // the design figures carry the same values with WRG
     const TKennwerte kw = KennwerteBerechnen(*k);
