@@ -171,7 +171,10 @@ void EpwLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
     TZeile zeile;
     long letzte = 0;
     int datenZeilen = 0;
-    std::array<std::string_view, 9> f{};
+    std::array<std::string_view, 10> f{};
+    // station pressure (field 10, Pa) is used only when every hour has one in range; it feeds
+    // the condensate figure alone, so a file without it still reads
+    bool mitDruck = true;
     while (zeilen.Naechste(zeile)) {
         if (IstLeer(zeile.Text)) continue;
         letzte = zeile.Nummer;
@@ -201,12 +204,19 @@ void EpwLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
                       TRohJahr::Taupunkt, h);
         WertEintragen(text, zeile, f[8], FeldFeuchte, FehltFeuchte, 0, 110, "%", *roh,
                       TRohJahr::Feuchte, h);
+        double druck = 0.0;
+        if (mitDruck && anzahl >= 10 && WetterZahl(f[9], druck) && druck >= 30000 &&
+            druck <= 120000)
+            roh->Wert[TRohJahr::Druck][static_cast<std::size_t>(h)] = druck / 100; // hPa
+        else
+            mitDruck = false;
     }
     StundenZahlPruefen(text, *roh, letzte > 0 ? letzte : zeile.Nummer);
     LueckenFuellen(text, *roh, TRohJahr::Temperatur, "Lufttemperatur");
     LueckenFuellen(text, *roh, TRohJahr::Taupunkt, "Taupunkttemperatur");
     LueckenFuellen(text, *roh, TRohJahr::Feuchte, "relativen Feuchte");
 
+    if (!mitDruck) roh->Wert[TRohJahr::Druck].fill(0.0);
     WetterJahrBilden(*roh, true, jahr);
     jahr.ErsterWochentag = ersterWochentag;
     info.Format = TWetterFormat::Epw;
