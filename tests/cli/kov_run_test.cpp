@@ -517,6 +517,21 @@ TEST(KovRun, WeatherInfoShowsTheSummaryWithoutARun) {
 namespace kov {
 namespace {
 
+TEST(KovRun, CondensateOfAHumidSiteAgainstAnIndependentCalculation) {
+    test::TArbeitsVerzeichnis ort;
+    const TErgebnis e =
+        Lauf({"--json", "WetterDatei=" + Wetter("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")});
+    ASSERT_EQ(e.Status, 0) << e.Fehler;
+    const nlohmann::json w = nlohmann::json::parse(e.Aus)["Kennwerte"];
+    ASSERT_EQ(w["KondensatBekannt"], true);
+    // Independent recalculation in Python from the printed rows (Taus to 0.1 K) with the file's
+    // dew point and station pressure, saturation after Buck (1981) instead of Magnus and the dry
+    // air's density p_a / (287.05 J/kgK * T): 7287.1 kg. Tolerance 1 % for the two saturation
+    // fits and the rounding. The report's classic column 8 sums to 7522.0 kg.
+    EXPECT_NEAR(w["KondensatJahr"].get<double>(), 7287.1, 73.0);
+    EXPECT_LT(w["KondensatJahr"].get<double>(), 7522.0);
+}
+
 TEST(KovRun, OperatingTimesAndTheUnitBehindTheRegister) {
     test::TArbeitsVerzeichnis ort;
     struct Fall {
