@@ -2,6 +2,7 @@
 
 #include "ablauf/simulation.h"
 #include "files/fahrplan.h"
+#include "files/klima.h"
 #include "files/text_datei.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
@@ -41,6 +42,7 @@ TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* stand
         const bool nurName = datei.size() >= ort.size() &&
                              datei.compare(datei.size() - ort.size(), ort.size(), ort) == 0;
         q.Bezeichnung = "Wetterdatei " + (nurName ? datei : ort + " (" + datei + ")");
+        if (!m.Parameter.Klima.empty()) q.Bezeichnung = KlimaBezeichnung(m.Parameter.Klima);
         q.Text = WetterInfoText(info);
     } else if (m.Parameter.EingebautesWetter) {
         q.Bezeichnung = "Eingebautes Auslegungsjahr (" + m.Parameter.WetterFile + ")";

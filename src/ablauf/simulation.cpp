@@ -2,6 +2,7 @@
 
 #include "files/bericht.h"
 #include "files/fahrplan.h"
+#include "files/klima.h"
 #include "files/stunden_ausgabe.h"
 #include "files/text_datei.h"
 #include "files/wetter.h"
@@ -18,7 +19,7 @@ std::string EingabePfad(const std::string& ordner, const TLaufEingaben& eingaben
 
 std::unique_ptr<TWetterJahr> LaufWetterLesen(const TRegisterParameter& p, const std::string& ordner,
                                              const TLaufEingaben& eingaben, TWetterInfo* info) {
-    if (p.WetterDatei.empty()) return nullptr;
+    if (p.WetterDatei.empty() || !p.Klima.empty()) return KlimaWetterLesen(p, info);
     auto jahr = std::make_unique<TWetterJahr>();
     TWetterInfo gelesen;
     WetterDateiLesen(EingabePfad(ordner, eingaben, p.WetterDatei), *jahr, gelesen);
@@ -36,7 +37,7 @@ int SimulationVorbereiten(TKontext& k, const std::string& ordner,
     if (LandMitDezimalKomma(p.Land) || !p.EingebautesWetter) SchreibbarPruefen(hilfsDatei);
     std::unique_ptr<TWetterJahr> gelesen;
     const TWetterJahr* standort = eingaben.Wetter;
-    if (standort == nullptr && !p.WetterDatei.empty()) {
+    if (standort == nullptr && (!p.WetterDatei.empty() || !p.Klima.empty())) {
         gelesen = LaufWetterLesen(p, ordner, eingaben);
         standort = gelesen.get();
     }

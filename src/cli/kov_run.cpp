@@ -4,6 +4,7 @@
 #include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
 #include "cli/studie_lauf.h"
+#include "files/klima.h"
 #include "files/projekt_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
@@ -243,6 +244,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         << "Heizenergie Erdregister:" << Kwh(e.Heizenergie) << "\n"
         << "Durchläufe: " << durchlaeufe << "\n"
         << "Bericht: " << p.OutputFile << "\n";
+    if (!p.Klima.empty()) aus << "Wetter: " << KlimaBezeichnung(p.Klima) << "\n";
     KennwerteSchreiben(k, kw, aus);
 }
 

@@ -92,6 +92,8 @@ struct TRegisterParameter {
     bool FahrplanGelesen = false;
     std::string FahrplanFile = "wplaufz1.txt";
     std::string Land = "CH";
+    // built-in climate ("TRY2015-05-Jahr", model/klima_regionen.h); empty: none
+    std::string Klima;
 };
 
 struct TStundenReihen {
