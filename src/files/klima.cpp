@@ -85,6 +85,20 @@ void KlimaJahrLesen(const std::string& klima, TWetterJahr& jahr, TWetterInfo& in
     KlimaJahrLesen(wahl, jahr, info);
 }
 
+std::vector<TKlimaJahrUebersicht> KlimaUebersichtLesen() {
+    std::vector<TKlimaJahrUebersicht> liste;
+    auto jahr = std::make_unique<TWetterJahr>();
+    for (const TKlimaRegion& region : KlimaRegionenListe())
+        for (int periode : KlimaPerioden)
+            for (TKlimaArt art : KlimaArten) {
+                const TKlimaWahl wahl{region.Nummer, art, periode};
+                TWetterInfo info;
+                KlimaJahrLesen(wahl, *jahr, info);
+                liste.push_back({wahl, info.Kennwerte});
+            }
+    return liste;
+}
+
 std::unique_ptr<TWetterJahr> KlimaWetterLesen(const TRegisterParameter& p, TWetterInfo* info) {
     TKlimaWahl wahl;
     if (p.Klima.empty() || !p.WetterDatei.empty() || !KlimaWahlLesen(p.Klima, wahl)) return nullptr;

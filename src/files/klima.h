@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kov {
 
@@ -27,6 +28,14 @@ void KlimaJahrLesen(const TKlimaWahl& wahl, TWetterJahr& jahr, TWetterInfo& info
 // The same for a name as a project or kov-run gives it ("TRY2015-05-Jahr", "5:Wint:2045");
 // throws TParameterFehler naming the field Klima for a text that names no built-in climate.
 void KlimaJahrLesen(const std::string& klima, TWetterJahr& jahr, TWetterInfo& info);
+
+// The summary figures of one built-in year.
+struct TKlimaJahrUebersicht {
+    TKlimaWahl Wahl;
+    TWetterKennwerte Kennwerte;
+};
+// Every built-in year, in the order region, period (2015 first), kind (Jahr, Somm, Wint).
+std::vector<TKlimaJahrUebersicht> KlimaUebersichtLesen();
 
 // The year of p.Klima when that is the run's weather: nullptr when Klima is empty, names no
 // climate or stands beside a WetterDatei (the parameter check refuses both).
