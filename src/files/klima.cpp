@@ -4,71 +4,115 @@
 #include "files/wetter_datei.h"
 #include "model/fehler.h"
 
-#include <zip.h>
+#include <libdeflate.h>
+
+#include <cstdint>
+#include <new>
+#include <span>
 
 namespace kov {
 
 namespace {
-
-// an open archive, closed (and its source freed) however the reading ends
-struct TZipSchliessen {
-    void operator()(zip_t* archiv) const { zip_discard(archiv); }
-};
-struct TZipDateiSchliessen {
-    void operator()(zip_file_t* datei) const { zip_fclose(datei); }
-};
 
 [[noreturn]] void ArchivFehler(const std::string& eintrag, const char* meldung) {
     throw TDateiFehler(std::string("Eingebautes Klima nicht lesbar (") + meldung + ")",
                        "Klima-Archiv " + eintrag);
 }
 
+// little-endian fields of the zip headers
+std::uint32_t Wort(std::span<const unsigned char> d, std::size_t stelle, int bytes) {
+    std::uint32_t wert = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        wert = (wert << 8) | d[stelle + static_cast<std::size_t>(i)];
+    return wert;
+}
+
+// An entry of a zip archive as its central directory gives it (APPNOTE 4.3.12, 4.3.16).
+struct TZipEintrag {
+    std::size_t Daten = 0; // offset of the compressed bytes
+    std::size_t Gepackt = 0;
+    std::size_t Groesse = 0;
+    std::uint32_t Pruefsumme = 0; // CRC-32 of the unpacked bytes
+    int Methode = 0;              // 0 stored, 8 deflate
+};
+
+bool EintragSuchen(std::span<const unsigned char> d, std::string_view name, TZipEintrag& e) {
+    constexpr std::size_t EndeLaenge = 22, KopfLaenge = 46, LokalLaenge = 30;
+    if (d.size() < EndeLaenge) return false;
+    // the end record has no comment in these archives, so it is the last 22 bytes
+    const std::size_t ende = d.size() - EndeLaenge;
+    if (Wort(d, ende, 4) != 0x06054b50) return false;
+    const std::size_t anzahl = Wort(d, ende + 10, 2);
+    std::size_t stelle = Wort(d, ende + 16, 4);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        if (stelle + KopfLaenge > ende || Wort(d, stelle, 4) != 0x02014b50) return false;
+        const std::size_t nameLaenge = Wort(d, stelle + 28, 2);
+        const std::size_t weiter =
+            stelle + KopfLaenge + nameLaenge + Wort(d, stelle + 30, 2) + Wort(d, stelle + 32, 2);
+        if (stelle + KopfLaenge + nameLaenge > ende) return false;
+        const std::string_view eintrag(
+            reinterpret_cast<const char*>(d.data() + stelle + KopfLaenge), nameLaenge);
+        if (eintrag == name) {
+            const std::size_t lokal = Wort(d, stelle + 42, 4);
+            if (lokal + LokalLaenge > ende || Wort(d, lokal, 4) != 0x04034b50) return false;
+            e.Methode = static_cast<int>(Wort(d, stelle + 10, 2));
+            e.Pruefsumme = Wort(d, stelle + 16, 4);
+            e.Gepackt = Wort(d, stelle + 20, 4);
+            e.Groesse = Wort(d, stelle + 24, 4);
+            e.Daten = lokal + LokalLaenge + Wort(d, lokal + 26, 2) + Wort(d, lokal + 28, 2);
+            return e.Daten + e.Gepackt <= ende;
+        }
+        stelle = weiter;
+    }
+    return false;
+}
+
+struct TEntpackerFreigeben {
+    void operator()(libdeflate_decompressor* entpacker) const {
+        libdeflate_free_decompressor(entpacker);
+    }
+};
+
+} // namespace
+
+namespace {
+
+// The unpacked bytes of a year's file; left uninitialised before the unpacking writes them.
+struct TKlimaText {
+    std::unique_ptr<char[]> Bytes;
+    std::size_t Groesse = 0;
+    std::string_view Text() const { return {Bytes.get(), Groesse}; }
+};
+
+TKlimaText KlimaEntpacken(const TKlimaWahl& wahl) {
+    const std::string name = KlimaDateiName(wahl);
+    const std::span<const unsigned char> archiv = KlimaArchiv(wahl.Region);
+    TZipEintrag e;
+    if (!EintragSuchen(archiv, name, e)) ArchivFehler(name, "Eintrag fehlt");
+    if (e.Methode != 8) ArchivFehler(name, "unbekannte Packmethode");
+    // each call has its own decompressor over the read-only bytes: parallel runs share nothing
+    const std::unique_ptr<libdeflate_decompressor, TEntpackerFreigeben> entpacker(
+        libdeflate_alloc_decompressor());
+    if (!entpacker) throw std::bad_alloc();
+    TKlimaText t{std::make_unique_for_overwrite<char[]>(e.Groesse), e.Groesse};
+    if (libdeflate_deflate_decompress(entpacker.get(), archiv.data() + e.Daten, e.Gepackt,
+                                      t.Bytes.get(), t.Groesse, nullptr) != LIBDEFLATE_SUCCESS)
+        ArchivFehler(name, "Daten beschädigt");
+    if (libdeflate_crc32(0, t.Bytes.get(), t.Groesse) != e.Pruefsumme)
+        ArchivFehler(name, "Prüfsumme falsch");
+    return t;
+}
+
 } // namespace
 
 std::string KlimaDateiText(const TKlimaWahl& wahl) {
-    const std::string eintrag = KlimaDateiName(wahl);
-    const std::span<const unsigned char> daten = KlimaArchiv(wahl.Region);
-    if (daten.empty()) ArchivFehler(eintrag, "keine Region");
-    zip_error_t fehler;
-    zip_error_init(&fehler);
-    // each call opens its own view of the read-only bytes: runs in parallel threads share nothing
-    zip_source_t* quelle = zip_source_buffer_create(daten.data(), daten.size(), 0, &fehler);
-    if (quelle == nullptr) ArchivFehler(eintrag, zip_error_strerror(&fehler));
-    zip_t* offen = zip_open_from_source(quelle, ZIP_RDONLY, &fehler);
-    if (offen == nullptr) {
-        zip_source_free(quelle);
-        const std::string meldung = zip_error_strerror(&fehler);
-        zip_error_fini(&fehler);
-        ArchivFehler(eintrag, meldung.c_str());
-    }
-    zip_error_fini(&fehler);
-    const std::unique_ptr<zip_t, TZipSchliessen> archiv(offen);
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat(archiv.get(), eintrag.c_str(), 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0)
-        ArchivFehler(eintrag, zip_strerror(archiv.get()));
-    const std::unique_ptr<zip_file_t, TZipDateiSchliessen> datei(
-        zip_fopen(archiv.get(), eintrag.c_str(), 0));
-    if (!datei) ArchivFehler(eintrag, zip_strerror(archiv.get()));
-    std::string text(stat.size, '\0');
-    // zip_fread checks the CRC of the entry when it reaches its end
-    zip_int64_t gelesen = 0;
-    while (static_cast<zip_uint64_t>(gelesen) < stat.size) {
-        const zip_int64_t stueck = zip_fread(datei.get(), text.data() + gelesen,
-                                             stat.size - static_cast<zip_uint64_t>(gelesen));
-        if (stueck <= 0) ArchivFehler(eintrag, zip_file_strerror(datei.get()));
-        gelesen += stueck;
-    }
-    char rest = 0;
-    if (zip_fread(datei.get(), &rest, 1) != 0)
-        ArchivFehler(eintrag, zip_file_strerror(datei.get()));
-    return text;
+    return std::string(KlimaEntpacken(wahl).Text());
 }
 
 void KlimaJahrLesen(const TKlimaWahl& wahl, TWetterJahr& jahr, TWetterInfo& info) {
-    const std::string text = KlimaDateiText(wahl);
+    const TKlimaText text = KlimaEntpacken(wahl);
     TWetterInfo gelesen;
-    WetterTextLesen(text, KlimaName(wahl), jahr, gelesen);
+    WetterTextLesen(text.Text(), KlimaName(wahl), jahr, gelesen);
     const TKlimaRegion& region = KlimaRegion(wahl.Region);
     gelesen.Ort = region.Station;
     gelesen.Region = region.Region;
