@@ -46,6 +46,10 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
             throw TStudienFehler(
                 "Eine Studie rechnet mit dem eingebauten Wetterjahr, nicht mit dem "
                 "Wetter eines früheren Berichts (EingebautesWetter=false).");
+        if (!basis.Klima.empty())
+            throw TStudienFehler("Eine Studie rechnet mit dem eingebauten Auslegungsjahr, noch "
+                                 "nicht mit einem eingebauten Klima (Klima=" +
+                                 basis.Klima + ").");
     } catch (const TStudienFehler& f) {
         fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitAufruf;

@@ -99,6 +99,15 @@ TEST(KlimaLauf, ClimatesThatNameNoYearOrContradictTheWeatherAreRefused) {
     }
 }
 
+TEST(KlimaLauf, AStudyDoesNotSilentlyTakeTheDesignYearForAClimate) {
+    const TErgebnis e = Lauf({"--variiere", "Rohrlaenge=30,40", "Klima=5"});
+    EXPECT_EQ(e.Status, 2);
+    EXPECT_NE(e.Fehler.find("noch nicht mit einem eingebauten Klima (Klima=TRY2015-05-Jahr)"),
+              std::string::npos)
+        << e.Fehler;
+    EXPECT_TRUE(e.Aus.empty());
+}
+
 TEST(KlimaLauf, ListShowsTheNinetyYearsWithTheirFigures) {
     const TErgebnis text = Lauf({"--klima-liste"});
     ASSERT_EQ(text.Status, 0) << text.Fehler;
