@@ -1,4 +1,13 @@
+#include "test_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/eingabe_fenster.h"
 #include "ui/klima_dialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -53,6 +62,39 @@ TEST(KlimaDialog, ChoosesRegionKindAndPeriodAndShowsTheYearBeforeItIsTaken) {
 TEST(KlimaDialog, AnUnknownNameStartsAtRegionOne) {
     TKlimaDialog dialog(nullptr, "TRY2015-16-Jahr");
     EXPECT_EQ(dialog.Klima(), "TRY2015-01-Jahr");
+}
+
+TEST(KlimaDialog, TheInputWindowsWeatherMenuTakesAClimateAndAFileReplacesIt) {
+    test::TArbeitsVerzeichnis verzeichnis;
+    TAnwendung anwendung;
+    TForm2& form2 = anwendung.Form2();
+    TRegisterParameter& p = anwendung.Kontext().Parameter;
+    QAction* klima = nullptr;
+    for (QAction* a : form2.WetterKnopf->menu()->actions())
+        if (a->text().startsWith(QStringLiteral("Eingebautes Klima"))) klima = a;
+    ASSERT_NE(klima, nullptr);
+
+    // the picker is modal: it is answered as soon as it shows
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<TKlimaDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        Kind<QComboBox>(*dialog, "Region").setCurrentIndex(11);
+        Kind<QComboBox>(*dialog, "Art").setCurrentIndex(2);
+        Kind<QComboBox>(*dialog, "Zeitraum").setCurrentIndex(1);
+        Kind<QPushButton>(*dialog, "Uebernehmen").click();
+    });
+    wache.start(5);
+    klima->trigger();
+    wache.stop();
+    EXPECT_EQ(p.Klima, "TRY2045-12-Wint");
+    EXPECT_EQ(form2.Edit1->text(), QStringLiteral("Region 12 Mannheim, extremer Winter 2031–2060"));
+    EXPECT_TRUE(
+        form2.Edit1->toolTip().contains(QStringLiteral("Datenbasis: Deutscher Wetterdienst")));
+
+    form2.EingebautesWetterWaehlen();
+    EXPECT_TRUE(p.Klima.empty()) << "the design year replaces the climate";
+    EXPECT_EQ(form2.Edit1->text(), QStringLiteral("Zürich SMA DRY-Daten"));
 }
 
 } // namespace
