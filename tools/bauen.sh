@@ -18,7 +18,8 @@ wurzel=$(cd "$(dirname "$0")/.." && pwd)
 cd "$wurzel"
 
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libjpeg-dev libgtest-dev
-        libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core poppler-utils python3)
+        libgmock-dev libbenchmark-dev nlohmann-json3-dev libdeflate-dev fonts-dejavu-core poppler-utils
+        python3)
 case "$modus" in
   test | paket) pakete+=(dpkg-dev desktop-file-utils) ;;
   fuzz) pakete+=(clang libclang-rt-14-dev) ;;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, unpacks it into a scratch root and runs the
 # installed programs from there: the version of both, a default run of kov-run against the
-# known bytes of the default report, and the installed desktop entry, icons and documents.
+# known bytes of the default report, a run on a built-in climate with its source note, and the
+# installed desktop entry, icons, documents and copyright file.
 #   bash tools/paket_pruefen.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -21,7 +22,8 @@ dpkg -x "$paket" "$wurzel"
 for datei in usr/bin/kov usr/bin/kov-run usr/share/applications/kov.desktop \
              usr/share/icons/hicolor/48x48/apps/kov.png usr/share/icons/hicolor/256x256/apps/kov.png \
              usr/share/doc/kov/README.md usr/share/doc/kov/LICENSE usr/share/doc/kov/CHANGELOG.md \
-             usr/share/kov/wetter/README.md; do
+             usr/share/kov/wetter/README.md usr/share/doc/kov/copyright \
+             usr/share/doc/kov/KLIMA_QUELLEN.md; do
   [ -e "$wurzel/$datei" ] || { echo "FAIL: $datei is not in the package" >&2; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
@@ -39,4 +41,9 @@ cd "$lauf"
 summe=$(md5sum <kov.txt | cut -d' ' -f1)
 [ "$summe" = fc1e045996c553eb16216cd9487b911d ] ||
   { echo "FAIL: the installed kov-run writes another default report ($summe)" >&2; exit 1; }
+grep -q "CC-BY-4.0" "$wurzel/usr/share/doc/kov/copyright" ||
+  { echo "FAIL: the copyright file lacks the terms of the built-in climates" >&2; exit 1; }
+"$wurzel/usr/bin/kov-run" Klima=12:Wint:2045 OutputFile=klima.txt >/dev/null
+sed -n 55p klima.txt | grep -q "^TRY2045-12-Wint (Datenbasis: Deutscher Wetterdienst)" ||
+  { echo "FAIL: the installed kov-run does not run the built-in climate 12:Wint:2045" >&2; exit 1; }
 echo "installed programs run: $("$wurzel/usr/bin/kov-run" --version)"

@@ -1,6 +1,7 @@
 #include "ablauf/auswertungs_lauf.h"
 
 #include "ablauf/lauf_daten.h"
+#include "files/klima.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "register/lauf.h"
@@ -31,6 +32,7 @@ TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* stand
         const bool nurName = datei.size() >= ort.size() &&
                              datei.compare(datei.size() - ort.size(), ort.size(), ort) == 0;
         q.Bezeichnung = "Wetterdatei " + (nurName ? datei : ort + " (" + datei + ")");
+        if (!m.Parameter.Klima.empty()) q.Bezeichnung = KlimaBezeichnung(m.Parameter.Klima);
         q.Text = WetterInfoText(info);
     } else if (m.Parameter.EingebautesWetter) {
         q.Bezeichnung = "Eingebautes Auslegungsjahr (" + m.Parameter.WetterFile + ")";

@@ -3,6 +3,7 @@
 #include "ablauf/lauf_pruefung.h"
 #include "files/bericht.h"
 #include "files/fahrplan.h"
+#include "files/klima.h"
 #include "files/stunden_ausgabe.h"
 #include "files/text_datei.h"
 #include "files/wetter.h"
@@ -50,10 +51,18 @@ TLaufDaten LaufDatenSammeln(const TRegisterParameter& p, const TLaufOrte& orte, 
     d.Bericht = PfadImOrdner(orte.ArbeitsOrdner, p.OutputFile);
     d.Hilfsdatei = PfadImOrdner(orte.ArbeitsOrdner, HilfsDatei);
 
-    // a site file is read before the check, which probes the model with its year; with the
-    // weather of the previous report (EingebautesWetter=false) a named file is a contradiction
-    // the check refuses, so it is not read
-    if (p.EingebautesWetter && !p.WetterDatei.empty()) {
+    // a site file or a built-in climate is read before the check, which probes the model with
+    // its year; beside each other, or with the weather of the previous report
+    // (EingebautesWetter=false), they are a contradiction the check refuses, so neither is read
+    auto klimaInfo = std::make_shared<TWetterInfo>();
+    std::unique_ptr<TWetterJahr> klima;
+    if (p.EingebautesWetter && !p.Klima.empty())
+        EingabeLesen(TEingabeArt::Wetterdatei,
+                     [&] { klima = KlimaWetterLesen(p, klimaInfo.get()); });
+    if (klima) {
+        d.Wetter = std::move(klima);
+        d.WetterInfo = std::move(klimaInfo);
+    } else if (p.EingebautesWetter && !p.WetterDatei.empty() && p.Klima.empty()) {
         auto jahr = std::make_shared<TWetterJahr>();
         auto info = std::make_shared<TWetterInfo>();
         EingabeLesen(TEingabeArt::Wetterdatei, [&] {

@@ -3,8 +3,10 @@
 #include "ablauf/lauf_daten.h"
 #include "ablauf/lauf_pruefung.h"
 #include "cli/anlage_json.h"
+#include "cli/klima_liste.h"
 #include "cli/parameter_felder.h"
 #include "cli/studie_lauf.h"
+#include "files/klima.h"
 #include "files/projekt_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
@@ -29,6 +31,9 @@ constexpr const char* Aufruf =
     "Aufruf: kov-run [-C VERZEICHNIS] [--json] [--projekt DATEI] [--speichern DATEI]\n"
     "                [--nur-speichern] [NAME=WERT ...]\n"
     "        kov-run [--json] --wetter-info WETTERDATEI\n"
+    "        kov-run [--json] --klima-liste\n"
+    "        kov-run --klimacheck [--json] [--jobs N] [--projekt DATEI] Klima=REGION [NAME=WERT "
+    "...]\n"
     "        kov-run --variiere NAME=LISTE [--variiere NAME=LISTE ...] [--jobs N]\n"
     "                [--bedingung KENNWERT<=WERT ...] [--berichte ORDNER] [NAME=WERT ...]\n";
 
@@ -103,10 +108,18 @@ void HilfeSchreiben(std::ostream& aus) {
            "  --nur-speichern        mit --speichern: nur pruefen und speichern, nicht rechnen\n"
            "  --wetter-info DATEI    Kennwerte einer Wetterdatei zeigen (EPW, DWD-TRY, Tabelle),\n"
            "                         ohne zu rechnen\n"
+           "  --klima-liste          die 90 eingebauten Klimata (Testreferenzjahre des DWD) mit\n"
+           "                         Jahresmittel, Extremen und Stunden unter 0 C\n"
+           "  --klimacheck           den Entwurf ueber die sechs Jahre der Region von Klima\n"
+           "                         rechnen (mittleres Jahr, extremer Winter und Sommer, heute\n"
+           "                         und 2031-2060) und nebeneinander zeigen; --jobs N Threads\n"
            "  --version              Programmversion\n"
            "  --help                 diese Hilfe\n\n"
            "WetterDatei=PFAD rechnet mit dem Wetter eines Standorts statt mit dem eingebauten\n"
-           "Auslegungsjahr (Aussentemperatur, relative Feuchte in %, Taupunkt).\n\n"
+           "Auslegungsjahr (Aussentemperatur, relative Feuchte in %, Taupunkt).\n"
+           "Klima=5, Klima=5:Wint:2045 oder Klima=TRY2015-05-Jahr rechnet mit einem eingebauten\n"
+           "Testreferenzjahr des DWD (Region 1..15; Art Jahr, Somm, Wint; Zeitraum 2015, 2045).\n"
+           "Datenbasis: Deutscher Wetterdienst.\n\n"
            "Variantenstudie: --variiere NAME=LISTE rechnet jede Kombination der Werte (bis zu "
            "vier\n"
            "Parameter, dazu Boden=1,3,5 oder Boden=alle aus der Liste der Bodenarten; LISTE als\n"
@@ -247,6 +260,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         << "Heizenergie Erdregister:" << Kwh(e.Heizenergie) << "\n"
         << "Durchläufe: " << durchlaeufe << "\n"
         << "Bericht: " << p.OutputFile << "\n";
+    if (!p.Klima.empty()) aus << "Wetter: " << KlimaBezeichnung(p.Klima) << "\n";
     KennwerteSchreiben(k, kw, aus);
 }
 
@@ -336,6 +350,7 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     std::string speichern;
     bool nurSpeichern = false;
     std::string wetterInfo;
+    bool klimaListe = false, klimaCheck = false;
     std::vector<std::string> zuweisungen;
     TStudienAufruf studie;
     // the value of an option that takes one; false (and said) when it is missing
@@ -366,6 +381,10 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
             nurSpeichern = true;
         } else if (argument == "--wetter-info") {
             if (!OptionsWert(argumente, i, wetterInfo, fehler)) return ExitAufruf;
+        } else if (argument == "--klima-liste") {
+            klimaListe = true;
+        } else if (argument == "--klimacheck") {
+            klimaCheck = true;
         } else if (argument == "--variiere") {
             if (!wert(i, text)) return ExitAufruf;
             studie.Variationen.push_back(text);
@@ -405,6 +424,14 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
             return ExitAufruf;
         }
         return WetterInfoZeigen(wetterInfo, json, aus, fehler);
+    }
+    if (klimaListe) {
+        if (!projekt.empty() || !speichern.empty() || nurSpeichern || !zuweisungen.empty() ||
+            klimaCheck) {
+            fehler << "kov-run: --klima-liste steht allein (mit --json).\n" << Aufruf;
+            return ExitAufruf;
+        }
+        return KlimaListeZeigen(json, aus, fehler);
     }
     if (nurSpeichern && speichern.empty()) {
         fehler << "kov-run: --nur-speichern braucht --speichern DATEI.\n" << Aufruf;
@@ -449,6 +476,15 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
     }
 
+    if (klimaCheck) {
+        if (!studie.Variationen.empty() || !studie.Bedingungen.empty() ||
+            !studie.Berichte.empty() || !speichern.empty()) {
+            fehler << "kov-run: --klimacheck rechnet ohne Studie und speichert nichts.\n";
+            return ExitAufruf;
+        }
+        return KlimaCheckZeigen(parameter, eingabeOrdner.empty() ? verzeichnis : eingabeOrdner,
+                                json, studie.Faeden, aus, fehler);
+    }
     const TLaufOrte orte{verzeichnis, eingabeOrdner};
     if (!studie.Variationen.empty()) {
         if (nurSpeichern) {

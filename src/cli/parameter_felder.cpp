@@ -1,6 +1,7 @@
 #include "cli/parameter_felder.h"
 
 #include "files/zahl_leser.h"
+#include "model/klima_regionen.h"
 
 #include <algorithm>
 #include <cctype>
@@ -145,6 +146,10 @@ void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung) {
             }
         },
         feld->Feld);
+    // a built-in climate is kept by its name ("5" -> "TRY2015-05-Jahr"); a text that names none
+    // stays as given for the parameter check to refuse
+    TKlimaWahl klima;
+    if (feld->Name == "Klima" && KlimaWahlLesen(p.Klima, klima)) p.Klima = KlimaName(klima);
 }
 
 std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld) {

@@ -1,5 +1,6 @@
 #include "files/bericht.h"
 
+#include "files/klima.h"
 #include "files/stunden_ausgabe.h"
 #include "files/text_datei.h"
 #include "files/zahl_format.h"
@@ -94,6 +95,8 @@ void FeldSchreiben(TZeilen& z, const TModell& m, const TKatalogEintrag& e) {
         // a run on a site's weather file names that file where the data set's name stands
         if (&FeldWert<std::string>(p, e) == &p.WetterFile && !p.WetterDatei.empty())
             z.Name(std::filesystem::path(p.WetterDatei).filename().string(), b.Einheit, b.Text);
+        else if (&FeldWert<std::string>(p, e) == &p.WetterFile && !p.Klima.empty())
+            z.Name(KlimaBerichtName(p.Klima), b.Einheit, b.Text);
         else
             z.Name(FeldWert<std::string>(p, e), b.Einheit, b.Text);
         break;

@@ -103,6 +103,8 @@ struct TRegisterParameter {
     // "klassisch": the release limits; "bedarf": runs only when it moves the intake toward
     // what the building wants
     std::string Regelung = "klassisch";
+    // built-in climate ("TRY2015-05-Jahr", model/klima_regionen.h); empty: none
+    std::string Klima;
 };
 
 struct TStundenReihen {

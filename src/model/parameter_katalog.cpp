@@ -731,6 +731,19 @@ const std::array Katalog{
                     Ungedruckt,
                     {},
                     0},
+    // built-in climates
+    TKatalogEintrag{"Klima",
+                    &P::Klima,
+                    G::DatenUndAusgabe,
+                    "",
+                    "Eingebautes Klima",
+                    "Testreferenzjahr des DWD einer der 15 Regionen (z. B. TRY2015-05-Jahr, "
+                    "5 oder 5:Wint:2045); leer: kein eingebautes Klima.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ground/erd_gitter.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
+#include "model/klima_regionen.h"
 #include "model/parameter_katalog.h"
 #include "register/lauf.h"
 #include "register/lueftungsanlage.h"
@@ -215,6 +216,23 @@ void ModellProben(const TRegisterParameter& p, const TWetterJahr& wetter,
                 "ErdTemperaturSpeziell", "Rohrlaenge"});
 }
 
+// A built-in climate is the run's whole weather: it names one of the 90 years and stands alone.
+void KlimaPruefen(const TRegisterParameter& p, TPruefung& pruefe) {
+    if (p.Klima.empty()) return;
+    TKlimaWahl wahl;
+    std::string regel;
+    if (!KlimaWahlLesen(p.Klima, wahl, &regel))
+        pruefe.Melden("Eingebautes Klima", "Klima", "\"" + p.Klima + "\" " + regel);
+    if (!p.WetterDatei.empty())
+        pruefe.Melden("Eingebautes Klima", "Klima",
+                      "und WetterDatei widersprechen sich: das Wetter kommt entweder aus dem "
+                      "eingebauten Klima oder aus der Wetterdatei.");
+    if (!p.EingebautesWetter)
+        pruefe.Melden("Eingebautes Klima", "Klima",
+                      "und EingebautesWetter=false widersprechen sich: das Wetter kommt entweder "
+                      "aus dem eingebauten Klima oder aus dem letzten Bericht.");
+}
+
 } // namespace
 
 std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWetterJahr* wetter) {
@@ -273,6 +291,7 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
         pruefe.Melden("Wetterdatei", "WetterDatei",
                       "und EingebautesWetter=false widersprechen sich: das Wetter kommt entweder "
                       "aus der Wetterdatei oder aus dem letzten Bericht.");
+    KlimaPruefen(p, pruefe);
 
     if (meldungen.empty())
         ModellProben(p, wetter != nullptr ? *wetter : NeutralesWetter(), meldungen);

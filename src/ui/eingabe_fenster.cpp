@@ -1,6 +1,7 @@
 #include "ui/eingabe_fenster.h"
 
 #include "ablauf/lauf_pruefung.h"
+#include "files/klima.h"
 #include "files/projekt_datei.h"
 #include "files/text_datei.h"
 #include "files/wetter.h"
@@ -11,6 +12,7 @@
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
+#include "ui/klima_dialog.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
 #include "ui/start_fenster.h"
@@ -171,6 +173,14 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     wetterMenue->addAction(QStringLiteral("Eingebautes Auslegungsjahr (%1)")
                                .arg(QString::fromUtf8(EingebautesWetterName)),
                            this, [this] { EingebautesWetterWaehlen(); });
+    wetterMenue->addAction(tr("Eingebautes Klima (DWD-Testreferenzjahr)…"), this, [this] {
+        TKlimaDialog dialog(this, Parameter().Klima);
+        if (dialog.exec() != QDialog::Accepted) return;
+        Parameter().Klima = dialog.Klima();
+        Parameter().WetterDatei.clear();
+        WetterAnzeigen();
+        AenderungPruefen();
+    });
     WetterKnopf->setMenu(wetterMenue);
 
     ProjektDateiDialog = [this](bool speichern) {
@@ -601,6 +611,7 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
     }
     TProjekt& projekt = Anwendung.Projekt();
     Parameter().WetterDatei = pfad.toStdString();
+    Parameter().Klima.clear();
     projekt.WetterInfoDatei = Parameter().WetterDatei;
     projekt.WetterInfo = std::move(info);
     projekt.WetterInfoGelesen = true;
@@ -611,6 +622,7 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
 
 void TForm2::EingebautesWetterWaehlen() {
     Parameter().WetterDatei.clear();
+    Parameter().Klima.clear();
     WetterAnzeigen();
     AenderungPruefen();
 }
@@ -629,6 +641,12 @@ void TForm2::WetterAnzeigen() {
         Edit1->setText(text);
         Edit1->setCursorPosition(0);
     };
+    TKlimaWahl klima;
+    if (name.empty() && KlimaWahlLesen(Parameter().Klima, klima)) {
+        zeigen(QString::fromStdString(KlimaBeschreibung(klima)));
+        Edit1->setToolTip(QString::fromStdString(KlimaBezeichnung(Parameter().Klima)));
+        return;
+    }
     if (name.empty()) {
         zeigen(QString::fromUtf8(EingebautesWetterName));
         Edit1->setToolTip(QStringLiteral("Eingebautes Auslegungsjahr"));

@@ -84,6 +84,7 @@ TForm4::TForm4(TAnwendung& anwendung) : Anwendung(anwendung) {
     ZeileAnlegen(this, "Literatur:", 33, 278);
     ZeileAnlegen(this, "Luft-Erdregister: Auslegung und Betrieb.", 105, 278);
     ZeileAnlegen(this, "Bericht der KOV Entwicklung, Heft 3, 1999", 104, 296);
+    ZeileAnlegen(this, tr("Klimadaten: Datenbasis: Deutscher Wetterdienst, CC BY 4.0"), 105, 318);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

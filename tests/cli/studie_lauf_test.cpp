@@ -148,6 +148,24 @@ TEST(StudieLauf, TheStudyComputesWithTheWeatherFileOfItsProject) {
     }
 }
 
+TEST(StudieLauf, TheStudyComputesWithTheBuiltInClimateOfItsProject) {
+    test::TArbeitsVerzeichnis ort;
+    const TAusgabe studie =
+        Lauf({"--variiere", "AnzahlRohre=8,15", "Klima=5:Wint", "Einschwingjahre=0"});
+    ASSERT_EQ(studie.Status, 0) << studie.Fehler;
+    const std::vector<double> tausMin = Spalte(studie.Aus, "TausMin");
+    ASSERT_EQ(tausMin.size(), 2u);
+    const std::vector<int> rohre = {8, 15};
+    for (std::size_t v = 0; v < rohre.size(); ++v) {
+        const TAusgabe einzeln = Lauf({"--json", "Klima=5:Wint", "Einschwingjahre=0",
+                                       "AnzahlRohre=" + std::to_string(rohre[v])});
+        ASSERT_EQ(einzeln.Status, 0) << einzeln.Fehler;
+        EXPECT_EQ(tausMin[v],
+                  nlohmann::json::parse(einzeln.Aus)["Kennwerte"]["TausMin"].get<double>())
+            << rohre[v] << " Rohre";
+    }
+}
+
 TEST(StudieLauf, AWeatherFileThatCannotBeReadEndsTheStudyAsASingleRun) {
     test::TArbeitsVerzeichnis ort;
     test::DateiSchreiben("kaputt.epw", "LOCATION,kaputt\n1,2,3\n");

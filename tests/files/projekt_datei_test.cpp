@@ -90,7 +90,7 @@ TEST(ProjektDatei, LayoutIsTheCatalogueInOrderWithTwoSpaceIndent) {
     EXPECT_NE(text.find("  \"KellerTemperatur\": [\n    10.0,\n    10.0,"), std::string::npos);
     EXPECT_NE(text.find("  \"WetterDatei\": \"\",\n"), std::string::npos);
     EXPECT_NE(text.find("  \"Land\": \"CH\",\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 26), "\"Regelung\": \"klassisch\"\n}\n");
+    EXPECT_EQ(text.substr(text.size() - 14), "\"Klima\": \"\"\n}\n");
     EXPECT_EQ(text.find("Stroemungsgeschwindigkeit"), std::string::npos) << "derived";
     EXPECT_EQ(text.find('\r'), std::string::npos);
 

@@ -129,6 +129,13 @@ TEST_F(Infofenster, TexteStehenAnIhrenPlaetzenUndPassenInsFenster) {
         {"Version 1.2,   Juli 2000", {105, 79}, 23, true, false, QColor(0, 0, 0)},
         {"KOV Entwicklung", {105, 145}, 15, false, true, QColor()},
         {"info@kov.example.org", {105, 234}, 15, false, true, QColor()},
+        // the source note the terms of the built-in climates ask for
+        {"Klimadaten: Datenbasis: Deutscher Wetterdienst, CC BY 4.0",
+         {105, 318},
+         13,
+         false,
+         false,
+         QColor()},
     };
     const auto labels = info.findChildren<QLabel*>();
     for (const auto& z : zeilen) {
@@ -157,7 +164,7 @@ TEST_F(Infofenster, TexteStehenAnIhrenPlaetzenUndPassenInsFenster) {
     std::vector<QRect> spalte;
     for (QLabel* l : labels)
         if (l->x() >= 104 && l->y() >= 120) spalte.push_back(Tinte(*l));
-    EXPECT_EQ(spalte.size(), 9u);
+    EXPECT_EQ(spalte.size(), 10u);
     for (std::size_t i = 0; i < spalte.size(); ++i)
         for (std::size_t j = i + 1; j < spalte.size(); ++j)
             EXPECT_FALSE(spalte[i].intersects(spalte[j]))
