@@ -8,6 +8,7 @@
 #include "files/wetter_datei.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
+#include "register/register_lauf.h"
 
 namespace kov {
 
@@ -67,6 +68,14 @@ void SimulationAbschliessen(TKontext& k, const std::string& ordner) {
 void SimulationAusfuehren(TKontext& k, const TMonatsMeldung& nachMonat, const std::string& ordner,
                           std::vector<std::string>* hinweise, const TLaufEingaben& eingaben) {
     const int durchlaeufe = SimulationVorbereiten(k, ordner, hinweise, eingaben);
+    if (RegisterModell(k.Parameter)) {
+        TLaufRueckmeldung rueckmeldung;
+        if (nachMonat)
+            rueckmeldung.NachMonat = [&](int d, int m, const TStundenReihen&) { nachMonat(d, m); };
+        RegisterLaufAusReihen(k, rueckmeldung);
+        SimulationAbschliessen(k, ordner);
+        return;
+    }
     for (int durchlauf = 1; durchlauf <= durchlaeufe; ++durchlauf) {
         for (int monat = 1; monat <= 12; ++monat) {
             SimuliereStunden(k, ErsteStundeImMonat(monat), LetzteStundeImMonat(monat), durchlauf);

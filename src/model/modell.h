@@ -92,6 +92,12 @@ struct TRegisterParameter {
     bool FahrplanGelesen = false;
     std::string FahrplanFile = "wplaufz1.txt";
     std::string Land = "CH";
+
+    // the ground model: "klassisch" (one pipe in radial rings) or "register" (the row of pipes
+    // in the half-space under the surface, with the air's moisture)
+    std::string Modell = "klassisch";
+    double Rohrabstand = 1.0;       // m between the axes of neighbouring pipes
+    double AlphaOberflaeche = 15.0; // W/m2K, ground surface to outdoor air
 };
 
 struct TStundenReihen {

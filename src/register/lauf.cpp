@@ -10,6 +10,7 @@
 #include "register/kennwerte.h"
 #include "register/luftseite.h"
 #include "register/regelung.h"
+#include "register/register_lauf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -180,6 +181,7 @@ void SimuliereStunden(TKontext& k, int ersteStunde, int letzteStunde, int durchl
 TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
                               const TStundenFeld* fahrplan, TKontext& k,
                               const TLaufRueckmeldung& rueckmeldung) {
+    if (RegisterModell(p)) return RegisterLaufRechnen(p, wetter, fahrplan, k, rueckmeldung);
     if (p.FahrplanGelesen && fahrplan == nullptr)
         throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
     if (&k.Parameter != &p) k.Parameter = p;

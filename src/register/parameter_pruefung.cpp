@@ -5,6 +5,7 @@
 #include "model/kalender.h"
 #include "model/parameter_katalog.h"
 #include "register/lauf.h"
+#include "register/register_lauf.h"
 
 #include <cmath>
 #include <filesystem>
@@ -267,6 +268,9 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
         pruefe.Melden("Wetterdatei", "WetterDatei",
                       "und EingebautesWetter=false widersprechen sich: das Wetter kommt entweder "
                       "aus der Wetterdatei oder aus dem letzten Bericht.");
+
+    for (std::string& meldung : RegisterParameterMeldungen(p))
+        meldungen.push_back(std::move(meldung));
 
     if (meldungen.empty())
         ModellProben(p, wetter != nullptr ? *wetter : NeutralesWetter(), meldungen);
