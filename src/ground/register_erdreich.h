@@ -24,7 +24,7 @@ struct TErdreichDaten {
 struct TErdreichAufloesung {
     int ZellenWinkel = 40;      // cells of the half cross-section around the pipe (bipolar sigma)
     int ZellenRadial = 20;      // cells from the surface to the pipe wall (bipolar tau)
-    int Zeitkonstanten = 14;    // shifts of the reduction, log-spaced time constants
+    int Zeitkonstanten = 8;     // shifts of the reduction, log-spaced time constants
     double ErsteSchicht = 0.02; // m, top cell of the column, growing by 10 % downwards
 };
 

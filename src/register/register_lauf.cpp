@@ -123,7 +123,12 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
             // the wall's own resistance acts at once
             if (n == i) z.Antwort[Z(i) * P + Z(j)] += s.Direkt[0];
         }
+    z.KopplungMittel.assign(P * P * K, 0.0);
+    for (std::size_t ijk = 0; ijk < P * P * K; ++ijk)
+        z.KopplungMittel[ijk] = z.Kopplung[ijk] * z.Mittel[ijk % K];
     z.Moden.assign(Z(z.M) * P * K, 0.0);
+    z.FreiAlle.assign(P * Z(z.M), 0.0);
+    z.FlussAlle.assign(P * Z(z.M), 0.0);
     z.Frei.assign(P, 0.0);
     z.Fluss.assign(P, 0.0);
     z.TEin.assign(P, 0.0);
@@ -133,6 +138,9 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     z.Rechts.assign(P, 0.0);
     z.Rest.assign(P, 0.0);
     z.Pivot.assign(P, 0);
+    z.MatrixStunde.assign(P * P, 0.0);
+    z.PivotStunde.assign(P, 0);
+    z.InverseStunde.assign(P * P, 0.0);
 }
 
 // The air of one running sub-step in one pipe: flow, heat capacity, the cell's transfer.
@@ -156,23 +164,33 @@ struct TZellSummen {
 // The fluxes of one axial cell: the walls' hour means are T = Frei + Antwort q + R q (inner
 // surface), the air gives W (TEin - T) + W L/cp (XEin - xs(T))+ per metre; solved exactly for
 // the dry part and by Newton where the inner surface is below the air's dew point.
+// I + W (Antwort + R), with W (1 + steigung_i) in row i when steigung is given, into matrix
+// and factorised.
+void MatrixZerlegen(TRegisterZustand& z, double W, const std::vector<double>* steigung,
+                    std::vector<double>& matrix, std::vector<int>& pivot) {
+    const int P = z.P;
+    for (int i = 0; i < P; ++i) {
+        const double faktor = steigung == nullptr ? W : W * (1 + (*steigung)[Z(i)]);
+        for (int j = 0; j < P; ++j)
+            matrix[Z(i * P + j)] =
+                faktor * (z.Antwort[Z(i * P + j)] + (i == j ? z.WandWiderstand : 0.0)) +
+                (i == j ? 1.0 : 0.0);
+    }
+    if (!LuZerlegen(P, matrix, pivot))
+        throw TParameterFehler("Die Wandtemperaturen des Registermodells sind nicht lösbar.");
+}
+
 void ZelleLoesen(TRegisterZustand& z, const TLuftZustand& l) {
     const int P = z.P;
-    const auto matrixAufstellen = [&](const std::vector<double>* steigung) {
-        for (int i = 0; i < P; ++i) {
-            const double faktor = steigung == nullptr ? l.W : l.W * (1 + (*steigung)[Z(i)]);
-            for (int j = 0; j < P; ++j)
-                z.Matrix[Z(i * P + j)] =
-                    faktor * (z.Antwort[Z(i * P + j)] + (i == j ? z.WandWiderstand : 0.0)) +
-                    (i == j ? 1.0 : 0.0);
-        }
-        if (!LuZerlegen(P, z.Matrix, z.Pivot))
-            throw TParameterFehler("Die Wandtemperaturen des Registermodells sind nicht lösbar.");
-    };
-    matrixAufstellen(nullptr);
     for (int i = 0; i < P; ++i)
-        z.Fluss[Z(i)] = l.W * (z.TEin[Z(i)] - z.Frei[Z(i)]);
-    LuLoesen(P, z.Matrix, z.Pivot, z.Fluss);
+        z.Rechts[Z(i)] = l.W * (z.TEin[Z(i)] - z.Frei[Z(i)]);
+    for (int i = 0; i < P; ++i) {
+        const double* zeile = &z.InverseStunde[Z(i * P)];
+        double q = 0.0;
+        for (int j = 0; j < P; ++j)
+            q += zeile[j] * z.Rechts[Z(j)];
+        z.Fluss[Z(i)] = q;
+    }
     if (!l.Feucht) return;
 
     const auto innen = [&](int i) {
@@ -199,7 +217,7 @@ void ZelleLoesen(TRegisterZustand& z, const TLuftZustand& l) {
             groesste = std::max(groesste, std::abs(z.Rest[Z(i)]));
         }
         if (groesste < 1e-9) return;
-        matrixAufstellen(&z.Rechts);
+        MatrixZerlegen(z, l.W, &z.Rechts, z.Matrix, z.Pivot);
         LuLoesen(P, z.Matrix, z.Pivot, z.Rest);
         for (int i = 0; i < P; ++i)
             z.Fluss[Z(i)] -= z.Rest[Z(i)];
@@ -253,31 +271,38 @@ TZellSummen LuftWeitergeben(TRegisterZustand& z, const TLuftZustand& l) {
     return summe;
 }
 
-// The free part of the walls' hour means in axial cell a: undisturbed ground plus the decay of
-// every pipe class's modes.
-void FreiBerechnen(TRegisterZustand& z, int a, double tUngestoert) {
-    const auto K = Z(z.K);
-    const auto P = Z(z.P);
-    const double* y = &z.Moden[Z(a) * P * K];
-    for (std::size_t i = 0; i < P; ++i) {
-        double t = tUngestoert;
-        for (std::size_t j = 0; j < P; ++j) {
-            const double* c = &z.Kopplung[(i * P + j) * K];
-            const double* yj = y + j * K;
-            for (std::size_t k = 0; k < K; ++k)
-                t += c[k] * yj[k] * z.Mittel[k];
+// The free part of the walls' means over the coming step in every axial cell: the undisturbed
+// ground plus the decay of every pipe class's modes. Known for all cells at once, since it
+// depends on the state at the start of the step alone.
+void FreiBerechnen(TRegisterZustand& z, double tUngestoert) {
+    const auto M = Z(z.M);
+    const auto PK = Z(z.P) * Z(z.K);
+    std::fill(z.FreiAlle.begin(), z.FreiAlle.end(), tUngestoert);
+    for (std::size_t i = 0; i < Z(z.P); ++i) {
+        const double* c = &z.KopplungMittel[i * PK];
+        double* frei = &z.FreiAlle[i * M];
+        for (std::size_t jk = 0; jk < PK; ++jk) {
+            const double cjk = c[jk];
+            const double* y = &z.Moden[jk * M];
+            for (std::size_t a = 0; a < M; ++a)
+                frei[a] += cjk * y[a];
         }
-        z.Frei[i] = t;
     }
 }
 
-void ModenFortschreiben(TRegisterZustand& z, int a) {
+// The modes of every cell over one step with the fluxes of the step held (z.FlussAlle).
+void ModenFortschreiben(TRegisterZustand& z) {
+    const auto M = Z(z.M);
     const auto K = Z(z.K);
-    const auto P = Z(z.P);
-    double* y = &z.Moden[Z(a) * P * K];
-    for (std::size_t j = 0; j < P; ++j)
-        for (std::size_t k = 0; k < K; ++k)
-            y[j * K + k] = z.Abkling[k] * y[j * K + k] + z.Zuwachs[k] * z.Fluss[j];
+    for (std::size_t j = 0; j < Z(z.P); ++j)
+        for (std::size_t k = 0; k < K; ++k) {
+            double* y = &z.Moden[(j * K + k) * M];
+            const double* q = &z.FlussAlle[j * M];
+            const double e = z.Abkling[k];
+            const double g = z.Zuwachs[k];
+            for (std::size_t a = 0; a < M; ++a)
+                y[a] = e * y[a] + g * q[a];
+        }
 }
 
 struct TDurchlaufSummen {
@@ -424,12 +449,22 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                 l.Durchlass = std::exp(-ntu);
                 l.W = -std::expm1(-ntu) * l.Massenstrom * l.Cp / z.Zellenlaenge;
 
+                MatrixZerlegen(z, l.W, nullptr, z.MatrixStunde, z.PivotStunde);
+                for (int j = 0; j < z.P; ++j) {
+                    std::fill(z.Rest.begin(), z.Rest.end(), 0.0);
+                    z.Rest[Z(j)] = 1.0;
+                    LuLoesen(z.P, z.MatrixStunde, z.PivotStunde, z.Rest);
+                    for (int i = 0; i < z.P; ++i)
+                        z.InverseStunde[Z(i * z.P + j)] = z.Rest[Z(i)];
+                }
                 double tAusStunde = 0.0, tRand = 0.0, tMitte = 0.0, monitor = 0.0;
                 for (int s = 0; s < z.S; ++s) {
                     std::fill(z.TEin.begin(), z.TEin.end(), tEin);
                     std::fill(z.XEin.begin(), z.XEin.end(), x);
+                    FreiBerechnen(z, tU);
                     for (int a = 0; a < z.M; ++a) {
-                        FreiBerechnen(z, a, tU);
+                        for (int i = 0; i < z.P; ++i)
+                            z.Frei[Z(i)] = z.FreiAlle[Z(i * z.M + a)];
                         ZelleLoesen(z, l);
                         if (a == 0) {
                             double t = z.Frei[Z(mitte)];
@@ -438,12 +473,14 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                             monitor += t / z.S;
                         }
                         const TZellSummen zs = LuftWeitergeben(z, l);
-                        ModenFortschreiben(z, a);
+                        for (int j = 0; j < z.P; ++j)
+                            z.FlussAlle[Z(j * z.M + a)] = z.Fluss[Z(j)];
                         summen.Erdreich += zs.Erdreich * dt / 3.6e6;
                         summen.LatentWand += zs.LatentWand * dt / 3.6e6;
                         summen.Latent += (zs.Wand + zs.Nebel) * Verdampfungsenthalpie * dt / 3.6e6;
                         kondensat += (zs.Wand + zs.Nebel) * dt;
                     }
+                    ModenFortschreiben(z);
                     double mischung = 0.0, enthalpie = 0.0;
                     for (int i = 0; i < z.P; ++i) {
                         const double g = z.Gewicht[Z(i)];
@@ -467,17 +504,19 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                     summen.TausMinGesetzt = true;
                 }
             } else {
-                // bypassed: the walls carry no heat, the modes decay
-                for (int a = 0; a < z.M; ++a) {
-                    double* y = &z.Moden[Z(a) * Z(z.P) * Z(z.K)];
-                    for (int j = 0; j < z.P; ++j)
-                        for (int m = 0; m < z.K; ++m)
-                            y[Z(j * z.K + m)] *= z.AbklingRuhe[Z(m)];
+                // bypassed: the walls carry no heat, the modes decay; the monitor shows the
+                // middle pipe's wall at the inlet at the start of the hour
+                double monitor = tU;
+                for (std::size_t jk = 0; jk < Z(z.P) * Z(z.K); ++jk)
+                    monitor += z.Kopplung[Z(mitte) * Z(z.P) * Z(z.K) + jk] * z.Moden[jk * Z(z.M)];
+                for (std::size_t jk = 0; jk < Z(z.P) * Z(z.K); ++jk) {
+                    const double e = z.AbklingRuhe[jk % Z(z.K)];
+                    for (std::size_t a = 0; a < Z(z.M); ++a)
+                        z.Moden[jk * Z(z.M) + a] *= e;
                 }
                 lauf.TAusAktuell = tEin;
                 lauf.Leistung = 0.0;
-                FreiBerechnen(z, 0, tU);
-                r.TMonitor[hh] = z.Frei[Z(mitte)];
+                r.TMonitor[hh] = monitor;
                 e.TausRandrohr[hh] = tEin;
                 e.TausMittelrohr[hh] = tEin;
             }

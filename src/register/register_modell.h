@@ -41,24 +41,30 @@ struct TRegisterErgebnis {
 
 // What a register run keeps between hours; sized at the start of a run, never in the hour loop.
 struct TRegisterZustand {
-    int N = 0;                       // pipes
-    int P = 0;                       // distinct pipes
-    int K = 0;                       // modes
-    int M = 0;                       // axial cells
-    int S = 1;                       // sub-steps
-    double Zellenlaenge = 0.0;       // m
-    double WandWiderstand = 0.0;     // mK/W, pipe wall per metre
-    std::vector<double> Abkling;     // [K] e^(-lambda dt) of a sub-step
-    std::vector<double> AbklingRuhe; // [K] e^(-lambda 3600) of an hour without flow
-    std::vector<double> Mittel;      // [K] (1 - e) / (lambda dt): hour mean of a free decay
-    std::vector<double> Zuwachs;     // [K] (1 - e) / lambda * input: a step's gain per W/m
-    std::vector<double> Kopplung;    // [P][P][K] mode k of pipe class j at the wall of pipe i
-    std::vector<double> Antwort;     // [P][P] mean wall response to fluxes held over a step
-    std::vector<double> Gewicht;     // [P] pipes of a class: 2 for a mirror pair, 1 middle
-    std::vector<double> Moden;       // [M][P][K]
+    int N = 0;                          // pipes
+    int P = 0;                          // distinct pipes
+    int K = 0;                          // modes
+    int M = 0;                          // axial cells
+    int S = 1;                          // sub-steps
+    double Zellenlaenge = 0.0;          // m
+    double WandWiderstand = 0.0;        // mK/W, pipe wall per metre
+    std::vector<double> Abkling;        // [K] e^(-lambda dt) of a sub-step
+    std::vector<double> AbklingRuhe;    // [K] e^(-lambda 3600) of an hour without flow
+    std::vector<double> Mittel;         // [K] (1 - e) / (lambda dt): hour mean of a free decay
+    std::vector<double> Zuwachs;        // [K] (1 - e) / lambda * input: a step's gain per W/m
+    std::vector<double> Kopplung;       // [P][P][K] mode k of pipe class j at the wall of pipe i
+    std::vector<double> Antwort;        // [P][P] mean wall response to fluxes held over a step
+    std::vector<double> Gewicht;        // [P] pipes of a class: 2 for a mirror pair, 1 middle
+    std::vector<double> KopplungMittel; // [P][P][K] Kopplung times the mode's Mittel
+    std::vector<double> Moden;          // [P][K][M]: the axial cells innermost
     // work of the hour loop
     std::vector<double> Frei, Fluss, TEin, XEin, TWand, Matrix, Rechts, Rest;
     std::vector<int> Pivot;
+    std::vector<double> MatrixStunde; // the hour's dry coupling, factorised once for all cells
+    std::vector<int> PivotStunde;
+    std::vector<double> InverseStunde; // its inverse
+    std::vector<double> FreiAlle;      // [P][M] free part of the walls of a step
+    std::vector<double> FlussAlle;     // [P][M] W/m into the ground over a step
 };
 
 } // namespace kov
