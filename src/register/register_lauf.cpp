@@ -335,7 +335,9 @@ std::vector<std::string> RegisterParameterMeldungen(const TRegisterParameter& p)
     std::vector<std::string> m;
     if (p.Modell != "klassisch" && p.Modell != "register")
         m.push_back("Rechenmodell (Modell) muss \"klassisch\" oder \"register\" sein.");
-    if (!(p.Rohrabstand >= 0.2 && p.Rohrabstand <= 20))
+    // a spacing that is not a positive number the catalogue's range already refuses
+    if (std::isfinite(p.Rohrabstand) && p.Rohrabstand > 0 &&
+        !(p.Rohrabstand >= 0.2 && p.Rohrabstand <= 20))
         m.push_back("Rohrabstand (Rohrabstand) muss zwischen 0,2 und 20 m liegen.");
     if (!RegisterModell(p)) return m;
     if (p.AnteilAdiabat != 0.0 || p.AnteilKeller != 0.0)
