@@ -15,9 +15,6 @@ namespace kov {
 namespace {
 
 constexpr double Pi = 3.14159;
-constexpr int MaxEinschwingjahre = 10;
-// relative change of the yearly energies below which a year counts as periodic
-constexpr double Periodisch = 0.001;
 
 std::size_t Z(int i) {
     return static_cast<std::size_t>(i);
@@ -94,6 +91,7 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     const double dt = 3600.0 / z.S;
     z.Abkling.resize(K);
     z.AbklingRuhe.resize(K);
+    z.JahresAbkling.resize(K);
     z.Mittel.resize(K);
     z.Zuwachs.resize(K);
     std::vector<double> gemittelt(K); // hour-mean response of a mode to a held unit flux
@@ -102,6 +100,7 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
         const double einsMinusE = -std::expm1(-l * dt);
         z.Abkling[k] = 1 - einsMinusE;
         z.AbklingRuhe[k] = std::exp(-l * 3600);
+        z.JahresAbkling[k] = std::exp(-l * 3600 * StundenImJahr);
         z.Mittel[k] = einsMinusE / (l * dt);
         z.Zuwachs[k] = einsMinusE / l * s.Eingang[k];
         gemittelt[k] = s.Eingang[k] / l * (1 - z.Mittel[k]);
@@ -127,6 +126,7 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     for (std::size_t ijk = 0; ijk < P * P * K; ++ijk)
         z.KopplungMittel[ijk] = z.Kopplung[ijk] * z.Mittel[ijk % K];
     z.Moden.assign(Z(z.M) * P * K, 0.0);
+    z.ModenJahresanfang.assign(Z(z.M) * P * K, 0.0);
     z.FreiAlle.assign(P * Z(z.M), 0.0);
     z.FlussAlle.assign(P * Z(z.M), 0.0);
     z.Frei.assign(P, 0.0);
@@ -305,6 +305,20 @@ void ModenFortschreiben(TRegisterZustand& z) {
         }
 }
 
+// A mode that decays by E over a year and is driven the same way every year ends its year at
+// E y0 + F; its periodic state is F / (1 - E) = y1 + (y1 - y0) E / (1 - E). Taken for every
+// mode after a settling year, this puts the slow modes (the ground's memory of years) where a
+// long settling would bring them; the fluxes' dependence on the modes makes it not exact, so the
+// settling years go on until the energies no longer change.
+void EinschwingenVorziehen(TRegisterZustand& z) {
+    const auto M = Z(z.M);
+    const auto K = Z(z.K);
+    for (std::size_t i = 0; i < z.Moden.size(); ++i) {
+        const double e = z.JahresAbkling[(i / M) % K];
+        z.Moden[i] += (z.Moden[i] - z.ModenJahresanfang[i]) * (e / (1 - e));
+    }
+}
+
 struct TDurchlaufSummen {
     double Heiz = 0.0, Kuehl = 0.0;         // kWh, all hours
     double HeizAb2 = 0.0, KuehlAb2 = 0.0;   // kWh, hours 2..8760
@@ -414,6 +428,7 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
         lauf.Durchlauf = durchlauf;
         lauf.Einschwingen = true;
         r.Taus[0] = lauf.TAusAktuell;
+        z.ModenJahresanfang = z.Moden;
         for (int h = 1; h <= StundenImJahr; ++h) {
             if (rueckmeldung.Abbruch != nullptr &&
                 rueckmeldung.Abbruch->load(std::memory_order_relaxed))
@@ -538,8 +553,10 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                                                 : std::max(Aenderung(summen.Heiz, vorher.Heiz),
                                                            Aenderung(summen.Kuehl, vorher.Kuehl));
         e.EinschwingAenderung = aenderung;
-        if (aenderung < Periodisch || durchlauf > MaxEinschwingjahre) break;
+        if (aenderung < aufloesung.EinschwingGrenze || durchlauf > aufloesung.MaxEinschwingjahre)
+            break;
         vorher = summen;
+        EinschwingenVorziehen(z);
     }
 
     lauf.Einschwingen = false;

@@ -13,6 +13,10 @@ struct TRegisterAufloesung {
     TErdreichAufloesung Erdreich;
     int AxialZellen = 10; // along each pipe, each with the exact exponential of the air
     int SubSchritte = 1;  // per hour
+    // settling ends when heating and cooling energy change by less than this from one year to
+    // the next, or after the most years
+    double EinschwingGrenze = 0.001;
+    int MaxEinschwingjahre = 10;
 };
 
 struct TRegisterErgebnis {
@@ -50,6 +54,7 @@ struct TRegisterZustand {
     double WandWiderstand = 0.0;        // mK/W, pipe wall per metre
     std::vector<double> Abkling;        // [K] e^(-lambda dt) of a sub-step
     std::vector<double> AbklingRuhe;    // [K] e^(-lambda 3600) of an hour without flow
+    std::vector<double> JahresAbkling;  // [K] e^(-lambda year)
     std::vector<double> Mittel;         // [K] (1 - e) / (lambda dt): hour mean of a free decay
     std::vector<double> Zuwachs;        // [K] (1 - e) / lambda * input: a step's gain per W/m
     std::vector<double> Kopplung;       // [P][P][K] mode k of pipe class j at the wall of pipe i
@@ -57,6 +62,7 @@ struct TRegisterZustand {
     std::vector<double> Gewicht;        // [P] pipes of a class: 2 for a mirror pair, 1 middle
     std::vector<double> KopplungMittel; // [P][P][K] Kopplung times the mode's Mittel
     std::vector<double> Moden;          // [P][K][M]: the axial cells innermost
+    std::vector<double> ModenJahresanfang;
     // work of the hour loop
     std::vector<double> Frei, Fluss, TEin, XEin, TWand, Matrix, Rechts, Rest;
     std::vector<int> Pivot;

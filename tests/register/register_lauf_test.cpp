@@ -222,6 +222,25 @@ TEST(RegisterLauf, YearlyBalanceClosesOnTheBuiltInAndASiteYear) {
                 1e-6 * (feucht.Heizenergie + feucht.Kuehlenergie));
 }
 
+TEST(RegisterLauf, SettlingReachesThePeriodicYear) {
+    // the default ends settling at 0.1 % change a year; a run that settles to 0.001 % (up to 40
+    // years) is the periodic year: the default's energies within 0.1 % of it
+    auto k = std::make_unique<TKontext>();
+    TRegisterParameter p = Register();
+    p.Tiefe = 3;
+    RegisterLaufRechnen(p, EingebautesWetterJahr(), nullptr, *k);
+    const TRegisterErgebnis standard = k->RegisterErgebnis;
+    TRegisterAufloesung lang;
+    lang.EinschwingGrenze = 1e-5;
+    lang.MaxEinschwingjahre = 40;
+    RegisterLaufRechnen(p, EingebautesWetterJahr(), nullptr, *k, {}, lang);
+    const TRegisterErgebnis& periodisch = k->RegisterErgebnis;
+    EXPECT_LT(periodisch.EinschwingAenderung, 1e-5);
+    EXPECT_NEAR(standard.Heizenergie / periodisch.Heizenergie, 1.0, 0.001);
+    EXPECT_NEAR(standard.Kuehlenergie / periodisch.Kuehlenergie, 1.0, 0.001);
+    EXPECT_LE(standard.Einschwingjahre, 10);
+}
+
 TEST(RegisterLauf, WideSpacingApproachesALonePipe) {
     // three pipes 20 m apart against one pipe with a third of the flow: per pipe within 0.5 %
     auto k = std::make_unique<TKontext>();
