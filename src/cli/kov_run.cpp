@@ -3,6 +3,7 @@
 #include "ablauf/lauf_pruefung.h"
 #include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
+#include "cli/register_json.h"
 #include "cli/studie_lauf.h"
 #include "files/projekt_datei.h"
 #include "files/wetter.h"
@@ -233,6 +234,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["Durchlaeufe"] = durchlaeufe;
         j["OutputFile"] = p.OutputFile;
         j["Kennwerte"] = KennwerteJson(kw);
+        RegisterJsonErgaenzen(k, j);
         // a file name that is not UTF-8 is written with replacement characters, not refused
         aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;

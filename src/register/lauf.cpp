@@ -153,6 +153,7 @@ void LaufZustandAufbauen(TKontext& k) {
     k.Luft = LuftKonstantenBerechnen(p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft);
     k.LuftVorrat = TLuftVorrat{};
     k.LetzterEinschwingDurchlauf = {};
+    k.RegisterErgebnis.Gerechnet = false; // a classic run has no register results
     k.Lauf.TAusAktuell = k.Werte.StartTemperatur;
     k.Lauf.Einschwingen = true;
     k.Lauf.TEinAktuell = k.Reihen.Tein[1];
