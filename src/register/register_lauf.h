@@ -22,7 +22,11 @@ std::vector<std::string> RegisterParameterMeldungen(const TRegisterParameter& p)
 // Mean air velocity in one pipe at nominal flow, m/s.
 double RohrGeschwindigkeit(const TRegisterParameter& p);
 
-// The run of the register model, called by SimulationRechnen for Modell=register. Settling years
+// The run of the register model, called by SimulationRechnen for Modell=register. The series
+// carry the register's values: Taus is the mixed outlet of all pipes, TMonitor the outer wall of
+// the middle pipe in its first axial cell. The classic grid's parameters (SimRadius,
+// AnzahlGitter, Radiusteiler, AnzahlSubSchritte, Einschwingjahre, the cellar) are not used; the
+// resolution is aufloesung's. Settling years
 // run until the yearly heating and cooling energy change by less than 0.1 % (at most 10); the
 // last pass is the recorded year. k.Lauf.Durchlauf ends at Durchlaeufe(p) like a classic run;
 // the settling years used are in k.RegisterErgebnis. rueckmeldung.NachMonat is called for the
