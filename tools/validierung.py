@@ -680,6 +680,132 @@ def dokument(kov, referenz):
     return "\n".join(aus)
 
 
+def register_kapitel(build):
+    """Chapter 8: the register model, its figures from kov-register-validierung."""
+    programm = os.path.join(build, "kov-register-validierung")
+    if not os.access(programm, os.X_OK):
+        raise SystemExit(f"kov-register-validierung not found in {build}")
+    zeilen = [json.loads(z) for z in
+              ausfuehren([programm, os.path.join(WURZEL, "tests", "daten")]).splitlines()]
+    art = lambda name: [z for z in zeilen if z["art"] == name]
+    aus = []
+    schreibe = aus.append
+    schreibe("## 8 Das Registermodell (`Modell=register`)\n")
+    schreibe("Das zweite Erdreichmodell rechnet alle Rohre des Registers nebeneinander im "
+             "Halbraum unter der Erdoberfläche. Es überlagert zwei lineare, zeitinvariante "
+             "Teile: das ungestörte Erdreich als Säule unter der Oberfläche (Wärmeübergang "
+             "`AlphaOberflaeche` zur Außenluft plus `Sonnenerwaermung`, adiabater Boden acht "
+             "Dämpfungstiefen der Jahreswelle unter den Rohren, periodischer Zustand des Jahres "
+             "exakt aus den Moden) und die Störung durch ein Rohr im Halbraum, deren Oberfläche "
+             "über denselben Übergang bei Störung 0 liegt. Der Querschnitt eines Rohrs ist in "
+             "bipolaren Koordinaten vernetzt, in denen Oberfläche und Rohrwand Koordinatenlinien "
+             "sind; die Wand ist eine Isotherme. Die Gittermoden werden durch eine "
+             "Galerkin-Projektion auf die Antworten bei logarithmisch gestuften Zeitkonstanten "
+             "(eine Viertelstunde bis 30 Jahre, dazu die stationäre) reduziert; der stationäre "
+             "Zustand bleibt dabei exakt. Jede Stunde schreitet jede Mode exakt fort. Die Rohre "
+             "wirken über die Antwort eines Rohrs am Ort der Nachbarachsen aufeinander "
+             "(Überlagerung; die Löcher der Nachbarn zählen als Erdreich, ein Fehler der "
+             "Ordnung (r_a/s)², wie in den analytischen Reihenformeln). Wegen der Spiegelebene "
+             "in der Mitte der Reihe führen die Rohre n und N+1−n dieselbe Luft im selben "
+             "Erdreich: gerechnet werden ⌈N/2⌉ Rohre. Je Axialzelle ist die stündliche "
+             "Wandtemperatur eine affine Funktion der Wandflüsse; die Luft wird mit ihrem "
+             "exponentiellen Verlauf über die Zelle implizit mit der Wand gekoppelt und exakt "
+             "gelöst, Energien und Austritt aus dem Stundenmittel. Feuchte Luft: Feuchtegehalt "
+             "aus dem Taupunkt des Wetters, Kondensation an der Wand unter dem Taupunkt nach der "
+             "Lewis-Analogie, die latente Wärme geht in die Wand, die Luft verlässt die Zelle "
+             "höchstens gesättigt. Ohne Feuchtedaten (eingebautes Jahr) kein Kondensat. Die "
+             "Dichte folgt Temperatur und Druck der Ansaugluft (1013,25 hPa auf der Höhe des "
+             "Standorts; das Wetterjahr trägt keinen Druck). Einschwingjahre laufen, bis sich "
+             "Heiz- und Kühlenergie um weniger als 0,1 % ändern (höchstens 10); nach jedem Jahr "
+             "wird jede Mode auf ihren periodischen Zustand vorgezogen.\n")
+
+    schreibe("### 8.1 Grenzfälle\n")
+    schreibe("Stationär, Wand 1 K über der isothermen Oberfläche, λ = 1,5 W/mK, Wärmestrom je "
+             "Meter Rohr. Einzelrohr: q = 2πλΔT/arcosh(d/r_a); Reihe ohne Ende: "
+             "q = 2πλΔT/ln[(s/(π·r_a))·sinh(2πd/s)] (Linienquellen mit Spiegelbildern, jedes "
+             "Rohr mit demselben q, 4000 Nachbarn je Seite). Toleranz der Tests 1 %.\n")
+    tab = []
+    for z in art("einzelrohr"):
+        tab.append([f"Einzelrohr d = {zahl(z['tiefe'], 1)} m, r_a = {zahl(z['radius'], 2)} m",
+                    zahl(z["modell"], 4), zahl(z["analytisch"], 4),
+                    zahl(prozent(z["modell"], z["analytisch"]), 3, True)])
+    for z in art("reihe"):
+        tab.append([f"Reihe d = {zahl(z['tiefe'], 1)} m, r_a = {zahl(z['radius'], 2)} m, "
+                    f"s = {zahl(z['abstand'], 1)} m", zahl(z["modell"], 4),
+                    zahl(z["analytisch"], 4), zahl(prozent(z["modell"], z["analytisch"]), 3, True)])
+    schreibe(tabelle(["Fall", "Modell W/m", "analytisch W/m", "Abweichung %"], tab) + "\n")
+    schreibe("Ungestörtes Erdreich unter einer Oberfläche mit der Lufttemperatur "
+             "10 + 10·sin(ωt), Jahreswelle: Dämpfung e^(−z/δ) und Verzug z/δ, "
+             "δ = √(2a/ω). Toleranz der Tests 1 % und 0,5 Tag.\n")
+    schreibe(tabelle(["Tiefe", "Dämpfung", "e^(−z/δ)", "Verzug Tage", "z/δ in Tagen"],
+                     [[f"{zahl(z['tiefe'], 1)} m", zahl(z["daempfung"], 4),
+                       zahl(z["analytisch"], 4), zahl(z["verzug"], 2),
+                       zahl(z["verzugAnalytisch"], 2)] for z in art("welle")]) + "\n")
+
+    schreibe("### 8.2 Konvergenz\n")
+    schreibe("Jede Auflösung einzeln verfeinert (Querschnitt: Zellen in beiden Richtungen "
+             "verdoppelt; Zeitkonstanten der Reduktion verdoppelt; Säule: oberste Schicht "
+             "halbiert; Axialzellen verdoppelt; Zeitschritte: vier statt einem je Stunde) und "
+             "alles zugleich (Zeitschritte verdoppelt). Änderung gegen die Standardauflösung: "
+             "Heizenergie %, Kühlenergie %, tiefster stündlicher Austritt K. Eingebautes Jahr. "
+             "Grenze: 0,5 % und 0,15 K.\n")
+    konv = {tuple(z["name"].split("|")): z for z in art("konvergenz")}
+    entwuerfe = list(dict.fromkeys(n for n, _ in konv))
+    varianten = list(dict.fromkeys(v for _, v in konv))
+    tab = []
+    groesste_e, groesste_t = 0.0, 0.0
+    for v in varianten[1:]:
+        zeile = [v]
+        for e in entwuerfe:
+            b, w = konv[(e, "Basis")], konv[(e, v)]
+            h, k = prozent(w["heiz"], b["heiz"]), prozent(w["kuehl"], b["kuehl"])
+            t = w["tmin"] - b["tmin"]
+            groesste_e = max(groesste_e, abs(h), abs(k))
+            groesste_t = max(groesste_t, abs(t))
+            zeile.append(f"{zahl(h, 3, True)} / {zahl(k, 3, True)} / {zahl(t, 3, True)}")
+        tab.append(zeile)
+    schreibe(tabelle(["Verfeinerung"] + entwuerfe, tab) + "\n")
+    schreibe("Entwürfe: Standardwerte (15 Rohre, 1 m tief, 1 m Abstand); tief und eng (4 m, "
+             "0,3 m Abstand, DN 100, 30 Rohre, 2 m/s); flach und weit (1 m, 5 m Abstand, "
+             "Ø 0,5 m, 100 m lang, 2 Rohre, 2 m/s); kurzes Einzelrohr (2 m, 10 m lang, "
+             "Ø 0,2 m, 20 % von 2 m/s). Einschwingjahre mit der Standardauflösung: "
+             + ", ".join(f"{e} {int(konv[(e, 'Basis')]['jahre'])}" for e in entwuerfe) + ". "
+             f"Größte Änderung einer Energie: {zahl(groesste_e, 3)} %, des tiefsten Austritts: "
+             f"{zahl(groesste_t, 3)} K.\n")
+
+    schreibe("### 8.3 Gegen das klassische Modell, mit und ohne Feuchte\n")
+    schreibe("Heiz- und Kühlenergie des klassischen Modells und des Registermodells (fühlbar), "
+             "Kondensat und seine latente Wärme; eingebautes Auslegungsjahr (ohne Feuchtedaten) "
+             "und das Testreferenzjahr `tests/daten/wetter/TRY2015_494414066370_Jahr.dat`.\n")
+    tab = []
+    for z in art("vergleich"):
+        jahr, fall = z["name"].split("|")
+        feucht = z["feuchte"] > 0
+        tab.append([("eingebautes Jahr" if jahr == "eingebaut" else "TRY 2015") + ", " + fall,
+                    kwh(z["heizKlassisch"]), kwh(z["heiz"]),
+                    zahl(prozent(z["heiz"], z["heizKlassisch"]), 1, True),
+                    kwh(z["kuehlKlassisch"]), kwh(z["kuehl"]),
+                    zahl(prozent(z["kuehl"], z["kuehlKlassisch"]), 1, True),
+                    f"{zahl(z['kondensat'], 0)} kg / {kwh(z['latent'])}" if feucht
+                    else "keine Feuchtedaten", str(int(z["jahre"]))])
+    schreibe(tabelle(["Lauf", "Heizen klassisch", "Heizen Register", "%", "Kühlen klassisch",
+                      "Kühlen Register", "%", "Kondensat / latent", "Einschwingjahre"], tab)
+             + "\n")
+    schreibe("Ein Teil der Unterschiede ist gewollt: im Registermodell wirkt `Sonnenerwaermung` "
+             "(0,8 K wärmeres ungestörtes Erdreich, im klassischen Modell ohne Wirkung, "
+             "Abschnitt 5.1) und die Dichte der Ansaugluft (kalte Luft ist dichter: mehr "
+             "Heizen, weniger Kühlen als mit festen 1,2 kg/m³); dazu kommen die Nachbarrohre, "
+             "die Oberfläche über den Rohren und der Wegfall des festen Rands. Die latente Wärme "
+             "des Kondensats geht in die Wand und ist in der fühlbaren Kühlenergie nicht "
+             "enthalten.\n")
+    schreibe("Die Tests dazu: `RegisterErdreich.*` (Grenzfälle), `RegisterKonvergenz.*` "
+             "(Verfeinerung, 0,5 % und 0,15 K), `RegisterLauf.*` (Kondensat nur unter dem "
+             "Taupunkt, latente Wärme = Kondensat × Verdampfungsenthalpie auf 1e-6, Jahresbilanz "
+             "Wand = Enthalpieabgabe der Luft auf 1e-6, 20 m Abstand wie Einzelrohre auf 0,5 %, "
+             "Einschwingen auf den periodischen Zustand auf 0,1 %).\n")
+    return "\n".join(aus)
+
+
 def main():
     argumente = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     argumente.add_argument("--build", default=os.path.join(WURZEL, "build"))
@@ -692,7 +818,7 @@ def main():
     kov = TKov(a.build)
     kov.rechnen([studie_einstellungen(e, n, s) for _, e in ENTWUERFE for n in GITTER
                  for s in SUBSCHRITTE])
-    text = dokument(kov, referenz_lesen())
+    text = dokument(kov, referenz_lesen()) + "\n" + register_kapitel(a.build)
     if a.pruefen:
         with open(DOKUMENT, encoding="utf-8") as datei:
             bisher = datei.read()

@@ -9,6 +9,7 @@
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
 #include "register/parameter_pruefung.h"
+#include "register/register_lauf.h"
 
 namespace kov {
 
@@ -112,8 +113,14 @@ TLaufDaten LaufDatenMitParametern(const TLaufDaten& basis, const TRegisterParame
 TLaufStatus LaufRechnen(const TLaufDaten& daten, TKontext& k,
                         const TLaufRueckmeldung& rueckmeldung) {
     const TRegisterParameter& p = daten.Parameter;
-    return SimulationRechnen(p, *daten.Wetter, p.FahrplanGelesen ? daten.Fahrplan.get() : nullptr,
-                             k, rueckmeldung);
+    const TStundenFeld* fahrplan = p.FahrplanGelesen ? daten.Fahrplan.get() : nullptr;
+    // the register model takes the air's pressure from the site's height
+    if (RegisterModell(p)) {
+        const TWetterInfo* info = daten.WetterInfo.get();
+        return RegisterLaufRechnen(p, *daten.Wetter, fahrplan, k, rueckmeldung, {},
+                                   info != nullptr && info->HatHoehe ? info->Hoehe : 0.0);
+    }
+    return SimulationRechnen(p, *daten.Wetter, fahrplan, k, rueckmeldung);
 }
 
 TLaufStatus BerichtsLaufAusfuehren(const TLaufDaten& daten, TKontext& k,

@@ -5,6 +5,7 @@
 #include "cli/anlage_json.h"
 #include "cli/klima_liste.h"
 #include "cli/parameter_felder.h"
+#include "cli/register_json.h"
 #include "cli/studie_lauf.h"
 #include "files/klima.h"
 #include "files/projekt_datei.h"
@@ -250,6 +251,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["Kennwerte"] = KennwerteJson(kw);
         NutzenJsonErgaenzen(kw, j["Kennwerte"]);
         j["Anlage"] = AnlageJson(kw);
+        RegisterJsonErgaenzen(k, j);
         // a file name that is not UTF-8 is written with replacement characters, not refused
         aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;

@@ -105,6 +105,11 @@ struct TRegisterParameter {
     std::string Regelung = "klassisch";
     // built-in climate ("TRY2015-05-Jahr", model/klima_regionen.h); empty: none
     std::string Klima;
+    // the ground model: "klassisch" (one pipe in radial rings) or "register" (the row of pipes
+    // in the half-space under the surface, with the air's moisture)
+    std::string Modell = "klassisch";
+    double Rohrabstand = 1.0;       // m between the axes of neighbouring pipes
+    double AlphaOberflaeche = 15.0; // W/m2K, ground surface to outdoor air
 };
 
 struct TStundenReihen {

@@ -6,6 +6,7 @@
 #include "ground/erd_zustand.h"
 #include "model/modell.h"
 #include "register/luftseite.h"
+#include "register/register_modell.h"
 
 namespace kov {
 
@@ -30,6 +31,9 @@ struct TKontext : TModell {
     TLuftKonstanten Luft; // set with the ground at the start of a run
     TLuftVorrat LuftVorrat;
     TEinschwingSummen LetzterEinschwingDurchlauf;
+    // the register model's own state and results (Modell=register)
+    TRegisterZustand Register;
+    TRegisterErgebnis RegisterErgebnis;
 };
 
 } // namespace kov

@@ -11,6 +11,7 @@
 #include "register/kennwerte.h"
 #include "register/luftseite.h"
 #include "register/regelung.h"
+#include "register/register_lauf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -155,6 +156,7 @@ void LaufZustandAufbauen(TKontext& k) {
     k.Luft = LuftKonstantenBerechnen(p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft);
     k.LuftVorrat = TLuftVorrat{};
     k.LetzterEinschwingDurchlauf = {};
+    k.RegisterErgebnis.Gerechnet = false; // a classic run has no register results
     k.Lauf.TAusAktuell = k.Werte.StartTemperatur;
     k.Lauf.Einschwingen = true;
     k.Lauf.TEinAktuell = k.Reihen.Tein[1];
@@ -201,6 +203,7 @@ int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
 TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
                               const TStundenFeld* fahrplan, TKontext& k,
                               const TLaufRueckmeldung& rueckmeldung) {
+    if (RegisterModell(p)) return RegisterLaufRechnen(p, wetter, fahrplan, k, rueckmeldung);
     const int durchlaeufe = LaufVorbereiten(p, wetter, fahrplan, k);
     for (int durchlauf = 1; durchlauf <= durchlaeufe; ++durchlauf) {
         for (int monat = 1; monat <= 12; ++monat) {

@@ -7,6 +7,7 @@
 #include "model/parameter_katalog.h"
 #include "register/lauf.h"
 #include "register/lueftungsanlage.h"
+#include "register/register_lauf.h"
 
 #include <cmath>
 #include <filesystem>
@@ -292,6 +293,9 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
                       "und EingebautesWetter=false widersprechen sich: das Wetter kommt entweder "
                       "aus der Wetterdatei oder aus dem letzten Bericht.");
     KlimaPruefen(p, pruefe);
+
+    for (std::string& meldung : RegisterParameterMeldungen(p))
+        meldungen.push_back(std::move(meldung));
 
     if (meldungen.empty())
         ModellProben(p, wetter != nullptr ? *wetter : NeutralesWetter(), meldungen);

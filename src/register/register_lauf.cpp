@@ -1,0 +1,603 @@
+#include "register/register_lauf.h"
+
+#include "model/betriebszeiten.h"
+
+#include "model/fehler.h"
+#include "model/kalender.h"
+#include "register/feuchte_luft.h"
+#include "register/luftseite.h"
+#include "register/regelung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace kov {
+
+namespace {
+
+constexpr double Pi = 3.14159;
+
+std::size_t Z(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// In-place LU with partial pivoting of the n x n matrix a; false when singular.
+bool LuZerlegen(int n, std::vector<double>& a, std::vector<int>& pivot) {
+    for (int s = 0; s < n; ++s) {
+        int beste = s;
+        for (int i = s + 1; i < n; ++i)
+            if (std::abs(a[Z(i * n + s)]) > std::abs(a[Z(beste * n + s)])) beste = i;
+        pivot[Z(s)] = beste;
+        if (!(a[Z(beste * n + s)] != 0)) return false;
+        if (beste != s)
+            for (int j = 0; j < n; ++j)
+                std::swap(a[Z(s * n + j)], a[Z(beste * n + j)]);
+        for (int i = s + 1; i < n; ++i) {
+            const double f = a[Z(i * n + s)] / a[Z(s * n + s)];
+            a[Z(i * n + s)] = f;
+            for (int j = s + 1; j < n; ++j)
+                a[Z(i * n + j)] -= f * a[Z(s * n + j)];
+        }
+    }
+    return true;
+}
+
+void LuLoesen(int n, const std::vector<double>& a, const std::vector<int>& pivot,
+              std::vector<double>& x) {
+    for (int s = 0; s < n; ++s)
+        std::swap(x[Z(s)], x[Z(pivot[Z(s)])]);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < i; ++j)
+            x[Z(i)] -= a[Z(i * n + j)] * x[Z(j)];
+    for (int i = n - 1; i >= 0; --i) {
+        for (int j = i + 1; j < n; ++j)
+            x[Z(i)] -= a[Z(i * n + j)] * x[Z(j)];
+        x[Z(i)] /= a[Z(i * n + i)];
+    }
+}
+
+// The mirror class of pipe n of a row of N: pipes n and N - 1 - n carry the same air and sit in
+// the same ground, so one of each pair is computed.
+int Klasse(int n, int N) {
+    return std::min(n, N - 1 - n);
+}
+
+TErdreichDaten ErdreichDaten(const TRegisterParameter& p) {
+    TErdreichDaten d;
+    d.Lambda = p.LambdaErde;
+    d.RhoC = p.RhoErde * p.CpErde;
+    d.AlphaOberflaeche = p.AlphaOberflaeche;
+    d.Tiefe = p.Tiefe;
+    d.RadiusAussen = p.DRohr / 2 + p.WandstaerkeRohr;
+    return d;
+}
+
+void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
+                     TRegisterZustand& z) {
+    z.N = p.AnzahlRohre;
+    z.P = (z.N + 1) / 2;
+    z.M = a.AxialZellen;
+    z.S = a.SubSchritte;
+    z.Zellenlaenge = p.Rohrlaenge / z.M;
+    const double ri = p.DRohr / 2;
+    z.WandWiderstand = std::log((ri + p.WandstaerkeRohr) / ri) / (2 * Pi * p.LambdaRohr);
+
+    std::vector<double> abstaende;
+    for (int m = 1; m < z.N; ++m)
+        abstaende.push_back(m * p.Rohrabstand);
+    const TModalSystem s = RohrAntwortBerechnen(ErdreichDaten(p), abstaende, a.Erdreich);
+    z.K = static_cast<int>(s.Lambda.size());
+    const auto K = Z(z.K);
+    const auto P = Z(z.P);
+    const double dt = 3600.0 / z.S;
+    z.Abkling.resize(K);
+    z.AbklingRuhe.resize(K);
+    z.JahresAbkling.resize(K);
+    z.Mittel.resize(K);
+    z.Zuwachs.resize(K);
+    std::vector<double> gemittelt(K); // hour-mean response of a mode to a held unit flux
+    for (std::size_t k = 0; k < K; ++k) {
+        const double l = s.Lambda[k];
+        const double einsMinusE = -std::expm1(-l * dt);
+        z.Abkling[k] = 1 - einsMinusE;
+        z.AbklingRuhe[k] = std::exp(-l * 3600);
+        z.JahresAbkling[k] = std::exp(-l * 3600 * StundenImJahr);
+        z.Mittel[k] = einsMinusE / (l * dt);
+        z.Zuwachs[k] = einsMinusE / l * s.Eingang[k];
+        gemittelt[k] = s.Eingang[k] / l * (1 - z.Mittel[k]);
+    }
+    z.Kopplung.assign(P * P * K, 0.0);
+    z.Antwort.assign(P * P, 0.0);
+    z.Gewicht.assign(P, 0.0);
+    for (int n = 0; n < z.N; ++n)
+        z.Gewicht[Z(Klasse(n, z.N))] += 1;
+    for (int i = 0; i < z.P; ++i)
+        for (int n = 0; n < z.N; ++n) {
+            const int j = Klasse(n, z.N);
+            const std::vector<double>& c = s.Ausgang[Z(std::abs(i - n))];
+            double* ziel = &z.Kopplung[(Z(i) * P + Z(j)) * K];
+            for (std::size_t k = 0; k < K; ++k) {
+                ziel[k] += c[k];
+                z.Antwort[Z(i) * P + Z(j)] += c[k] * gemittelt[k];
+            }
+            // the wall's own resistance acts at once
+            if (n == i) z.Antwort[Z(i) * P + Z(j)] += s.Direkt[0];
+        }
+    z.KopplungMittel.assign(P * P * K, 0.0);
+    for (std::size_t ijk = 0; ijk < P * P * K; ++ijk)
+        z.KopplungMittel[ijk] = z.Kopplung[ijk] * z.Mittel[ijk % K];
+    z.Moden.assign(Z(z.M) * P * K, 0.0);
+    z.ModenJahresanfang.assign(Z(z.M) * P * K, 0.0);
+    z.FreiAlle.assign(P * Z(z.M), 0.0);
+    z.FlussAlle.assign(P * Z(z.M), 0.0);
+    z.Frei.assign(P, 0.0);
+    z.Fluss.assign(P, 0.0);
+    z.TEin.assign(P, 0.0);
+    z.XEin.assign(P, 0.0);
+    z.TWand.assign(P, 0.0);
+    z.Matrix.assign(P * P, 0.0);
+    z.Rechts.assign(P, 0.0);
+    z.Rest.assign(P, 0.0);
+    z.Pivot.assign(P, 0);
+    z.MatrixStunde.assign(P * P, 0.0);
+    z.PivotStunde.assign(P, 0);
+    z.InverseStunde.assign(P * P, 0.0);
+}
+
+// The air of one running sub-step in one pipe: flow, heat capacity, the cell's transfer.
+struct TLuftZustand {
+    double Massenstrom = 0.0; // kg/s dry air in one pipe
+    double Cp = 0.0;          // J/kgK of the moist air per kg dry air
+    double Durchlass = 0.0;   // e^(-NTU) of an axial cell
+    double W = 0.0;           // (1 - e^(-NTU)) m cp / cell length, W/mK
+    double Druck = 0.0;       // Pa
+    bool Feucht = false;      // the weather has humidity
+};
+
+// Sums of one axial cell and sub-step over all pipes, W and kg/s.
+struct TZellSummen {
+    double Erdreich = 0.0;   // into the ground
+    double LatentWand = 0.0; // latent heat into the walls
+    double Nebel = 0.0;      // kg/s condensing as mist in the air
+    double Wand = 0.0;       // kg/s condensing at the walls
+};
+
+// The fluxes of one axial cell: the walls' hour means are T = Frei + Antwort q + R q (inner
+// surface), the air gives W (TEin - T) + W L/cp (XEin - xs(T))+ per metre; solved exactly for
+// the dry part and by Newton where the inner surface is below the air's dew point.
+// I + W (Antwort + R), with W (1 + steigung_i) in row i when steigung is given, into matrix
+// and factorised.
+void MatrixZerlegen(TRegisterZustand& z, double W, const std::vector<double>* steigung,
+                    std::vector<double>& matrix, std::vector<int>& pivot) {
+    const int P = z.P;
+    for (int i = 0; i < P; ++i) {
+        const double faktor = steigung == nullptr ? W : W * (1 + (*steigung)[Z(i)]);
+        for (int j = 0; j < P; ++j)
+            matrix[Z(i * P + j)] =
+                faktor * (z.Antwort[Z(i * P + j)] + (i == j ? z.WandWiderstand : 0.0)) +
+                (i == j ? 1.0 : 0.0);
+    }
+    if (!LuZerlegen(P, matrix, pivot))
+        throw TParameterFehler("Die Wandtemperaturen des Registermodells sind nicht lösbar.");
+}
+
+void ZelleLoesen(TRegisterZustand& z, const TLuftZustand& l) {
+    const int P = z.P;
+    for (int i = 0; i < P; ++i)
+        z.Rechts[Z(i)] = l.W * (z.TEin[Z(i)] - z.Frei[Z(i)]);
+    for (int i = 0; i < P; ++i) {
+        const double* zeile = &z.InverseStunde[Z(i * P)];
+        double q = 0.0;
+        for (int j = 0; j < P; ++j)
+            q += zeile[j] * z.Rechts[Z(j)];
+        z.Fluss[Z(i)] = q;
+    }
+    if (!l.Feucht) return;
+
+    const auto innen = [&](int i) {
+        double t = z.Frei[Z(i)] + z.WandWiderstand * z.Fluss[Z(i)];
+        for (int j = 0; j < P; ++j)
+            t += z.Antwort[Z(i * P + j)] * z.Fluss[Z(j)];
+        return t;
+    };
+    bool nass = false;
+    for (int i = 0; i < P; ++i)
+        if (z.XEin[Z(i)] > SaettigungsFeuchte(innen(i), l.Druck)) nass = true;
+    if (!nass) return;
+    const double lcp = Verdampfungsenthalpie / l.Cp;
+    for (int schritt = 0; schritt < 50; ++schritt) {
+        double groesste = 0.0;
+        for (int i = 0; i < P; ++i) {
+            const double t = innen(i);
+            z.TWand[Z(i)] = t;
+            const double xs = SaettigungsFeuchte(t, l.Druck);
+            const bool kondensiert = z.XEin[Z(i)] > xs;
+            z.Rest[Z(i)] = z.Fluss[Z(i)] - l.W * (z.TEin[Z(i)] - t) -
+                           (kondensiert ? l.W * lcp * (z.XEin[Z(i)] - xs) : 0.0);
+            z.Rechts[Z(i)] = kondensiert ? lcp * SaettigungsFeuchteAbleitung(t, l.Druck) : 0.0;
+            groesste = std::max(groesste, std::abs(z.Rest[Z(i)]));
+        }
+        if (groesste < 1e-9) return;
+        MatrixZerlegen(z, l.W, &z.Rechts, z.Matrix, z.Pivot);
+        LuLoesen(P, z.Matrix, z.Pivot, z.Rest);
+        for (int i = 0; i < P; ++i)
+            z.Fluss[Z(i)] -= z.Rest[Z(i)];
+    }
+    throw TParameterFehler("Die Kondensation im Registermodell konvergiert nicht.");
+}
+
+// Air and moisture through one axial cell of every pipe class, after ZelleLoesen.
+TZellSummen LuftWeitergeben(TRegisterZustand& z, const TLuftZustand& l) {
+    TZellSummen summe;
+    const int P = z.P;
+    const double lcp = Verdampfungsenthalpie / l.Cp;
+    for (int i = 0; i < P; ++i) {
+        const double q = z.Fluss[Z(i)];
+        double t = z.Frei[Z(i)] + z.WandWiderstand * q;
+        for (int j = 0; j < P; ++j)
+            t += z.Antwort[Z(i * P + j)] * z.Fluss[Z(j)];
+        const double g = z.Gewicht[Z(i)];
+        summe.Erdreich += g * q * z.Zellenlaenge;
+        const double tAus = t + (z.TEin[Z(i)] - t) * l.Durchlass;
+        double xAus = z.XEin[Z(i)];
+        if (l.Feucht) {
+            const double xs = SaettigungsFeuchte(t, l.Druck);
+            if (z.XEin[Z(i)] > xs) {
+                xAus = xs + (z.XEin[Z(i)] - xs) * l.Durchlass;
+                summe.Wand += g * l.Massenstrom * (z.XEin[Z(i)] - xAus);
+                summe.LatentWand += g * l.W * lcp * (z.XEin[Z(i)] - xs) * z.Zellenlaenge;
+            }
+        }
+        z.TEin[Z(i)] = tAus;
+        z.XEin[Z(i)] = xAus;
+        if (l.Feucht && xAus > SaettigungsFeuchte(tAus, l.Druck)) {
+            // mist: the air settles at saturation with its enthalpy kept, the latent heat of
+            // the drops warming it
+            const double h = l.Cp * tAus + Verdampfungsenthalpie * xAus;
+            double tn = tAus;
+            for (int schritt = 0; schritt < 30; ++schritt) {
+                const double f =
+                    l.Cp * tn + Verdampfungsenthalpie * SaettigungsFeuchte(tn, l.Druck) - h;
+                const double d =
+                    l.Cp + Verdampfungsenthalpie * SaettigungsFeuchteAbleitung(tn, l.Druck);
+                tn -= f / d;
+                if (std::abs(f / d) < 1e-12) break;
+            }
+            const double xn = SaettigungsFeuchte(tn, l.Druck);
+            summe.Nebel += g * l.Massenstrom * (xAus - xn);
+            z.TEin[Z(i)] = tn;
+            z.XEin[Z(i)] = xn;
+        }
+    }
+    return summe;
+}
+
+// The free part of the walls' means over the coming step in every axial cell: the undisturbed
+// ground plus the decay of every pipe class's modes. Known for all cells at once, since it
+// depends on the state at the start of the step alone.
+void FreiBerechnen(TRegisterZustand& z, double tUngestoert) {
+    const auto M = Z(z.M);
+    const auto PK = Z(z.P) * Z(z.K);
+    std::fill(z.FreiAlle.begin(), z.FreiAlle.end(), tUngestoert);
+    for (std::size_t i = 0; i < Z(z.P); ++i) {
+        const double* c = &z.KopplungMittel[i * PK];
+        double* frei = &z.FreiAlle[i * M];
+        for (std::size_t jk = 0; jk < PK; ++jk) {
+            const double cjk = c[jk];
+            const double* y = &z.Moden[jk * M];
+            for (std::size_t a = 0; a < M; ++a)
+                frei[a] += cjk * y[a];
+        }
+    }
+}
+
+// The modes of every cell over one step with the fluxes of the step held (z.FlussAlle).
+void ModenFortschreiben(TRegisterZustand& z) {
+    const auto M = Z(z.M);
+    const auto K = Z(z.K);
+    for (std::size_t j = 0; j < Z(z.P); ++j)
+        for (std::size_t k = 0; k < K; ++k) {
+            double* y = &z.Moden[(j * K + k) * M];
+            const double* q = &z.FlussAlle[j * M];
+            const double e = z.Abkling[k];
+            const double g = z.Zuwachs[k];
+            for (std::size_t a = 0; a < M; ++a)
+                y[a] = e * y[a] + g * q[a];
+        }
+}
+
+// A mode that decays by E over a year and is driven the same way every year ends its year at
+// E y0 + F; its periodic state is F / (1 - E) = y1 + (y1 - y0) E / (1 - E). Taken for every
+// mode after a settling year, this puts the slow modes (the ground's memory of years) where a
+// long settling would bring them; the fluxes' dependence on the modes makes it not exact, so the
+// settling years go on until the energies no longer change.
+void EinschwingenVorziehen(TRegisterZustand& z) {
+    const auto M = Z(z.M);
+    const auto K = Z(z.K);
+    for (std::size_t i = 0; i < z.Moden.size(); ++i) {
+        const double e = z.JahresAbkling[(i / M) % K];
+        z.Moden[i] += (z.Moden[i] - z.ModenJahresanfang[i]) * (e / (1 - e));
+    }
+}
+
+struct TDurchlaufSummen {
+    double Heiz = 0.0, Kuehl = 0.0;         // kWh, all hours
+    double HeizAb2 = 0.0, KuehlAb2 = 0.0;   // kWh, hours 2..8760
+    double Latent = 0.0, LatentWand = 0.0;  // kWh
+    double Erdreich = 0.0, Enthalpie = 0.0; // kWh
+    double Kondensat = 0.0;                 // kg
+    TMonatsFeld KondensatMonat{};
+    double TausMin = 0.0;
+    bool TausMinGesetzt = false;
+};
+
+double Aenderung(double neu, double alt) {
+    const double groesser = std::max(std::abs(neu), std::abs(alt));
+    return groesser > 0 ? std::abs(neu - alt) / groesser : 0.0;
+}
+
+} // namespace
+
+bool RegisterModell(const TRegisterParameter& p) {
+    return p.Modell == "register";
+}
+
+double RohrGeschwindigkeit(const TRegisterParameter& p) {
+    return p.Volumenstrom / 3600 / (3.14159 * p.DRohr * p.DRohr / 4) / p.AnzahlRohre;
+}
+
+std::vector<std::string> RegisterParameterMeldungen(const TRegisterParameter& p) {
+    std::vector<std::string> m;
+    if (p.Modell != "klassisch" && p.Modell != "register")
+        m.push_back("Rechenmodell (Modell) muss \"klassisch\" oder \"register\" sein.");
+    // a spacing that is not a positive number the catalogue's range already refuses
+    if (std::isfinite(p.Rohrabstand) && p.Rohrabstand > 0 &&
+        !(p.Rohrabstand >= 0.2 && p.Rohrabstand <= 20))
+        m.push_back("Rohrabstand (Rohrabstand) muss zwischen 0,2 und 20 m liegen.");
+    if (!RegisterModell(p)) return m;
+    if (p.AnteilAdiabat != 0.0 || p.AnteilKeller != 0.0)
+        m.push_back("Adiabater Anteil und Kelleranteil (AnteilAdiabat, AnteilKeller) müssen im "
+                    "Registermodell 0 sein: es rechnet die Rohre im offenen Erdreich ohne Keller.");
+    const double aussen = p.DRohr + 2 * p.WandstaerkeRohr;
+    if (p.AnzahlRohre > 1 && !(p.Rohrabstand > aussen))
+        m.push_back("Rohrabstand (Rohrabstand) muss im Registermodell größer als der "
+                    "Aussendurchmesser der Rohre sein.");
+    if (!(p.Tiefe > aussen / 2))
+        m.push_back("Verlegetiefe (Tiefe) muss im Registermodell größer als der Aussenradius der "
+                    "Rohre sein.");
+    if (p.AnzahlRohre > 200)
+        m.push_back("Anzahl Rohre (AnzahlRohre) darf im Registermodell höchstens 200 sein.");
+    return m;
+}
+
+TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
+                                const TStundenFeld* fahrplan, TKontext& k,
+                                const TLaufRueckmeldung& rueckmeldung,
+                                const TRegisterAufloesung& aufloesung, double hoehe) {
+    if (p.FahrplanGelesen && fahrplan == nullptr)
+        throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
+    const std::vector<std::string> meldungen = RegisterParameterMeldungen(p);
+    if (!meldungen.empty()) throw TParameterFehler(meldungen.front());
+    if (aufloesung.AxialZellen < 1 || aufloesung.SubSchritte < 1 ||
+        aufloesung.Erdreich.ZellenWinkel < 4 || aufloesung.Erdreich.ZellenRadial < 4)
+        throw TParameterFehler("Die Auflösung des Registermodells ist zu grob.");
+    if (&k.Parameter != &p) k.Parameter = p;
+    // the report header prints the velocity from the run's working values
+    k.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(p);
+    WetterSchritt(k, wetter);
+    if (fahrplan != nullptr && fahrplan != &k.Reihen.RelVolumenstrom)
+        std::copy(fahrplan->begin() + 1, fahrplan->end(), k.Reihen.RelVolumenstrom.begin() + 1);
+    else if (fahrplan == nullptr && !p.Betriebszeiten.empty())
+        BetriebszeitenFahrplan(BetriebszeitenLesen(p.Betriebszeiten), wetter.ErsterWochentag,
+                               k.Reihen.RelVolumenstrom);
+    k.Werte.Zellenlaenge = p.Rohrlaenge / aufloesung.AxialZellen;
+    k.Werte.SubZeitschritt = 3600.0 / aufloesung.SubSchritte;
+    k.Luft = LuftKonstantenBerechnen(p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft);
+    k.LuftVorrat = TLuftVorrat{};
+    k.LetzterEinschwingDurchlauf = {};
+    k.Ergebnis = TJahresErgebnis{};
+
+    TRegisterZustand& z = k.Register;
+    TRegisterErgebnis& e = k.RegisterErgebnis;
+    TStundenReihen& r = k.Reihen;
+    e = TRegisterErgebnis{};
+    e.Aufloesung = aufloesung;
+    ZustandAufbauen(p, aufloesung, z);
+    e.VerschiedeneRohre = z.P;
+    e.Feuchtedaten = HatFeuchtedaten(wetter);
+    e.Hoehe = hoehe;
+    e.Luftdruck = LuftdruckInHoehe(hoehe);
+
+    // the undisturbed ground, periodic over the year, at the depth of the axes
+    {
+        TStundenFeld antrieb{};
+        for (int h = 1; h <= StundenImJahr; ++h)
+            antrieb[Z(h)] = r.Tein[Z(h)] + p.Sonnenerwaermung;
+        PeriodischRechnen(SaeuleAufbauen(ErdreichDaten(p), p.Tiefe, aufloesung.Erdreich), antrieb,
+                          e.TUngestoert);
+    }
+
+    const double geschwindigkeit = RohrGeschwindigkeit(p);
+    const double dt = 3600.0 / z.S;
+    const int mitte = z.P - 1;
+    TSimulationsLauf& lauf = k.Lauf;
+    lauf.TAusAktuell = e.TUngestoert[1];
+    lauf.TEinAktuell = r.Tein[1];
+    TDurchlaufSummen vorher;
+    TDurchlaufSummen summen;
+    int durchlauf = 0;
+    for (;;) {
+        ++durchlauf;
+        summen = TDurchlaufSummen{};
+        lauf.Durchlauf = durchlauf;
+        lauf.Einschwingen = true;
+        r.Taus[0] = lauf.TAusAktuell;
+        z.ModenJahresanfang = z.Moden;
+        for (int h = 1; h <= StundenImJahr; ++h) {
+            if (rueckmeldung.Abbruch != nullptr &&
+                rueckmeldung.Abbruch->load(std::memory_order_relaxed))
+                return TLaufStatus::Abgebrochen;
+            const auto hh = Z(h);
+            lauf.Stunde = h;
+            lauf.Monat = MonatDerStunde(h);
+            const double tEin = r.Tein[hh];
+            lauf.TEinAktuell = tEin;
+            const double R = FahrplanFolgen(p) ? r.RelVolumenstrom[hh] : 1.0;
+            BetriebEntscheiden(p, lauf, R);
+            GrenzenPruefen(p, lauf, tEin);
+            const double tU = e.TUngestoert[hh];
+            double kondensat = 0.0; // kg in the hour
+            if (lauf.InBetrieb) {
+                TLuftVorrat& vorrat = k.LuftVorrat;
+                if (R != vorrat.R) {
+                    vorrat.Alpha = Waermeuebergang(k.Luft, geschwindigkeit, p.DRohr,
+                                                   p.ViskositaetLuft, p.LambdaLuft, R);
+                    vorrat.KZelle = 2 * 3.14159 * (p.DRohr / 2) * z.Zellenlaenge * vorrat.Alpha;
+                    vorrat.R = R;
+                }
+                lauf.Alpha = vorrat.Alpha;
+                lauf.KZelle = vorrat.KZelle;
+                TLuftZustand l;
+                l.Feucht = e.Feuchtedaten;
+                l.Druck = e.Luftdruck;
+                const double pd =
+                    l.Feucht ? Saettigungsdruck(std::min(r.TTaupunkt[hh], tEin)) : 0.0;
+                const double x = l.Feucht ? Feuchtegehalt(pd, l.Druck) : 0.0;
+                l.Massenstrom =
+                    DichteTrockeneLuft(tEin, pd, l.Druck) * p.Volumenstrom * R / 3600 / z.N;
+                l.Cp = p.CpLuft + CpDampf * x;
+                const double ntu = vorrat.KZelle / (l.Massenstrom * l.Cp);
+                l.Durchlass = std::exp(-ntu);
+                l.W = -std::expm1(-ntu) * l.Massenstrom * l.Cp / z.Zellenlaenge;
+
+                MatrixZerlegen(z, l.W, nullptr, z.MatrixStunde, z.PivotStunde);
+                for (int j = 0; j < z.P; ++j) {
+                    std::fill(z.Rest.begin(), z.Rest.end(), 0.0);
+                    z.Rest[Z(j)] = 1.0;
+                    LuLoesen(z.P, z.MatrixStunde, z.PivotStunde, z.Rest);
+                    for (int i = 0; i < z.P; ++i)
+                        z.InverseStunde[Z(i * z.P + j)] = z.Rest[Z(i)];
+                }
+                double tAusStunde = 0.0, tRand = 0.0, tMitte = 0.0, monitor = 0.0;
+                for (int s = 0; s < z.S; ++s) {
+                    std::fill(z.TEin.begin(), z.TEin.end(), tEin);
+                    std::fill(z.XEin.begin(), z.XEin.end(), x);
+                    FreiBerechnen(z, tU);
+                    for (int a = 0; a < z.M; ++a) {
+                        for (int i = 0; i < z.P; ++i)
+                            z.Frei[Z(i)] = z.FreiAlle[Z(i * z.M + a)];
+                        ZelleLoesen(z, l);
+                        if (a == 0) {
+                            double t = z.Frei[Z(mitte)];
+                            for (int j = 0; j < z.P; ++j)
+                                t += z.Antwort[Z(mitte * z.P + j)] * z.Fluss[Z(j)];
+                            monitor += t / z.S;
+                        }
+                        const TZellSummen zs = LuftWeitergeben(z, l);
+                        for (int j = 0; j < z.P; ++j)
+                            z.FlussAlle[Z(j * z.M + a)] = z.Fluss[Z(j)];
+                        summen.Erdreich += zs.Erdreich * dt / 3.6e6;
+                        summen.LatentWand += zs.LatentWand * dt / 3.6e6;
+                        summen.Latent += (zs.Wand + zs.Nebel) * Verdampfungsenthalpie * dt / 3.6e6;
+                        kondensat += (zs.Wand + zs.Nebel) * dt;
+                    }
+                    ModenFortschreiben(z);
+                    double mischung = 0.0, enthalpie = 0.0;
+                    for (int i = 0; i < z.P; ++i) {
+                        const double g = z.Gewicht[Z(i)];
+                        mischung += g * z.TEin[Z(i)] / z.N;
+                        enthalpie += g * l.Massenstrom *
+                                     (l.Cp * (tEin - z.TEin[Z(i)]) +
+                                      Verdampfungsenthalpie * (x - z.XEin[Z(i)]));
+                    }
+                    summen.Enthalpie += enthalpie * dt / 3.6e6;
+                    tAusStunde += mischung / z.S;
+                    tRand += z.TEin[0] / z.S;
+                    tMitte += z.TEin[Z(mitte)] / z.S;
+                }
+                lauf.TAusAktuell = tAusStunde;
+                lauf.Leistung = z.N * l.Massenstrom * l.Cp * (tAusStunde - tEin) / 1000;
+                r.TMonitor[hh] = monitor;
+                e.TausRandrohr[hh] = tRand;
+                e.TausMittelrohr[hh] = tMitte;
+                if (!summen.TausMinGesetzt || tAusStunde < summen.TausMin) {
+                    summen.TausMin = tAusStunde;
+                    summen.TausMinGesetzt = true;
+                }
+            } else {
+                // bypassed: the walls carry no heat, the modes decay; the monitor shows the
+                // middle pipe's wall at the inlet at the start of the hour
+                double monitor = tU;
+                for (std::size_t jk = 0; jk < Z(z.P) * Z(z.K); ++jk)
+                    monitor += z.Kopplung[Z(mitte) * Z(z.P) * Z(z.K) + jk] * z.Moden[jk * Z(z.M)];
+                for (std::size_t jk = 0; jk < Z(z.P) * Z(z.K); ++jk) {
+                    const double e = z.AbklingRuhe[jk % Z(z.K)];
+                    for (std::size_t a = 0; a < Z(z.M); ++a)
+                        z.Moden[jk * Z(z.M) + a] *= e;
+                }
+                lauf.TAusAktuell = tEin;
+                lauf.Leistung = 0.0;
+                r.TMonitor[hh] = monitor;
+                e.TausRandrohr[hh] = tEin;
+                e.TausMittelrohr[hh] = tEin;
+            }
+            r.Taus[hh] = lauf.TAusAktuell;
+            r.Betrieb[hh] = lauf.InBetrieb ? 1.0 : 0.0;
+            if (!FahrplanFolgen(p)) r.RelVolumenstrom[hh] = lauf.InBetrieb ? 1.0 : 0.0;
+            e.Kondensat[hh] = kondensat;
+            summen.Kondensat += kondensat;
+            summen.KondensatMonat[Z(lauf.Monat)] += kondensat;
+            const double energie = lauf.Leistung; // kW held for one hour = kWh
+            if (energie > 0) summen.Heiz += energie;
+            if (energie < 0) summen.Kuehl -= energie;
+            if (h >= 2 && energie > 0) summen.HeizAb2 += energie;
+            if (h >= 2 && energie < 0) summen.KuehlAb2 -= energie;
+        }
+        const double aenderung = durchlauf == 1 ? 1.0
+                                                : std::max(Aenderung(summen.Heiz, vorher.Heiz),
+                                                           Aenderung(summen.Kuehl, vorher.Kuehl));
+        e.EinschwingAenderung = aenderung;
+        if (aenderung < aufloesung.EinschwingGrenze || durchlauf > aufloesung.MaxEinschwingjahre)
+            break;
+        vorher = summen;
+        EinschwingenVorziehen(z);
+    }
+
+    lauf.Einschwingen = false;
+    // the recorded year is the last pass, whatever the classic numbering counts
+    lauf.Durchlauf = Durchlaeufe(k.Parameter);
+    k.LetzterEinschwingDurchlauf.Heizenergie = vorher.HeizAb2;
+    k.LetzterEinschwingDurchlauf.Kuehlenergie = vorher.KuehlAb2;
+    k.Ergebnis.Heizenergie = summen.Heiz;
+    k.Ergebnis.Kuehlenergie = summen.Kuehl;
+    k.Ergebnis.WaermeentzugErde = -summen.Erdreich;
+    k.Ergebnis.WaermeentzugKeller = 0.0;
+    e.Gerechnet = true;
+    e.Einschwingjahre = durchlauf - 1;
+    e.Heizenergie = summen.Heiz;
+    e.Kuehlenergie = summen.Kuehl;
+    e.LatenteEnergie = summen.Latent;
+    e.LatentWand = summen.LatentWand;
+    e.WaermeInsErdreich = summen.Erdreich;
+    e.EnthalpieAbgabeLuft = summen.Enthalpie;
+    e.KondensatJahr = summen.Kondensat;
+    e.KondensatMonat = summen.KondensatMonat;
+    e.TausMin = summen.TausMin;
+    if (rueckmeldung.NachMonat)
+        for (int monat = 1; monat <= 12; ++monat)
+            rueckmeldung.NachMonat(lauf.Durchlauf, monat, r);
+    return TLaufStatus::Fertig;
+}
+
+TLaufStatus RegisterLaufAusReihen(TKontext& k, const TLaufRueckmeldung& rueckmeldung) {
+    auto wetter = std::make_unique<TWetterJahr>();
+    wetter->Tein = k.Reihen.Tein;
+    wetter->RelFeuchte = k.Reihen.RelFeuchte;
+    wetter->TTaupunkt = k.Reihen.TTaupunkt;
+    const TRegisterParameter p = k.Parameter;
+    return RegisterLaufRechnen(p, *wetter, p.FahrplanGelesen ? &k.Reihen.RelVolumenstrom : nullptr,
+                               k, rueckmeldung);
+}
+
+} // namespace kov

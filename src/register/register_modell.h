@@ -1,0 +1,76 @@
+#pragma once
+// Data of the register model: its resolution, the state of a run and what it reports beyond the
+// classic series and totals.
+
+#include "ground/register_erdreich.h"
+#include "model/modell.h"
+
+#include <vector>
+
+namespace kov {
+
+struct TRegisterAufloesung {
+    TErdreichAufloesung Erdreich;
+    int AxialZellen = 10; // along each pipe, each with the exact exponential of the air
+    int SubSchritte = 1;  // per hour
+    // settling ends when heating and cooling energy change by less than this from one year to
+    // the next, or after the most years
+    double EinschwingGrenze = 0.001;
+    int MaxEinschwingjahre = 10;
+};
+
+struct TRegisterErgebnis {
+    bool Gerechnet = false;
+    int Einschwingjahre = 0;   // settling years used before the recorded year
+    int VerschiedeneRohre = 0; // pipes computed: one of each mirror pair, and the middle one
+    TRegisterAufloesung Aufloesung;
+    TStundenFeld TausRandrohr{};      // °C, outlet of the first pipe of the row
+    TStundenFeld TausMittelrohr{};    // °C, outlet of the middle pipe
+    TStundenFeld TUngestoert{};       // °C, undisturbed ground at the depth of the axes, hour mean
+    TStundenFeld Kondensat{};         // kg/h of the whole register
+    TMonatsFeld KondensatMonat{};     // kg
+    double KondensatJahr = 0.0;       // kg
+    double Heizenergie = 0.0;         // kWh sensible heat given to the air
+    double Kuehlenergie = 0.0;        // kWh sensible heat taken from the air, positive
+    double LatenteEnergie = 0.0;      // kWh released by the condensate (wall and mist)
+    double LatentWand = 0.0;          // kWh of it into the pipe walls
+    double WaermeInsErdreich = 0.0;   // kWh through the pipe walls into the ground, net
+    double EnthalpieAbgabeLuft = 0.0; // kWh the moist air gave off between inlet and outlet, net
+    double TausMin = 0.0;             // °C, lowest hourly outlet of the register while running
+    double EinschwingAenderung = 0.0; // relative change of the energies in the recorded year
+    bool Feuchtedaten = false;        // false: "keine Feuchtedaten", no condensate
+    double Luftdruck = 0.0;           // Pa used for the air's density
+    double Hoehe = 0.0;               // m above sea level the pressure was taken for
+};
+
+// What a register run keeps between hours; sized at the start of a run, never in the hour loop.
+struct TRegisterZustand {
+    int N = 0;                          // pipes
+    int P = 0;                          // distinct pipes
+    int K = 0;                          // modes
+    int M = 0;                          // axial cells
+    int S = 1;                          // sub-steps
+    double Zellenlaenge = 0.0;          // m
+    double WandWiderstand = 0.0;        // mK/W, pipe wall per metre
+    std::vector<double> Abkling;        // [K] e^(-lambda dt) of a sub-step
+    std::vector<double> AbklingRuhe;    // [K] e^(-lambda 3600) of an hour without flow
+    std::vector<double> JahresAbkling;  // [K] e^(-lambda year)
+    std::vector<double> Mittel;         // [K] (1 - e) / (lambda dt): hour mean of a free decay
+    std::vector<double> Zuwachs;        // [K] (1 - e) / lambda * input: a step's gain per W/m
+    std::vector<double> Kopplung;       // [P][P][K] mode k of pipe class j at the wall of pipe i
+    std::vector<double> Antwort;        // [P][P] mean wall response to fluxes held over a step
+    std::vector<double> Gewicht;        // [P] pipes of a class: 2 for a mirror pair, 1 middle
+    std::vector<double> KopplungMittel; // [P][P][K] Kopplung times the mode's Mittel
+    std::vector<double> Moden;          // [P][K][M]: the axial cells innermost
+    std::vector<double> ModenJahresanfang;
+    // work of the hour loop
+    std::vector<double> Frei, Fluss, TEin, XEin, TWand, Matrix, Rechts, Rest;
+    std::vector<int> Pivot;
+    std::vector<double> MatrixStunde; // the hour's dry coupling, factorised once for all cells
+    std::vector<int> PivotStunde;
+    std::vector<double> InverseStunde; // its inverse
+    std::vector<double> FreiAlle;      // [P][M] free part of the walls of a step
+    std::vector<double> FlussAlle;     // [P][M] W/m into the ground over a step
+};
+
+} // namespace kov
