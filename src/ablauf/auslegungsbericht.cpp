@@ -75,7 +75,8 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p) {
     for (const TParameterGruppe gruppe :
          {TParameterGruppe::RohreUndLuftstrom, TParameterGruppe::Stoffwerte,
           TParameterGruppe::Regelung, TParameterGruppe::UmgebungUndKeller,
-          TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe}) {
+          TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe,
+          TParameterGruppe::Wirtschaftlichkeit, TParameterGruppe::Auslegungspruefung}) {
         for (const TKatalogEintrag& e : ParameterKatalog()) {
             if (e.Gruppe != gruppe) continue;
             TEingabeZeile z;

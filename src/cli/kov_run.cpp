@@ -2,6 +2,7 @@
 
 #include "ablauf/lauf_pruefung.h"
 #include "ablauf/simulation.h"
+#include "cli/kosten_ausgabe.h"
 #include "cli/parameter_felder.h"
 #include "cli/studie_lauf.h"
 #include "files/projekt_datei.h"
@@ -139,6 +140,7 @@ void HilfeSchreiben(std::ostream& aus) {
         if (zeile.size() < 44) zeile.resize(44, ' ');
         aus << zeile << "  " << bedeutung << "\n";
     }
+    KostenUndPruefungHilfe(aus);
 }
 
 std::string Kwh(double wert) {
@@ -233,6 +235,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["Durchlaeufe"] = durchlaeufe;
         j["OutputFile"] = p.OutputFile;
         j["Kennwerte"] = KennwerteJson(kw);
+        KostenUndPruefungJson(k, kw, j);
         // a file name that is not UTF-8 is written with replacement characters, not refused
         aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;
@@ -244,6 +247,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         << "Durchläufe: " << durchlaeufe << "\n"
         << "Bericht: " << p.OutputFile << "\n";
     KennwerteSchreiben(k, kw, aus);
+    KostenUndPruefungSchreiben(k, kw, aus);
 }
 
 nlohmann::ordered_json ExtremJson(const TWetterExtrem& e) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <type_traits>
@@ -24,6 +25,9 @@ constexpr TBereich Anteil{TBereichsArt::Anteil};
 constexpr TBereich Wirkungsgrad{TBereichsArt::Wirkungsgrad};
 constexpr TBereich Ganzzahl(std::int32_t von, std::int32_t bis) {
     return {TBereichsArt::Ganzzahl, von, bis};
+}
+constexpr TBereich Zahlbereich(double min, double max) {
+    return {TBereichsArt::Zahlbereich, 0, -1, min, max};
 }
 
 constexpr TBerichtZeile Zahl(int zeile, int breite, int dezimalen, std::string_view einheit,
@@ -609,6 +613,255 @@ const std::array Katalog{
                     Ungedruckt,
                     {},
                     0},
+    // costs and annuity
+    TKatalogEintrag{"Rohrpreise",
+                    &P::Rohrpreise,
+                    G::Wirtschaftlichkeit,
+                    "",
+                    "Rohrpreistabelle",
+                    "Preis je Meter verlegtes Rohr nach Innendurchmesser als Paare Durchmesser "
+                    "m:Preis EUR/m, durch Semikolon getrennt und nach Durchmesser steigend; "
+                    "Annahme, zu prüfen: 0.1:25;0.15:35;0.2:50;0.3:90;0.4:140, dazwischen linear.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Rohrabstand",
+                    &P::Rohrabstand,
+                    G::Wirtschaftlichkeit,
+                    "m",
+                    "Rohrabstand",
+                    "Achsabstand benachbarter Rohre; Annahme, zu prüfen: 1 m.",
+                    false,
+                    Zahlbereich(0.2, 20),
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Aushubpreis",
+                    &P::Aushubpreis,
+                    G::Wirtschaftlichkeit,
+                    "EUR/m3",
+                    "Preis Graben",
+                    "Preis je m3 Graben für Aushub, Bettung und Verfüllung; der Graben ist so lang "
+                    "wie ein Rohr, Anzahl Rohre mal Rohrabstand breit und reicht bis unter die "
+                    "Rohre; Annahme, zu prüfen: 40 EUR/m3.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Fixkosten",
+                    &P::Fixkosten,
+                    G::Wirtschaftlichkeit,
+                    "EUR",
+                    "Fixkosten",
+                    "Kosten unabhängig von der Rohrlänge: Verteiler und Sammler, Ansaugturm, "
+                    "Kondensatablauf; Annahme, zu prüfen: 8000 EUR.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Wartungsanteil",
+                    &P::Wartungsanteil,
+                    G::Wirtschaftlichkeit,
+                    "1/a",
+                    "Wartung und Instandsetzung",
+                    "Jährliche Kosten für Wartung, Inspektion und Instandsetzung als Anteil der "
+                    "Investition; Annahme, zu prüfen: 0.015.",
+                    false,
+                    Anteil,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Nutzungsdauer",
+                    &P::Nutzungsdauer,
+                    G::Wirtschaftlichkeit,
+                    "a",
+                    "Nutzungsdauer",
+                    "Rechnerische Nutzungsdauer des Registers, nach ihr wird es ersetzt; Annahme, "
+                    "zu prüfen: 50 Jahre.",
+                    false,
+                    Ganzzahl(1, 100),
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Zinssatz",
+                    &P::Zinssatz,
+                    G::Wirtschaftlichkeit,
+                    "1/a",
+                    "Zinssatz",
+                    "Kalkulationszinssatz der Annuitätenrechnung; Annahme, zu prüfen: 0.03.",
+                    false,
+                    Anteil,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Betrachtungszeitraum",
+                    &P::Betrachtungszeitraum,
+                    G::Wirtschaftlichkeit,
+                    "a",
+                    "Betrachtungszeitraum",
+                    "Zeitraum der Annuitätenrechnung; Annahme, zu prüfen: 20 Jahre.",
+                    false,
+                    Ganzzahl(1, 100),
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{
+        "PreisaenderungInvestition",
+        &P::PreisaenderungInvestition,
+        G::Wirtschaftlichkeit,
+        "",
+        "Preisänderung Investition",
+        "Preisänderungsfaktor je Jahr für Ersatzbeschaffungen; Annahme, zu prüfen: 1.02.",
+        false,
+        Positiv,
+        Ungedruckt,
+        {},
+        0},
+    TKatalogEintrag{
+        "PreisaenderungBetrieb",
+        &P::PreisaenderungBetrieb,
+        G::Wirtschaftlichkeit,
+        "",
+        "Preisänderung Betrieb",
+        "Preisänderungsfaktor je Jahr für Wartung und Instandsetzung; Annahme, zu prüfen: 1.02.",
+        false,
+        Positiv,
+        Ungedruckt,
+        {},
+        0},
+    TKatalogEintrag{
+        "PreisaenderungEnergie",
+        &P::PreisaenderungEnergie,
+        G::Wirtschaftlichkeit,
+        "",
+        "Preisänderung Energie",
+        "Preisänderungsfaktor je Jahr für Wärme, Kälte und Strom; Annahme, zu prüfen: 1.03.",
+        false,
+        Positiv,
+        Ungedruckt,
+        {},
+        0},
+    TKatalogEintrag{"Waermepreis",
+                    &P::Waermepreis,
+                    G::Wirtschaftlichkeit,
+                    "EUR/kWh",
+                    "Wärmepreis",
+                    "Preis der Wärme, die das Register dem Wärmeerzeuger erspart; Annahme, zu "
+                    "prüfen: 0.10 EUR/kWh.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Strompreis",
+                    &P::Strompreis,
+                    G::Wirtschaftlichkeit,
+                    "EUR/kWh",
+                    "Strompreis",
+                    "Preis des Stroms für den Ventilator; Annahme, zu prüfen: 0.30 EUR/kWh.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{
+        "Kaeltepreis",
+        &P::Kaeltepreis,
+        G::Wirtschaftlichkeit,
+        "EUR/kWh",
+        "Kältepreis",
+        "Preis der Kälte, die das Register der Kühlung erspart; Annahme, zu prüfen: 0.10 EUR/kWh.",
+        false,
+        NichtNegativ,
+        Ungedruckt,
+        {},
+        0},
+    TKatalogEintrag{"CO2FaktorWaerme",
+                    &P::CO2FaktorWaerme,
+                    G::Wirtschaftlichkeit,
+                    "kg/kWh",
+                    "CO2-Faktor Wärme",
+                    "CO2-Ausstoß des Wärmeerzeugers je kWh Wärme; Annahme, zu prüfen: 0.24 kg/kWh "
+                    "(Gas-Brennwertkessel).",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"CO2FaktorStrom",
+                    &P::CO2FaktorStrom,
+                    G::Wirtschaftlichkeit,
+                    "kg/kWh",
+                    "CO2-Faktor Strom",
+                    "CO2-Ausstoß je kWh Strom; Annahme, zu prüfen: 0.38 kg/kWh (Strommix).",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    // limits of the design check
+    TKatalogEintrag{
+        "MaxGeschwindigkeit",
+        &P::MaxGeschwindigkeit,
+        G::Auslegungspruefung,
+        "m/s",
+        "Höchste Luftgeschwindigkeit",
+        "Grenze der Luftgeschwindigkeit im Rohr bei Nenn-Volumenstrom; übliche Praxis: 3 m/s.",
+        false,
+        Positiv,
+        Ungedruckt,
+        {},
+        0},
+    TKatalogEintrag{"DruckverlustBudget",
+                    &P::DruckverlustBudget,
+                    G::Auslegungspruefung,
+                    "Pa",
+                    "Druckverlust-Budget",
+                    "Druckverlust, den das Register bei Nenn-Volumenstrom höchstens haben soll; "
+                    "übliche Praxis: 50 Pa.",
+                    false,
+                    Positiv,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"FrostfreieTiefe",
+                    &P::FrostfreieTiefe,
+                    G::Auslegungspruefung,
+                    "m",
+                    "Frostfreie Tiefe",
+                    "Verlegetiefe, unter der der Boden nicht gefriert; übliche Praxis: 0.8 m.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"MindestRohrabstand",
+                    &P::MindestRohrabstand,
+                    G::Auslegungspruefung,
+                    "m",
+                    "Mindest-Rohrabstand",
+                    "Kleinster Achsabstand der Rohre; übliche Praxis: 1 m.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"MindestReynolds",
+                    &P::MindestReynolds,
+                    G::Auslegungspruefung,
+                    "",
+                    "Mindest-Reynoldszahl",
+                    "Kleinste Reynoldszahl beim kleinsten Volumenstrom des Fahrplans; übliche "
+                    "Praxis: 2300, darunter strömt die Luft laminar.",
+                    false,
+                    NichtNegativ,
+                    Ungedruckt,
+                    {},
+                    0},
 };
 
 } // namespace
@@ -627,6 +880,10 @@ std::string_view GruppenName(TParameterGruppe gruppe) {
         return "Numerik und Monitorpunkt";
     case G::DatenUndAusgabe:
         return "Daten und Ausgabe";
+    case G::Wirtschaftlichkeit:
+        return "Wirtschaftlichkeit";
+    case G::Auslegungspruefung:
+        return "Auslegungsprüfung";
     }
     return {};
 }
@@ -644,6 +901,23 @@ const TKatalogEintrag* KatalogEintrag(std::string_view name) {
 TFeldTyp FeldTyp(const TKatalogEintrag& eintrag) {
     return static_cast<TFeldTyp>(eintrag.Feld.index());
 }
+
+namespace {
+
+// "0.2 bis 20 m" of a Zahlbereich, the numbers as short as they read back
+std::string BereichsGrenzen(const TKatalogEintrag& eintrag, std::string_view wort) {
+    const auto zahl = [](double x) {
+        char puffer[32];
+        const auto ende = std::to_chars(puffer, puffer + sizeof puffer, x).ptr;
+        return std::string(puffer, ende);
+    };
+    std::string text = zahl(eintrag.Bereich.Min);
+    text.append(wort).append(zahl(eintrag.Bereich.Max));
+    if (!eintrag.Einheit.empty()) text.append(" ").append(eintrag.Einheit);
+    return text;
+}
+
+} // namespace
 
 std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
     if (!std::isfinite(wert)) return "muss eine endliche Zahl sein.";
@@ -663,6 +937,10 @@ std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
         break;
     case TBereichsArt::Wirkungsgrad:
         if (!(wert > 0 && wert <= 1)) return "muss größer als 0 und höchstens 1 sein.";
+        break;
+    case TBereichsArt::Zahlbereich:
+        if (!(wert >= eintrag.Bereich.Min && wert <= eintrag.Bereich.Max))
+            return "muss zwischen " + BereichsGrenzen(eintrag, " und ") + " liegen.";
         break;
     default:
         break;
@@ -722,6 +1000,8 @@ std::string BereichsText(const TKatalogEintrag& eintrag) {
         return "ganze Zahl 0 bis Anzahl Rechengitter + 1";
     case TBereichsArt::Datei:
         return "Dateiname";
+    case TBereichsArt::Zahlbereich:
+        return BereichsGrenzen(eintrag, " bis ");
     case TBereichsArt::Frei:
         break;
     }

@@ -26,6 +26,8 @@ enum class TParameterGruppe {
     UmgebungUndKeller,
     NumerikUndMonitor,
     DatenUndAusgabe,
+    Wirtschaftlichkeit,
+    Auslegungspruefung,
 };
 std::string_view GruppenName(TParameterGruppe gruppe);
 
@@ -39,13 +41,16 @@ enum class TBereichsArt {
     Ganzzahl,      // Von..Bis (Bis < Von: no upper limit)
     MonitorAxial,  // 1..AnzahlGitter
     MonitorRadial, // 0..AnzahlGitter+1
-    Datei          // the name of an input file of the run; a project stores it relative to itself
+    Datei,         // the name of an input file of the run; a project stores it relative to itself
+    Zahlbereich    // Min..Max, both included
 };
 
 struct TBereich {
     TBereichsArt Art = TBereichsArt::Frei;
     std::int32_t Von = 0;
     std::int32_t Bis = -1;
+    double Min = 0.0; // Zahlbereich
+    double Max = 0.0;
 };
 
 // The report header line of a field. Zeile 0: not printed. Month fields take twelve lines from

@@ -5,6 +5,7 @@
 #include "model/kalender.h"
 #include "model/parameter_katalog.h"
 #include "register/lauf.h"
+#include "register/wirtschaftlichkeit.h"
 
 #include <cmath>
 #include <filesystem>
@@ -267,6 +268,9 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
         pruefe.Melden("Wetterdatei", "WetterDatei",
                       "und EingebautesWetter=false widersprechen sich: das Wetter kommt entweder "
                       "aus der Wetterdatei oder aus dem letzten Bericht.");
+
+    if (const std::string regel = RohrpreiseVerstoss(p.Rohrpreise); !regel.empty())
+        pruefe.Melden("Rohrpreistabelle", "Rohrpreise", regel);
 
     if (meldungen.empty())
         ModellProben(p, wetter != nullptr ? *wetter : NeutralesWetter(), meldungen);

@@ -26,9 +26,10 @@ namespace kov {
 namespace {
 
 constexpr TParameterGruppe Gruppen[] = {
-    TParameterGruppe::RohreUndLuftstrom, TParameterGruppe::Stoffwerte,
-    TParameterGruppe::Regelung,          TParameterGruppe::UmgebungUndKeller,
-    TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe};
+    TParameterGruppe::RohreUndLuftstrom,  TParameterGruppe::Stoffwerte,
+    TParameterGruppe::Regelung,           TParameterGruppe::UmgebungUndKeller,
+    TParameterGruppe::NumerikUndMonitor,  TParameterGruppe::DatenUndAusgabe,
+    TParameterGruppe::Wirtschaftlichkeit, TParameterGruppe::Auslegungspruefung};
 
 constexpr const char* MonatKurz[13] = {"",    "Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};

@@ -159,15 +159,20 @@ TEST(ParameterKatalog, EntriesPerGroupAndKind) {
     struct Fall {
         TParameterGruppe gruppe;
         int anzahl;
-    } faelle[] = {
-        {TParameterGruppe::RohreUndLuftstrom, 12}, {TParameterGruppe::Stoffwerte, 11},
-        {TParameterGruppe::Regelung, 6},           {TParameterGruppe::UmgebungUndKeller, 12},
-        {TParameterGruppe::NumerikUndMonitor, 11}, {TParameterGruppe::DatenUndAusgabe, 7}};
+    } faelle[] = {{TParameterGruppe::RohreUndLuftstrom, 12},
+                  {TParameterGruppe::Stoffwerte, 11},
+                  {TParameterGruppe::Regelung, 6},
+                  {TParameterGruppe::UmgebungUndKeller, 12},
+                  {TParameterGruppe::NumerikUndMonitor, 11},
+                  {TParameterGruppe::DatenUndAusgabe, 7},
+                  {TParameterGruppe::Wirtschaftlichkeit, 16},
+                  {TParameterGruppe::Auslegungspruefung, 5}};
     for (const Fall& f : faelle)
         EXPECT_EQ(jeGruppe[f.gruppe], f.anzahl) << GruppenName(f.gruppe);
     EXPECT_EQ(abgeleitet, 5) << "velocity, earth share, grid factor, two monitor distances";
-    EXPECT_EQ(ungedruckt, 8)
-        << "EingebautesWetter, Radiusteiler, Land, WetterDatei and the four design figures";
+    EXPECT_EQ(ungedruckt, 8 + 16 + 5)
+        << "EingebautesWetter, Radiusteiler, Land, WetterDatei, the four design figures, the "
+           "costs and the limits of the design check";
 }
 
 TEST(ParameterKatalog, DesignFigureFields) {
