@@ -187,10 +187,8 @@ std::vector<TPruefRegel> AuslegungPruefen(const TRegisterParameter& p, const TPr
     regeln.push_back(std::move(k));
 
     const double nutzlaenge = NutzbareNtu() / d.NtuJeMeter;
-    TPruefRegel l = Regel("Rohrlaenge",
-                          "Rohrlänge, über die die letzten 10 % weniger als 3 % "
-                          "Energie bringen",
-                          p.Rohrlaenge, nutzlaenge, "<=", "m", 1);
+    TPruefRegel l = Regel("Rohrlaenge", "Rohrlänge gegen nützliche Länge", p.Rohrlaenge, nutzlaenge,
+                          "<=", "m", 1);
     if (p.Rohrlaenge <= nutzlaenge)
         Urteilen(l, TUrteil::Erfuellt, "Jeder Teil des Rohrs trägt merklich bei.");
     else
