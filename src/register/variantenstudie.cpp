@@ -225,6 +225,11 @@ constexpr TStudienKennwert Kennwerte[] = {
     {"DruckverlustGesamt", "Pa", "Druckverlust", KOV_KENNWERT(v.Kennwerte.DruckverlustNenn.Gesamt)},
     {"RohrlaengeGesamt", "m", "Rohrlänge aller Rohre", KOV_KENNWERT(v.RohrlaengeGesamt)},
     {"KondensatJahr", "kg", "Kondensat im Jahr", KOV_KENNWERT(v.Kennwerte.KondensatJahr)},
+    {"Annuitaet", "EUR/a", "Annuität der Kosten", KOV_KENNWERT(v.Kosten.Annuitaet)},
+    {"Nettonutzen", "EUR/a", "jährlicher Nettonutzen", KOV_KENNWERT(v.Kosten.Nettonutzen)},
+    // infinite for a variant that does not pay back within MaxAmortisation years
+    {"Amortisationszeit", "a", "dynamische Amortisationszeit",
+     KOV_KENNWERT(v.Kosten.Amortisiert ? v.Kosten.Amortisationszeit : INFINITY)},
 };
 
 #undef KOV_KENNWERT
@@ -406,6 +411,7 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
                 throw TParameterFehler("Variante " + std::to_string(nummer + 1) + ": " + fehler);
             v.Ergebnis = k.Ergebnis;
             v.Kennwerte = KennwerteBerechnen(k);
+            v.Kosten = WirtschaftlichkeitBerechnen(p, EnergieAusKennwerten(v.Kennwerte));
             v.Stroemungsgeschwindigkeit = k.Parameter.Stroemungsgeschwindigkeit;
             v.RohrlaengeGesamt = k.Parameter.AnzahlRohre * k.Parameter.Rohrlaenge;
             v.Berechnet = true;

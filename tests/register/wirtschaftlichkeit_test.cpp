@@ -5,6 +5,7 @@
 
 #include "model/fehler.h"
 #include "register/parameter_pruefung.h"
+#include "register/variantenstudie.h"
 
 #include <gtest/gtest.h>
 
@@ -261,6 +262,35 @@ TEST(Wirtschaftlichkeit, ParameterCheckRefusesABadTableAndSpacing) {
     p = Standard();
     p.Rohrabstand = 20;
     EXPECT_TRUE(ParameterPruefen(p).empty()) << "the range includes its ends";
+}
+
+TEST(Wirtschaftlichkeit, StudyColumnsAndConditions) {
+    // the worked example pays back in 10.27 a with 1099.39 EUR/a; without heat it never does
+    TVariantenErgebnis lohnt, lohntNicht;
+    lohnt.Berechnet = lohntNicht.Berechnet = true;
+    lohnt.Kosten = WirtschaftlichkeitBerechnen(Beispiel(), {25000, 5000, 1500});
+    lohntNicht.Kosten = WirtschaftlichkeitBerechnen(Beispiel(), {0, 0, 1500});
+    ASSERT_FALSE(lohntNicht.Kosten.Amortisiert);
+    struct Fall {
+        const char* name;
+        double lohnt, lohntNicht;
+    } faelle[] = {
+        {"Annuitaet", 3199.16, lohntNicht.Kosten.Annuitaet},
+        {"Nettonutzen", 1099.39, -lohntNicht.Kosten.Annuitaet},
+        {"Amortisationszeit", 10.2684, INFINITY},
+    };
+    for (const Fall& f : faelle) {
+        const TStudienKennwert* k = StudienKennwert(f.name);
+        ASSERT_NE(k, nullptr) << f.name;
+        EXPECT_NEAR(k->Wert(lohnt), f.lohnt, 0.01) << f.name;
+        EXPECT_EQ(k->Wert(lohntNicht), f.lohntNicht) << f.name;
+    }
+    std::vector<TVariantenErgebnis> ergebnis{lohnt, lohntNicht};
+    StudieBewerten({BedingungLesen("Amortisationszeit<=15"), BedingungLesen("Nettonutzen>=0")},
+                   ergebnis);
+    EXPECT_TRUE(ergebnis[0].Verletzt.empty());
+    EXPECT_EQ(ergebnis[1].Verletzt, (std::vector<std::string>{"Amortisationszeit", "Nettonutzen"}))
+        << "a variant that never pays back breaks a payback condition";
 }
 
 } // namespace
