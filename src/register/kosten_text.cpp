@@ -77,4 +77,13 @@ std::vector<TPruefZeile> PruefZeilen(const std::vector<TPruefRegel>& regeln) {
     return zeilen;
 }
 
+std::string PruefungAlsText(const std::vector<TPruefRegel>& regeln) {
+    std::string text = "\nAuslegungsprüfung\t" + AuslegungsAussage(regeln) + "\n";
+    text += "Prüfung\tWert\tGrenze\tUrteil\tErläuterung\n";
+    for (const TPruefZeile& z : PruefZeilen(regeln))
+        text += z.Bezeichnung + "\t" + z.Wert + "\t" + z.Grenze + "\t" + z.Urteil + "\t" +
+                z.Erlaeuterung + "\n";
+    return text;
+}
+
 } // namespace kov

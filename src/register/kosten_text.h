@@ -22,5 +22,8 @@ struct TPruefZeile {
     std::string Erlaeuterung;
 };
 std::vector<TPruefZeile> PruefZeilen(const std::vector<TPruefRegel>& regeln);
+// The statement and the rules as tab-separated lines ending in "\n", after a blank line and
+// a heading line, to follow KennwerteAlsText.
+std::string PruefungAlsText(const std::vector<TPruefRegel>& regeln);
 
 } // namespace kov

@@ -1,6 +1,7 @@
 #include "ui/kennwerte_fenster.h"
 
 #include "register/kennwerte_text.h"
+#include "register/kosten_text.h"
 #include "ui/kennwerte_tabellen.h"
 
 #include <QClipboard>
@@ -25,6 +26,13 @@ TKennwerteFenster::TKennwerteFenster(QWidget* eltern) : QDialog(eltern) {
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Monatstabelle = MonatsTabelleAnlegen(this);
     Monatstabelle->setObjectName(QStringLiteral("Monatstabelle"));
+    Aussage = new QLabel(this);
+    Aussage->setObjectName(QStringLiteral("Aussage"));
+    Aussage->setWordWrap(true);
+    Pruefungstabelle = PruefungsTabelleAnlegen(this);
+    Pruefungstabelle->setObjectName(QStringLiteral("Pruefungstabelle"));
+    Aussage->hide();
+    Pruefungstabelle->hide();
 
     auto* hinweis = new QLabel(
         QStringLiteral("Energien und Ventilatorstrom über die Stunden 2 bis 8760 wie die "
@@ -53,6 +61,8 @@ TKennwerteFenster::TKennwerteFenster(QWidget* eltern) : QDialog(eltern) {
     auto* aussen = new QVBoxLayout(this);
     aussen->addLayout(tabellen);
     aussen->addWidget(hinweis);
+    aussen->addWidget(Aussage);
+    aussen->addWidget(Pruefungstabelle, 0, Qt::AlignLeft);
     aussen->addLayout(knoepfe);
     aussen->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -61,6 +71,18 @@ void TKennwerteFenster::Anzeigen(const TKennwerte& kw, const TRegisterParameter&
                                  const TJahresErgebnis& e) {
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, kw, p, e);
     TextSpeicher = QString::fromStdString(KennwerteAlsText(kw, p, e));
+    // a check of an earlier run must not stand beside these figures
+    Aussage->hide();
+    Pruefungstabelle->hide();
+}
+
+void TKennwerteFenster::PruefungAnzeigen(const std::vector<TPruefRegel>& regeln) {
+    Aussage->setText(
+        tr("Auslegungsprüfung: %1").arg(QString::fromStdString(AuslegungsAussage(regeln))));
+    PruefungsTabelleFuellen(Pruefungstabelle, regeln);
+    Aussage->show();
+    Pruefungstabelle->show();
+    TextSpeicher += QString::fromStdString(PruefungAlsText(regeln));
 }
 
 void TKennwerteFenster::KopierenClick() {

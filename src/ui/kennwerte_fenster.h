@@ -2,11 +2,13 @@
 // The design figures of the last run in a window of their own, opened from the chart window:
 // one table of the single figures, one of the months, and "Kopieren" for both as text.
 
+#include "register/auslegungs_pruefung.h"
 #include "register/kennwerte.h"
 
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -19,6 +21,9 @@ public:
 
     // Fills both tables with the figures of a run and keeps their text for "Kopieren".
     void Anzeigen(const TKennwerte& kw, const TRegisterParameter& p, const TJahresErgebnis& e);
+    // The design check of the same run below the tables, its statement above it; "Kopieren"
+    // then copies it after the figures. Call after Anzeigen.
+    void PruefungAnzeigen(const std::vector<TPruefRegel>& regeln);
     // Tab-separated lines of both tables, as "Kopieren" puts them on the clipboard.
     const QString& Text() const { return TextSpeicher; }
 
@@ -26,6 +31,8 @@ public:
 
     QTableWidget* Tabelle = nullptr;
     QTableWidget* Monatstabelle = nullptr;
+    QLabel* Aussage = nullptr; // "Die Auslegung erfüllt alle Prüfungen." or what it violates
+    QTableWidget* Pruefungstabelle = nullptr;
     QPushButton* Kopieren = nullptr;
     QPushButton* Schliessen = nullptr;
 
