@@ -58,6 +58,7 @@ struct TAmortisation {
 };
 TAmortisation AmortisationSuchen(const TRegisterParameter& p, double investition,
                                  double ueberschussEnergie, double wartung, double q) {
+    if (!(investition > 0)) return {true, 0.0}; // nothing to pay back
     double bisher = -investition;
     for (int j = 1; j <= MaxAmortisation; ++j) {
         double fluss = ueberschussEnergie * std::pow(p.PreisaenderungEnergie, j - 1) -

@@ -203,6 +203,13 @@ TEST(Wirtschaftlichkeit, PaybackCountsTheReplacementInItsYear) {
     // -10000 + 5 * 2000 = 0 at the end of year 5, before the replacement in year 8
     ASSERT_TRUE(w.Amortisiert);
     EXPECT_NEAR(w.Amortisationszeit, 5, 1e-12);
+    // nothing invested: paid back from the start, also without any surplus
+    p.Rohrpreise = "0.2:0";
+    p.Fixkosten = 0;
+    w = WirtschaftlichkeitBerechnen(p, {});
+    ASSERT_EQ(w.Investition, 0);
+    EXPECT_TRUE(w.Amortisiert);
+    EXPECT_EQ(w.Amortisationszeit, 0);
 }
 
 TEST(Wirtschaftlichkeit, PriceTableReadAndInterpolated) {
