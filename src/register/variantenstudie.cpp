@@ -240,6 +240,9 @@ double Rohrlaenge(const TVariantenErgebnis& v) {
 double Ventilatorstrom(const TVariantenErgebnis& v) {
     return v.Kennwerte.Ventilatorenergie;
 }
+double Annuitaet(const TVariantenErgebnis& v) {
+    return v.Kosten.Annuitaet;
+}
 
 } // namespace
 
@@ -430,6 +433,7 @@ void StudieBewerten(const std::vector<TBedingung>& bedingungen,
         v.Verletzt.clear();
         v.ParetoRohrlaenge = false;
         v.ParetoVentilator = false;
+        v.ParetoAnnuitaet = false;
         if (!v.Berechnet) continue;
         for (const TBedingung& b : bedingungen) {
             const double wert = StudienKennwert(b.Kennwert)->Wert(v);
@@ -440,6 +444,7 @@ void StudieBewerten(const std::vector<TBedingung>& bedingungen,
     }
     ParetoMarkieren(ergebnis, zulaessig, Rohrlaenge, &TVariantenErgebnis::ParetoRohrlaenge);
     ParetoMarkieren(ergebnis, zulaessig, Ventilatorstrom, &TVariantenErgebnis::ParetoVentilator);
+    ParetoMarkieren(ergebnis, zulaessig, Annuitaet, &TVariantenErgebnis::ParetoAnnuitaet);
 }
 
 } // namespace kov

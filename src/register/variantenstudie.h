@@ -73,6 +73,7 @@ struct TVariantenErgebnis {
     std::vector<std::string> Verletzt;      // the figures whose condition the variant breaks
     bool ParetoRohrlaenge = false;          // most useful energy for the least pipe
     bool ParetoVentilator = false;          // most useful energy for the least fan electricity
+    bool ParetoAnnuitaet = false;           // most useful energy for the least annuity of costs
 };
 
 // The scalar figures of a variant, by the names of kov-run's --json keys.

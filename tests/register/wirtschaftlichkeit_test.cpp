@@ -300,5 +300,33 @@ TEST(Wirtschaftlichkeit, StudyColumnsAndConditions) {
         << "a variant that never pays back breaks a payback condition";
 }
 
+TEST(Wirtschaftlichkeit, ParetoFrontOfUsefulEnergyAgainstAnnuity) {
+    struct Fall {
+        double energie, annuitaet;
+        bool front;
+    } faelle[] = {
+        {100, 10, true},  // nothing with as much energy costs less
+        {150, 20, true},  // the most energy, at the least annuity for it
+        {120, 25, false}, // beaten by 150 kWh at 20 EUR/a
+        {150, 30, false}, // the same energy as the second, dearer
+        {50, 5, true},    // the cheapest
+    };
+    std::vector<TVariantenErgebnis> ergebnis;
+    for (const Fall& f : faelle) {
+        TVariantenErgebnis v;
+        v.Berechnet = true;
+        v.Kennwerte.HeizenergieNutzbar = f.energie;
+        v.Kosten.Annuitaet = f.annuitaet;
+        ergebnis.push_back(v);
+    }
+    StudieBewerten({}, ergebnis);
+    for (std::size_t i = 0; i < ergebnis.size(); ++i)
+        EXPECT_EQ(ergebnis[i].ParetoAnnuitaet, faelle[i].front) << "variant " << i;
+    // a condition takes the cheapest off the front; the others keep their places
+    StudieBewerten({BedingungLesen("Annuitaet>=8")}, ergebnis);
+    EXPECT_FALSE(ergebnis[4].ParetoAnnuitaet);
+    EXPECT_TRUE(ergebnis[0].ParetoAnnuitaet);
+}
+
 } // namespace
 } // namespace kov
