@@ -95,8 +95,8 @@ void TVariantenTabelle::MarkenGeaendert() {
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-void TVariantenTabelle::ParetoFrontSetzen(bool ventilator) {
-    FrontVentilator = ventilator;
+void TVariantenTabelle::ParetoFrontSetzen(int front) {
+    Front = front;
     MarkenGeaendert();
 }
 
@@ -120,7 +120,18 @@ int TVariantenTabelle::columnCount(const QModelIndex& eltern) const {
 }
 
 bool TVariantenTabelle::AufFront(const TVariantenErgebnis& v) const {
-    return FrontVentilator ? v.ParetoVentilator : v.ParetoRohrlaenge;
+    return AufParetoFront(v, Front);
+}
+
+bool AufParetoFront(const TVariantenErgebnis& v, int front) {
+    switch (front) {
+    case 1:
+        return v.ParetoVentilator;
+    case 2:
+        return v.ParetoAnnuitaet;
+    default:
+        return v.ParetoRohrlaenge;
+    }
 }
 
 QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
