@@ -1,8 +1,7 @@
 #include "cli/kosten_ausgabe.h"
 
-#include "register/auslegungs_pruefung.h"
+#include "register/bewertung.h"
 #include "register/kosten_text.h"
-#include "register/wirtschaftlichkeit.h"
 
 #include <cmath>
 
@@ -85,22 +84,21 @@ std::string Ausgerichtet(const std::string& text, std::size_t breite, bool recht
 } // namespace
 
 void KostenUndPruefungJson(const TKontext& k, const TKennwerte& kw, nlohmann::ordered_json& j) {
-    const TEnergieJahr e = EnergieAusKennwerten(kw);
-    j["Kosten"] = KostenJson(WirtschaftlichkeitBerechnen(k.Parameter, e), e);
-    j["Pruefung"] = PruefungJson(AuslegungPruefen(k.Parameter, PruefDatenSammeln(k, kw)));
+    const TBewertung b = BewertungBilden(k, kw);
+    j["Kosten"] = KostenJson(b.Kosten, b.Energien);
+    j["Pruefung"] = PruefungJson(b.Pruefung);
 }
 
 void KostenUndPruefungSchreiben(const TKontext& k, const TKennwerte& kw, std::ostream& aus) {
-    const TEnergieJahr e = EnergieAusKennwerten(kw);
+    const TBewertung b = BewertungBilden(k, kw);
     aus << "\nKosten (Annuitätenmethode, " << k.Parameter.Betrachtungszeitraum
         << " Jahre; alle Preise sind Annahmen, zu prüfen):\n";
-    for (const TKennwertZeile& z : KostenZeilen(WirtschaftlichkeitBerechnen(k.Parameter, e)))
+    for (const TKennwertZeile& z : KostenZeilen(b.Kosten))
         aus << "  " << Ausgerichtet(z.Bezeichnung, 66, false) << Ausgerichtet(z.Wert, 10, true)
             << " " << z.Einheit << "\n";
 
-    const std::vector<TPruefRegel> regeln = AuslegungPruefen(k.Parameter, PruefDatenSammeln(k, kw));
-    aus << "\nAuslegungsprüfung: " << AuslegungsAussage(regeln) << "\n";
-    for (const TPruefZeile& z : PruefZeilen(regeln))
+    aus << "\nAuslegungsprüfung: " << AuslegungsAussage(b.Pruefung) << "\n";
+    for (const TPruefZeile& z : PruefZeilen(b.Pruefung))
         aus << "  " << Ausgerichtet(z.Bezeichnung, 66, false) << Ausgerichtet(z.Wert, 14, true)
             << "  " << Ausgerichtet(z.Grenze, 14, false) << "  " << z.Urteil << ": "
             << z.Erlaeuterung << "\n";

@@ -61,6 +61,25 @@ std::vector<TKennwertZeile> KostenZeilen(const TWirtschaftlichkeit& w) {
     };
 }
 
+std::vector<TKennwertZeile> KostenUebersicht(const TWirtschaftlichkeit& w) {
+    return {
+        {"Investition", KennwertZahl(w.Investition, 0), "EUR", {}},
+        {"Annuität Kapital", KennwertZahl(w.AnnuitaetKapital, 0), "EUR/a", {}},
+        {"Annuität Wartung", KennwertZahl(w.AnnuitaetBetrieb, 0), "EUR/a", {}},
+        {"Annuität Ventilatorstrom", KennwertZahl(w.AnnuitaetEnergie, 0), "EUR/a", {}},
+        {"Annuität der Kosten", KennwertZahl(w.Annuitaet, 0), "EUR/a", {}},
+        {"Annuität der Erlöse", KennwertZahl(w.AnnuitaetErloese, 0), "EUR/a", {}},
+        {"Nettonutzen", KennwertZahl(w.Nettonutzen, 0), "EUR/a", {}},
+        {"Amortisationszeit",
+         w.Amortisiert ? KennwertZahl(w.Amortisationszeit, 1)
+                       : "über " + std::to_string(MaxAmortisation),
+         "a",
+         {}},
+        {"Kosten je kWh", w.JeKwhDefiniert ? KennwertZahl(w.KostenJeKwh, 3) : "–", "EUR/kWh", {}},
+        {"CO₂-Einsparung", KennwertZahl(w.CO2Einsparung, 0), "kg/a", {}},
+    };
+}
+
 std::vector<TPruefZeile> PruefZeilen(const std::vector<TPruefRegel>& regeln) {
     std::vector<TPruefZeile> zeilen;
     for (const TPruefRegel& r : regeln) {
@@ -83,6 +102,13 @@ std::string PruefungAlsText(const std::vector<TPruefRegel>& regeln) {
     for (const TPruefZeile& z : PruefZeilen(regeln))
         text += z.Bezeichnung + "\t" + z.Wert + "\t" + z.Grenze + "\t" + z.Urteil + "\t" +
                 z.Erlaeuterung + "\n";
+    return text;
+}
+
+std::string KostenAlsText(const TWirtschaftlichkeit& w) {
+    std::string text = "\nKosten\tWert\tEinheit\n";
+    for (const TKennwertZeile& z : KostenZeilen(w))
+        text += z.Bezeichnung + "\t" + z.Wert + "\t" + z.Einheit + "\n";
     return text;
 }
 

@@ -13,6 +13,8 @@ namespace kov {
 
 // Investment, its parts and the annuities, one figure a line.
 std::vector<TKennwertZeile> KostenZeilen(const TWirtschaftlichkeit& w);
+// The ten figures a client asks for, with short labels, for a view beside the design figures.
+std::vector<TKennwertZeile> KostenUebersicht(const TWirtschaftlichkeit& w);
 
 struct TPruefZeile {
     std::string Bezeichnung;
@@ -25,5 +27,7 @@ std::vector<TPruefZeile> PruefZeilen(const std::vector<TPruefRegel>& regeln);
 // The statement and the rules as tab-separated lines ending in "\n", after a blank line and
 // a heading line, to follow KennwerteAlsText.
 std::string PruefungAlsText(const std::vector<TPruefRegel>& regeln);
+// The cost lines the same way, after a blank line and a heading line.
+std::string KostenAlsText(const TWirtschaftlichkeit& w);
 
 } // namespace kov

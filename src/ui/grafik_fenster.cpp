@@ -149,8 +149,7 @@ bool TForm1::Simulation() {
                 AuswertungBilden(k, WetterQuelleBeschreiben(k, standort ? &info : nullptr));
             auswertung.Hinweise = hinweise;
             Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);
-            Kennwerte->PruefungAnzeigen(
-                AuslegungPruefen(k.Parameter, PruefDatenSammeln(k, auswertung.Kennwerte)));
+            Kennwerte->BewertungAnzeigen(BewertungBilden(k, auswertung.Kennwerte));
             TBerichtKopf kopf;
             kopf.Projektdatei = QString::fromStdString(Anwendung.Projekt().Datei);
             Auswertung->Anzeigen(std::make_shared<const TAuswertung>(std::move(auswertung)), kopf);

@@ -31,8 +31,11 @@ TKennwerteFenster::TKennwerteFenster(QWidget* eltern) : QDialog(eltern) {
     Aussage->setWordWrap(true);
     Pruefungstabelle = PruefungsTabelleAnlegen(this);
     Pruefungstabelle->setObjectName(QStringLiteral("Pruefungstabelle"));
+    Kostentabelle = KostenTabelleAnlegen(this);
+    Kostentabelle->setObjectName(QStringLiteral("Kostentabelle"));
     Aussage->hide();
     Pruefungstabelle->hide();
+    Kostentabelle->hide();
 
     auto* hinweis = new QLabel(
         QStringLiteral("Energien und Ventilatorstrom über die Stunden 2 bis 8760 wie die "
@@ -50,6 +53,7 @@ TKennwerteFenster::TKennwerteFenster(QWidget* eltern) : QDialog(eltern) {
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(Monatstabelle);
+    rechts->addWidget(Kostentabelle);
     rechts->addStretch(1);
     auto* tabellen = new QHBoxLayout;
     tabellen->addWidget(Tabelle, 0, Qt::AlignTop);
@@ -71,18 +75,21 @@ void TKennwerteFenster::Anzeigen(const TKennwerte& kw, const TRegisterParameter&
                                  const TJahresErgebnis& e) {
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, kw, p, e);
     TextSpeicher = QString::fromStdString(KennwerteAlsText(kw, p, e));
-    // a check of an earlier run must not stand beside these figures
+    // the check and costs of an earlier run must not stand beside these figures
     Aussage->hide();
     Pruefungstabelle->hide();
+    Kostentabelle->hide();
 }
 
-void TKennwerteFenster::PruefungAnzeigen(const std::vector<TPruefRegel>& regeln) {
+void TKennwerteFenster::BewertungAnzeigen(const TBewertung& b) {
     Aussage->setText(
-        tr("Auslegungsprüfung: %1").arg(QString::fromStdString(AuslegungsAussage(regeln))));
-    PruefungsTabelleFuellen(Pruefungstabelle, regeln);
+        tr("Auslegungsprüfung: %1").arg(QString::fromStdString(AuslegungsAussage(b.Pruefung))));
+    PruefungsTabelleFuellen(Pruefungstabelle, b.Pruefung);
+    KostenTabelleFuellen(Kostentabelle, b.Kosten);
     Aussage->show();
     Pruefungstabelle->show();
-    TextSpeicher += QString::fromStdString(PruefungAlsText(regeln));
+    Kostentabelle->show();
+    TextSpeicher += QString::fromStdString(PruefungAlsText(b.Pruefung) + KostenAlsText(b.Kosten));
 }
 
 void TKennwerteFenster::KopierenClick() {

@@ -119,4 +119,23 @@ void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRege
     GroesseAnpassen(tabelle);
 }
 
+QTableWidget* KostenTabelleAnlegen(QWidget* eltern) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("TKennwerteFenster", text);
+    };
+    return TabelleAnlegen(eltern, {tr("Kosten"), tr("Wert"), tr("Einheit")});
+}
+
+void KostenTabelleFuellen(QTableWidget* tabelle, const TWirtschaftlichkeit& w) {
+    const std::vector<TKennwertZeile> zeilen = KostenUebersicht(w);
+    tabelle->setRowCount(static_cast<int>(zeilen.size()));
+    for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
+        const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
+        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
+        ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
+    }
+    GroesseAnpassen(tabelle);
+}
+
 } // namespace kov

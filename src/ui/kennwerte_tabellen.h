@@ -5,6 +5,7 @@
 
 #include "register/auslegungs_pruefung.h"
 #include "register/kennwerte.h"
+#include "register/wirtschaftlichkeit.h"
 
 #include <QStringList>
 
@@ -25,5 +26,8 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
 // a broken rule and a note tinted.
 QTableWidget* PruefungsTabelleAnlegen(QWidget* eltern);
 void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRegel>& regeln);
+// Investment, annuities and what follows from them, one figure a row (KostenUebersicht).
+QTableWidget* KostenTabelleAnlegen(QWidget* eltern);
+void KostenTabelleFuellen(QTableWidget* tabelle, const TWirtschaftlichkeit& w);
 
 } // namespace kov
