@@ -36,7 +36,7 @@ struct TEnergieJahr {
     double Nutzkaelte = 0.0;
     double Ventilatorstrom = 0.0;
 };
-// For now the design figures: heating and cooling in the hours the limits ask for, and the fan.
+// From the design figures: heating and cooling in the hours the limits ask for, and the fan.
 TEnergieJahr EnergieAusKennwerten(const TKennwerte& kw);
 
 // Capital recovery factor a = q^T (q - 1) / (q^T - 1); 1/T at q = 1.
