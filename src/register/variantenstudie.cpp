@@ -415,7 +415,7 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
             v.Ergebnis = k.Ergebnis;
             v.Kennwerte = KennwerteBerechnen(k);
             v.Kosten = WirtschaftlichkeitBerechnen(p, EnergieAusKennwerten(v.Kennwerte));
-            v.Stroemungsgeschwindigkeit = k.Parameter.Stroemungsgeschwindigkeit;
+            v.Stroemungsgeschwindigkeit = k.Werte.Stroemungsgeschwindigkeit;
             v.RohrlaengeGesamt = k.Parameter.AnzahlRohre * k.Parameter.Rohrlaenge;
             v.Berechnet = true;
             if (rueckmeldung.NachVariante) rueckmeldung.NachVariante(nummer, k);

@@ -137,17 +137,16 @@ bool TForm1::Simulation() {
         Button17->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            // a project's schedule and weather file lie beside the project file; the site
-            // file is read here once, for the run and for what the evaluation says of it
-            const std::string eingabeOrdner = Anwendung.Form2().EingabeOrdner();
-            TWetterInfo info;
-            const std::unique_ptr<TWetterJahr> standort =
-                LaufWetterLesen(k.Parameter, {}, {eingabeOrdner, nullptr}, &info);
-            SimulationAusfuehren(k, [this](int, int monat) { MonatZeichnen(monat); }, {}, &hinweise,
-                                 {eingabeOrdner, standort.get()});
-            TAuswertung auswertung =
-                AuswertungBilden(k, WetterQuelleBeschreiben(k, standort ? &info : nullptr));
-            auswertung.Hinweise = hinweise;
+            // a project's schedule and weather file lie beside the project file
+            const TLaufDaten daten =
+                LaufDatenSammeln(k.Parameter, {{}, Anwendung.Form2().EingabeOrdner()});
+            hinweise = daten.Hinweise;
+            TLaufRueckmeldung rueckmeldung;
+            rueckmeldung.NachMonat = [this](int, int monat, const TStundenReihen&) {
+                MonatZeichnen(monat);
+            };
+            BerichtsLaufAusfuehren(daten, k, rueckmeldung);
+            TAuswertung auswertung = LaufAuswerten(daten, k);
             Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);
             Kennwerte->BewertungAnzeigen(BewertungBilden(k, auswertung.Kennwerte));
             TBerichtKopf kopf;
