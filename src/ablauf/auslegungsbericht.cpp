@@ -78,7 +78,8 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p, const TArb
          {TParameterGruppe::RohreUndLuftstrom, TParameterGruppe::Stoffwerte,
           TParameterGruppe::Regelung, TParameterGruppe::UmgebungUndKeller,
           TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe,
-          TParameterGruppe::LueftungsanlageUndBetrieb}) {
+          TParameterGruppe::LueftungsanlageUndBetrieb, TParameterGruppe::Wirtschaftlichkeit,
+          TParameterGruppe::Auslegungspruefung}) {
         for (const TKatalogEintrag& e : ParameterKatalog()) {
             if (e.Gruppe != gruppe) continue;
             TEingabeZeile z;

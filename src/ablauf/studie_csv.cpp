@@ -50,6 +50,7 @@ std::string StudieAlsCsv(const TStudie& studie, const std::vector<TVariantenErge
     csv.append(1, trenner).append("Verletzt");
     csv.append(1, trenner).append("ParetoRohrlaenge");
     csv.append(1, trenner).append("ParetoVentilator");
+    csv.append(1, trenner).append("ParetoAnnuitaet");
     csv.append("\n");
 
     for (std::size_t nummer = 0; nummer < ergebnis.size(); ++nummer) {
@@ -71,6 +72,7 @@ std::string StudieAlsCsv(const TStudie& studie, const std::vector<TVariantenErge
         csv.append(1, trenner).append(verletzt);
         csv.append(1, trenner).append(v.ParetoRohrlaenge ? "1" : "0");
         csv.append(1, trenner).append(v.ParetoVentilator ? "1" : "0");
+        csv.append(1, trenner).append(v.ParetoAnnuitaet ? "1" : "0");
         csv.append("\n");
     }
     return csv;

@@ -4,6 +4,7 @@
 #include "ablauf/lauf_pruefung.h"
 #include "cli/anlage_json.h"
 #include "cli/klima_liste.h"
+#include "cli/kosten_ausgabe.h"
 #include "cli/parameter_felder.h"
 #include "cli/register_json.h"
 #include "cli/studie_lauf.h"
@@ -129,7 +130,8 @@ void HilfeSchreiben(std::ostream& aus) {
            "auf stdout: die variierten Werte und die Kennwerte (Namen wie die Schluessel von "
            "--json),\n"
            "dann die verletzten Bedingungen und die Pareto-Marken (nutzbare Energie gegen gesamte\n"
-           "Rohrlaenge und gegen Ventilatorstrom). --jobs N: Threads (Standard: alle Kerne),\n"
+           "Rohrlaenge, gegen Ventilatorstrom und gegen Annuitaet der Kosten). --jobs N: Threads\n"
+           "(Standard: alle Kerne),\n"
            "--bedingung KENNWERT<=WERT oder >=WERT (z. B. Stroemungsgeschwindigkeit<=3,\n"
            "TausMin>=0, DruckverlustGesamt<=50), --berichte ORDNER: je Variante ein Bericht.\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
@@ -155,6 +157,7 @@ void HilfeSchreiben(std::ostream& aus) {
         aus << zeile << "  " << bedeutung << "\n";
     }
     AnlageHilfeSchreiben(aus);
+    KostenUndPruefungHilfe(aus);
 }
 
 std::string Kwh(double wert) {
@@ -252,6 +255,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         NutzenJsonErgaenzen(kw, j["Kennwerte"]);
         j["Anlage"] = AnlageJson(kw);
         RegisterJsonErgaenzen(k, j);
+        KostenUndPruefungJson(k, kw, j);
         // a file name that is not UTF-8 is written with replacement characters, not refused
         aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;
@@ -264,6 +268,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         << "Bericht: " << p.OutputFile << "\n";
     if (!p.Klima.empty()) aus << "Wetter: " << KlimaBezeichnung(p.Klima) << "\n";
     KennwerteSchreiben(k, kw, aus);
+    KostenUndPruefungSchreiben(k, kw, aus);
 }
 
 nlohmann::ordered_json ExtremJson(const TWetterExtrem& e) {

@@ -53,10 +53,11 @@ bool WahrheitswertAus(std::string_view name, std::string_view text) {
                         " ist kein Wahrheitswert (true/false oder 1/0).");
 }
 
+// the shortest text that reads back to the same double ("%g" would cut 12000.25 to 12000.2)
 std::string ZahlText(double wert) {
     char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%g", wert);
-    return puffer;
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
+    return std::string(puffer, ende);
 }
 
 } // namespace

@@ -110,6 +110,30 @@ struct TRegisterParameter {
     std::string Modell = "klassisch";
     double Rohrabstand = 1.0;       // m between the axes of neighbouring pipes
     double AlphaOberflaeche = 15.0; // W/m2K, ground surface to outdoor air
+    // costs and annuity; every default is an assumption the planner has to check
+    // inner diameter m : price EUR per metre of pipe laid, pairs by growing diameter
+    std::string Rohrpreise = "0.1:25;0.15:35;0.2:50;0.3:90;0.4:140";
+    double Aushubpreis = 40.0;               // EUR/m3 of trench: dig, bed, backfill, compact
+    double Fixkosten = 8000.0;               // EUR: manifolds, intake, condensate drain
+    double Wartungsanteil = 0.015;           // share of the investment a year
+    std::int32_t Nutzungsdauer = 50;         // a, of the register
+    double Zinssatz = 0.03;                  // 1/a
+    std::int32_t Betrachtungszeitraum = 20;  // a
+    double PreisaenderungInvestition = 1.02; // price-change factor a year of replacements
+    double PreisaenderungBetrieb = 1.02;     // of maintenance
+    double PreisaenderungEnergie = 1.03;     // of heat, cooling and electricity
+    double Waermepreis = 0.10;               // EUR per kWh of heat
+    double Strompreis = 0.30;                // EUR per kWh of electricity
+    double Kaeltepreis = 0.10;               // EUR per kWh of cooling
+    double CO2FaktorWaerme = 0.24;           // kg CO2 per kWh of heat of the heat source
+    double CO2FaktorStrom = 0.38;            // kg CO2 per kWh of electricity
+
+    // limits of the design check, from common practice
+    double MaxGeschwindigkeit = 3.0;  // m/s at nominal flow
+    double DruckverlustBudget = 50.0; // Pa at nominal flow
+    double FrostfreieTiefe = 0.8;     // m
+    double MindestRohrabstand = 1.0;  // m
+    double MindestReynolds = 2300.0;  // at the lowest flow of the schedule
 };
 
 struct TStundenReihen {

@@ -29,6 +29,8 @@ enum class TParameterGruppe {
     NumerikUndMonitor,
     DatenUndAusgabe,
     LueftungsanlageUndBetrieb,
+    Wirtschaftlichkeit,
+    Auslegungspruefung,
 };
 std::string_view GruppenName(TParameterGruppe gruppe);
 

@@ -8,6 +8,7 @@
 #include "register/lauf.h"
 #include "register/lueftungsanlage.h"
 #include "register/register_lauf.h"
+#include "register/wirtschaftlichkeit.h"
 
 #include <cmath>
 #include <filesystem>
@@ -296,6 +297,9 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
 
     for (std::string& meldung : RegisterParameterMeldungen(p))
         meldungen.push_back(std::move(meldung));
+
+    if (const std::string regel = RohrpreiseVerstoss(p.Rohrpreise); !regel.empty())
+        pruefe.Melden("Rohrpreistabelle", "Rohrpreise", regel);
 
     if (meldungen.empty())
         ModellProben(p, wetter != nullptr ? *wetter : NeutralesWetter(), meldungen);

@@ -351,10 +351,7 @@ std::vector<std::string> RegisterParameterMeldungen(const TRegisterParameter& p)
     std::vector<std::string> m;
     if (p.Modell != "klassisch" && p.Modell != "register")
         m.push_back("Rechenmodell (Modell) muss \"klassisch\" oder \"register\" sein.");
-    // a spacing that is not a positive number the catalogue's range already refuses
-    if (std::isfinite(p.Rohrabstand) && p.Rohrabstand > 0 &&
-        !(p.Rohrabstand >= 0.2 && p.Rohrabstand <= 20))
-        m.push_back("Rohrabstand (Rohrabstand) muss zwischen 0,2 und 20 m liegen.");
+    // the spacing's range 0.2..20 m is the catalogue's
     if (!RegisterModell(p)) return m;
     if (p.AnteilAdiabat != 0.0 || p.AnteilKeller != 0.0)
         m.push_back("Adiabater Anteil und Kelleranteil (AnteilAdiabat, AnteilKeller) müssen im "

@@ -240,6 +240,11 @@ constexpr TStudienKennwert Kennwerte[] = {
      KOV_KENNWERT(v.Kennwerte.Anlage.WaermeErspartGebaeude)},
     {"ZuluftNachWRGMin", "°C", "tiefste Zuluft nach WRG",
      KOV_KENNWERT(v.Kennwerte.Anlage.MitRegister.ZuluftNachWRGMin)},
+    {"Annuitaet", "EUR/a", "Annuität der Kosten", KOV_KENNWERT(v.Kosten.Annuitaet)},
+    {"Nettonutzen", "EUR/a", "jährlicher Nettonutzen", KOV_KENNWERT(v.Kosten.Nettonutzen)},
+    // infinite for a variant that does not pay back within MaxAmortisation years
+    {"Amortisationszeit", "a", "dynamische Amortisationszeit",
+     KOV_KENNWERT(v.Kosten.Amortisiert ? v.Kosten.Amortisationszeit : INFINITY)},
 };
 
 #undef KOV_KENNWERT
@@ -249,6 +254,9 @@ double Rohrlaenge(const TVariantenErgebnis& v) {
 }
 double Ventilatorstrom(const TVariantenErgebnis& v) {
     return v.Kennwerte.Ventilatorenergie;
+}
+double Annuitaet(const TVariantenErgebnis& v) {
+    return v.Kosten.Annuitaet;
 }
 
 } // namespace
@@ -421,6 +429,7 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
                 throw TParameterFehler("Variante " + std::to_string(nummer + 1) + ": " + fehler);
             v.Ergebnis = k.Ergebnis;
             v.Kennwerte = KennwerteBerechnen(k);
+            v.Kosten = WirtschaftlichkeitBerechnen(p, EnergieAusKennwerten(v.Kennwerte));
             v.Stroemungsgeschwindigkeit = k.Werte.Stroemungsgeschwindigkeit;
             v.RohrlaengeGesamt = k.Parameter.AnzahlRohre * k.Parameter.Rohrlaenge;
             v.Berechnet = true;
@@ -439,6 +448,7 @@ void StudieBewerten(const std::vector<TBedingung>& bedingungen,
         v.Verletzt.clear();
         v.ParetoRohrlaenge = false;
         v.ParetoVentilator = false;
+        v.ParetoAnnuitaet = false;
         if (!v.Berechnet) continue;
         for (const TBedingung& b : bedingungen) {
             const double wert = StudienKennwert(b.Kennwert)->Wert(v);
@@ -449,6 +459,7 @@ void StudieBewerten(const std::vector<TBedingung>& bedingungen,
     }
     ParetoMarkieren(ergebnis, zulaessig, Rohrlaenge, &TVariantenErgebnis::ParetoRohrlaenge);
     ParetoMarkieren(ergebnis, zulaessig, Ventilatorstrom, &TVariantenErgebnis::ParetoVentilator);
+    ParetoMarkieren(ergebnis, zulaessig, Annuitaet, &TVariantenErgebnis::ParetoAnnuitaet);
 }
 
 } // namespace kov

@@ -7,6 +7,7 @@
 #include "model/wetter_jahr.h"
 #include "register/kennwerte.h"
 #include "register/lauf.h"
+#include "register/wirtschaftlichkeit.h"
 
 #include <atomic>
 #include <cstddef>
@@ -68,9 +69,11 @@ struct TVariantenErgebnis {
     TKennwerte Kennwerte;
     double Stroemungsgeschwindigkeit = 0.0; // m/s
     double RohrlaengeGesamt = 0.0;          // m, all pipes
+    TWirtschaftlichkeit Kosten;             // of the variant's set and its useful energies
     std::vector<std::string> Verletzt;      // the figures whose condition the variant breaks
     bool ParetoRohrlaenge = false;          // most useful energy for the least pipe
     bool ParetoVentilator = false;          // most useful energy for the least fan electricity
+    bool ParetoAnnuitaet = false;           // most useful energy for the least annuity of costs
 };
 
 // The scalar figures of a variant, by the names of kov-run's --json keys.

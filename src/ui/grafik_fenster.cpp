@@ -148,6 +148,7 @@ bool TForm1::Simulation() {
             BerichtsLaufAusfuehren(daten, k, rueckmeldung);
             TAuswertung auswertung = LaufAuswerten(daten, k);
             Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);
+            Kennwerte->BewertungAnzeigen(BewertungBilden(k, auswertung.Kennwerte));
             TBerichtKopf kopf;
             kopf.Projektdatei = QString::fromStdString(Anwendung.Projekt().Datei);
             Auswertung->Anzeigen(std::make_shared<const TAuswertung>(std::move(auswertung)), kopf);

@@ -2,11 +2,13 @@
 // The design figures of the last run in a window of their own, opened from the chart window:
 // one table of the single figures, one of the months, and "Kopieren" for both as text.
 
+#include "register/bewertung.h"
 #include "register/kennwerte.h"
 
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -19,6 +21,9 @@ public:
 
     // Fills both tables with the figures of a run and keeps their text for "Kopieren".
     void Anzeigen(const TKennwerte& kw, const TRegisterParameter& p, const TJahresErgebnis& e);
+    // The design check and the costs of the same run below the tables, the check's statement
+    // above them; "Kopieren" then copies both after the figures. Call after Anzeigen.
+    void BewertungAnzeigen(const TBewertung& b);
     // Tab-separated lines of both tables, as "Kopieren" puts them on the clipboard.
     const QString& Text() const { return TextSpeicher; }
 
@@ -26,10 +31,15 @@ public:
 
     QTableWidget* Tabelle = nullptr;
     QTableWidget* Monatstabelle = nullptr;
+    QLabel* Aussage = nullptr; // "Die Auslegung erfüllt alle Prüfungen." or what it violates
+    QTableWidget* Pruefungstabelle = nullptr;
+    QTableWidget* Kostentabelle = nullptr;
     QPushButton* Kopieren = nullptr;
     QPushButton* Schliessen = nullptr;
 
 private:
+    void AufDemBildschirmHalten();
+
     QString TextSpeicher;
 };
 

@@ -1,7 +1,9 @@
 #include "ui/kennwerte_tabellen.h"
 
 #include "register/kennwerte_text.h"
+#include "register/kosten_text.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -88,6 +90,52 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
         monatstabelle->item(static_cast<int>(monate.size()) - 1, s)->setFont(fett);
     GroesseAnpassen(tabelle);
     GroesseAnpassen(monatstabelle);
+}
+
+QTableWidget* PruefungsTabelleAnlegen(QWidget* eltern) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("TKennwerteFenster", text);
+    };
+    return TabelleAnlegen(eltern, {tr("Prüfung"), tr("Wert"), tr("Grenze"), tr("Urteil")});
+}
+
+void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRegel>& regeln) {
+    const std::vector<TPruefZeile> zeilen = PruefZeilen(regeln);
+    tabelle->setRowCount(static_cast<int>(zeilen.size()));
+    for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
+        const TPruefZeile& zeile = zeilen[static_cast<std::size_t>(z)];
+        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
+        ZelleSetzen(tabelle, z, 2, zeile.Grenze, false);
+        ZelleSetzen(tabelle, z, 3, zeile.Urteil, false);
+        const TUrteil urteil = regeln[static_cast<std::size_t>(z)].Urteil;
+        for (int s = 0; s < tabelle->columnCount(); ++s) {
+            QTableWidgetItem* zelle = tabelle->item(z, s);
+            zelle->setToolTip(QString::fromStdString(zeile.Erlaeuterung));
+            if (urteil == TUrteil::NichtErfuellt) zelle->setBackground(QColor(255, 214, 214));
+            if (urteil == TUrteil::Hinweis) zelle->setBackground(QColor(255, 243, 196));
+        }
+    }
+    GroesseAnpassen(tabelle);
+}
+
+QTableWidget* KostenTabelleAnlegen(QWidget* eltern) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("TKennwerteFenster", text);
+    };
+    return TabelleAnlegen(eltern, {tr("Kosten"), tr("Wert"), tr("Einheit")});
+}
+
+void KostenTabelleFuellen(QTableWidget* tabelle, const TWirtschaftlichkeit& w) {
+    const std::vector<TKennwertZeile> zeilen = KostenUebersicht(w);
+    tabelle->setRowCount(static_cast<int>(zeilen.size()));
+    for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
+        const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
+        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
+        ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
+    }
+    GroesseAnpassen(tabelle);
 }
 
 } // namespace kov

@@ -31,7 +31,9 @@ constexpr TParameterGruppe Gruppen[] = {TParameterGruppe::RohreUndLuftstrom,
                                         TParameterGruppe::UmgebungUndKeller,
                                         TParameterGruppe::NumerikUndMonitor,
                                         TParameterGruppe::DatenUndAusgabe,
-                                        TParameterGruppe::LueftungsanlageUndBetrieb};
+                                        TParameterGruppe::LueftungsanlageUndBetrieb,
+                                        TParameterGruppe::Wirtschaftlichkeit,
+                                        TParameterGruppe::Auslegungspruefung};
 
 constexpr const char* MonatKurz[13] = {"",    "Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};

@@ -324,12 +324,13 @@ TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendun
     ParetoWahl->setObjectName(QStringLiteral("ParetoWahl"));
     ParetoWahl->addItem(QStringLiteral("meiste nutzbare Energie für wenig Rohrlänge"));
     ParetoWahl->addItem(QStringLiteral("meiste nutzbare Energie für wenig Ventilatorstrom"));
-    ParetoWahl->setToolTip(QStringLiteral(
-        "Pareto-optimal ist eine Variante, die alle Bedingungen erfüllt und die keine andere "
-        "mit mindestens so viel nutzbarer Energie bei weniger Rohrlänge (bzw. "
-        "Ventilatorstrom) übertrifft."));
+    ParetoWahl->addItem(tr("meiste nutzbare Energie für wenig Annuität"));
+    ParetoWahl->setToolTip(
+        tr("Pareto-optimal ist eine Variante, die alle Bedingungen erfüllt und die keine andere "
+           "mit mindestens so viel nutzbarer Energie bei weniger Rohrlänge (bzw. "
+           "Ventilatorstrom oder Annuität der Kosten) übertrifft."));
     connect(ParetoWahl, &QComboBox::currentIndexChanged, this, [this](int front) {
-        Modell->ParetoFrontSetzen(front == 1);
+        Modell->ParetoFrontSetzen(front);
         DiagrammZeichnen();
     });
     achsen->addWidget(new QLabel(QStringLiteral("x-Achse:"), rechts), 0, 0);
@@ -893,7 +894,7 @@ void TVariantenFenster::DiagrammZeichnen() {
     const TStudienKennwert* kx = StudienKennwert(AchseX->currentData().toString().toStdString());
     const TStudienKennwert* ky = StudienKennwert(AchseY->currentData().toString().toStdString());
     if (kx == nullptr || ky == nullptr) return;
-    const bool ventilator = ParetoWahl->currentIndex() == 1;
+    const int frontWahl = ParetoWahl->currentIndex();
     QList<QPointF> zulaessig, front, verletzt;
     NummernZulaessig.clear();
     NummernFront.clear();
@@ -911,7 +912,7 @@ void TVariantenFenster::DiagrammZeichnen() {
         if (!v.Verletzt.empty()) {
             verletzt << punkt;
             NummernVerletzt.push_back(i);
-        } else if (ventilator ? v.ParetoVentilator : v.ParetoRohrlaenge) {
+        } else if (AufParetoFront(v, frontWahl)) {
             front << punkt;
             NummernFront.push_back(i);
         } else {

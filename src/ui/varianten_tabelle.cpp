@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <charconv>
+#include <cmath>
 
 namespace kov {
 
@@ -30,6 +31,8 @@ const QColor FrontHintergrund(255, 243, 196);
 } // namespace
 
 QString KennwertText(double wert, std::string_view einheit) {
+    // an infinite payback: the variant does not pay back
+    if (!std::isfinite(wert)) return QStringLiteral("–");
     return QString::number(wert, 'f', Dezimalen(einheit));
 }
 
@@ -92,8 +95,8 @@ void TVariantenTabelle::MarkenGeaendert() {
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-void TVariantenTabelle::ParetoFrontSetzen(bool ventilator) {
-    FrontVentilator = ventilator;
+void TVariantenTabelle::ParetoFrontSetzen(int front) {
+    Front = front;
     MarkenGeaendert();
 }
 
@@ -117,7 +120,18 @@ int TVariantenTabelle::columnCount(const QModelIndex& eltern) const {
 }
 
 bool TVariantenTabelle::AufFront(const TVariantenErgebnis& v) const {
-    return FrontVentilator ? v.ParetoVentilator : v.ParetoRohrlaenge;
+    return AufParetoFront(v, Front);
+}
+
+bool AufParetoFront(const TVariantenErgebnis& v, int front) {
+    switch (front) {
+    case 1:
+        return v.ParetoVentilator;
+    case 2:
+        return v.ParetoAnnuitaet;
+    default:
+        return v.ParetoRohrlaenge;
+    }
 }
 
 QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
@@ -182,10 +196,13 @@ QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
         }
         return QStringLiteral("verletzt: ") + namen.join(QStringLiteral(", "));
     }
-    if (!anzeige) return double((v.ParetoRohrlaenge ? 2 : 0) + (v.ParetoVentilator ? 1 : 0));
+    if (!anzeige)
+        return double((v.ParetoRohrlaenge ? 2 : 0) + (v.ParetoVentilator ? 1 : 0) +
+                      (v.ParetoAnnuitaet ? 4 : 0));
     QStringList fronten;
     if (v.ParetoRohrlaenge) fronten << QStringLiteral("Rohrlänge");
     if (v.ParetoVentilator) fronten << QStringLiteral("Ventilatorstrom");
+    if (v.ParetoAnnuitaet) fronten << QStringLiteral("Annuität");
     return fronten.join(QStringLiteral(", "));
 }
 

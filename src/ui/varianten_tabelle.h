@@ -27,8 +27,8 @@ public:
     void AlleZeigen();
     // The marks changed (conditions, Pareto fronts): the rows are drawn again.
     void MarkenGeaendert();
-    // Which front the rows are marked for: false the pipe length, true the fan electricity.
-    void ParetoFrontSetzen(bool ventilator);
+    // Which front the rows are marked for (AufParetoFront).
+    void ParetoFrontSetzen(int front);
 
     // The variant of a row, and the row of a variant (-1 when it is not shown).
     std::size_t Variante(int zeile) const { return Zeilen[static_cast<std::size_t>(zeile)]; }
@@ -48,8 +48,12 @@ private:
     const TStudie* Studie = nullptr;
     const std::vector<TVariantenErgebnis>* Ergebnis = nullptr;
     std::vector<std::size_t> Zeilen;
-    bool FrontVentilator = false;
+    int Front = 0;
 };
+
+// Whether a variant is on a front: 0 most useful energy for the least pipe length, 1 for the
+// least fan electricity, 2 for the least annuity of the costs.
+bool AufParetoFront(const TVariantenErgebnis& v, int front);
 
 // A figure as the table and the chart show it: decimals by its unit, "." whatever the locale.
 QString KennwertText(double wert, std::string_view einheit);

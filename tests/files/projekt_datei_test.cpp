@@ -90,8 +90,12 @@ TEST(ProjektDatei, LayoutIsTheCatalogueInOrderWithTwoSpaceIndent) {
     EXPECT_NE(text.find("  \"KellerTemperatur\": [\n    10.0,\n    10.0,"), std::string::npos);
     EXPECT_NE(text.find("  \"WetterDatei\": \"\",\n"), std::string::npos);
     EXPECT_NE(text.find("  \"Land\": \"CH\",\n"), std::string::npos);
-    const std::string ende = "  \"Klima\": \"\",\n  \"Modell\": \"klassisch\",\n"
-                             "  \"Rohrabstand\": 1.0,\n  \"AlphaOberflaeche\": 15.0\n}\n";
+    EXPECT_NE(text.find("  \"Klima\": \"\",\n  \"Modell\": \"klassisch\",\n"
+                        "  \"Rohrabstand\": 1.0,\n  \"AlphaOberflaeche\": 15.0,\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("  \"Rohrpreise\": \"0.1:25;0.15:35;0.2:50;0.3:90;0.4:140\",\n"),
+              std::string::npos);
+    const std::string ende = "\"MindestReynolds\": 2300.0\n}\n";
     EXPECT_EQ(text.substr(text.size() - ende.size()), ende);
     EXPECT_EQ(text.find("Stroemungsgeschwindigkeit"), std::string::npos) << "derived";
     EXPECT_EQ(text.find('\r'), std::string::npos);

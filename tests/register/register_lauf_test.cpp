@@ -47,8 +47,8 @@ TEST(RegisterLauf, CheckRefusesWhatTheRegisterModelDoesNotRun) {
         {"adiabatic share", [](TRegisterParameter& p) { p.AnteilAdiabat = 0.1; }, "AnteilAdiabat"},
         {"unknown model", [](TRegisterParameter& p) { p.Modell = "Register"; },
          "\"klassisch\" oder \"register\""},
-        {"spacing below range", [](TRegisterParameter& p) { p.Rohrabstand = 0.1; }, "0,2 und 20 m"},
-        {"spacing above range", [](TRegisterParameter& p) { p.Rohrabstand = 25; }, "0,2 und 20 m"},
+        {"spacing below range", [](TRegisterParameter& p) { p.Rohrabstand = 0.1; }, "0.2 und 20"},
+        {"spacing above range", [](TRegisterParameter& p) { p.Rohrabstand = 25; }, "0.2 und 20"},
         {"pipes touching",
          [](TRegisterParameter& p) {
              p.DRohr = 0.5;

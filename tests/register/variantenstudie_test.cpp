@@ -114,6 +114,8 @@ TEST(Variantenstudie, FiguresEqualSingleRunsBitForBitWhateverTheThreads) {
             einzeln.Kennwerte = kw;
             einzeln.Stroemungsgeschwindigkeit = k->Werte.Stroemungsgeschwindigkeit;
             einzeln.RohrlaengeGesamt = k->Parameter.AnzahlRohre * k->Parameter.Rohrlaenge;
+            einzeln.Kosten =
+                WirtschaftlichkeitBerechnen(VarianteParameter(studie, i), EnergieAusKennwerten(kw));
             EXPECT_EQ(kennwert.Wert(v), kennwert.Wert(einzeln)) << i << " " << kennwert.Name;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "fenster_hilfen.h"
 #include "register/kennwerte_text.h"
+#include "register/kosten_text.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -85,15 +87,38 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
     EXPECT_EQ(fenster.Monatstabelle->item(12, 1)->text().toStdString(),
               KennwertZahl(k.Ergebnis.Heizenergie, 1));
 
+    // the design check of the same run: the default design's outlet falls below 0 °C
+    const TBewertung bewertung = BewertungBilden(k, kw);
+    const std::vector<TPruefRegel>& regeln = bewertung.Pruefung;
+    ASSERT_TRUE(fenster.Pruefungstabelle->isVisible());
+    ASSERT_EQ(fenster.Pruefungstabelle->rowCount(), static_cast<int>(regeln.size()));
+    EXPECT_EQ(fenster.Pruefungstabelle->item(1, 0)->text(),
+              QStringLiteral("Tiefste Austrittstemperatur im Betrieb"));
+    EXPECT_EQ(fenster.Pruefungstabelle->item(1, 3)->text(), QStringLiteral("nicht erfüllt"));
+    EXPECT_EQ(fenster.Pruefungstabelle->item(1, 0)->toolTip().toStdString(),
+              regeln[1].Erlaeuterung);
+    EXPECT_TRUE(fenster.Aussage->text().startsWith(
+        QStringLiteral("Auslegungsprüfung: Die Auslegung erfüllt nicht: Tiefste")));
+
     AllesSichtbar(fenster.Tabelle, "Tabelle");
     AllesSichtbar(fenster.Monatstabelle, "Monatstabelle");
+    AllesSichtbar(fenster.Pruefungstabelle, "Pruefungstabelle");
+    // the costs of the default design: 750 m of pipe at 47.66 EUR/m, 825 m3 of trench at
+    // 40 EUR/m3 and 8000 EUR fixed make 76745 EUR
+    ASSERT_TRUE(fenster.Kostentabelle->isVisible());
+    ASSERT_EQ(fenster.Kostentabelle->rowCount(),
+              static_cast<int>(KostenUebersicht(bewertung.Kosten).size()));
+    EXPECT_EQ(fenster.Kostentabelle->item(0, 0)->text(), QStringLiteral("Investition"));
+    EXPECT_EQ(fenster.Kostentabelle->item(0, 1)->text(), QStringLiteral("76745"));
+    AllesSichtbar(fenster.Kostentabelle, "Kostentabelle");
     EXPECT_LE(fenster.x() + fenster.frameGeometry().width(), 1280) << "fits a 1280 x 1024 screen";
     EXPECT_LE(fenster.y() + fenster.frameGeometry().height(), 1024);
 
     QGuiApplication::clipboard()->clear();
     fenster.Kopieren->click();
     const QString ablage = QGuiApplication::clipboard()->text();
-    EXPECT_EQ(ablage.toStdString(), KennwerteAlsText(kw, k.Parameter, k.Ergebnis));
+    EXPECT_EQ(ablage.toStdString(), KennwerteAlsText(kw, k.Parameter, k.Ergebnis) +
+                                        PruefungAlsText(regeln) + KostenAlsText(bewertung.Kosten));
     EXPECT_TRUE(ablage.contains(QStringLiteral("Druckverlust Rohrreibung\t20.3\tPa\t\n")));
 
     fenster.Schliessen->click();

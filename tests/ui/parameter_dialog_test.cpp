@@ -23,15 +23,17 @@ TRegisterParameter Standard() {
 
 TEST(ParameterDialog, JederEinstellbareParameterInSeinerGruppe) {
     TParameterDialog dialog(nullptr, Standard(), {});
-    ASSERT_EQ(dialog.Seiten->count(), 7);
+    ASSERT_EQ(dialog.Seiten->count(), 9);
     const char* seiten[] = {"Rohre und Luftstrom",
                             "Stoffwerte",
                             "Regelung",
                             "Umgebung und Keller",
                             "Numerik und Monitorpunkt",
                             "Daten und Ausgabe",
-                            "Lüftungsanlage und Betrieb"};
-    for (int i = 0; i < 7; ++i)
+                            "Lüftungsanlage und Betrieb",
+                            "Wirtschaftlichkeit",
+                            "Auslegungsprüfung"};
+    for (int i = 0; i < 9; ++i)
         EXPECT_EQ(dialog.Seiten->tabText(i).toStdString(), seiten[i]);
     for (const TKatalogEintrag& e : ParameterKatalog()) {
         if (e.Abgeleitet) continue;

@@ -278,6 +278,26 @@ TEST_F(Variantenvergleich, FinishedStudyShowsTheEnginesResult) {
     EXPECT_EQ(punkte[QStringLiteral("Pareto-optimal")], front);
     EXPECT_EQ(punkte[QStringLiteral("zulässig")], 8 - verletzt - front);
 
+    // the front of useful energy against the annuity: bold rows and the chart follow the choice
+    F.ParetoWahl->setCurrentIndex(2);
+    const int fronten = kennwerte + static_cast<int>(figuren.size()) + 1;
+    int frontAnnuitaet = 0;
+    for (int z = 0; z < 8; ++z) {
+        const TVariantenErgebnis& m = maschine[static_cast<std::size_t>(z)];
+        frontAnnuitaet += m.ParetoAnnuitaet ? 1 : 0;
+        EXPECT_EQ(F.Sortierung->index(z, 1).data(Qt::FontRole).isValid(), m.ParetoAnnuitaet)
+            << "Variante " << z + 1;
+        EXPECT_EQ(Zelle(z, fronten).contains(QStringLiteral("Annuität")), m.ParetoAnnuitaet)
+            << "Variante " << z + 1;
+    }
+    EXPECT_GT(frontAnnuitaet, 0);
+    punkte.clear();
+    for (QAbstractSeries* reihe : F.Diagramm->chart()->series())
+        if (auto* streu = qobject_cast<QScatterSeries*>(reihe))
+            punkte[streu->name()] = streu->count();
+    EXPECT_EQ(punkte[QStringLiteral("Pareto-optimal")], frontAnnuitaet);
+    F.ParetoWahl->setCurrentIndex(0);
+
     // sorted by a figure, descending: the largest useful energy first
     const int energie = kennwerte + 4;
     ASSERT_EQ(figuren[4].Name, "EnergieNutzbar");
