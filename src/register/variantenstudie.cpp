@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <exception>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -382,7 +383,9 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
                                        unsigned faeden, std::size_t grenze,
                                        const TStudienRueckmeldung& rueckmeldung) {
     const std::size_t anzahl = VariantenZahl(studie);
-    std::vector<std::string> meldungen(anzahl);
+    // the messages of the first refused variants only, so a large study's check stays small
+    std::map<std::size_t, std::string> meldungen;
+    std::mutex schutz;
     std::atomic<bool> stopp{false};
     ParallelFuer(
         anzahl, faeden,
@@ -403,12 +406,14 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
                     .append("=")
                     .append(WertText(werte[d]));
             text.append("): ").append(fehler.front());
-            meldungen[nummer] = std::move(text);
+            const std::lock_guard<std::mutex> sperre(schutz);
+            meldungen.emplace(nummer, std::move(text));
+            if (meldungen.size() > grenze) meldungen.erase(std::prev(meldungen.end()));
         },
         stopp);
     std::vector<std::string> gesammelt;
-    for (std::string& meldung : meldungen)
-        if (!meldung.empty() && gesammelt.size() < grenze) gesammelt.push_back(std::move(meldung));
+    for (auto& [nummer, meldung] : meldungen)
+        gesammelt.push_back(std::move(meldung));
     return gesammelt;
 }
 
