@@ -1,11 +1,16 @@
 // A variant study of 1000 default-sized registers (AnzahlRohre x Rohrlaenge x DRohr, built-in
-// year) on 1 and 2 threads, and what one variant of it costs against a plain run.
+// year) on 1 and 2 threads, and what one variant of it costs against a plain run; 10000 cheap
+// variants (no settling year, three grids) as kov-run writes them, streamed through the table
+// file, against the same study held whole in memory and written at the end.
+#include "ablauf/studie_csv.h"
+#include "ablauf/studie_strom.h"
 #include "files/wetter.h"
 #include "register/variantenstudie.h"
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -53,6 +58,53 @@ void EinfacherLauf(benchmark::State& state) {
     }
 }
 BENCHMARK(EinfacherLauf)->Unit(benchmark::kMillisecond);
+
+TStudie ZehntausendBillige() {
+    TStudie studie;
+    ParameterStandardwerteSetzen(studie.Basis);
+    studie.Basis.Einschwingjahre = 0;
+    studie.Basis.AnzahlGitter = 3;
+    studie.Variationen = {VariationLesen("AnzahlRohre", "1:100:1"),
+                          VariationLesen("Rohrlaenge", "10:1000:10")};
+    studie.Bedingungen = {BedingungLesen("TausMin>=-8")};
+    return studie;
+}
+
+void StudieGestroemt(benchmark::State& state) {
+    const TStudie studie = ZehntausendBillige();
+    std::size_t laenge = 0;
+    for (auto _ : state) {
+        TStudienStrom strom("", StudienKopf(studie));
+        TStudienBewertung bewertung(studie.Bedingungen);
+        std::string zeile;
+        StudieStroemen(studie, EingebautesWetterJahr(), nullptr, 2, {0, 1, VariantenZahl(studie)},
+                       [&](std::size_t nummer, TVariantenErgebnis& v) {
+                           bewertung.Aufnehmen(nummer, v);
+                           zeile.clear();
+                           StudienZeileAnhaengen(studie, nummer, v, false, zeile);
+                           strom.ZeileSchreiben(nummer, zeile, bewertung.Fronten());
+                       });
+        std::ostringstream aus;
+        strom.Abschliessen(bewertung.Fronten(), &aus);
+        laenge = aus.str().size();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(VariantenZahl(studie)));
+    state.counters["Bytes"] = static_cast<double>(laenge);
+}
+BENCHMARK(StudieGestroemt)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+
+void StudieImSpeicher(benchmark::State& state) {
+    const TStudie studie = ZehntausendBillige();
+    std::size_t laenge = 0;
+    std::vector<TVariantenErgebnis> ergebnis;
+    for (auto _ : state) {
+        StudieRechnen(studie, EingebautesWetterJahr(), nullptr, 2, ergebnis);
+        laenge = StudieAlsCsv(studie, ergebnis).size();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(ergebnis.size()));
+    state.counters["Bytes"] = static_cast<double>(laenge);
+}
+BENCHMARK(StudieImSpeicher)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3)->UseRealTime();
 
 } // namespace
 

@@ -37,44 +37,49 @@ std::string_view OhneRandLeer(std::string_view text) {
 
 } // namespace
 
-std::string StudieAlsCsv(const TStudie& studie, const std::vector<TVariantenErgebnis>& ergebnis,
-                         bool dezimalkomma) {
+std::string StudienKopf(const TStudie& studie, bool dezimalkomma) {
     const char trenner = dezimalkomma ? ';' : ',';
-    std::string csv = "Variante";
+    std::string kopf = "Variante";
     for (const TVariation& v : studie.Variationen) {
-        csv.append(1, trenner).append(v.Name);
-        if (v.Name == BodenDimension) csv.append(1, trenner).append("Bodenart");
+        kopf.append(1, trenner).append(v.Name);
+        if (v.Name == BodenDimension) kopf.append(1, trenner).append("Bodenart");
     }
     for (const TStudienKennwert& k : StudienKennwerte())
-        csv.append(1, trenner).append(k.Name);
-    csv.append(1, trenner).append("Verletzt");
-    csv.append(1, trenner).append("ParetoRohrlaenge");
-    csv.append(1, trenner).append("ParetoVentilator");
-    csv.append(1, trenner).append("ParetoAnnuitaet");
-    csv.append("\n");
+        kopf.append(1, trenner).append(k.Name);
+    kopf.append(1, trenner).append("Verletzt");
+    for (const TParetoAchse& achse : ParetoAchsen())
+        kopf.append(1, trenner).append(achse.Name);
+    kopf.append("\n");
+    return kopf;
+}
 
-    for (std::size_t nummer = 0; nummer < ergebnis.size(); ++nummer) {
-        const TVariantenErgebnis& v = ergebnis[nummer];
-        if (!v.Berechnet) continue;
-        csv.append(std::to_string(nummer + 1));
-        for (std::size_t d = 0; d < studie.Variationen.size(); ++d) {
-            csv.append(1, trenner).append(Zahl(v.Werte[d], dezimalkomma));
-            if (studie.Variationen[d].Name == BodenDimension)
-                csv.append(1, trenner)
-                    .append(Text(
-                        OhneRandLeer(Bodenarten()[static_cast<std::size_t>(v.Werte[d])].Text)));
-        }
-        for (const TStudienKennwert& k : StudienKennwerte())
-            csv.append(1, trenner).append(Zahl(k.Wert(v), dezimalkomma));
-        std::string verletzt;
-        for (const std::string& name : v.Verletzt)
-            verletzt.append(verletzt.empty() ? "" : " ").append(name);
-        csv.append(1, trenner).append(verletzt);
-        csv.append(1, trenner).append(v.ParetoRohrlaenge ? "1" : "0");
-        csv.append(1, trenner).append(v.ParetoVentilator ? "1" : "0");
-        csv.append(1, trenner).append(v.ParetoAnnuitaet ? "1" : "0");
-        csv.append("\n");
+void StudienZeileAnhaengen(const TStudie& studie, std::size_t nummer, const TVariantenErgebnis& v,
+                           bool dezimalkomma, std::string& csv) {
+    const char trenner = dezimalkomma ? ';' : ',';
+    csv.append(std::to_string(nummer + 1));
+    for (std::size_t d = 0; d < studie.Variationen.size(); ++d) {
+        csv.append(1, trenner).append(Zahl(v.Werte[d], dezimalkomma));
+        if (studie.Variationen[d].Name == BodenDimension)
+            csv.append(1, trenner)
+                .append(
+                    Text(OhneRandLeer(Bodenarten()[static_cast<std::size_t>(v.Werte[d])].Text)));
     }
+    for (const TStudienKennwert& k : StudienKennwerte())
+        csv.append(1, trenner).append(Zahl(k.Wert(v), dezimalkomma));
+    csv.append(1, trenner);
+    for (std::size_t i = 0; i < v.Verletzt.size(); ++i)
+        csv.append(i > 0 ? " " : "").append(v.Verletzt[i]);
+    for (const TParetoAchse& achse : ParetoAchsen())
+        csv.append(1, trenner).append(v.*achse.Marke ? "1" : "0");
+    csv.append("\n");
+}
+
+std::string StudieAlsCsv(const TStudie& studie, const std::vector<TVariantenErgebnis>& ergebnis,
+                         bool dezimalkomma) {
+    std::string csv = StudienKopf(studie, dezimalkomma);
+    for (std::size_t nummer = 0; nummer < ergebnis.size(); ++nummer)
+        if (ergebnis[nummer].Berechnet)
+            StudienZeileAnhaengen(studie, nummer, ergebnis[nummer], dezimalkomma, csv);
     return csv;
 }
 

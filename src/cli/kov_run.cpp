@@ -8,6 +8,7 @@
 #include "cli/parameter_felder.h"
 #include "cli/register_json.h"
 #include "cli/studie_lauf.h"
+#include "cli/studie_teile.h"
 #include "files/klima.h"
 #include "files/projekt_datei.h"
 #include "files/wetter.h"
@@ -37,7 +38,9 @@ constexpr const char* Aufruf =
     "        kov-run --klimacheck [--json] [--jobs N] [--projekt DATEI] Klima=REGION [NAME=WERT "
     "...]\n"
     "        kov-run --variiere NAME=LISTE [--variiere NAME=LISTE ...] [--jobs N]\n"
-    "                [--bedingung KENNWERT<=WERT ...] [--berichte ORDNER] [NAME=WERT ...]\n";
+    "                [--bedingung KENNWERT<=WERT ...] [--berichte ORDNER] [NAME=WERT ...]\n"
+    "                [--aus DATEI | --fortsetzen DATEI] [--teil K/N] [--still]\n"
+    "        kov-run --zusammenfuehren TEIL.csv ...\n";
 
 // The help is plain ASCII so that it reads the same in every terminal: umlauts are spelled
 // out, the degree sign of a unit is dropped ("°C" -> "C").
@@ -133,7 +136,14 @@ void HilfeSchreiben(std::ostream& aus) {
            "Rohrlaenge, gegen Ventilatorstrom und gegen Annuitaet der Kosten). --jobs N: Threads\n"
            "(Standard: alle Kerne),\n"
            "--bedingung KENNWERT<=WERT oder >=WERT (z. B. Stroemungsgeschwindigkeit<=3,\n"
-           "TausMin>=0, DruckverlustGesamt<=50), --berichte ORDNER: je Variante ein Bericht.\n\n"
+           "TausMin>=0, DruckverlustGesamt<=50), --berichte ORDNER: je Variante ein Bericht.\n"
+           "--aus DATEI: die Tabelle in DATEI statt auf stdout (daneben DATEI.studie: welche\n"
+           "Studie, welches Basisprojekt, welche Programmversion); --fortsetzen DATEI rechnet "
+           "eine\n"
+           "unterbrochene Studie zu Ende; --teil K/N rechnet nur die Varianten K, K+N, K+2N, ...;\n"
+           "--zusammenfuehren TEIL.csv ... fuegt die Teile zur Tabelle der ganzen Studie\n"
+           "zusammen. Am Terminal zeigt eine Studie ihren Fortschritt auf stderr (--still: "
+           "nicht).\n\n"
            "Zahlen mit Dezimalpunkt; Wahrheitswerte true/false oder 1/0; Monatsfelder als\n"
            "NAME[1..12]=WERT fuer einen Monat oder NAME=WERT fuer alle zwoelf.\n"
            "Exit-Status: 0 Erfolg, 1 Dateifehler (Lauf, Wetterdatei, Speichern), 2 Aufruf-,\n"
@@ -350,7 +360,8 @@ int EingabeFehlerMelden(const TEingabeFehler& f, std::ostream& fehler) {
     return ExitLauffehler;
 }
 
-int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+           bool fortschritt) {
     std::string verzeichnis;
     bool json = false;
     std::string projekt;
@@ -360,6 +371,9 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     bool klimaListe = false, klimaCheck = false;
     std::vector<std::string> zuweisungen;
     TStudienAufruf studie;
+    bool still = false;
+    bool zusammenfuehren = false;
+    std::string teil;
     // the value of an option that takes one; false (and said) when it is missing
     const auto wert = [&](std::size_t& i, std::string& ziel) {
         if (i + 1 < argumente.size()) {
@@ -398,6 +412,17 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         } else if (argument == "--bedingung") {
             if (!wert(i, text)) return ExitAufruf;
             studie.Bedingungen.push_back(text);
+        } else if (argument == "--aus") {
+            if (!wert(i, studie.Aus)) return ExitAufruf;
+        } else if (argument == "--fortsetzen") {
+            if (!wert(i, studie.Aus)) return ExitAufruf;
+            studie.Fortsetzen = true;
+        } else if (argument == "--teil") {
+            if (!wert(i, teil)) return ExitAufruf;
+        } else if (argument == "--still") {
+            still = true;
+        } else if (argument == "--zusammenfuehren") {
+            zusammenfuehren = true;
         } else if (argument == "--berichte") {
             if (!wert(i, studie.Berichte)) return ExitAufruf;
         } else if (argument == "--jobs") {
@@ -424,6 +449,38 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
             zuweisungen.push_back(argument);
         }
     }
+
+    if (zusammenfuehren) {
+        if (!projekt.empty() || !studie.Variationen.empty() || !studie.Aus.empty() ||
+            !teil.empty()) {
+            fehler << "kov-run: --zusammenfuehren nimmt nur die Tabellen der Teile.\n" << Aufruf;
+            return ExitAufruf;
+        }
+        return StudieZusammenfuehren(zuweisungen, aus, fehler);
+    }
+    if (!teil.empty()) {
+        const std::size_t strich = teil.find('/');
+        const auto zahl = [&](std::string_view text, std::size_t& ziel) {
+            if (text.empty() || text.size() > 6 ||
+                text.find_first_not_of("0123456789") != std::string_view::npos)
+                return false;
+            ziel = std::stoul(std::string(text));
+            return true;
+        };
+        if (strich == std::string::npos ||
+            !zahl(std::string_view(teil).substr(0, strich), studie.Teil) ||
+            !zahl(std::string_view(teil).substr(strich + 1), studie.Teile) || studie.Teil < 1 ||
+            studie.Teil > studie.Teile) {
+            fehler << "kov-run: --teil braucht K/N mit 1 <= K <= N, nicht " << Zitat(teil) << ".\n";
+            return ExitAufruf;
+        }
+        if (studie.Aus.empty()) {
+            fehler << "kov-run: --teil braucht --aus DATEI: neben der Tabelle steht, welcher "
+                      "Teil welcher Studie sie ist.\n";
+            return ExitAufruf;
+        }
+    }
+    studie.Fortschritt = fortschritt && !still;
 
     if (!wetterInfo.empty()) {
         if (!projekt.empty() || !speichern.empty() || nurSpeichern || !zuweisungen.empty()) {
@@ -503,9 +560,10 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         studie.Speichern = speichern;
         return StudieAusfuehren(parameter, studie, aus, fehler);
     }
-    if (!studie.Bedingungen.empty() || !studie.Berichte.empty() || studie.Faeden != 0) {
-        fehler << "kov-run: --bedingung, --berichte und --jobs gehören zu einer Studie "
-                  "(--variiere).\n";
+    if (!studie.Bedingungen.empty() || !studie.Berichte.empty() || studie.Faeden != 0 ||
+        !studie.Aus.empty() || !teil.empty() || still) {
+        fehler << "kov-run: --bedingung, --berichte, --jobs, --aus, --fortsetzen, --teil und "
+                  "--still gehören zu einer Studie (--variiere).\n";
         return ExitAufruf;
     }
 

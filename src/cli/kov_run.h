@@ -14,7 +14,9 @@ inline constexpr int ExitErfolg = 0;
 inline constexpr int ExitLauffehler = 1; // a file fault during the run
 inline constexpr int ExitAufruf = 2;     // bad command line or refused parameter set
 
-int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+// fortschritt: a study may show its progress on fehler (kov-run does when it is a terminal).
+int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler,
+           bool fortschritt = false);
 
 // Says that an input file of a run cannot be read (a weather file as such) and returns the exit
 // status: nothing was computed.

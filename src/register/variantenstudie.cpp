@@ -6,10 +6,14 @@
 #include "register/parameter_pruefung.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <exception>
+#include <iterator>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <numeric>
@@ -174,36 +178,6 @@ double Nutzenergie(const TVariantenErgebnis& v) {
     return v.Kennwerte.HeizenergieNutzbar + v.Kennwerte.KuehlenergieNutzbar;
 }
 
-// Marks the variants no other admissible one beats in both: more useful energy at no more cost,
-// or less cost at no less energy. Sorting by cost makes it one sweep.
-void ParetoMarkieren(std::vector<TVariantenErgebnis>& ergebnis,
-                     const std::vector<std::size_t>& zulaessig,
-                     double (*kosten)(const TVariantenErgebnis&), bool TVariantenErgebnis::*marke) {
-    std::vector<std::size_t> reihe = zulaessig;
-    // Ties broken by the variant's number: a strict order, so std::sort gives the same sequence
-    // every time without the temporary buffer of a stable sort.
-    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) {
-        const double ka = kosten(ergebnis[a]);
-        const double kb = kosten(ergebnis[b]);
-        if (ka != kb) return ka < kb;
-        const double ea = Nutzenergie(ergebnis[a]);
-        const double eb = Nutzenergie(ergebnis[b]);
-        if (ea != eb) return ea > eb;
-        return a < b;
-    });
-    double besteEnergie = -INFINITY;
-    for (std::size_t i = 0; i < reihe.size();) {
-        const double k = kosten(ergebnis[reihe[i]]);
-        const double gruppenBeste = Nutzenergie(ergebnis[reihe[i]]);
-        std::size_t j = i;
-        for (; j < reihe.size() && kosten(ergebnis[reihe[j]]) == k; ++j)
-            if (gruppenBeste > besteEnergie && Nutzenergie(ergebnis[reihe[j]]) == gruppenBeste)
-                ergebnis[reihe[j]].*marke = true;
-        besteEnergie = std::max(besteEnergie, gruppenBeste);
-        i = j;
-    }
-}
-
 #define KOV_KENNWERT(ausdruck) [](const TVariantenErgebnis& v) -> double { return ausdruck; }
 
 constexpr TStudienKennwert Kennwerte[] = {
@@ -249,17 +223,76 @@ constexpr TStudienKennwert Kennwerte[] = {
 
 #undef KOV_KENNWERT
 
-double Rohrlaenge(const TVariantenErgebnis& v) {
-    return v.RohrlaengeGesamt;
-}
-double Ventilatorstrom(const TVariantenErgebnis& v) {
-    return v.Kennwerte.Ventilatorenergie;
-}
-double Annuitaet(const TVariantenErgebnis& v) {
-    return v.Kosten.Annuitaet;
+constexpr TParetoAchse Achsen[] = {
+    {"ParetoRohrlaenge", "RohrlaengeGesamt", &TVariantenErgebnis::ParetoRohrlaenge},
+    {"ParetoVentilator", "Ventilatorenergie", &TVariantenErgebnis::ParetoVentilator},
+    {"ParetoAnnuitaet", "Annuitaet", &TVariantenErgebnis::ParetoAnnuitaet},
+};
+
+// a beats b: no more cost and more energy, or less cost and no less energy
+bool Schlaegt(double kostenA, double energieA, double kostenB, double energieB) {
+    return (kostenA <= kostenB && energieA > energieB) ||
+           (kostenA < kostenB && energieA >= energieB);
 }
 
+// One variant on the worker's context k: false when the run was cancelled.
+bool VarianteRechnen(const TStudie& studie, std::size_t nummer, const TWetterJahr& wetter,
+                     const TStundenFeld* fahrplan, const TLaufRueckmeldung& lauf, TKontext& k,
+                     TVariantenErgebnis& v) {
+    const TRegisterParameter p = VarianteParameter(studie, nummer, &v.Werte);
+    if (SimulationRechnen(p, wetter, fahrplan, k, lauf) == TLaufStatus::Abgebrochen) return false;
+    const std::string fehler = ErgebnisPruefen(k);
+    if (!fehler.empty())
+        throw TParameterFehler("Variante " + std::to_string(nummer + 1) + ": " + fehler);
+    v.Ergebnis = k.Ergebnis;
+    v.Kennwerte = KennwerteBerechnen(k);
+    v.Kosten = WirtschaftlichkeitBerechnen(p, EnergieAusKennwerten(v.Kennwerte));
+    v.Stroemungsgeschwindigkeit = k.Werte.Stroemungsgeschwindigkeit;
+    v.RohrlaengeGesamt = k.Parameter.AnzahlRohre * k.Parameter.Rohrlaenge;
+    v.Berechnet = true;
+    return true;
+}
 } // namespace
+
+std::span<const TParetoAchse> ParetoAchsen() {
+    return Achsen;
+}
+
+void TParetoFront::Aufnehmen(std::size_t nummer, double kosten, double energie) {
+    for (const TPunkt& p : Front)
+        if (Schlaegt(p.Kosten, p.Energie, kosten, energie)) return;
+    std::erase_if(Front,
+                  [&](const TPunkt& p) { return Schlaegt(kosten, energie, p.Kosten, p.Energie); });
+    Front.push_back({nummer, kosten, energie});
+}
+
+bool TParetoFront::Enthaelt(std::size_t nummer) const {
+    return std::any_of(Front.begin(), Front.end(),
+                       [&](const TPunkt& p) { return p.Nummer == nummer; });
+}
+
+TStudienBewertung::TStudienBewertung(const std::vector<TBedingung>& bedingungen)
+    : Bedingungen(bedingungen), FrontenListe(std::size(Achsen)) {}
+
+void TStudienBewertung::Aufnehmen(std::size_t nummer, TVariantenErgebnis& v) {
+    v.Verletzt.clear();
+    for (const TBedingung& b : Bedingungen) {
+        const double wert = StudienKennwert(b.Kennwert)->Wert(v);
+        if (b.Hoechstens ? !(wert <= b.Grenze) : !(wert >= b.Grenze))
+            v.Verletzt.push_back(b.Kennwert);
+    }
+    if (!v.Verletzt.empty()) return;
+    std::array<double, std::size(Achsen)> kosten{};
+    for (std::size_t f = 0; f < kosten.size(); ++f)
+        kosten[f] = StudienKennwert(Achsen[f].Kosten)->Wert(v);
+    Aufnehmen(nummer, kosten, StudienKennwert(EnergieKennwert)->Wert(v));
+}
+
+void TStudienBewertung::Aufnehmen(std::size_t nummer, std::span<const double> kosten,
+                                  double energie) {
+    for (std::size_t f = 0; f < FrontenListe.size(); ++f)
+        FrontenListe[f].Aufnehmen(nummer, kosten[f], energie);
+}
 
 std::span<const TStudienKennwert> StudienKennwerte() {
     return Kennwerte;
@@ -371,7 +404,9 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
                                        unsigned faeden, std::size_t grenze,
                                        const TStudienRueckmeldung& rueckmeldung) {
     const std::size_t anzahl = VariantenZahl(studie);
-    std::vector<std::string> meldungen(anzahl);
+    // the messages of the first refused variants only, so a large study's check stays small
+    std::map<std::size_t, std::string> meldungen;
+    std::mutex schutz;
     std::atomic<bool> stopp{false};
     ParallelFuer(
         anzahl, faeden,
@@ -392,12 +427,14 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
                     .append("=")
                     .append(WertText(werte[d]));
             text.append("): ").append(fehler.front());
-            meldungen[nummer] = std::move(text);
+            const std::lock_guard<std::mutex> sperre(schutz);
+            meldungen.emplace(nummer, std::move(text));
+            if (meldungen.size() > grenze) meldungen.erase(std::prev(meldungen.end()));
         },
         stopp);
     std::vector<std::string> gesammelt;
-    for (std::string& meldung : meldungen)
-        if (!meldung.empty() && gesammelt.size() < grenze) gesammelt.push_back(std::move(meldung));
+    for (auto& [nummer, meldung] : meldungen)
+        gesammelt.push_back(std::move(meldung));
     return gesammelt;
 }
 
@@ -418,21 +455,10 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
         anzahl, faeden,
         [&](std::size_t nummer, unsigned faden) {
             TKontext& k = *kontexte[faden];
-            TVariantenErgebnis& v = ergebnis[nummer];
-            const TRegisterParameter p = VarianteParameter(studie, nummer, &v.Werte);
-            if (SimulationRechnen(p, wetter, fahrplan, k, lauf) == TLaufStatus::Abgebrochen) {
+            if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, k, ergebnis[nummer])) {
                 stopp = true;
                 return;
             }
-            const std::string fehler = ErgebnisPruefen(k);
-            if (!fehler.empty())
-                throw TParameterFehler("Variante " + std::to_string(nummer + 1) + ": " + fehler);
-            v.Ergebnis = k.Ergebnis;
-            v.Kennwerte = KennwerteBerechnen(k);
-            v.Kosten = WirtschaftlichkeitBerechnen(p, EnergieAusKennwerten(v.Kennwerte));
-            v.Stroemungsgeschwindigkeit = k.Werte.Stroemungsgeschwindigkeit;
-            v.RohrlaengeGesamt = k.Parameter.AnzahlRohre * k.Parameter.Rohrlaenge;
-            v.Berechnet = true;
             if (rueckmeldung.NachVariante) rueckmeldung.NachVariante(nummer, k);
             if (rueckmeldung.Fertig != nullptr) rueckmeldung.Fertig->fetch_add(1);
         },
@@ -440,26 +466,79 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
     StudieBewerten(studie.Bedingungen, ergebnis);
 }
 
+void StudieStroemen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
+                    unsigned faeden, const TVariantenFolge& folge,
+                    const std::function<void(std::size_t nummer, TVariantenErgebnis& v)>& geordnet,
+                    const TStudienRueckmeldung& rueckmeldung) {
+    if (faeden == 0) faeden = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::unique_ptr<TKontext>> kontexte;
+    for (unsigned i = 0; i < std::min<std::size_t>(faeden, folge.Anzahl); ++i)
+        kontexte.push_back(std::make_unique<TKontext>());
+    // how far a worker may run ahead of the last result handed on, in variants of folge
+    const std::size_t fenster = 4 * std::size_t{faeden} + 4;
+    std::mutex schutz;
+    std::condition_variable weiter;
+    std::map<std::size_t, TVariantenErgebnis> zurueck; // finished, waiting for a gap
+    std::size_t naechste = 0;                          // the next index of folge to hand on
+    std::atomic<bool> stopp{false};
+    const auto anhalten = [&] {
+        {
+            const std::lock_guard<std::mutex> sperre(schutz);
+            stopp = true;
+        }
+        weiter.notify_all();
+    };
+    TLaufRueckmeldung lauf;
+    lauf.Abbruch = rueckmeldung.Abbruch;
+    ParallelFuer(
+        folge.Anzahl, faeden,
+        [&](std::size_t index, unsigned faden) {
+            try {
+                {
+                    std::unique_lock<std::mutex> sperre(schutz);
+                    weiter.wait(sperre, [&] { return stopp || index < naechste + fenster; });
+                    if (stopp) return;
+                }
+                const std::size_t nummer = folge.Anfang + index * folge.Schritt;
+                TKontext& k = *kontexte[faden];
+                TVariantenErgebnis v;
+                if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, k, v)) {
+                    anhalten();
+                    return;
+                }
+                if (rueckmeldung.NachVariante) rueckmeldung.NachVariante(nummer, k);
+                if (rueckmeldung.Fertig != nullptr) rueckmeldung.Fertig->fetch_add(1);
+                {
+                    const std::lock_guard<std::mutex> sperre(schutz);
+                    if (stopp) return;
+                    zurueck.emplace(index, std::move(v));
+                    for (auto erste = zurueck.begin();
+                         erste != zurueck.end() && erste->first == naechste;
+                         erste = zurueck.erase(erste), ++naechste)
+                        geordnet(folge.Anfang + naechste * folge.Schritt, erste->second);
+                }
+                weiter.notify_all();
+            } catch (...) {
+                anhalten();
+                throw;
+            }
+        },
+        stopp);
+}
+
 void StudieBewerten(const std::vector<TBedingung>& bedingungen,
                     std::vector<TVariantenErgebnis>& ergebnis) {
-    std::vector<std::size_t> zulaessig;
+    TStudienBewertung bewertung(bedingungen);
     for (std::size_t i = 0; i < ergebnis.size(); ++i) {
         TVariantenErgebnis& v = ergebnis[i];
         v.Verletzt.clear();
-        v.ParetoRohrlaenge = false;
-        v.ParetoVentilator = false;
-        v.ParetoAnnuitaet = false;
-        if (!v.Berechnet) continue;
-        for (const TBedingung& b : bedingungen) {
-            const double wert = StudienKennwert(b.Kennwert)->Wert(v);
-            if (b.Hoechstens ? !(wert <= b.Grenze) : !(wert >= b.Grenze))
-                v.Verletzt.push_back(b.Kennwert);
-        }
-        if (v.Verletzt.empty()) zulaessig.push_back(i);
+        for (const TParetoAchse& achse : Achsen)
+            v.*achse.Marke = false;
+        if (v.Berechnet) bewertung.Aufnehmen(i, v);
     }
-    ParetoMarkieren(ergebnis, zulaessig, Rohrlaenge, &TVariantenErgebnis::ParetoRohrlaenge);
-    ParetoMarkieren(ergebnis, zulaessig, Ventilatorstrom, &TVariantenErgebnis::ParetoVentilator);
-    ParetoMarkieren(ergebnis, zulaessig, Annuitaet, &TVariantenErgebnis::ParetoAnnuitaet);
+    for (std::size_t f = 0; f < std::size(Achsen); ++f)
+        for (const TParetoFront::TPunkt& p : bewertung.Fronten()[f].Punkte())
+            ergebnis[p.Nummer].*Achsen[f].Marke = true;
 }
 
 } // namespace kov

@@ -86,6 +86,50 @@ struct TStudienKennwert {
 std::span<const TStudienKennwert> StudienKennwerte();
 const TStudienKennwert* StudienKennwert(std::string_view name);
 
+// A Pareto front of the study: the most useful energy (EnergieNutzbar) for the least of a cost
+// figure. The marks are the last columns of the study's table, in this order.
+struct TParetoAchse {
+    std::string_view Name;   // the column of the mark
+    std::string_view Kosten; // a figure of StudienKennwerte()
+    bool TVariantenErgebnis::*Marke;
+};
+std::span<const TParetoAchse> ParetoAchsen();
+inline constexpr std::string_view EnergieKennwert = "EnergieNutzbar";
+
+// The admissible variants no other beats in both: more useful energy at no more cost, or less
+// cost at no less energy; variants equal in both stand or fall together. Kept online, one
+// variant at a time, so a study never has to hold its variants to know the front: the set
+// holds only the current front, and the order of Aufnehmen does not change it.
+class TParetoFront {
+public:
+    struct TPunkt {
+        std::size_t Nummer;
+        double Kosten;
+        double Energie;
+    };
+    void Aufnehmen(std::size_t nummer, double kosten, double energie);
+    const std::vector<TPunkt>& Punkte() const { return Front; }
+    bool Enthaelt(std::size_t nummer) const;
+
+private:
+    std::vector<TPunkt> Front;
+};
+
+// The conditions and every front of ParetoAchsen() over the variants as they come.
+class TStudienBewertung {
+public:
+    explicit TStudienBewertung(const std::vector<TBedingung>& bedingungen);
+    // Sets v.Verletzt; a variant that keeps every condition enters the fronts.
+    void Aufnehmen(std::size_t nummer, TVariantenErgebnis& v);
+    // The same from a table's row: the costs in the order of ParetoAchsen().
+    void Aufnehmen(std::size_t nummer, std::span<const double> kosten, double energie);
+    const std::vector<TParetoFront>& Fronten() const { return FrontenListe; }
+
+private:
+    std::vector<TBedingung> Bedingungen;
+    std::vector<TParetoFront> FrontenListe;
+};
+
 struct TStudienRueckmeldung;
 
 // Every variant's parameter set through ParameterPruefen before anything runs: one message per
@@ -113,6 +157,25 @@ struct TStudienRueckmeldung {
 void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
                    unsigned faeden, std::vector<TVariantenErgebnis>& ergebnis,
                    const TStudienRueckmeldung& rueckmeldung = {});
+
+// The variants numbered Anfang, Anfang + Schritt, ... (Anzahl of them) of a study: the whole
+// study, an interleaved part of it, or the rest of one.
+struct TVariantenFolge {
+    std::size_t Anfang = 0;
+    std::size_t Schritt = 1;
+    std::size_t Anzahl = 0;
+};
+
+// Runs the variants of folge on faeden worker threads and hands each result to geordnet in the
+// order of folge, one call at a time (under a lock, in whichever worker filled the gap). A
+// finished variant is held back only until the ones before it are done, and a worker does not
+// start a variant more than a few threads' worth ahead of the last one handed on, so memory
+// does not grow with the study. A cancel or fault stops the workers; results held back behind
+// an unfinished variant are dropped, so what was handed on is always a prefix of folge.
+void StudieStroemen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
+                    unsigned faeden, const TVariantenFolge& folge,
+                    const std::function<void(std::size_t nummer, TVariantenErgebnis& v)>& geordnet,
+                    const TStudienRueckmeldung& rueckmeldung = {});
 
 // The conditions and both Pareto fronts over the finished variants that keep every condition.
 void StudieBewerten(const std::vector<TBedingung>& bedingungen,

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace kov {
 namespace {
@@ -219,6 +221,142 @@ TEST(Variantenstudie, EveryVariantIsCheckedBeforeAnythingRuns) {
     abbruch = true;
     EXPECT_TRUE(StudiePruefen(studie, EingebautesWetterJahr(), 2, 20, rueckmeldung).empty());
     EXPECT_EQ(geprueft.load(), 0u);
+}
+
+} // namespace
+} // namespace kov
+
+namespace kov {
+namespace {
+
+// The front by its definition, pair by pair: nothing admissible has more energy for no more
+// cost or less cost for no less energy.
+std::vector<bool> FrontNachDefinition(const std::vector<std::pair<double, double>>& punkte) {
+    std::vector<bool> front(punkte.size(), true);
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+        for (const auto& [kosten, energie] : punkte)
+            if ((kosten <= punkte[i].first && energie > punkte[i].second) ||
+                (kosten < punkte[i].first && energie >= punkte[i].second))
+                front[i] = false;
+    return front;
+}
+
+TEST(Variantenstudie, TheOnlineFrontIsTheFrontWhateverTheOrder) {
+    // a small grid of costs and energies gives many ties in one and in both
+    std::vector<std::pair<double, double>> punkte;
+    unsigned zustand = 12345;
+    for (int i = 0; i < 300; ++i) {
+        zustand = zustand * 1103515245u + 12345u;
+        const double kosten = (zustand >> 8) % 13;
+        zustand = zustand * 1103515245u + 12345u;
+        punkte.emplace_back(kosten, static_cast<double>((zustand >> 8) % 11) - kosten / 2);
+    }
+    const std::vector<bool> erwartet = FrontNachDefinition(punkte);
+    struct Reihe {
+        const char* name;
+        bool rueckwaerts;
+    } reihen[] = {{"in order", false}, {"reversed", true}};
+    for (const Reihe& r : reihen) {
+        TParetoFront front;
+        for (std::size_t j = 0; j < punkte.size(); ++j) {
+            const std::size_t i = r.rueckwaerts ? punkte.size() - 1 - j : j;
+            front.Aufnehmen(i, punkte[i].first, punkte[i].second);
+        }
+        for (std::size_t i = 0; i < punkte.size(); ++i)
+            EXPECT_EQ(front.Enthaelt(i), erwartet[i]) << r.name << ", point " << i;
+    }
+}
+
+TStudie BilligeStudie(const char* anzahl) {
+    TStudie studie;
+    studie.Basis = Standard();
+    studie.Basis.Einschwingjahre = 0;
+    studie.Basis.AnzahlGitter = 3;
+    studie.Variationen = {VariationLesen("AnzahlRohre", anzahl),
+                          VariationLesen("Rohrlaenge", "20:40:10")};
+    studie.Bedingungen = {BedingungLesen("TausMin>=-8")};
+    return studie;
+}
+
+TEST(Variantenstudie, StreamedVariantsComeInOrderWithTheFiguresAndMarksOfTheWholeStudy) {
+    const TStudie studie = BilligeStudie("1:8:1");
+    std::vector<TVariantenErgebnis> ganz;
+    StudieRechnen(studie, EingebautesWetterJahr(), nullptr, 2, ganz);
+    struct Fall {
+        const char* name;
+        TVariantenFolge folge;
+    } faelle[] = {{"whole", {0, 1, 24}}, {"part 2 of 5", {1, 5, 5}}, {"rest", {17, 1, 7}}};
+    for (const Fall& f : faelle) {
+        for (unsigned faeden : {1u, 3u}) {
+            std::vector<std::size_t> nummern;
+            TStudienBewertung bewertung(studie.Bedingungen);
+            std::vector<TVariantenErgebnis> gestroemt(ganz.size());
+            StudieStroemen(studie, EingebautesWetterJahr(), nullptr, faeden, f.folge,
+                           [&](std::size_t nummer, TVariantenErgebnis& v) {
+                               nummern.push_back(nummer);
+                               bewertung.Aufnehmen(nummer, v);
+                               gestroemt[nummer] = v;
+                           });
+            ASSERT_EQ(nummern.size(), f.folge.Anzahl) << f.name;
+            for (std::size_t i = 0; i < nummern.size(); ++i) {
+                const std::size_t nummer = nummern[i];
+                ASSERT_EQ(nummer, f.folge.Anfang + i * f.folge.Schritt) << f.name << " " << i;
+                for (const TStudienKennwert& k : StudienKennwerte())
+                    EXPECT_EQ(k.Wert(gestroemt[nummer]), k.Wert(ganz[nummer]))
+                        << f.name << ", variant " << nummer << " " << k.Name;
+                EXPECT_EQ(gestroemt[nummer].Verletzt, ganz[nummer].Verletzt) << f.name;
+                if (f.folge.Anzahl != ganz.size()) continue;
+                for (std::size_t a = 0; a < ParetoAchsen().size(); ++a)
+                    EXPECT_EQ(bewertung.Fronten()[a].Enthaelt(nummer),
+                              ganz[nummer].*ParetoAchsen()[a].Marke)
+                        << f.name << ", variant " << nummer << " " << ParetoAchsen()[a].Name;
+            }
+        }
+    }
+}
+
+TEST(Variantenstudie, ASlowVariantHoldsTheOthersBackOnlyAFewThreadsAhead) {
+    // variant 1 takes long; without a bound the other worker would finish the whole study
+    // while it waits, and every result would sit in memory
+    const TStudie studie = BilligeStudie("1:20:1");
+    std::atomic<std::size_t> fertig{0};
+    TStudienRueckmeldung rueckmeldung;
+    rueckmeldung.Fertig = &fertig;
+    rueckmeldung.NachVariante = [](std::size_t nummer, const TKontext&) {
+        if (nummer == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    };
+    std::size_t vorausBeiDerErsten = 0;
+    std::size_t zeilen = 0;
+    StudieStroemen(
+        studie, EingebautesWetterJahr(), nullptr, 2, {0, 1, 60},
+        [&](std::size_t nummer, TVariantenErgebnis&) {
+            if (nummer == 0) vorausBeiDerErsten = fertig.load();
+            ++zeilen;
+        },
+        rueckmeldung);
+    EXPECT_EQ(zeilen, 60u);
+    // the window is 4 per thread + 4 = 12 variants; the slow one and the ones behind it
+    EXPECT_LE(vorausBeiDerErsten, 13u);
+    EXPECT_GE(vorausBeiDerErsten, 2u) << "the other worker did go ahead";
+}
+
+TEST(Variantenstudie, ACancelledStreamHandsOnAPrefixOnly) {
+    const TStudie studie = BilligeStudie("1:20:1");
+    std::atomic<bool> abbruch{false};
+    TStudienRueckmeldung rueckmeldung;
+    rueckmeldung.Abbruch = &abbruch;
+    std::vector<std::size_t> nummern;
+    StudieStroemen(
+        studie, EingebautesWetterJahr(), nullptr, 2, {0, 1, 60},
+        [&](std::size_t nummer, TVariantenErgebnis&) {
+            nummern.push_back(nummer);
+            if (nummern.size() == 7) abbruch = true;
+        },
+        rueckmeldung);
+    ASSERT_GE(nummern.size(), 7u);
+    EXPECT_LT(nummern.size(), 60u);
+    for (std::size_t i = 0; i < nummern.size(); ++i)
+        EXPECT_EQ(nummern[i], i);
 }
 
 } // namespace
