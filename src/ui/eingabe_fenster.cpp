@@ -10,11 +10,8 @@
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
-#include "ui/grafik_fenster.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
-#include "ui/start_fenster.h"
-#include "ui/varianten_fenster.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QAction>
@@ -115,7 +112,7 @@ QFont Schrift(const QFont& basis, int pixel, bool fett, bool kursiv) {
 
 } // namespace
 
-TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
+TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     setWindowTitle(QStringLiteral("KOV - Eingaben"));
     move(26, 45);
     resize(584, 528);
@@ -175,7 +172,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
 
     ProjektDateiDialog = [this](bool speichern) {
         const QString filter = QStringLiteral("KOV-Projekte (*.kov);;Alle Dateien (*)");
-        const QString start = QString::fromStdString(Anwendung.Projekt().Datei);
+        const QString start = QString::fromStdString(Sitzung.Projekt().Datei);
         return speichern ? QFileDialog::getSaveFileName(this, QStringLiteral("Projekt speichern"),
                                                         start, filter)
                          : QFileDialog::getOpenFileName(this, QStringLiteral("Projekt öffnen"),
@@ -232,7 +229,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
                QKeySequence(QStringLiteral("Ctrl+P")), &TForm2::WeitereParameter);
     AktionVariantenvergleich = parameter->addAction(QStringLiteral("&Variantenvergleich…"));
     connect(AktionVariantenvergleich, &QAction::triggered, this,
-            [this] { Anwendung.Variantenvergleich().Oeffnen(); });
+            [this] { emit VariantenvergleichGewuenscht(); });
     Menue->setGeometry(0, 0, 584, Menue->sizeHint().height());
 
     Berechnen = new QPushButton(QStringLiteral("Berechnen"), this);
@@ -259,7 +256,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
 }
 
 TRegisterParameter& TForm2::Parameter() {
-    return Anwendung.Kontext().Parameter;
+    return Sitzung.Kontext().Parameter;
 }
 
 double TForm2::GeschwindigkeitAnzeige(const TRegisterParameter& p) {
@@ -267,8 +264,8 @@ double TForm2::GeschwindigkeitAnzeige(const TRegisterParameter& p) {
 }
 
 void TForm2::Kreate() {
-    StandardwerteSetzen(Anwendung.Kontext());
-    Anwendung.Projekt().Gespeichert = Parameter();
+    StandardwerteSetzen(Sitzung.Kontext());
+    Sitzung.Projekt().Gespeichert = Parameter();
     Wertsetzen();
 }
 
@@ -379,25 +376,17 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
 }
 
 void TForm2::BerechnenClick() {
-    if (!EingabenPruefen(this)) return;
-    WerteLesen();
-    TForm1& grafik = Anwendung.Form1();
-    // showing the chart window runs the simulation; a visible one is shown afresh
-    if (grafik.isVisible()) grafik.hide();
-    grafik.show();
-    if (grafik.LetzterLaufFehlerfrei()) grafik.JanuarClick();
+    emit BerechnenGewuenscht();
 }
 
 void TForm2::SchliessenClick() {
     if (!AenderungenKlaeren()) return;
-    Anwendung.Form3().show();
+    emit StartfensterGewuenscht();
     hide();
 }
 
 void TForm2::OnShow() {
-    TForm1& grafik = Anwendung.Form1();
-    // the chart window's own run can shift the activation; it must not close the window
-    if (!grafik.LaufAktiv()) grafik.hide();
+    emit Aktiviert();
 }
 
 bool TForm2::event(QEvent* ereignis) {
@@ -422,12 +411,12 @@ void TForm2::closeEvent(QCloseEvent* ereignis) {
     }
     // closing the window leads back to the start window like "Schliessen" does, rather than
     // leaving the program without any visible window
-    Anwendung.Form3().show();
+    emit StartfensterGewuenscht();
     QWidget::closeEvent(ereignis);
 }
 
 TRegisterParameter TForm2::AktuelleParameter() const {
-    TRegisterParameter p = Anwendung.Kontext().Parameter;
+    TRegisterParameter p = Sitzung.Kontext().Parameter;
     FelderLesen(p);
     return p;
 }
@@ -447,12 +436,11 @@ bool TForm2::FelderGueltig() const {
 }
 
 std::string TForm2::EingabeOrdner() const {
-    const std::string& datei = Anwendung.Projekt().Datei;
-    return datei.empty() ? std::string() : ProjektOrdner(datei);
+    return Sitzung.EingabeOrdner();
 }
 
 void TForm2::AenderungPruefen() {
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     bool geaendert = !FelderGueltig();
     if (!geaendert) {
         const TRegisterParameter jetzt = AktuelleParameter();
@@ -469,7 +457,7 @@ void TForm2::AenderungPruefen() {
 }
 
 void TForm2::ProjektUebernehmen(const TRegisterParameter& p, const std::string& datei) {
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     Parameter() = p;
     projekt.Gespeichert = p;
     projekt.Datei = datei;
@@ -478,7 +466,7 @@ void TForm2::ProjektUebernehmen(const TRegisterParameter& p, const std::string& 
 
 bool TForm2::AenderungenKlaeren() {
     AenderungPruefen();
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     if (!projekt.Geaendert) return true;
     const QString name =
         projekt.Datei.empty()
@@ -499,6 +487,7 @@ bool TForm2::AenderungenKlaeren() {
     if (frage.clickedButton() == speichern) return ProjektSpeichern();
     if (frage.clickedButton() == verwerfen) {
         ProjektUebernehmen(projekt.Gespeichert, projekt.Datei);
+        emit ProjektGewechselt();
         return true;
     }
     return false;
@@ -509,6 +498,7 @@ bool TForm2::ProjektNeu() {
     TRegisterParameter p;
     ParameterStandardwerteSetzen(p);
     ProjektUebernehmen(p, {});
+    emit ProjektGewechselt();
     return true;
 }
 
@@ -531,11 +521,12 @@ bool TForm2::ProjektLaden(const QString& datei) {
         return false;
     }
     ProjektUebernehmen(p, name);
+    emit ProjektGewechselt();
     return true;
 }
 
 bool TForm2::ProjektSpeichern() {
-    const std::string& datei = Anwendung.Projekt().Datei;
+    const std::string& datei = Sitzung.Projekt().Datei;
     if (datei.empty()) return ProjektSpeichernUnter();
     return ProjektSpeichernNach(QString::fromStdString(datei));
 }
@@ -569,6 +560,16 @@ bool TForm2::ProjektSpeichernNach(const QString& datei) {
     return true;
 }
 
+void TForm2::VarianteZeigen(const TRegisterParameter& p, int boden) {
+    Parameter() = p;
+    Wertsetzen();
+    // the soil list names the soil whose values the fields now hold
+    if (boden > 0) CErde->setCurrentIndex(boden);
+    AenderungPruefen();
+    show();
+    raise();
+}
+
 bool TForm2::WeitereParameter() {
     TParameterDialog dialog(this, AktuelleParameter(), EingabeOrdner());
     if (dialog.exec() != QDialog::Accepted) return false;
@@ -600,7 +601,7 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
         frage.exec();
         if (frage.clickedButton() != ja) return false;
     }
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     Parameter().WetterDatei = pfad.toStdString();
     projekt.WetterInfoDatei = Parameter().WetterDatei;
     projekt.WetterInfo = std::move(info);
@@ -617,7 +618,7 @@ void TForm2::EingebautesWetterWaehlen() {
 }
 
 void TForm2::WetterAnzeigen() {
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     const std::string& name = Parameter().WetterDatei;
     // a long site name gets a smaller font until it fits the field, as the labels do
     const auto zeigen = [this](const QString& text) {

@@ -19,22 +19,23 @@ class QToolButton;
 
 namespace kov {
 
-class TAnwendung;
 class TFortschrittsBalken;
+class TSitzung;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(TAnwendung& anwendung);
+    explicit TForm2(TSitzung& sitzung);
 
     void Kreate();
     void Wertsetzen();
     void vSetzen();
     void CErdeChange();
     void WerteLesen();
+    // Asks for a run of the fields' values in the chart window.
     void BerechnenClick();
     void SchliessenClick();
-    // Hides the chart window when this window becomes active or its background is clicked.
+    // The window became active or its background was clicked: the chart window may close.
     void OnShow();
 
     // Before a run: every editable field must hold a well-formed number and the parameter set
@@ -55,6 +56,8 @@ public:
     bool ProjektSpeichern();
     bool ProjektSpeichernUnter();
     bool ProjektSpeichernNach(const QString& datei);
+    // A variant's parameter set in the fields, boden the soil item it was run with (0: none).
+    void VarianteZeigen(const TRegisterParameter& p, int boden);
     // The dialog with every settable parameter; true when its values were taken over.
     bool WeitereParameter();
     // With unsaved changes: "Speichern", "Verwerfen" (back to the saved state) or "Abbrechen".
@@ -105,6 +108,15 @@ public:
     QAction* AktionWeitereParameter = nullptr;
     QAction* AktionVariantenvergleich = nullptr;
 
+signals:
+    void BerechnenGewuenscht();
+    void Aktiviert();
+    void StartfensterGewuenscht();
+    void VariantenvergleichGewuenscht();
+    // another project is shown (new, opened, or the saved state again): what belonged to the
+    // one before is closed
+    void ProjektGewechselt();
+
 protected:
     bool event(QEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -119,7 +131,7 @@ private:
     void FelderLesen(TRegisterParameter& p) const;
     QString ZeilenText(const QLineEdit* feld) const;
 
-    TAnwendung& Anwendung;
+    TSitzung& Sitzung;
 };
 
 } // namespace kov

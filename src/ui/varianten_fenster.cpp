@@ -10,7 +10,6 @@
 #include "model/fehler.h"
 #include "ui/anwendung.h"
 #include "ui/diagramme.h"
-#include "ui/eingabe_fenster.h"
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
 #include "ui/zahl_eingabe.h"
@@ -112,7 +111,7 @@ void AchseSetzen(QValueAxis* achse, double kleinste, double groesste, const QStr
 
 } // namespace
 
-TVariantenFenster::TVariantenFenster(TAnwendung& anwendung) : Anwendung(anwendung) {
+TVariantenFenster::TVariantenFenster(TSitzung& sitzung) : Sitzung(sitzung) {
     setObjectName(QStringLiteral("Variantenvergleich"));
     setWindowTitle(QString::fromUtf8(Titel));
     resize(1360, 940);
@@ -447,7 +446,7 @@ TVariantenFenster::~TVariantenFenster() {
 
 void TVariantenFenster::Oeffnen() {
     if (!StudieGelaufen && !LaeuftGerade()) {
-        const TRegisterParameter p = Anwendung.Form2().AktuelleParameter();
+        const TRegisterParameter p = EingabeParameter();
         for (std::size_t i = 0; i < BedingungsZeilen; ++i)
             if (BedingungsVorgaben[i].Grenze == nullptr)
                 GrenzFeld[i]->setText(ZahlZeigen(p.Frostgrenze, 1));
@@ -575,7 +574,7 @@ void TVariantenFenster::BedingungEinheitZeigen(std::size_t zeile) {
     QString text = Text(k->Einheit);
     if (name == "TausMin" && Vergleich[zeile]->currentIndex() == 1)
         text += QStringLiteral("  (Frostgrenze des Projekts: %1 °C)")
-                    .arg(ZahlZeigen(Anwendung.Form2().AktuelleParameter().Frostgrenze, 1));
+                    .arg(ZahlZeigen(EingabeParameter().Frostgrenze, 1));
     GrenzEinheit[zeile]->setText(text);
 }
 
@@ -607,10 +606,8 @@ bool TVariantenFenster::StartenClick() {
                       nicht + Zeilen(pruefung.Meldungen()));
         return false;
     }
-    TForm2& eingabe = Anwendung.Form2();
-    if (!eingabe.EingabenPruefen(this, QStringLiteral("Die Studie wurde nicht gestartet:")))
-        return false;
-    const TRegisterParameter basis = eingabe.AktuelleParameter();
+    if (!EingabenPruefen(this, QStringLiteral("Die Studie wurde nicht gestartet:"))) return false;
+    const TRegisterParameter basis = EingabeParameter();
     if (!basis.EingebautesWetter) {
         MeldungZeigen(this, QMessageBox::Warning, QString::fromUtf8(Titel),
                       nicht + QStringLiteral("Eine Studie rechnet mit dem eingebauten Wetterjahr "
@@ -619,7 +616,7 @@ bool TVariantenFenster::StartenClick() {
         return false;
     }
     // the weather file and the schedule lie beside the project file, as for a single run
-    const std::string ordner = eingabe.EingabeOrdner();
+    const std::string ordner = Sitzung.EingabeOrdner();
     std::unique_ptr<TWetterJahr> wetter;
     auto fahrplan = std::make_unique<TStundenFeld>();
     QString hinweis;
@@ -636,6 +633,7 @@ bool TVariantenFenster::StartenClick() {
     }
 
     StudieStand = StudieAufbauen(basis, entwurf);
+    StudienProjekt = Sitzung.ProjektNummer();
     Wetter = std::move(wetter);
     LaufWetter = Wetter != nullptr ? Wetter.get() : &EingebautesWetterJahr();
     Fahrplan = basis.FahrplanGelesen ? std::move(fahrplan) : nullptr;
@@ -860,17 +858,10 @@ bool TVariantenFenster::UebernehmenClick() {
                                      "wählen."));
         return false;
     }
-    TForm2& eingabe = Anwendung.Form2();
-    TRegisterParameter p = eingabe.AktuelleParameter();
+    TRegisterParameter p = EingabeParameter();
     const std::size_t boden = VarianteUebernehmen(p, StudieStand, static_cast<std::size_t>(nummer));
-    Anwendung.Kontext().Parameter = p;
-    eingabe.Wertsetzen();
-    // the soil list names the soil whose values the fields now hold
-    if (boden > 0) eingabe.CErde->setCurrentIndex(static_cast<int>(boden));
-    eingabe.AenderungPruefen();
     ZustandZeigen(QStringLiteral("Variante %1 ins Eingabefenster übernommen.").arg(nummer + 1));
-    eingabe.show();
-    eingabe.raise();
+    emit VarianteGewaehlt(p, static_cast<int>(boden), StudienProjekt);
     return true;
 }
 

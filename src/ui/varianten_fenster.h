@@ -41,13 +41,13 @@ class QTimer;
 
 namespace kov {
 
-class TAnwendung;
+class TSitzung;
 class TVariantenTabelle;
 
 class TVariantenFenster : public QWidget {
     Q_OBJECT
 public:
-    explicit TVariantenFenster(TAnwendung& anwendung);
+    explicit TVariantenFenster(TSitzung& sitzung);
     // A running study is cancelled and its thread joined.
     ~TVariantenFenster() override;
 
@@ -81,6 +81,10 @@ public:
 
     // The file dialog of the export, replaceable by tests: an empty name means cancelled.
     std::function<QString()> CsvDateiDialog;
+    // The input window's parameter set with its fields read in, and its check before a study
+    // (a message box on eltern for what is wrong).
+    std::function<TRegisterParameter()> EingabeParameter;
+    std::function<bool(QWidget* eltern, const QString& ueberschrift)> EingabenPruefen;
 
     std::array<QComboBox*, EntwurfZeilen> ParameterWahl{};
     std::array<QLineEdit*, EntwurfZeilen> WerteFeld{};
@@ -115,6 +119,9 @@ public:
 signals:
     // After a study ended, was cancelled or refused, once the table shows what it left.
     void LaufBeendet();
+    // "Übernehmen": the input window's values with the variant's, boden the soil item it was
+    // run with (0: none), for the project the study was made in
+    void VarianteGewaehlt(const TRegisterParameter& p, int boden, quint64 projektNummer);
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -136,8 +143,9 @@ private:
                        QScatterSeries* reihe);
     void ZustandZeigen(const QString& text, bool fehler = false);
 
-    TAnwendung& Anwendung;
+    TSitzung& Sitzung;
     bool StudieGelaufen = false;
+    quint64 StudienProjekt = 0; // the project number the study was started in
 
     // the study the table shows, and what the UI thread took over of it
     TStudie StudieStand;
