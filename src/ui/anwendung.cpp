@@ -147,12 +147,12 @@ void TAnwendung::ProjektGewechselt() {
 
 TVariantenFenster& TAnwendung::Variantenvergleich() {
     if (!Varianten) {
-        Varianten = std::make_unique<TVariantenFenster>(SitzungStand);
         TForm2* eingabe = Eingabe.get();
-        Varianten->EingabeParameter = [eingabe] { return eingabe->AktuelleParameter(); };
-        Varianten->EingabenPruefen = [eingabe](QWidget* eltern, const QString& ueberschrift) {
-            return eingabe->EingabenPruefen(eltern, ueberschrift);
-        };
+        Varianten = std::make_unique<TVariantenFenster>(
+            SitzungStand, [eingabe] { return eingabe->AktuelleParameter(); },
+            [eingabe](QWidget* eltern, const QString& ueberschrift) {
+                return eingabe->EingabenPruefen(eltern, ueberschrift);
+            });
         QObject::connect(Varianten.get(), &TVariantenFenster::VarianteGewaehlt, eingabe,
                          [this](const TRegisterParameter& p, int boden, quint64 nummer) {
                              VarianteUebernehmen(p, boden, nummer);

@@ -10,6 +10,7 @@
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
+#include "ui/kennwert_vorschau.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
 #include "ui/zahl_eingabe.h"
@@ -22,10 +23,12 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -56,6 +59,8 @@ struct TFeldZeile {
 
 constexpr int FeldBreite = 57;
 constexpr int RechterRand = 576; // right end of the room for texts in the 584 pixel window
+constexpr int KlassischeBreite = 584;
+constexpr int KennwerteBreite = 252; // the live figures right of the classic window
 constexpr int FeldHoehe = 24;
 // the weather file button takes the right end of Edit1's room
 constexpr int WetterKnopfBreite = 22;
@@ -252,7 +257,96 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     zeile->setFont(Schrift(font(), 15, true, true));
     Einpassen(zeile, RechterRand - 41);
 
+    KennwerteAnlegen();
     Kreate();
+}
+
+void TForm2::KennwerteAnlegen() {
+    // right of the classic window, from the top of its group boxes to the bottom of the last
+    resize(KlassischeBreite + KennwerteBreite, height());
+    Menue->setGeometry(0, 0, width(), Menue->sizeHint().height());
+    KennwerteKasten = new QGroupBox(tr("Kennwerte der Eingaben"), this);
+    KennwerteKasten->setObjectName(QStringLiteral("KennwerteKasten"));
+    KennwerteKasten->setGeometry(KlassischeBreite - 24, 96, KennwerteBreite, 297);
+    auto* raster = new QGridLayout(KennwerteKasten);
+    raster->setVerticalSpacing(6);
+    struct TZeile {
+        QLabel* TForm2::*Wert;
+        QString Text;
+        QString Einheit;
+    };
+    const TZeile zeilen[] = {
+        {&TForm2::KTausMin, tr("Tiefste Austrittstemperatur"), tr("°C")},
+        {&TForm2::KHeizenergie, tr("Nutzbare Heizenergie"), tr("kWh/a")},
+        {&TForm2::KKuehlenergie, tr("Nutzbare Kühlenergie"), tr("kWh/a")},
+        {&TForm2::KDruckverlust, tr("Druckverlust"), tr("Pa")},
+        {&TForm2::KGeschwindigkeit, tr("Luftgeschwindigkeit"), tr("m/s")},
+        {&TForm2::KLeistungszahl, tr("Leistungszahl"), QString()},
+    };
+    int reihe = 0;
+    for (const TZeile& z : zeilen) {
+        auto* text = new QLabel(z.Text, KennwerteKasten);
+        text->setFont(Schrift(font(), 13, false, false));
+        auto* wert = new QLabel(KennwerteKasten);
+        wert->setObjectName(QStringLiteral("K") + text->text().section(QLatin1Char(' '), -1));
+        wert->setFont(Schrift(font(), 13, true, false));
+        wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        wert->setMinimumWidth(
+            QFontMetrics(wert->font()).horizontalAdvance(QStringLiteral("-00000")));
+        auto* einheit = new QLabel(z.Einheit, KennwerteKasten);
+        einheit->setFont(text->font());
+        raster->addWidget(text, reihe, 0);
+        raster->addWidget(wert, reihe, 1);
+        raster->addWidget(einheit, reihe, 2);
+        this->*z.Wert = wert;
+        ++reihe;
+    }
+    KZustand = new QLabel(KennwerteKasten);
+    KZustand->setObjectName(QStringLiteral("KZustand"));
+    KZustand->setFont(Schrift(font(), 12, false, true));
+    KZustand->setWordWrap(true);
+    KZustand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(KZustand, reihe, 0, 1, 3);
+    raster->setRowStretch(reihe, 1);
+    raster->setColumnStretch(0, 1);
+
+    Vorschau = new TKennwertVorschau(this);
+    connect(Vorschau, &TKennwertVorschau::Veraltet, this, [this] {
+        KZustand->setStyleSheet(QString());
+        KZustand->setText(tr("wird berechnet …"));
+    });
+    connect(Vorschau, &TKennwertVorschau::Berechnet, this,
+            [this](const TVorschauWerte& w) { KennwerteZeigen(&w, {}); });
+    connect(Vorschau, &TKennwertVorschau::NichtBerechenbar, this,
+            [this](const QString& grund) { KennwerteZeigen(nullptr, grund); });
+}
+
+void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
+    const QLocale deutsch(QLocale::German);
+    const auto zahl = [&deutsch](double wert, int dezimalen) {
+        QString text = deutsch.toString(wert, 'f', dezimalen);
+        return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    };
+    KTausMin->setText(w ? zahl(w->TausMin, 1) : QStringLiteral("–"));
+    KHeizenergie->setText(w ? zahl(w->HeizenergieNutzbar, 0) : QStringLiteral("–"));
+    KKuehlenergie->setText(w ? zahl(w->KuehlenergieNutzbar, 0) : QStringLiteral("–"));
+    KDruckverlust->setText(w ? zahl(w->Druckverlust, 1) : QStringLiteral("–"));
+    KGeschwindigkeit->setText(w ? zahl(w->Stroemungsgeschwindigkeit, 2) : QStringLiteral("–"));
+    KLeistungszahl->setText(w ? zahl(w->Leistungszahl, 1) : QStringLiteral("–"));
+    KZustand->setStyleSheet(w ? QString() : QStringLiteral("color: #b00000;"));
+    KZustand->setText(w ? tr("für die Eingaben, ohne Bericht") : UmbruchErlauben(grund));
+    if (w) LetzteKennwerte = *w;
+    KennwerteGueltig = w != nullptr;
+}
+
+void TForm2::KennwerteAnfordern() {
+    if (Vorschau == nullptr) return; // still being built
+    const QStringList fehler = EingabeFehler();
+    if (!fehler.isEmpty()) {
+        Vorschau->Ungueltig(fehler.front());
+        return;
+    }
+    Vorschau->Anfordern(AktuelleParameter(), EingabeOrdner());
 }
 
 TRegisterParameter& TForm2::Parameter() {
@@ -340,7 +434,7 @@ QString TForm2::ZeilenText(const QLineEdit* feld) const {
     return feld->objectName();
 }
 
-bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift) {
+QStringList TForm2::EingabeFehler() const {
     QStringList meldungen;
     for (const TFeldZeile& zeile : FeldZeilen) {
         if (!zeile.Editierbar) continue;
@@ -362,6 +456,11 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
                                   ? QStringLiteral("eine ganze Zahl wie 15")
                                   : QStringLiteral("eine Dezimalzahl wie 12.5 oder 12,5"));
     }
+    return meldungen;
+}
+
+bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift) {
+    QStringList meldungen = EingabeFehler();
     // range checks only on numbers that could be read, so that each field is named once
     if (meldungen.isEmpty()) {
         TRegisterParameter kopie = Parameter();
@@ -454,6 +553,7 @@ void TForm2::AenderungPruefen() {
             QStringLiteral(" - ") + QFileInfo(QString::fromStdString(projekt.Datei)).fileName();
     if (geaendert) titel += QStringLiteral(" *");
     setWindowTitle(titel);
+    KennwerteAnfordern();
 }
 
 void TForm2::ProjektUebernehmen(const TRegisterParameter& p, const std::string& datei) {

@@ -3,6 +3,7 @@
 // of the run, and the read-back of the fields into the parameter set.
 
 #include "model/modell.h"
+#include "ui/kennwert_vorschau.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +13,8 @@
 
 class QAction;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -20,6 +23,7 @@ class QToolButton;
 namespace kov {
 
 class TFortschrittsBalken;
+
 class TSitzung;
 
 class TForm2 : public QWidget {
@@ -43,6 +47,9 @@ public:
     // offending field and the result is false; nothing has been changed then.
     bool EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift = QStringLiteral(
                                                       "Die Berechnung wurde nicht gestartet:"));
+
+    // What is wrong with the editable fields, one line per field that holds no number.
+    QStringList EingabeFehler() const;
 
     // Air velocity in one pipe as the window shows it (pi at full precision), m/s.
     static double GeschwindigkeitAnzeige(const TRegisterParameter& p);
@@ -101,6 +108,19 @@ public:
     QPushButton* Schliessen = nullptr;
     QToolButton* WetterKnopf = nullptr;
     QMenuBar* Menue = nullptr;
+    // the live figures: recomputed a moment after each edit
+    QGroupBox* KennwerteKasten = nullptr;
+    QLabel* KTausMin = nullptr;
+    QLabel* KHeizenergie = nullptr;
+    QLabel* KKuehlenergie = nullptr;
+    QLabel* KDruckverlust = nullptr;
+    QLabel* KGeschwindigkeit = nullptr;
+    QLabel* KLeistungszahl = nullptr;
+    QLabel* KZustand = nullptr; // "wird berechnet", or why nothing can be computed
+    TKennwertVorschau* Vorschau = nullptr;
+    // the figures shown; true when they are those of the fields as they are now
+    const TVorschauWerte& Kennwerte() const { return LetzteKennwerte; }
+    bool KennwerteAktuell() const { return KennwerteGueltig && !Vorschau->Rechnet(); }
     QAction* AktionNeu = nullptr;
     QAction* AktionOeffnen = nullptr;
     QAction* AktionSpeichern = nullptr;
@@ -124,6 +144,9 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    void KennwerteAnlegen();
+    void KennwerteAnfordern();
+    void KennwerteZeigen(const TVorschauWerte* werte, const QString& grund);
     TRegisterParameter& Parameter();
     void ProjektUebernehmen(const TRegisterParameter& p, const std::string& datei);
     bool FelderGueltig() const;
@@ -132,6 +155,8 @@ private:
     QString ZeilenText(const QLineEdit* feld) const;
 
     TSitzung& Sitzung;
+    TVorschauWerte LetzteKennwerte;
+    bool KennwerteGueltig = false;
 };
 
 } // namespace kov

@@ -42,8 +42,7 @@ const std::array<TKnopf, 18> Knoepfe{{
      &TForm1::MaerzClick},
     {&TForm1::Button6, "Button6", QT_TRANSLATE_NOOP("kov::TForm1", "April"), 112,
      &TForm1::AprilClick},
-    {&TForm1::Button7, "Button7", QT_TRANSLATE_NOOP("kov::TForm1", "Mai"), 136,
-     &TForm1::MaiClick},
+    {&TForm1::Button7, "Button7", QT_TRANSLATE_NOOP("kov::TForm1", "Mai"), 136, &TForm1::MaiClick},
     {&TForm1::Button8, "Button8", QT_TRANSLATE_NOOP("kov::TForm1", "Juni"), 160,
      &TForm1::JuniClick},
     {&TForm1::Button9, "Button9", QT_TRANSLATE_NOOP("kov::TForm1", "Juli"), 184,
@@ -120,8 +119,7 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
             });
     connect(&Steuerung, &TLaufSteuerung::LaufFertig, this,
             [this](const std::shared_ptr<const TEinzellaufErgebnis>& e) { LaufFertig(*e); });
-    connect(&Steuerung, &TLaufSteuerung::LaufFehlgeschlagen, this,
-            &TForm1::LaufFehlgeschlagen);
+    connect(&Steuerung, &TLaufSteuerung::LaufFehlgeschlagen, this, &TForm1::LaufFehlgeschlagen);
     connect(&Steuerung, &TLaufSteuerung::LaufAbgebrochen, this, &TForm1::LaufAbgebrochen);
 }
 
@@ -249,8 +247,8 @@ void TForm1::ProjektSchliessen() {
 
 void TForm1::MonatZeichnen(int monat) {
     if (monat < 1 || monat > 12) return;
-    ZeichneMonat(tr(MonatsTitel[static_cast<std::size_t>(monat)]),
-                 ErsteStundeImMonat(monat), TageImMonat(monat));
+    ZeichneMonat(tr(MonatsTitel[static_cast<std::size_t>(monat)]), ErsteStundeImMonat(monat),
+                 TageImMonat(monat));
 }
 
 void TForm1::ZeichneMonat(const QString& monatsName, int ersteStunde, int tage) {

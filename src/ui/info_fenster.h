@@ -10,7 +10,6 @@ class QPushButton;
 
 namespace kov {
 
-
 // A text line that reports a click with the left mouse button, released over the line.
 class TVerweisLabel : public QLabel {
     Q_OBJECT

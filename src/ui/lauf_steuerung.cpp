@@ -133,8 +133,7 @@ void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, 
             // in a worker's thread: varianten[nummer] is complete and only it writes there
             rechnen.NachVariante = [this, &varianten](std::size_t nummer, const TKontext&) {
                 QMetaObject::invokeMethod(
-                    this,
-                    [this, nummer, v = varianten[nummer]] { emit VarianteFertig(nummer, v); },
+                    this, [this, nummer, v = varianten[nummer]] { emit VarianteFertig(nummer, v); },
                     Qt::QueuedConnection);
             };
             const TStundenFeld* fahrplan =

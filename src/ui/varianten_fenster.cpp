@@ -111,7 +111,10 @@ void AchseSetzen(QValueAxis* achse, double kleinste, double groesste, const QStr
 
 } // namespace
 
-TVariantenFenster::TVariantenFenster(TSitzung& sitzung) : Sitzung(sitzung) {
+TVariantenFenster::TVariantenFenster(TSitzung& sitzung, TEingabeParameter eingabeParameter,
+                                     TEingabenPruefen eingabenPruefen)
+    : Sitzung(sitzung), EingabeParameter(std::move(eingabeParameter)),
+      EingabenPruefen(std::move(eingabenPruefen)) {
     setObjectName(QStringLiteral("Variantenvergleich"));
     setWindowTitle(QString::fromUtf8(Titel));
     resize(1360, 940);

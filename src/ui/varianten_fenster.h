@@ -47,7 +47,12 @@ class TVariantenTabelle;
 class TVariantenFenster : public QWidget {
     Q_OBJECT
 public:
-    explicit TVariantenFenster(TSitzung& sitzung);
+    // eingabeParameter: the input window's parameter set with its fields read in;
+    // eingabenPruefen: its check before a study, with a message box on eltern for what is wrong
+    using TEingabeParameter = std::function<TRegisterParameter()>;
+    using TEingabenPruefen = std::function<bool(QWidget* eltern, const QString& ueberschrift)>;
+    TVariantenFenster(TSitzung& sitzung, TEingabeParameter eingabeParameter,
+                      TEingabenPruefen eingabenPruefen);
     // A running study is cancelled and its thread joined.
     ~TVariantenFenster() override;
 
@@ -81,10 +86,6 @@ public:
 
     // The file dialog of the export, replaceable by tests: an empty name means cancelled.
     std::function<QString()> CsvDateiDialog;
-    // The input window's parameter set with its fields read in, and its check before a study
-    // (a message box on eltern for what is wrong).
-    std::function<TRegisterParameter()> EingabeParameter;
-    std::function<bool(QWidget* eltern, const QString& ueberschrift)> EingabenPruefen;
 
     std::array<QComboBox*, EntwurfZeilen> ParameterWahl{};
     std::array<QLineEdit*, EntwurfZeilen> WerteFeld{};
@@ -144,6 +145,8 @@ private:
     void ZustandZeigen(const QString& text, bool fehler = false);
 
     TSitzung& Sitzung;
+    TEingabeParameter EingabeParameter;
+    TEingabenPruefen EingabenPruefen;
     bool StudieGelaufen = false;
     quint64 StudienProjekt = 0; // the project number the study was started in
 

@@ -334,9 +334,10 @@ TEST_F(EingabeFenster, EinVomFensterGespeichertesProjektRechnetKovRunGenauSo) {
         const QString projekt = QStringLiteral("projekt/ort%1.kov").arg(++nummer);
         ASSERT_TRUE(Form2.ProjektSpeichernNach(projekt)) << datei;
         ASSERT_TRUE(test::MeldungenAbfangen([this] {
-            Form2.Berechnen->click();
-            test::LaufAbwarten(Form1);
-        }).empty()) << datei;
+                        Form2.Berechnen->click();
+                        test::LaufAbwarten(Form1);
+                    }).empty())
+            << datei;
         Anwendung.Form1().hide();
         const std::string gui = test::DateiInhalt("kov.txt");
         ASSERT_EQ(test::TextZeilen(gui).size(), 8865u) << datei;

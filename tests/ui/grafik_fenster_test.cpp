@@ -188,9 +188,9 @@ TEST_F(GrafikFenster, BerechnungImFensterRechnetMitDenNeuenEingaben) {
     Form2.EKuehlgrenze->setText(QStringLiteral("18°"));
     const QImage januar = Anwendung.Grafik().Bild;
     QStringList meldungen = test::MeldungenAbfangen([this] {
-            Form1.Button2->click();
-            test::LaufAbwarten(Form1);
-        });
+        Form1.Button2->click();
+        test::LaufAbwarten(Form1);
+    });
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen.front().contains(QStringLiteral("Kühlgrenze")));
     EXPECT_EQ(test::DateiInhalt("kov.txt"), erster);
@@ -202,9 +202,9 @@ TEST_F(GrafikFenster, BerechnungImFensterRechnetMitDenNeuenEingaben) {
     TFortschrittsProtokoll protokoll;
     protokoll.Verbinden(Anwendung);
     meldungen = test::MeldungenAbfangen([this] {
-            Form1.Button2->click();
-            test::LaufAbwarten(Form1);
-        });
+        Form1.Button2->click();
+        test::LaufAbwarten(Form1);
+    });
     EXPECT_TRUE(meldungen.empty());
     EXPECT_EQ(P().Kuehlgrenze, 18.0);
     EXPECT_EQ(P().Heizgrenze, 8.0);
@@ -232,9 +232,9 @@ TEST_F(GrafikFenster, DateifehlerImLaufWirdGemeldetUndDieSanduhrAufgehoben) {
 
     std::filesystem::remove("kov.txt");
     EXPECT_TRUE(test::MeldungenAbfangen([this] {
-            Form1.Button2->click();
-            test::LaufAbwarten(Form1);
-        }).empty());
+                    Form1.Button2->click();
+                    test::LaufAbwarten(Form1);
+                }).empty());
     EXPECT_TRUE(Form1.LetzterLaufFehlerfrei());
 }
 

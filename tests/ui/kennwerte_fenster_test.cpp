@@ -111,17 +111,18 @@ TEST_F(KennwerteFenster, EinFehlgeschlagenerLaufNimmtDieKennwerteZurueck) {
     std::filesystem::remove("kov.txt");
     std::filesystem::create_directory("kov.txt"); // the report cannot be written
     EXPECT_EQ(test::MeldungenAbfangen([this] {
-            Form1.Button2->click();
-            test::LaufAbwarten(Form1);
-        }).size(), 1);
+                  Form1.Button2->click();
+                  test::LaufAbwarten(Form1);
+              }).size(),
+              1);
     EXPECT_FALSE(Form1.Button16->isEnabled());
     EXPECT_FALSE(Form1.Kennwerte->isVisible());
 
     std::filesystem::remove("kov.txt");
     EXPECT_TRUE(test::MeldungenAbfangen([this] {
-            Form1.Button2->click();
-            test::LaufAbwarten(Form1);
-        }).empty());
+                    Form1.Button2->click();
+                    test::LaufAbwarten(Form1);
+                }).empty());
     EXPECT_TRUE(Form1.Button16->isEnabled());
 }
 
