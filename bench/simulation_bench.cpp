@@ -39,7 +39,7 @@ void StundenOhneBericht(benchmark::State& state) {
     TBenchVerzeichnis ort;
     auto k = std::make_unique<TKontext>();
     StandardwerteSetzen(*k);
-    const int durchlaeufe = SimulationVorbereiten(*k);
+    const int durchlaeufe = LaufVorbereiten(k->Parameter, EingebautesWetterJahr(), nullptr, *k);
     for (auto _ : state) {
         ErdGitterAufbauen(*k, k->Erde, k->Werte.SubZeitschritt);
         k->Lauf.TAusAktuell = k->Werte.StartTemperatur;

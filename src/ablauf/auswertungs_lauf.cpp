@@ -1,23 +1,13 @@
 #include "ablauf/auswertungs_lauf.h"
 
-#include "ablauf/simulation.h"
-#include "files/fahrplan.h"
-#include "files/text_datei.h"
+#include "ablauf/lauf_daten.h"
 #include "files/wetter.h"
 #include "model/fehler.h"
 #include "register/lauf.h"
-#include "register/parameter_pruefung.h"
 
 namespace kov {
 
 namespace {
-
-std::string Zeilen(const std::vector<std::string>& meldungen) {
-    std::string text;
-    for (const std::string& meldung : meldungen)
-        text += (text.empty() ? "" : "\n") + meldung;
-    return text;
-}
 
 TWetterJahr WetterJahrDerReihen(const TStundenReihen& r) {
     TWetterJahr w;
@@ -66,40 +56,13 @@ TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
 
 TAuswertung AuswertungsLaufRechnen(const TRegisterParameter& p, const std::string& ordner,
                                    const std::string& eingabeOrdner) {
-    const TLaufEingaben eingaben{eingabeOrdner, nullptr};
+    const TLaufDaten daten = LaufDatenSammeln(p, {ordner, eingabeOrdner}, TLaufZweck::Rechnung);
     const auto k = std::make_shared<TKontext>();
     StandardwerteSetzen(*k);
-    std::vector<std::string> hinweise;
-
-    // the weather and the schedule as the classic run takes them: a site file whenever one is
-    // named, the previous report's hours (and flows) without the built-in year
-    TWetterInfo info;
-    std::unique_ptr<TWetterJahr> wetter = LaufWetterLesen(p, ordner, eingaben, &info);
-    const bool standort = wetter != nullptr;
-    auto fahrplan = std::make_unique<TStundenFeld>();
-    if (!p.EingebautesWetter) {
-        auto bericht = std::make_unique<TWetterJahr>(EingebautesWetterJahr());
-        BerichtWetterLesen(PfadImOrdner(ordner, p.OutputFile), bericht->Tein, *fahrplan,
-                           bericht->RelFeuchte, bericht->TTaupunkt);
-        if (!standort) wetter = std::move(bericht);
-    } else if (p.FahrplanGelesen) {
-        const std::string datei = EingabePfad(ordner, eingaben, p.FahrplanFile);
-        const std::string hinweis = FahrplanHinweis(datei, FahrplanLesen(datei, *fahrplan));
-        if (!hinweis.empty()) hinweise.push_back(hinweis);
-    }
-    if (!wetter) wetter = std::make_unique<TWetterJahr>(EingebautesWetterJahr());
-
-    const std::vector<std::string> meldungen = ParameterPruefen(p, wetter.get());
-    if (!meldungen.empty()) throw TParameterFehler(Zeilen(meldungen));
-
-    SimulationRechnen(p, *wetter, p.FahrplanGelesen ? fahrplan.get() : nullptr, *k);
+    LaufRechnen(daten, *k);
     const std::string fehler = ErgebnisPruefen(*k);
     if (!fehler.empty()) throw TParameterFehler(fehler);
-
-    TAuswertung a;
-    a.Kennwerte = KennwerteBerechnen(*k);
-    a.Wetter = WetterQuelleBeschreiben(*k, standort ? &info : nullptr);
-    a.Hinweise = std::move(hinweise);
+    TAuswertung a = LaufAuswerten(daten, *k);
     a.Modell = k;
     return a;
 }

@@ -6,6 +6,7 @@
 
 #include "ablauf/auswertungs_lauf.h"
 #include "files/wetter_info.h"
+#include "model/fehler.h"
 #include "model/modell.h"
 #include "model/wetter_jahr.h"
 #include "register/lauf.h"
@@ -24,9 +25,27 @@ struct TLaufOrte {
     std::string ProjektOrdner;
 };
 
-// What a run is for: the classic run writes its report (and reads the weather of the previous
-// report); a calculation writes nothing (evaluation, live figures, a study's variant).
-enum class TLaufZweck { Bericht, Rechnung };
+// What a run is for: the classic run writes its report, so its files must not be one another;
+// a calculation writes nothing (evaluation, live figures); a study reads the inputs once and
+// checks each of its variants itself.
+enum class TLaufZweck { Bericht, Rechnung, Studie };
+
+// The inputs of a run that are read from files.
+enum class TEingabeArt { Wetterdatei, Fahrplan, VorigerBericht };
+
+// An input file of the run that cannot be read; the fault of the reader, with which input it was.
+class TEingabeFehler : public TDateiFehler {
+public:
+    TEingabeFehler(const TDateiFehler& fehler, TEingabeArt art) : TDateiFehler(fehler), Art(art) {}
+    TEingabeArt Art;
+};
+
+// A parameter set the check refuses; what() holds every message, one per line.
+class TLaufAbgelehnt : public TParameterFehler {
+public:
+    explicit TLaufAbgelehnt(std::vector<std::string> meldungen);
+    std::vector<std::string> Meldungen;
+};
 
 // Everything a run needs, gathered by LaufDatenSammeln.
 struct TLaufDaten {
@@ -40,9 +59,10 @@ struct TLaufDaten {
     std::string Hilfsdatei;                        // the scratch file's path
 };
 
-// Reads and checks the inputs of a run of p. Throws TParameterFehler with every message of the
-// check (one per line) for a refused parameter set, TDateiFehler naming file and line for an
-// input that cannot be read. Nothing is written.
+// Reads and checks the inputs of a run of p: the site weather file first (the check probes the
+// model with its year), then the check (TLaufAbgelehnt; for a report also that no two files of
+// the run are one file), then the schedule or the previous report (TEingabeFehler naming file
+// and line). Nothing is written.
 TLaufDaten LaufDatenSammeln(const TRegisterParameter& p, const TLaufOrte& orte,
                             TLaufZweck zweck = TLaufZweck::Bericht);
 

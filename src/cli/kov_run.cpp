@@ -1,7 +1,7 @@
 #include "cli/kov_run.h"
 
+#include "ablauf/lauf_daten.h"
 #include "ablauf/lauf_pruefung.h"
-#include "ablauf/simulation.h"
 #include "cli/parameter_felder.h"
 #include "cli/studie_lauf.h"
 #include "files/projekt_datei.h"
@@ -399,13 +399,13 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         return ExitAufruf;
     }
 
-    auto k = std::make_unique<TKontext>();
-    StandardwerteSetzen(*k);
+    TRegisterParameter parameter;
+    ParameterStandardwerteSetzen(parameter);
     // input files of a project are found beside it
     std::string eingabeOrdner;
     if (!projekt.empty()) {
         try {
-            k->Parameter = ProjektLesen(projekt);
+            parameter = ProjektLesen(projekt);
         } catch (const TDateiFehler& f) {
             fehler << "kov-run: Projektdatei abgelehnt, nichts berechnet: " << SicherText(f.what())
                    << "\n";
@@ -416,12 +416,12 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     }
     try {
         for (const std::string& zuweisung : zuweisungen)
-            ParameterZuweisen(k->Parameter, zuweisung);
+            ParameterZuweisen(parameter, zuweisung);
     } catch (const TAufrufFehler& f) {
         fehler << "kov-run: " << f.what() << "\n";
         return ExitAufruf;
     }
-    AnteilErdeBerechnen(k->Parameter);
+    AnteilErdeBerechnen(parameter);
 
     if (!verzeichnis.empty()) {
         struct stat ordner {};
@@ -437,9 +437,16 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
     }
 
+    const TLaufOrte orte{verzeichnis, eingabeOrdner};
     if (!studie.Variationen.empty()) {
-        studie.Ordner = verzeichnis;
-        return StudieAusfuehren(k->Parameter, studie, aus, fehler);
+        if (nurSpeichern) {
+            fehler << "kov-run: --nur-speichern rechnet keine Studie; --variiere weglassen oder "
+                      "ohne --nur-speichern die Studie rechnen und ihr Basisprojekt speichern.\n";
+            return ExitAufruf;
+        }
+        studie.Orte = orte;
+        studie.Speichern = speichern;
+        return StudieAusfuehren(parameter, studie, aus, fehler);
     }
     if (!studie.Bedingungen.empty() || !studie.Berichte.empty() || studie.Faeden != 0) {
         fehler << "kov-run: --bedingung, --berichte und --jobs gehören zu einer Studie "
@@ -447,29 +454,13 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         return ExitAufruf;
     }
 
-    // only a run needs the weather file; a project may be saved before its file is there
-    std::unique_ptr<TWetterJahr> wetter;
-    if (k->Parameter.EingebautesWetter && !nurSpeichern) {
-        try {
-            wetter = LaufWetterLesen(k->Parameter, verzeichnis, {eingabeOrdner, nullptr});
-        } catch (const TDateiFehler& f) {
-            fehler << "kov-run: Wetterdatei nicht lesbar, nichts berechnet: "
-                   << SicherText(f.what()) << "\n";
-            return ExitLauffehler;
-        }
-    }
-
-    const std::vector<std::string> meldungen =
-        LaufPruefen(k->Parameter, verzeichnis, wetter.get(), eingabeOrdner);
-    if (!meldungen.empty()) {
+    const auto abgelehnt = [&](const std::vector<std::string>& meldungen) {
         fehler << "kov-run: Parametersatz abgelehnt, nichts berechnet:\n";
         for (const std::string& meldung : meldungen)
             fehler << "  " << SicherText(meldung) << "\n";
         return ExitAufruf;
-    }
-
-    // the set as given, before the run adds what it derives
-    const TRegisterParameter eingestellt = k->Parameter;
+    };
+    const TRegisterParameter& eingestellt = parameter;
     const auto projektSpeichern = [&]() {
         try {
             ProjektSpeichern(speichern, eingestellt,
@@ -480,20 +471,39 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
         return true;
     };
+    // only a run needs its input files; a project may be saved before they are there
     if (nurSpeichern) {
+        const std::vector<std::string> meldungen =
+            LaufPruefen(eingestellt, verzeichnis, nullptr, eingabeOrdner);
+        if (!meldungen.empty()) return abgelehnt(meldungen);
         if (!projektSpeichern()) return ExitLauffehler;
         aus << "Projekt gespeichert: " << SicherText(speichern) << "\n";
         return ExitErfolg;
     }
 
-    int durchlaeufe = 0;
-    std::vector<std::string> hinweise;
+    TLaufDaten daten;
     try {
-        SimulationAusfuehren(*k,
-                             [&](int durchlauf, int monat) {
-                                 if (monat == 12) durchlaeufe = durchlauf;
-                             },
-                             verzeichnis, &hinweise, {eingabeOrdner, wetter.get()});
+        daten = LaufDatenSammeln(eingestellt, orte);
+    } catch (const TLaufAbgelehnt& f) {
+        return abgelehnt(f.Meldungen);
+    } catch (const TEingabeFehler& f) {
+        fehler << "kov-run: "
+               << (f.Art == TEingabeArt::Wetterdatei
+                       ? "Wetterdatei nicht lesbar, nichts berechnet: "
+                       : "")
+               << SicherText(f.what()) << "\n";
+        return ExitLauffehler;
+    }
+
+    int durchlaeufe = 0;
+    auto lauf = std::make_unique<TKontext>();
+    StandardwerteSetzen(*lauf);
+    try {
+        TLaufRueckmeldung rueckmeldung;
+        rueckmeldung.NachMonat = [&](int durchlauf, int monat, const TStundenReihen&) {
+            if (monat == 12) durchlaeufe = durchlauf;
+        };
+        BerichtsLaufAusfuehren(daten, *lauf, rueckmeldung);
     } catch (const TDateiFehler& f) {
         fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;
@@ -501,10 +511,11 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;
     }
+    const std::vector<std::string>& hinweise = daten.Hinweise;
     for (const std::string& hinweis : hinweise)
         fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";
     if (!speichern.empty() && !projektSpeichern()) return ExitLauffehler;
-    ErgebnisSchreiben(*k, durchlaeufe, json, aus);
+    ErgebnisSchreiben(*lauf, durchlaeufe, json, aus);
     return ExitErfolg;
 }
 

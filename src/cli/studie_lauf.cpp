@@ -4,9 +4,8 @@
 #include "cli/kov_run.h"
 #include "cli/parameter_felder.h"
 #include "files/bericht.h"
-#include "files/fahrplan.h"
+#include "files/projekt_datei.h"
 #include "files/text_datei.h"
-#include "files/wetter.h"
 #include "model/fehler.h"
 #include "register/variantenstudie.h"
 
@@ -44,8 +43,8 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
         anzahl = VariantenZahl(studie);
         if (!basis.EingebautesWetter)
             throw TStudienFehler(
-                "Eine Studie rechnet mit dem eingebauten Wetterjahr, nicht mit dem "
-                "Wetter eines früheren Berichts (EingebautesWetter=false).");
+                "Eine Studie rechnet mit dem eingebauten Wetterjahr oder einer Wetterdatei, "
+                "nicht mit dem Wetter eines früheren Berichts (EingebautesWetter=false).");
     } catch (const TStudienFehler& f) {
         fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitAufruf;
@@ -59,7 +58,21 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
         }
     }
 
-    const TWetterJahr& wetter = EingebautesWetterJahr();
+    TLaufDaten daten;
+    try {
+        daten = LaufDatenSammeln(basis, aufruf.Orte, TLaufZweck::Studie);
+    } catch (const TEingabeFehler& f) {
+        fehler << "kov-run: "
+               << (f.Art == TEingabeArt::Wetterdatei
+                       ? "Wetterdatei nicht lesbar, nichts berechnet: "
+                       : "")
+               << SicherText(f.what()) << "\n";
+        return ExitLauffehler;
+    }
+    for (const std::string& hinweis : daten.Hinweise)
+        fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";
+
+    const TWetterJahr& wetter = *daten.Wetter;
     const std::vector<std::string> meldungen = StudiePruefen(studie, wetter, aufruf.Faeden);
     if (!meldungen.empty()) {
         fehler << "kov-run: Studie abgelehnt, nichts berechnet (" << anzahl << " Varianten):\n";
@@ -69,12 +82,6 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
     }
 
     try {
-        auto fahrplan = std::make_unique<TStundenFeld>();
-        if (basis.FahrplanGelesen) {
-            const std::string name = PfadImOrdner(aufruf.Ordner, basis.FahrplanFile);
-            const std::string hinweis = FahrplanHinweis(name, FahrplanLesen(name, *fahrplan));
-            if (!hinweis.empty()) fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";
-        }
         TStudienRueckmeldung rueckmeldung;
         if (!aufruf.Berichte.empty())
             rueckmeldung.NachVariante = [&](std::size_t nummer, const TKontext& k) {
@@ -82,9 +89,14 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
                                  BerichtName(aufruf.Berichte, nummer, "_dummy.txt"));
             };
         std::vector<TVariantenErgebnis> ergebnis;
-        StudieRechnen(studie, wetter, basis.FahrplanGelesen ? fahrplan.get() : nullptr,
+        StudieRechnen(studie, wetter, basis.FahrplanGelesen ? daten.Fahrplan.get() : nullptr,
                       aufruf.Faeden, ergebnis, rueckmeldung);
         aus << StudieAlsCsv(studie, ergebnis);
+        if (!aufruf.Speichern.empty()) {
+            const TLaufOrte& orte = aufruf.Orte;
+            ProjektSpeichern(aufruf.Speichern, basis,
+                             orte.ProjektOrdner.empty() ? orte.ArbeitsOrdner : orte.ProjektOrdner);
+        }
     } catch (const TDateiFehler& f) {
         fehler << "kov-run: " << SicherText(f.what()) << "\n";
         return ExitLauffehler;

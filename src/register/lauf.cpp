@@ -177,9 +177,8 @@ void SimuliereStunden(TKontext& k, int ersteStunde, int letzteStunde, int durchl
     StundenSchleife(k, ersteStunde, letzteStunde, durchlauf, nullptr);
 }
 
-TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
-                              const TStundenFeld* fahrplan, TKontext& k,
-                              const TLaufRueckmeldung& rueckmeldung) {
+int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
+                    const TStundenFeld* fahrplan, TKontext& k) {
     if (p.FahrplanGelesen && fahrplan == nullptr)
         throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
     if (&k.Parameter != &p) k.Parameter = p;
@@ -190,8 +189,13 @@ TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& we
     LaufGroessenSetzen(k);
     LaufZustandAufbauen(k);
     StundenbereichPruefen(k.Parameter, 1, StundenImJahr);
+    return Durchlaeufe(k.Parameter);
+}
 
-    const int durchlaeufe = Durchlaeufe(k.Parameter);
+TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
+                              const TStundenFeld* fahrplan, TKontext& k,
+                              const TLaufRueckmeldung& rueckmeldung) {
+    const int durchlaeufe = LaufVorbereiten(p, wetter, fahrplan, k);
     for (int durchlauf = 1; durchlauf <= durchlaeufe; ++durchlauf) {
         for (int monat = 1; monat <= 12; ++monat) {
             if (!StundenSchleife(k, ErsteStundeImMonat(monat), LetzteStundeImMonat(monat),

@@ -39,6 +39,12 @@ std::string ErgebnisPruefen(const TKontext& k);
 // Passes of a run: the settling years and the recorded year.
 int Durchlaeufe(const TRegisterParameter& p);
 
+// The set-up of SimulationRechnen without its hours: p, the weather and the schedule taken into
+// k, the ground built and the hour loop started. Returns the number of passes; the hours follow
+// with SimuliereStunden.
+int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
+                    const TStundenFeld* fahrplan, TKontext& k);
+
 // The pieces, in the order a run takes them, each on the context's own parameter set:
 // the weather columns and from them the monthly ground temperatures
 void WetterSchritt(TModell& m, const TWetterJahr& w);

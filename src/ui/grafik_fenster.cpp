@@ -136,6 +136,7 @@ bool TForm1::Simulation() {
     Verworfen = false;
     BildVorher = Sitzung.Grafik().Bild;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    Sanduhr = true;
     KnoepfeSetzen();
     emit LaufBegonnen();
     if (!Steuerung.EinzellaufStarten(Sitzung.Kontext().Parameter, {{}, Sitzung.EingabeOrdner()})) {
@@ -175,10 +176,13 @@ void TForm1::LaufFertig(const TEinzellaufErgebnis& ergebnis) {
     Auswertung->Anzeigen(ergebnis.Auswertung, kopf);
     Fehlerfrei = true;
     emit LaufVollendet();
-    LaufEnde();
+    SanduhrAufheben();
+    // the run counts as going on until its notes are read: the input window turning active
+    // behind a message box must not close this window
     for (const std::string& hinweis : ergebnis.Hinweise)
         MeldungZeigen(this, QMessageBox::Information, QStringLiteral("KOV"),
                       QString::fromStdString(hinweis));
+    LaufEnde();
     if (januar) JanuarClick();
     emit LaufBeendet();
 }
@@ -193,9 +197,10 @@ void TForm1::LaufFehlgeschlagen(const QString& meldung) {
         Kennwerte->hide();
         Auswertung->hide();
     }
-    LaufEnde();
+    SanduhrAufheben();
     // months drawn before the fault stay on the screen behind the message
     if (!verworfen) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), meldung);
+    LaufEnde();
     emit LaufBeendet();
 }
 
@@ -214,8 +219,14 @@ void TForm1::LaufEnde() {
     Lauf = false;
     LaufReihen.reset();
     BildVorher = QImage();
-    QApplication::restoreOverrideCursor();
+    SanduhrAufheben();
     KnoepfeSetzen();
+}
+
+void TForm1::SanduhrAufheben() {
+    if (!Sanduhr) return;
+    Sanduhr = false;
+    QApplication::restoreOverrideCursor();
 }
 
 void TForm1::KnoepfeSetzen() {

@@ -118,6 +118,7 @@ private:
     void LaufAbgebrochen();
     // the run is over: cursor back, buttons as the results allow
     void LaufEnde();
+    void SanduhrAufheben();
     void KnoepfeSetzen();
 
     TSitzung& Sitzung;
@@ -125,6 +126,7 @@ private:
     bool Lauf = false;
     bool Fehlerfrei = true;
     bool JanuarDanach = false;
+    bool Sanduhr = false;
     bool Verworfen = false; // the run's project was closed while it ran
     // the series of the run as far as it went; null outside a run
     std::shared_ptr<const TStundenReihen> LaufReihen;

@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include <exception>
-#include <sstream>
 #include <utility>
 
 namespace kov {
@@ -106,13 +105,8 @@ TLaufDaten TKennwertVorschau::Sammeln(const TAuftrag& auftrag) {
     // the weather of a site file is read once while the project keeps naming it
     if (Vorrat && p.EingebautesWetter && VorratOrdner == auftrag.Ordner &&
         GleicheDateien(Vorrat->Parameter, p)) {
-        const std::vector<std::string> meldungen = ParameterPruefen(p, Vorrat->Wetter.get());
-        if (!meldungen.empty()) {
-            std::ostringstream text;
-            for (std::size_t i = 0; i < meldungen.size(); ++i)
-                text << (i > 0 ? "\n" : "") << meldungen[i];
-            throw TParameterFehler(text.str());
-        }
+        std::vector<std::string> meldungen = ParameterPruefen(p, Vorrat->Wetter.get());
+        if (!meldungen.empty()) throw TLaufAbgelehnt(std::move(meldungen));
         return LaufDatenMitParametern(*Vorrat, p);
     }
     TLaufDaten daten = LaufDatenSammeln(p, {{}, auftrag.Ordner}, TLaufZweck::Rechnung);

@@ -77,6 +77,7 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
                     emit MonatFertig(durchlauf, monat, kopie);
                 },
                 Qt::QueuedConnection);
+            if (NachMonatHaken) NachMonatHaken(durchlauf, monat);
         };
         const TLaufStatus status = BerichtsLaufAusfuehren(daten, *ergebnis->Kontext, rueckmeldung);
         if (status == TLaufStatus::Abgebrochen) {

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -57,6 +58,10 @@ public:
     // The job stops at its next hour; it then reports Abgebrochen (a study: StudieBeendet).
     void Abbrechen();
     bool Laeuft() const { return Faden.joinable(); }
+
+    // Test hook: called on the worker after each month of a single run has been reported; set
+    // it before the run starts.
+    std::function<void(int durchlauf, int monat)> NachMonatHaken;
     bool AbbruchVerlangt() const { return Abbruch.load(); }
 
 signals:

@@ -619,27 +619,24 @@ bool TVariantenFenster::StartenClick() {
         return false;
     }
     // the weather file and the schedule lie beside the project file, as for a single run
-    const std::string ordner = Sitzung.EingabeOrdner();
-    std::unique_ptr<TWetterJahr> wetter;
-    auto fahrplan = std::make_unique<TStundenFeld>();
-    QString hinweis;
+    TLaufDaten daten;
     try {
-        wetter = LaufWetterLesen(basis, ordner);
-        if (basis.FahrplanGelesen) {
-            const std::string name = PfadImOrdner(ordner, basis.FahrplanFile);
-            hinweis = QString::fromStdString(FahrplanHinweis(name, FahrplanLesen(name, *fahrplan)));
-        }
+        daten = LaufDatenSammeln(basis, {{}, Sitzung.EingabeOrdner()}, TLaufZweck::Studie);
     } catch (const TDateiFehler& f) {
         MeldungZeigen(this, QMessageBox::Warning, QString::fromUtf8(Titel),
                       nicht + QString::fromUtf8(f.what()));
         return false;
     }
+    QString hinweis;
+    for (const std::string& text : daten.Hinweise)
+        hinweis +=
+            (hinweis.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(text);
 
     StudieStand = StudieAufbauen(basis, entwurf);
     StudienProjekt = Sitzung.ProjektNummer();
-    Wetter = std::move(wetter);
-    LaufWetter = Wetter != nullptr ? Wetter.get() : &EingebautesWetterJahr();
-    Fahrplan = basis.FahrplanGelesen ? std::move(fahrplan) : nullptr;
+    Wetter = daten.Wetter;
+    LaufWetter = Wetter.get();
+    Fahrplan = basis.FahrplanGelesen ? daten.Fahrplan : nullptr;
     const std::size_t anzahl = pruefung.Varianten;
     ErgebnisStand.assign(anzahl, TVariantenErgebnis{});
     Modell->StudieSetzen(&StudieStand, &ErgebnisStand);

@@ -157,9 +157,10 @@ private:
 
     // the run: the thread and what it alone writes until Beendet is set
     std::thread Laeufer;
-    std::unique_ptr<TWetterJahr> Wetter; // the project's weather file, else none
+    // the study's inputs as the gatherer read them: the project's weather and schedule
+    std::shared_ptr<const TWetterJahr> Wetter;
     const TWetterJahr* LaufWetter = nullptr;
-    std::unique_ptr<TStundenFeld> Fahrplan;
+    std::shared_ptr<const TStundenFeld> Fahrplan;
     std::vector<TVariantenErgebnis> LaufErgebnis;
     std::vector<std::string> Abgelehnt;
     std::string LaufFehler;

@@ -27,7 +27,7 @@ std::unique_ptr<TKontext> Klassisch(const TRegisterParameter& p,
     auto k = test::NeuerKontext();
     StandardwerteSetzen(*k);
     k->Parameter = p;
-    SimulationAusfuehren(*k, {}, {}, nullptr, {eingabeOrdner, nullptr});
+    SimulationAusfuehren(*k, {}, {}, nullptr, eingabeOrdner);
     return k;
 }
 

@@ -60,7 +60,7 @@ TEST(LaufPruefung, TheRunTakesTheWeatherOfTheFileBesideTheProject) {
     auto k = test::NeuerKontext();
     StandardwerteSetzen(*k);
     k->Parameter.WetterDatei = "essen.dat";
-    SimulationAusfuehren(*k, {}, {}, nullptr, {"projekt", nullptr});
+    SimulationAusfuehren(*k, {}, {}, nullptr, "projekt");
 
     auto jahr = std::make_unique<TWetterJahr>();
     TWetterInfo info;

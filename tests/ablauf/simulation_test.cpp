@@ -23,6 +23,16 @@ protected:
         SimulationAusfuehren(*k, [&](int, int) { ++monate; });
         return monate;
     }
+    // the same past the parameter check, as a caller that skipped it would run: the run and its
+    // files must still hold
+    int UngeprueftAusfuehren() {
+        int monate = 0;
+        const TLaufDaten daten = LaufDatenSammeln(k->Parameter, {}, TLaufZweck::Studie);
+        TLaufRueckmeldung rueckmeldung;
+        rueckmeldung.NachMonat = [&](int, int, const TStundenReihen&) { ++monate; };
+        BerichtsLaufAusfuehren(daten, *k, rueckmeldung);
+        return monate;
+    }
     test::TArbeitsVerzeichnis ort;
     std::unique_ptr<TKontext> k = test::NeuerKontext();
 };
@@ -52,7 +62,7 @@ TEST_F(Simulation, DefaultRunWritesTheWholeReport) {
 }
 
 TEST_F(Simulation, ChartStartOfJanuaryIsTheCarriedOutletTemperature) {
-    const int durchlaeufe = SimulationVorbereiten(*k);
+    const int durchlaeufe = LaufVorbereiten(k->Parameter, EingebautesWetterJahr(), nullptr, *k);
     ASSERT_EQ(durchlaeufe, 2);
     SimuliereStunden(*k, 1, 744, 1);
     EXPECT_EQ(k->Reihen.Taus[0], k->Werte.StartTemperatur);
@@ -64,7 +74,7 @@ TEST_F(Simulation, ChartStartOfJanuaryIsTheCarriedOutletTemperature) {
 }
 
 TEST_F(Simulation, MonthBoundaryIsSetAtTheFirstHourOnly) {
-    SimulationVorbereiten(*k);
+    LaufVorbereiten(k->Parameter, EingebautesWetterJahr(), nullptr, *k);
     const int n = k->Parameter.AnzahlGitter;
     SimuliereStunden(*k, 1, 744, 1);
     EXPECT_EQ(k->Erde.GitterErde[3][n + 1], k->Werte.ErdTemperaturMonat[1]);
@@ -107,7 +117,7 @@ TEST_F(Simulation, NoSettlingYearGivesOnePass) {
 
 TEST_F(Simulation, NegativeSettlingYearsWriteHeaderAndTotalsOnly) {
     k->Parameter.Einschwingjahre = -1;
-    EXPECT_EQ(Ausfuehren(), 0);
+    EXPECT_EQ(UngeprueftAusfuehren(), 0);
     const auto zeilen = test::DateiZeilen("kov.txt");
     ASSERT_EQ(zeilen.size(), 105u);
     EXPECT_EQ(zeilen[100], "");
@@ -117,7 +127,7 @@ TEST_F(Simulation, NegativeSettlingYearsWriteHeaderAndTotalsOnly) {
 
 TEST_F(Simulation, DecimalCommaOnlyInTheHourlyPart) {
     k->Parameter.Land = "D";
-    Ausfuehren();
+    UngeprueftAusfuehren();
     const auto zeilen = test::DateiZeilen("kov.txt");
     ASSERT_EQ(zeilen.size(), 8865u);
     EXPECT_EQ(zeilen[4].substr(0, 6), "0.1922");
@@ -188,7 +198,7 @@ TEST_F(Simulation, AFailingRunLeavesThePreviousReportByteForByte) {
         f.aendern(k->Parameter);
         const auto lauf = [&] {
             try {
-                Ausfuehren();
+                UngeprueftAusfuehren();
             } catch (const TParameterFehler& fehler) {
                 throw TDateiFehler(fehler.what());
             }
@@ -208,7 +218,7 @@ TEST_F(Simulation, PlantedLinksAreReplacedAndTheirTargetsKept) {
     std::filesystem::create_symlink("fremd.txt", "kov.txt");
     std::filesystem::create_symlink("fremd.txt", HilfsDatei);
     k->Parameter.Land = "D";
-    Ausfuehren();
+    UngeprueftAusfuehren();
     EXPECT_EQ(test::DateiInhalt("fremd.txt"), "nicht anfassen\r\n");
     EXPECT_FALSE(std::filesystem::is_symlink("kov.txt"));
     EXPECT_FALSE(std::filesystem::is_symlink(HilfsDatei));
@@ -253,7 +263,7 @@ TEST_F(Simulation, WeatherReadBackReproducesThePreviousRun) {
 TEST_F(Simulation, UnknownMonitorSectorLeavesTheMonitorSeriesAlone) {
     k->Parameter.MonitorSektor = 4;
     k->Reihen.TMonitor.fill(-7.0);
-    Ausfuehren();
+    UngeprueftAusfuehren();
     EXPECT_EQ(k->Reihen.TMonitor[1], -7.0);
     EXPECT_EQ(k->Reihen.TMonitor[8760], -7.0);
     k->Parameter.MonitorSektor = 1;

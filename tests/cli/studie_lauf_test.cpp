@@ -4,7 +4,9 @@
 #include "test_hilfen.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <sstream>
 
 namespace kov {
@@ -82,6 +84,105 @@ TEST(StudieLauf, OneReportPerVariantOnRequest) {
               (std::vector<std::string>{"variante_00001.txt", "variante_00002.txt"}));
     EXPECT_EQ(test::DateiZeilen("berichte/variante_00002.txt")[7], "20\t\t Anzahl Register-Rohre");
     EXPECT_EQ(test::DateiZeilen("berichte/variante_00002.txt").size(), 8865u);
+}
+
+// The value of column name in every data row of a study's CSV (decimal point, comma separated,
+// no quoted field before the figures when no soil is varied).
+std::vector<double> Spalte(const std::string& csv, const std::string& name) {
+    const auto zeilen = test::TextZeilen(csv);
+    std::vector<std::string> kopf;
+    std::stringstream k(zeilen.at(0));
+    for (std::string feld; std::getline(k, feld, ',');)
+        kopf.push_back(feld);
+    const auto stelle = std::find(kopf.begin(), kopf.end(), name) - kopf.begin();
+    std::vector<double> werte;
+    for (std::size_t z = 1; z < zeilen.size(); ++z) {
+        if (zeilen[z].empty()) continue;
+        std::stringstream zeile(zeilen[z]);
+        std::string feld;
+        for (long s = 0; s <= stelle; ++s)
+            std::getline(zeile, feld, ',');
+        werte.push_back(std::stod(feld));
+    }
+    return werte;
+}
+
+TEST(StudieLauf, TheStudyComputesWithTheWeatherFileOfItsProject) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("projekt");
+    std::filesystem::copy_file(std::string(KOV_TESTDATEN) + "/wetter/TRY2010_05_Jahr.dat",
+                               "projekt/essen.dat");
+    ASSERT_EQ(Lauf({"--nur-speichern", "--speichern", "projekt/haus.kov",
+                    "WetterDatei=projekt/essen.dat", "Einschwingjahre=0"})
+                  .Status,
+              0);
+    const std::vector<std::string> variiere = {"--variiere", "AnzahlRohre=8,15"};
+    auto mit = [&](std::vector<std::string> vorne) {
+        vorne.insert(vorne.end(), variiere.begin(), variiere.end());
+        return Lauf(vorne);
+    };
+    const TAusgabe datei = mit({"WetterDatei=projekt/essen.dat", "Einschwingjahre=0"});
+    const TAusgabe projekt = mit({"--projekt", "projekt/haus.kov"});
+    const TAusgabe eingebaut = mit({"Einschwingjahre=0"});
+    ASSERT_EQ(datei.Status, 0) << datei.Fehler;
+    ASSERT_EQ(projekt.Status, 0) << projekt.Fehler;
+    EXPECT_EQ(projekt.Aus, datei.Aus);
+    EXPECT_NE(eingebaut.Aus, datei.Aus) << "the study ran with the built-in year";
+
+    // every variant bit for bit as a single run of the project with its value
+    const std::vector<int> rohre = {8, 15};
+    for (const char* kennwert : {"Heizenergie", "Kuehlenergie", "TausMin"}) {
+        const std::vector<double> studie = Spalte(projekt.Aus, kennwert);
+        ASSERT_EQ(studie.size(), rohre.size()) << kennwert;
+        for (std::size_t v = 0; v < rohre.size(); ++v) {
+            std::filesystem::create_directories("einzeln");
+            const TAusgabe einzeln =
+                Lauf({"--json", "-C", "einzeln", "--projekt", "projekt/haus.kov",
+                      "AnzahlRohre=" + std::to_string(rohre[v])});
+            ASSERT_EQ(einzeln.Status, 0) << einzeln.Fehler;
+            const nlohmann::json j = nlohmann::json::parse(einzeln.Aus);
+            const nlohmann::json& wert =
+                j.contains(kennwert) ? j[kennwert] : j["Kennwerte"][kennwert];
+            EXPECT_EQ(studie[v], wert.get<double>()) << kennwert << ", " << rohre[v] << " Rohre";
+        }
+    }
+}
+
+TEST(StudieLauf, AWeatherFileThatCannotBeReadEndsTheStudyAsASingleRun) {
+    test::TArbeitsVerzeichnis ort;
+    test::DateiSchreiben("kaputt.epw", "LOCATION,kaputt\n1,2,3\n");
+    for (const char* datei : {"fehlt.epw", "kaputt.epw"}) {
+        const std::string zuweisung = std::string("WetterDatei=") + datei;
+        const TAusgabe einzeln = Lauf({zuweisung});
+        const TAusgabe studie = Lauf({"--variiere", "AnzahlRohre=8,15", zuweisung});
+        EXPECT_EQ(einzeln.Status, 1) << datei;
+        EXPECT_EQ(studie.Status, einzeln.Status) << datei;
+        EXPECT_EQ(studie.Fehler, einzeln.Fehler) << datei;
+        EXPECT_NE(studie.Fehler.find("Wetterdatei nicht lesbar, nichts berechnet"),
+                  std::string::npos)
+            << studie.Fehler;
+        EXPECT_EQ(studie.Aus, "") << datei;
+    }
+    EXPECT_EQ(test::OrdnerInhalt("."), (std::vector<std::string>{"kaputt.epw"}));
+}
+
+TEST(StudieLauf, SavingBesideAStudySavesItsBaseProject) {
+    test::TArbeitsVerzeichnis ort;
+    const TAusgabe studie = Lauf({"--variiere", "AnzahlRohre=8,15", "--speichern", "studie.kov",
+                                  "Rohrlaenge=30", "Einschwingjahre=0"});
+    ASSERT_EQ(studie.Status, 0) << studie.Fehler;
+    ASSERT_EQ(Lauf({"--nur-speichern", "--speichern", "einzeln.kov", "Rohrlaenge=30",
+                    "Einschwingjahre=0"})
+                  .Status,
+              0);
+    EXPECT_EQ(test::DateiInhalt("studie.kov"), test::DateiInhalt("einzeln.kov"));
+
+    const TAusgabe nur =
+        Lauf({"--variiere", "AnzahlRohre=8,15", "--speichern", "nur.kov", "--nur-speichern"});
+    EXPECT_EQ(nur.Status, 2);
+    EXPECT_NE(nur.Fehler.find("--nur-speichern rechnet keine Studie"), std::string::npos)
+        << nur.Fehler;
+    EXPECT_FALSE(std::filesystem::exists("nur.kov"));
 }
 
 } // namespace

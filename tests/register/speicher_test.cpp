@@ -53,7 +53,8 @@ TEST(Speicher, SimulatedHoursAllocateNothing) {
             test::DateiSchreiben("wplaufz1.txt", "1\r\n0.5\r\n0\r\n");
             k->Parameter.FahrplanGelesen = true;
         }
-        SimulationVorbereiten(*k);
+        const TLaufDaten daten = LaufDatenSammeln(k->Parameter, {});
+        LaufVorbereiten(daten.Parameter, *daten.Wetter, daten.Fahrplan.get(), *k);
         const long vorher = Anforderungen.load();
         ASSERT_GT(vorher, 0) << "the counting operator new is not in use";
         for (int m = 1; m <= 12; ++m)

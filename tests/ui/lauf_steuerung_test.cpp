@@ -20,6 +20,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 
@@ -96,15 +98,24 @@ TEST_F(LaufSteuerung, AbgebrochenerLaufLaesstBerichtGrafikUndErgebnisseStehen) {
     const TStundenReihen reihen = Anwendung.Kontext().Reihen;
     const TJahresErgebnis ergebnis = Anwendung.Kontext().Ergebnis;
 
+    // the worker waits after its first month until the window has stopped the run
+    std::atomic<bool> freigabe{false};
+    Anwendung.Steuerung().NachMonatHaken = [&freigabe](int durchlauf, int monat) {
+        if (durchlauf != 1 || monat != 1) return;
+        for (int i = 0; i < 20000 && !freigabe; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
     for (const TFall& f : faelle) {
         // a run with other inputs, stopped as soon as its first month is drawn
         Form2.EHeizgrenze->setText(QStringLiteral("8"));
+        freigabe = false;
         bool abgebrochen = false;
         const auto verbindung = QObject::connect(&Form1, &TForm1::MonatGezeichnet, [&] {
             if (abgebrochen || !Form1.LaufAktiv()) return;
             abgebrochen = true;
             EXPECT_TRUE(Form1.Button18->isEnabled()) << f.Name;
             f.Abbrechen(Form1);
+            freigabe = true;
         });
         QSignalSpy ende(&Anwendung.Steuerung(), &TLaufSteuerung::LaufAbgebrochen);
         const QStringList meldungen = test::MeldungenAbfangen([&] {
@@ -130,6 +141,7 @@ TEST_F(LaufSteuerung, AbgebrochenerLaufLaesstBerichtGrafikUndErgebnisseStehen) {
     }
 
     // the next run goes through and is taken over
+    Anwendung.Steuerung().NachMonatHaken = nullptr;
     ASSERT_TRUE(test::MeldungenAbfangen([this] {
                     Form1.Button2->click();
                     EXPECT_TRUE(test::LaufAbwarten(Form1));
@@ -142,9 +154,16 @@ TEST_F(LaufSteuerung, SchliessenDesFenstersBeendetDenLauf) {
     ASSERT_TRUE(Berechnen().empty());
     const std::string bericht = test::DateiInhalt("kov.txt");
     Form2.EHeizgrenze->setText(QStringLiteral("8"));
-    test::MeldungenAbfangen([this] {
+    // the worker holds after its first month until the window was closed
+    std::atomic<bool> freigabe{false};
+    Anwendung.Steuerung().NachMonatHaken = [&freigabe](int, int) {
+        for (int i = 0; i < 20000 && !freigabe; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    test::MeldungenAbfangen([&] {
         Form1.Button2->click();
         Form1.Button1->click(); // "Schliessen" while the run goes on
+        freigabe = true;
         EXPECT_TRUE(test::LaufAbwarten(Form1));
     });
     EXPECT_FALSE(Form1.isVisible());
