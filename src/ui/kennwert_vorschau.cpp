@@ -109,6 +109,7 @@ TLaufDaten TKennwertVorschau::Sammeln(const TAuftrag& auftrag) {
         if (!meldungen.empty()) throw TLaufAbgelehnt(std::move(meldungen));
         return LaufDatenMitParametern(*Vorrat, p);
     }
+    ++SammlungenZahl;
     TLaufDaten daten = LaufDatenSammeln(p, {{}, auftrag.Ordner}, TLaufZweck::Rechnung);
     Vorrat = daten;
     VorratOrdner = auftrag.Ordner;

@@ -53,6 +53,8 @@ public:
     // the number of the newest input; a result is shown only for it
     std::uint64_t Stand() const { return Nummer; }
     bool Rechnet() const { return Offen; }
+    // how often the inputs were read from their files (weather, schedule) so far
+    int Sammlungen() const { return SammlungenZahl.load(); }
 
 signals:
     // the figures shown are no longer those of the input
@@ -85,6 +87,7 @@ private:
     // the worker's own: the inputs last gathered and what they were gathered for
     std::optional<TLaufDaten> Vorrat;
     std::string VorratOrdner;
+    std::atomic<int> SammlungenZahl{0};
 };
 
 } // namespace kov
