@@ -55,10 +55,20 @@ void TLaufSteuerung::Abbrechen() {
     if (Laeuft()) Abbruch = true;
 }
 
-void TLaufSteuerung::Beenden() {
-    // called from the job's last post: the worker has nothing left to do
-    if (Faden.joinable()) Faden.join();
+void TLaufSteuerung::AbbrechenUndWarten() {
+    if (!Laeuft()) return;
+    Abbruch = true;
+    Abschliessen();
+}
+
+void TLaufSteuerung::Abschliessen() {
+    // the job's own post may come after AbbrechenUndWarten has reported it
+    if (!Faden.joinable()) return;
+    Faden.join();
     Takt->stop();
+    const std::function<void()> abschluss = std::move(Abschluss);
+    Abschluss = nullptr;
+    if (abschluss) abschluss();
 }
 
 void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
@@ -81,35 +91,17 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
         };
         const TLaufStatus status = BerichtsLaufAusfuehren(daten, *ergebnis->Kontext, rueckmeldung);
         if (status == TLaufStatus::Abgebrochen) {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    Beenden();
-                    emit LaufAbgebrochen();
-                },
-                Qt::QueuedConnection);
+            AbschlussMelden([this] { emit LaufAbgebrochen(); });
             return;
         }
         ergebnis->Auswertung =
             std::make_shared<const TAuswertung>(LaufAuswerten(daten, *ergebnis->Kontext));
         ergebnis->Hinweise = daten.Hinweise;
         std::shared_ptr<const TEinzellaufErgebnis> fertig = std::move(ergebnis);
-        QMetaObject::invokeMethod(
-            this,
-            [this, fertig] {
-                Beenden();
-                emit LaufFertig(fertig);
-            },
-            Qt::QueuedConnection);
+        AbschlussMelden([this, fertig] { emit LaufFertig(fertig); });
     } catch (const std::exception& f) {
         const QString meldung = QString::fromUtf8(f.what());
-        QMetaObject::invokeMethod(
-            this,
-            [this, meldung] {
-                Beenden();
-                emit LaufFehlgeschlagen(meldung);
-            },
-            Qt::QueuedConnection);
+        AbschlussMelden([this, meldung] { emit LaufFehlgeschlagen(meldung); });
     }
 }
 
@@ -146,14 +138,17 @@ void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, 
     }
     const bool abgebrochen = Abbruch.load();
     std::shared_ptr<const TStudienErgebnis> fertig = std::move(ergebnis);
+    AbschlussMelden([this, fertig, abgebrochen, fehler] {
+        emit StudienFortschritt(Geprueft.load(), Berechnet.load(), Rechnet.load());
+        emit StudieBeendet(fertig, abgebrochen, fehler);
+    });
+}
+
+void TLaufSteuerung::AbschlussMelden(std::function<void()> abschluss) {
+    // read on the interface thread only after the worker has been joined
+    Abschluss = std::move(abschluss);
     QMetaObject::invokeMethod(
-        this,
-        [this, fertig, abgebrochen, fehler] {
-            Beenden();
-            emit StudienFortschritt(Geprueft.load(), Berechnet.load(), Rechnet.load());
-            emit StudieBeendet(fertig, abgebrochen, fehler);
-        },
-        Qt::QueuedConnection);
+        this, [this] { Abschliessen(); }, Qt::QueuedConnection);
 }
 
 } // namespace kov

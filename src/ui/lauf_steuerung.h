@@ -55,8 +55,11 @@ public:
     // of basis (the weather and schedule shared). False while another job runs.
     bool StudieStarten(std::shared_ptr<const TStudie> studie, TLaufDaten basis, unsigned faeden,
                        std::size_t meldungsGrenze = 20);
-    // The job stops at its next hour; it then reports Abgebrochen (a study: StudieBeendet).
+    // The job stops at its next hour; it then reports LaufAbgebrochen (a study: StudieBeendet).
     void Abbrechen();
+    // The same, waiting for the job to end: its end is reported before this returns. Months or
+    // variants the worker reported before it ended may still arrive afterwards.
+    void AbbrechenUndWarten();
     bool Laeuft() const { return Faden.joinable(); }
 
     // Test hook: called on the worker after each month of a single run has been reported; set
@@ -84,7 +87,10 @@ private:
     void EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte);
     void StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
                              unsigned faeden, std::size_t meldungsGrenze);
-    void Beenden();
+    // Worker: its last act; abschluss reports the end on the interface thread.
+    void AbschlussMelden(std::function<void()> abschluss);
+    // Interface thread: joins the worker and reports how the job ended.
+    void Abschliessen();
 
     std::thread Faden;
     std::atomic<bool> Abbruch{false};
@@ -92,6 +98,7 @@ private:
     std::atomic<std::size_t> Berechnet{0};
     std::atomic<bool> Rechnet{false};
     QTimer* Takt = nullptr;
+    std::function<void()> Abschluss; // written by the worker before it ends
 };
 
 } // namespace kov

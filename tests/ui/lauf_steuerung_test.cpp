@@ -227,3 +227,42 @@ TEST_F(LaufSteuerung, EinLaufDesGeschlossenenProjektsKommtNichtZurueck) {
 
 } // namespace
 } // namespace kov
+
+namespace kov {
+namespace {
+
+TEST(LaufSteuerungStudie, RechnetNebenDerOberflaecheWieDieMaschine) {
+    test::TArbeitsVerzeichnis verzeichnis;
+    TRegisterParameter basis;
+    ParameterStandardwerteSetzen(basis);
+    auto studie = std::make_shared<TStudie>();
+    studie->Basis = basis;
+    studie->Variationen = {VariationLesen("Rohrlaenge", "30,45"),
+                           VariationLesen("AnzahlRohre", "10,20")};
+    const TLaufDaten daten = LaufDatenSammeln(basis, {}, TLaufZweck::Studie);
+
+    TLaufSteuerung steuerung;
+    QSignalSpy varianten(&steuerung, &TLaufSteuerung::VarianteFertig);
+    QSignalSpy ende(&steuerung, &TLaufSteuerung::StudieBeendet);
+    ASSERT_TRUE(steuerung.StudieStarten(studie, daten, 2));
+    EXPECT_FALSE(steuerung.StudieStarten(studie, daten, 2)) << "one job at a time";
+    ASSERT_TRUE(ende.wait(120000));
+    EXPECT_FALSE(steuerung.Laeuft());
+    EXPECT_EQ(varianten.count(), 4);
+
+    const auto ergebnis = ende.at(0).at(0).value<std::shared_ptr<const TStudienErgebnis>>();
+    EXPECT_FALSE(ende.at(0).at(1).toBool());
+    EXPECT_TRUE(ende.at(0).at(2).toString().isEmpty());
+    EXPECT_NE(ergebnis->RechenFaden, std::this_thread::get_id());
+    std::vector<TVariantenErgebnis> maschine;
+    StudieRechnen(*studie, *daten.Wetter, nullptr, 1, maschine);
+    ASSERT_EQ(ergebnis->Varianten.size(), maschine.size());
+    for (std::size_t i = 0; i < maschine.size(); ++i) {
+        EXPECT_TRUE(ergebnis->Varianten[i].Berechnet) << i;
+        EXPECT_EQ(ergebnis->Varianten[i].Ergebnis.Heizenergie, maschine[i].Ergebnis.Heizenergie)
+            << i;
+    }
+}
+
+} // namespace
+} // namespace kov
