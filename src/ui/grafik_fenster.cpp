@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <array>
 #include <string>
@@ -117,10 +118,21 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
             [this](int, int monat, std::shared_ptr<const TStundenReihen> reihen) {
                 MonatFertig(monat, std::move(reihen));
             });
+    // the months already computed are drawn before the run's end is shown
     connect(&Steuerung, &TLaufSteuerung::LaufFertig, this,
-            [this](const std::shared_ptr<const TEinzellaufErgebnis>& e) { LaufFertig(*e); });
-    connect(&Steuerung, &TLaufSteuerung::LaufFehlgeschlagen, this, &TForm1::LaufFehlgeschlagen);
+            [this](const std::shared_ptr<const TEinzellaufErgebnis>& e) {
+                NachDenMonaten([this, e] { LaufFertig(*e); });
+            });
+    connect(&Steuerung, &TLaufSteuerung::LaufFehlgeschlagen, this, [this](const QString& meldung) {
+        NachDenMonaten([this, meldung] { LaufFehlgeschlagen(meldung); });
+    });
     connect(&Steuerung, &TLaufSteuerung::LaufAbgebrochen, this, &TForm1::LaufAbgebrochen);
+    // one month drawn per turn of the event loop, so that the window answers in between when
+    // the worker is ahead of the drawing
+    Zeichner = new QTimer(this);
+    Zeichner->setSingleShot(true);
+    Zeichner->setInterval(0);
+    connect(Zeichner, &QTimer::timeout, this, &TForm1::NaechstenMonatZeichnen);
 }
 
 void TForm1::setVisible(bool sichtbar) {
@@ -153,8 +165,31 @@ void TForm1::AbbrechenClick() {
 
 void TForm1::MonatFertig(int monat, std::shared_ptr<const TStundenReihen> reihen) {
     if (!Lauf || Verworfen) return;
-    LaufReihen = std::move(reihen);
-    MonatZeichnen(monat);
+    Warteschlange.emplace_back(monat, std::move(reihen));
+    if (!Zeichner->isActive()) Zeichner->start();
+}
+
+void TForm1::NaechstenMonatZeichnen() {
+    if (!Warteschlange.empty()) {
+        auto [monat, reihen] = std::move(Warteschlange.front());
+        Warteschlange.pop_front();
+        LaufReihen = std::move(reihen);
+        MonatZeichnen(monat);
+    }
+    if (!Warteschlange.empty()) {
+        Zeichner->start();
+    } else if (AufgeschobenesEnde) {
+        const std::function<void()> ende = std::move(AufgeschobenesEnde);
+        AufgeschobenesEnde = nullptr;
+        ende();
+    }
+}
+
+void TForm1::NachDenMonaten(std::function<void()> ende) {
+    if (Warteschlange.empty())
+        ende();
+    else
+        AufgeschobenesEnde = std::move(ende);
 }
 
 void TForm1::LaufFertig(const TEinzellaufErgebnis& ergebnis) {
@@ -171,9 +206,10 @@ void TForm1::LaufFertig(const TEinzellaufErgebnis& ergebnis) {
     const TAuswertung& auswertung = *ergebnis.Auswertung;
     Kennwerte->Anzeigen(auswertung.Kennwerte, auswertung.Modell->Parameter,
                         auswertung.Modell->Ergebnis);
-    TBerichtKopf kopf;
-    kopf.Projektdatei = QString::fromStdString(Sitzung.Projekt().Datei);
-    Auswertung->Anzeigen(ergebnis.Auswertung, kopf);
+    // the evaluation's views are filled when the window is opened: its charts take a while
+    LetzteAuswertung = ergebnis.Auswertung;
+    LetzteProjektdatei = QString::fromStdString(Sitzung.Projekt().Datei);
+    if (Auswertung->isVisible()) AuswertungFuellen();
     Fehlerfrei = true;
     emit LaufVollendet();
     SanduhrAufheben();
@@ -217,6 +253,9 @@ void TForm1::LaufAbgebrochen() {
 
 void TForm1::LaufEnde() {
     Lauf = false;
+    Warteschlange.clear();
+    Zeichner->stop();
+    AufgeschobenesEnde = nullptr;
     LaufReihen.reset();
     BildVorher = QImage();
     SanduhrAufheben();
@@ -233,7 +272,7 @@ void TForm1::KnoepfeSetzen() {
     for (const TKnopf& k : Knoepfe)
         (this->*k.Knopf)->setEnabled(!Lauf);
     Button1->setEnabled(true);
-    Button16->setEnabled(!Lauf && Fehlerfrei && Auswertung->HatAuswertung());
+    Button16->setEnabled(!Lauf && Fehlerfrei && LetzteAuswertung != nullptr);
     Button17->setEnabled(Button16->isEnabled());
     Button18->setEnabled(Lauf);
 }
@@ -250,6 +289,7 @@ void TForm1::ProjektSchliessen() {
     delete Auswertung;
     Kennwerte = new TKennwerteFenster(this);
     Auswertung = new TAuswertungsFenster(this);
+    LetzteAuswertung.reset();
     Sitzung.Grafik().Bild.fill(Qt::white);
     Fehlerfrei = true;
     KnoepfeSetzen();
@@ -304,7 +344,16 @@ void TForm1::Button16Click() {
     Kennwerte->activateWindow();
 }
 
+void TForm1::AuswertungFuellen() {
+    if (LetzteAuswertung == nullptr) return;
+    if (Auswertung->HatAuswertung() && &Auswertung->Ergebnis() == LetzteAuswertung.get()) return;
+    TBerichtKopf kopf;
+    kopf.Projektdatei = LetzteProjektdatei;
+    Auswertung->Anzeigen(LetzteAuswertung, kopf);
+}
+
 void TForm1::Button17Click() {
+    AuswertungFuellen();
     Auswertung->show();
     Auswertung->raise();
     Auswertung->activateWindow();

@@ -10,10 +10,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <thread>
+#include <utility>
 
 class QPushButton;
+class QTimer;
 
 namespace kov {
 
@@ -21,6 +25,7 @@ class TAuswertungsFenster;
 class TKennwerteFenster;
 class TLaufSteuerung;
 class TSitzung;
+struct TAuswertung;
 struct TEinzellaufErgebnis;
 
 class TForm1 : public QWidget {
@@ -113,6 +118,9 @@ protected:
 
 private:
     void MonatFertig(int monat, std::shared_ptr<const TStundenReihen> reihen);
+    void NaechstenMonatZeichnen();
+    // ende once every month reported so far is drawn
+    void NachDenMonaten(std::function<void()> ende);
     void LaufFertig(const TEinzellaufErgebnis& ergebnis);
     void LaufFehlgeschlagen(const QString& meldung);
     void LaufAbgebrochen();
@@ -120,6 +128,8 @@ private:
     void LaufEnde();
     void SanduhrAufheben();
     void KnoepfeSetzen();
+    // the evaluation window shows the last run's evaluation
+    void AuswertungFuellen();
 
     TSitzung& Sitzung;
     TLaufSteuerung& Steuerung;
@@ -131,7 +141,13 @@ private:
     // the series of the run as far as it went; null outside a run
     std::shared_ptr<const TStundenReihen> LaufReihen;
     QImage BildVorher; // the chart before the run, shown again when the run is stopped
+    // months reported by the worker and not yet drawn, and the run's end waiting for them
+    std::deque<std::pair<int, std::shared_ptr<const TStundenReihen>>> Warteschlange;
+    QTimer* Zeichner = nullptr;
+    std::function<void()> AufgeschobenesEnde;
     std::thread::id RechenFaden;
+    std::shared_ptr<const TAuswertung> LetzteAuswertung;
+    QString LetzteProjektdatei; // the project file of the last run, for its PDF report
 };
 
 } // namespace kov

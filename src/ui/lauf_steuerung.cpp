@@ -6,9 +6,21 @@
 #include <exception>
 #include <utility>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace kov {
 
 namespace {
+
+// The worker and the threads it starts (they inherit the nice value of the thread that makes
+// them) yield to the interface thread when the processor is short.
+void VorrangAbgeben() {
+    constexpr int Nachrang = 5;
+    const auto faden = static_cast<id_t>(::syscall(SYS_gettid));
+    ::setpriority(PRIO_PROCESS, faden, ::getpriority(PRIO_PROCESS, faden) + Nachrang);
+}
 
 // how often the study's counters are shown while it runs
 constexpr int StudienTaktMs = 50;
@@ -72,6 +84,7 @@ void TLaufSteuerung::Abschliessen() {
 }
 
 void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
+    VorrangAbgeben();
     try {
         const TLaufDaten daten = LaufDatenSammeln(p, orte, TLaufZweck::Bericht);
         auto ergebnis = std::make_shared<TEinzellaufErgebnis>();
@@ -107,6 +120,7 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
 
 void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
                                          unsigned faeden, std::size_t meldungsGrenze) {
+    VorrangAbgeben();
     auto ergebnis = std::make_shared<TStudienErgebnis>();
     ergebnis->RechenFaden = std::this_thread::get_id();
     QString fehler;
