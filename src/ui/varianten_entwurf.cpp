@@ -57,14 +57,14 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
     oben->addLayout(links, 3);
 
     // the varied parameters
-    auto* parameterKasten = new QGroupBox(QStringLiteral("Variierte Parameter"), this);
+    auto* parameterKasten = new QGroupBox(tr("Variierte Parameter"), this);
     links->addWidget(parameterKasten);
     auto* parameterRaster = new QGridLayout(parameterKasten);
-    parameterRaster->addWidget(new QLabel(QStringLiteral("Parameter"), parameterKasten), 0, 0);
-    auto* werteKopf = new QLabel(
-        QStringLiteral("Werte: Liste 10,12,15 · Bereich von:bis:schritt · mit Dezimalkomma "
-                       "0,15; 0,2"),
-        parameterKasten);
+    parameterRaster->addWidget(new QLabel(tr("Parameter"), parameterKasten), 0, 0);
+    auto* werteKopf =
+        new QLabel(tr("Werte: Liste 10,12,15 · Bereich von:bis:schritt · mit Dezimalkomma "
+                      "0,15; 0,2"),
+                   parameterKasten);
     parameterRaster->addWidget(werteKopf, 0, 1, 1, 2);
     const std::vector<const TKatalogEintrag*> parameter = StudienParameter();
     for (std::size_t i = 0; i < EntwurfZeilen; ++i) {
@@ -107,7 +107,7 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
     parameterRaster->setColumnStretch(2, 2);
 
     // the conditions
-    auto* bedingungsKasten = new QGroupBox(QStringLiteral("Bedingungen"), this);
+    auto* bedingungsKasten = new QGroupBox(tr("Bedingungen"), this);
     links->addWidget(bedingungsKasten);
     auto* bedingungsRaster = new QGridLayout(bedingungsKasten);
     for (std::size_t i = 0; i < BedingungsZeilen; ++i) {
@@ -117,8 +117,8 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
         for (const TStudienKennwert& k : StudienKennwerte())
             wahl->addItem(Text(k.Bezeichnung), Text(k.Name));
         auto* vergleich = new QComboBox(bedingungsKasten);
-        vergleich->addItem(QStringLiteral("≤ höchstens"));
-        vergleich->addItem(QStringLiteral("≥ mindestens"));
+        vergleich->addItem(tr("≤ höchstens"));
+        vergleich->addItem(tr("≥ mindestens"));
         auto* grenze = new QLineEdit(bedingungsKasten);
         grenze->setObjectName(QStringLiteral("GrenzFeld%1").arg(i + 1));
         grenze->setMaximumWidth(110);
@@ -144,7 +144,7 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
     bedingungsRaster->setColumnStretch(3, 1);
 
     // the soil types of the input window's list
-    auto* bodenKasten = new QGroupBox(QStringLiteral("Bodenarten"), this);
+    auto* bodenKasten = new QGroupBox(tr("Bodenarten"), this);
     oben->addWidget(bodenKasten, 2);
     auto* bodenSpalte = new QVBoxLayout(bodenKasten);
     BodenWahl = new QListWidget(bodenKasten);
@@ -157,8 +157,8 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
     connect(BodenWahl, &QListWidget::itemChanged, this, [this] { EntwurfAnzeigen(); });
     bodenSpalte->addWidget(BodenWahl);
     auto* bodenKnoepfe = new QHBoxLayout;
-    BodenAlle = new QPushButton(QStringLiteral("Alle"), bodenKasten);
-    BodenKeine = new QPushButton(QStringLiteral("Keine"), bodenKasten);
+    BodenAlle = new QPushButton(tr("Alle"), bodenKasten);
+    BodenKeine = new QPushButton(tr("Keine"), bodenKasten);
     bodenKnoepfe->addWidget(BodenAlle);
     bodenKnoepfe->addWidget(BodenKeine);
     bodenKnoepfe->addStretch(1);
@@ -217,10 +217,9 @@ void TVariantenFenster::EntwurfAnzeigen() {
         if (!fehler.isEmpty())
             ZeilenHinweis[i]->setText(fehler);
         else if (benutzt)
-            ZeilenHinweis[i]->setText(
-                pruefung.ZeilenWerte[i] == 1
-                    ? QStringLiteral("1 Wert")
-                    : QStringLiteral("%1 Werte").arg(pruefung.ZeilenWerte[i]));
+            ZeilenHinweis[i]->setText(pruefung.ZeilenWerte[i] == 1
+                                          ? tr("1 Wert")
+                                          : tr("%1 Werte").arg(pruefung.ZeilenWerte[i]));
         else
             ZeilenHinweis[i]->clear();
     }
@@ -242,23 +241,21 @@ void TVariantenFenster::EntwurfAnzeigen() {
     std::size_t boeden = 0;
     for (int i = 0; i < BodenWahl->count(); ++i)
         if (BodenWahl->item(i)->checkState() == Qt::Checked) ++boeden;
-    BodenHinweis->setText(
-        boeden == 0 ? QStringLiteral("Keine gewählt: es gilt der Boden des Eingabefensters.")
-        : boeden == Bodenarten().size() - 1
-            ? QStringLiteral("Alle %1 Bodenarten: jede Variante wird auf jedem Boden "
-                             "gerechnet, vom besten bis zum schlechtesten.")
-                  .arg(boeden)
-            : QStringLiteral("%1 Bodenart(en) gewählt.").arg(boeden));
+    BodenHinweis->setText(boeden == 0 ? tr("Keine gewählt: es gilt der Boden des Eingabefensters.")
+                          : boeden == Bodenarten().size() - 1
+                              ? tr("Alle %1 Bodenarten: jede Variante wird auf jedem Boden "
+                                   "gerechnet, vom besten bis zum schlechtesten.")
+                                    .arg(boeden)
+                              : tr("%1 Bodenart(en) gewählt.").arg(boeden));
 
     if (pruefung.Gueltig()) {
         Anzahl->setStyleSheet(QString());
-        Anzahl->setText(pruefung.Varianten == 1
-                            ? QStringLiteral("1 Variante")
-                            : QStringLiteral("%1 Varianten").arg(pruefung.Varianten));
+        Anzahl->setText(pruefung.Varianten == 1 ? tr("1 Variante")
+                                                : tr("%1 Varianten").arg(pruefung.Varianten));
         Anzahl->setToolTip(QString());
     } else {
         Anzahl->setStyleSheet(fehlerFarbe);
-        Anzahl->setText(pruefung.Fehler.empty() ? QStringLiteral("Eingaben prüfen")
+        Anzahl->setText(pruefung.Fehler.empty() ? tr("Eingaben prüfen")
                                                 : QString::fromStdString(pruefung.Fehler));
         Anzahl->setToolTip(Zeilen(pruefung.Meldungen()));
     }
@@ -288,8 +285,8 @@ void TVariantenFenster::BedingungenNachtragen(const TEntwurfsPruefung& pruefung)
         std::count_if(ErgebnisStand.begin(), ErgebnisStand.end(), [](const TVariantenErgebnis& v) {
             return v.Berechnet && v.Verletzt.empty();
         });
-    ZustandZeigen(QStringLiteral("Bedingungen geändert: %1 von %2 berechneten Varianten "
-                                 "zulässig, ohne neue Rechnung.")
+    ZustandZeigen(tr("Bedingungen geändert: %1 von %2 berechneten Varianten "
+                     "zulässig, ohne neue Rechnung.")
                       .arg(zulaessig)
                       .arg(berechnet));
 }
@@ -303,7 +300,7 @@ void TVariantenFenster::BedingungEinheitZeigen(std::size_t zeile) {
     }
     QString text = Text(k->Einheit);
     if (name == "TausMin" && Vergleich[zeile]->currentIndex() == 1)
-        text += QStringLiteral("  (Frostgrenze des Projekts: %1 °C)")
+        text += tr("  (Frostgrenze des Projekts: %1 °C)")
                     .arg(ZahlZeigen(EingabeParameter().Frostgrenze, 1));
     GrenzEinheit[zeile]->setText(text);
 }

@@ -109,8 +109,8 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
     AchseY->setCurrentIndex(AchseY->findData(QStringLiteral("EnergieNutzbar")));
     ParetoWahl = new QComboBox(rechts);
     ParetoWahl->setObjectName(QStringLiteral("ParetoWahl"));
-    ParetoWahl->addItem(QStringLiteral("meiste nutzbare Energie für wenig Rohrlänge"));
-    ParetoWahl->addItem(QStringLiteral("meiste nutzbare Energie für wenig Ventilatorstrom"));
+    ParetoWahl->addItem(tr("meiste nutzbare Energie für wenig Rohrlänge"));
+    ParetoWahl->addItem(tr("meiste nutzbare Energie für wenig Ventilatorstrom"));
     ParetoWahl->setToolTip(QStringLiteral(
         "Pareto-optimal ist eine Variante, die alle Bedingungen erfüllt und die keine andere "
         "mit mindestens so viel nutzbarer Energie bei weniger Rohrlänge (bzw. "
@@ -119,35 +119,35 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
         Modell->ParetoFrontSetzen(front == 1);
         DiagrammZeichnen();
     });
-    achsen->addWidget(new QLabel(QStringLiteral("x-Achse:"), rechts), 0, 0);
+    achsen->addWidget(new QLabel(tr("x-Achse:"), rechts), 0, 0);
     achsen->addWidget(AchseX, 0, 1);
-    achsen->addWidget(new QLabel(QStringLiteral("y-Achse:"), rechts), 1, 0);
+    achsen->addWidget(new QLabel(tr("y-Achse:"), rechts), 1, 0);
     achsen->addWidget(AchseY, 1, 1);
-    achsen->addWidget(new QLabel(QStringLiteral("Pareto-Front:"), rechts), 2, 0);
+    achsen->addWidget(new QLabel(tr("Pareto-Front:"), rechts), 2, 0);
     achsen->addWidget(ParetoWahl, 2, 1);
     achsen->setColumnStretch(1, 1);
 
     Chart = LeeresDiagramm(QString(), DiagrammSchrift).release();
     PunkteVerletzt = new QScatterSeries(Chart);
-    PunkteVerletzt->setName(QStringLiteral("verletzt eine Bedingung"));
+    PunkteVerletzt->setName(tr("verletzt eine Bedingung"));
     PunkteVerletzt->setColor(QColor(190, 190, 190));
     PunkteVerletzt->setBorderColor(QColor(160, 160, 160));
     PunkteVerletzt->setMarkerSize(7);
     PunkteZulaessig = new QScatterSeries(Chart);
-    PunkteZulaessig->setName(QStringLiteral("zulässig"));
+    PunkteZulaessig->setName(tr("zulässig"));
     PunkteZulaessig->setColor(QColor(40, 100, 200));
     PunkteZulaessig->setBorderColor(QColor(20, 60, 140));
     PunkteZulaessig->setMarkerSize(8);
     FrontLinie = new QLineSeries(Chart);
-    FrontLinie->setName(QStringLiteral("Pareto-Front"));
+    FrontLinie->setName(tr("Pareto-Front"));
     FrontLinie->setPen(QPen(QColor(220, 60, 30), 2));
     PunkteFront = new QScatterSeries(Chart);
-    PunkteFront->setName(QStringLiteral("Pareto-optimal"));
+    PunkteFront->setName(tr("Pareto-optimal"));
     PunkteFront->setColor(QColor(230, 70, 30));
     PunkteFront->setBorderColor(QColor(140, 30, 10));
     PunkteFront->setMarkerSize(11);
     PunktAuswahl = new QScatterSeries(Chart);
-    PunktAuswahl->setName(QStringLiteral("gewählt"));
+    PunktAuswahl->setName(tr("gewählt"));
     PunktAuswahl->setColor(Qt::transparent);
     PunktAuswahl->setBorderColor(Qt::black);
     PunktAuswahl->setPen(QPen(Qt::black, 2));
@@ -189,17 +189,17 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
     // take over, export, close
     auto* unten = new QHBoxLayout;
     aussen->addLayout(unten);
-    Uebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
+    Uebernehmen = new QPushButton(tr("Übernehmen"), this);
     Uebernehmen->setObjectName(QStringLiteral("Uebernehmen"));
-    Uebernehmen->setToolTip(QStringLiteral("Die Werte der gewählten Variante in das "
-                                           "Eingabefenster übernehmen"));
+    Uebernehmen->setToolTip(tr("Die Werte der gewählten Variante in das "
+                               "Eingabefenster übernehmen"));
     Uebernehmen->setEnabled(false);
-    Dezimalkomma = new QCheckBox(QStringLiteral("Dezimalkomma (Trenner „;“)"), this);
+    Dezimalkomma = new QCheckBox(tr("Dezimalkomma (Trenner „;“)"), this);
     Dezimalkomma->setObjectName(QStringLiteral("Dezimalkomma"));
-    Exportieren = new QPushButton(QStringLiteral("CSV exportieren…"), this);
+    Exportieren = new QPushButton(tr("CSV exportieren…"), this);
     Exportieren->setObjectName(QStringLiteral("Exportieren"));
     Exportieren->setEnabled(false);
-    Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    Schliessen = new QPushButton(tr("Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     unten->addWidget(Uebernehmen);
     unten->addStretch(1);
@@ -211,10 +211,9 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
     connect(Schliessen, &QPushButton::clicked, this, [this] { close(); });
 
     CsvDateiDialog = [this] {
-        return QFileDialog::getSaveFileName(
-            this, QStringLiteral("Tabelle der Varianten exportieren"),
-            QStringLiteral("varianten.csv"),
-            QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)"));
+        return QFileDialog::getSaveFileName(this, tr("Tabelle der Varianten exportieren"),
+                                            QStringLiteral("varianten.csv"),
+                                            tr("CSV-Dateien (*.csv);;Alle Dateien (*)"));
     };
 }
 
@@ -238,13 +237,13 @@ bool TVariantenFenster::UebernehmenClick() {
     const long nummer = GewaehlteVariante();
     if (nummer < 0 || LaeuftGerade()) {
         MeldungZeigen(this, QMessageBox::Information, tr(Titel),
-                      QStringLiteral("Bitte zuerst eine berechnete Variante in der Tabelle "
-                                     "wählen."));
+                      tr("Bitte zuerst eine berechnete Variante in der Tabelle "
+                         "wählen."));
         return false;
     }
     TRegisterParameter p = EingabeParameter();
     const std::size_t boden = VarianteUebernehmen(p, StudieStand, static_cast<std::size_t>(nummer));
-    ZustandZeigen(QStringLiteral("Variante %1 ins Eingabefenster übernommen.").arg(nummer + 1));
+    ZustandZeigen(tr("Variante %1 ins Eingabefenster übernommen.").arg(nummer + 1));
     emit VarianteGewaehlt(p, static_cast<int>(boden), StudienProjekt);
     return true;
 }
@@ -258,11 +257,10 @@ bool TVariantenFenster::CsvExportieren() {
                        StudieAlsCsv(StudieStand, ErgebnisStand, Dezimalkomma->isChecked()));
     } catch (const TDateiFehler& f) {
         MeldungZeigen(this, QMessageBox::Critical, tr(Titel),
-                      QStringLiteral("Die Tabelle wurde nicht exportiert:\n\n") +
-                          QString::fromUtf8(f.what()));
+                      tr("Die Tabelle wurde nicht exportiert:\n\n") + QString::fromUtf8(f.what()));
         return false;
     }
-    ZustandZeigen(QStringLiteral("Tabelle nach %1 exportiert.").arg(datei));
+    ZustandZeigen(tr("Tabelle nach %1 exportiert.").arg(datei));
     return true;
 }
 
@@ -309,7 +307,7 @@ void TVariantenFenster::DiagrammZeichnen() {
     const QList<QAbstractAxis*> yAchsen = Chart->axes(Qt::Vertical);
     AchseSetzen(static_cast<QValueAxis*>(xAchsen.front()), xMin, xMax, KennwertTitel(*kx));
     AchseSetzen(static_cast<QValueAxis*>(yAchsen.front()), yMin, yMax, KennwertTitel(*ky));
-    Chart->setTitle(StudieGelaufen ? QString() : QStringLiteral("Noch keine Studie gerechnet"));
+    Chart->setTitle(StudieGelaufen ? QString() : tr("Noch keine Studie gerechnet"));
     AuswahlZeigen();
 }
 

@@ -36,21 +36,21 @@ void TVariantenFenster::LaufAufbauen(QVBoxLayout* aussen) {
     // start, progress, cancel
     auto* lauf = new QHBoxLayout;
     aussen->addLayout(lauf);
-    Starten = new QPushButton(QStringLiteral("Studie starten"), this);
+    Starten = new QPushButton(tr("Studie starten"), this);
     Starten->setObjectName(QStringLiteral("Starten"));
-    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Abbrechen = new QPushButton(tr("Abbrechen"), this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setEnabled(false);
     Anzahl = new QLabel(this);
     Anzahl->setObjectName(QStringLiteral("Anzahl"));
     Anzahl->setMinimumWidth(200);
-    auto* faedenText = new QLabel(QStringLiteral("Threads:"), this);
+    auto* faedenText = new QLabel(tr("Threads:"), this);
     Faeden = new QSpinBox(this);
     Faeden->setRange(0, 256);
-    Faeden->setSpecialValueText(QStringLiteral("alle Kerne"));
+    Faeden->setSpecialValueText(tr("alle Kerne"));
     Faeden->setValue(0);
-    Faeden->setToolTip(QStringLiteral("Zahl der Threads, auf denen die Varianten gerechnet "
-                                      "werden; „alle Kerne“: einer je Prozessorkern"));
+    Faeden->setToolTip(tr("Zahl der Threads, auf denen die Varianten gerechnet "
+                          "werden; „alle Kerne“: einer je Prozessorkern"));
     Fortschritt = new QProgressBar(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Fortschritt->setRange(0, 1);
@@ -83,20 +83,20 @@ bool TVariantenFenster::LaeuftGerade() const {
 
 bool TVariantenFenster::StartenClick() {
     if (LaeuftGerade()) return false;
-    const QString nicht = QStringLiteral("Die Studie wurde nicht gestartet:\n\n");
+    const QString nicht = tr("Die Studie wurde nicht gestartet:\n\n");
     const TStudienEntwurf entwurf = Entwurf();
     const TEntwurfsPruefung pruefung = EntwurfPruefen(entwurf);
     if (!pruefung.Gueltig()) {
         MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + Zeilen(pruefung.Meldungen()));
         return false;
     }
-    if (!EingabenPruefen(this, QStringLiteral("Die Studie wurde nicht gestartet:"))) return false;
+    if (!EingabenPruefen(this, tr("Die Studie wurde nicht gestartet:"))) return false;
     const TRegisterParameter basis = EingabeParameter();
     if (!basis.EingebautesWetter) {
         MeldungZeigen(this, QMessageBox::Warning, tr(Titel),
-                      nicht + QStringLiteral("Eine Studie rechnet mit dem eingebauten Wetterjahr "
-                                             "oder der Wetterdatei des Projekts, nicht mit dem "
-                                             "Wetter eines früheren Berichts."));
+                      nicht + tr("Eine Studie rechnet mit dem eingebauten Wetterjahr "
+                                 "oder der Wetterdatei des Projekts, nicht mit dem "
+                                 "Wetter eines früheren Berichts."));
         return false;
     }
     // the weather file and the schedule lie beside the project file, as for a single run
@@ -153,7 +153,7 @@ bool TVariantenFenster::StartenClick() {
 void TVariantenFenster::AbbrechenClick() {
     if (!LaeuftGerade()) return;
     Lauf->Abbrechen();
-    ZustandZeigen(QStringLiteral("Die Studie wird abgebrochen …"));
+    ZustandZeigen(tr("Die Studie wird abgebrochen …"));
 }
 
 void TVariantenFenster::VarianteAngekommen(std::size_t nummer, const TVariantenErgebnis& v) {
