@@ -48,7 +48,9 @@ std::string Prozent(double anteil, int dezimalen = 1) {
 
 } // namespace
 
-std::string EingabeWertText(const TRegisterParameter& p, const TKatalogEintrag& e) {
+std::string EingabeWertText(const TRegisterParameter& p, const TKatalogEintrag& e,
+                            const TArbeitswerte* werte) {
+    if (IstLaufWert(e)) return werte != nullptr ? Gerundet(LaufWert(*werte, e)) : "–";
     switch (FeldTyp(e)) {
     case TFeldTyp::Zahl: {
         const double wert = FeldWert<double>(p, e);
@@ -68,7 +70,7 @@ std::string EingabeWertText(const TRegisterParameter& p, const TKatalogEintrag& 
     return {};
 }
 
-std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p) {
+std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p, const TArbeitswerte* werte) {
     TRegisterParameter standard;
     ParameterStandardwerteSetzen(standard);
     std::vector<TEingabeZeile> zeilen;
@@ -82,7 +84,7 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p) {
             z.Gruppe = GruppenName(gruppe);
             z.Bezeichnung = e.Bezeichnung;
             z.Name = e.Name;
-            z.Wert = EingabeWertText(p, e);
+            z.Wert = EingabeWertText(p, e, werte);
             z.Einheit = e.Einheit;
             z.Abgeleitet = e.Abgeleitet;
             if (!e.Abgeleitet) {
@@ -109,12 +111,12 @@ std::vector<std::string> MethodenAbsaetze(const TModell& m, const TKennwerte& kw
         std::to_string(n) + " axiale Zellen von je " + Gerundet(w.Zellenlaenge) +
         " m und tauscht Wärme mit der Rohrwand über einen Wärmeübergangskoeffizienten aus "
         "laminarer, Übergangs- oder turbulenter Strömung (Luftgeschwindigkeit " +
-        KennwertZahl(p.Stroemungsgeschwindigkeit, 3) + " m/s bei Nenn-Volumenstrom).");
+        KennwertZahl(w.Stroemungsgeschwindigkeit, 3) + " m/s bei Nenn-Volumenstrom).");
     absaetze.push_back(
         "Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und " +
         std::to_string(n - 1) + " Erdringen bis zum Simulationsradius " + Kurz(p.SimRadius) +
         " m; der erste Ring ist " + Kurz(p.Radiusteiler) +
-        " Wandstärken breit, jeder weitere um den Gitterfaktor " + Gerundet(p.Gitterfaktor) +
+        " Wandstärken breit, jeder weitere um den Gitterfaktor " + Gerundet(w.Gitterfaktor) +
         " breiter. Die Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in "
         "drei Sektoren des Rohrumfangs: ungestörtes Erdreich " +
         Prozent(p.AnteilErde) + ", adiabate Nachbarschaft " + Prozent(p.AnteilAdiabat) +

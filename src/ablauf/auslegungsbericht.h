@@ -23,13 +23,15 @@ struct TEingabeZeile {
 };
 
 // Every field of the catalogue, grouped in the order of the groups and within a group in the
-// catalogue's order.
-std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p);
+// catalogue's order; the values a run derives from werte (a run's working values, "–" without).
+std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p,
+                                         const TArbeitswerte* werte = nullptr);
 
 // The value of a field as the report prints it: numbers in the shortest form that reads back
 // to the same value (computed ones to 6 significant digits), "ja"/"nein", a text as it is
 // ("–" when empty), the months as "alle Monate 0" when equal, else "Jan 1; Feb 2; …".
-std::string EingabeWertText(const TRegisterParameter& p, const TKatalogEintrag& eintrag);
+std::string EingabeWertText(const TRegisterParameter& p, const TKatalogEintrag& eintrag,
+                            const TArbeitswerte* werte = nullptr);
 
 // Paragraphs on the model, the grid, the time steps and the settling of the run held in m.
 std::vector<std::string> MethodenAbsaetze(const TModell& m, const TKennwerte& kw);

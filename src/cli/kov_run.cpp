@@ -227,7 +227,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["WaermeentzugErde"] = e.WaermeentzugErde;
         j["Kuehlenergie"] = e.Kuehlenergie;
         j["Heizenergie"] = e.Heizenergie;
-        j["Gitterfaktor"] = p.Gitterfaktor;
+        j["Gitterfaktor"] = k.Werte.Gitterfaktor;
         j["StartTemperatur"] = k.Werte.StartTemperatur;
         j["JahresMittelTemperatur"] = k.Werte.JahresMittelTemperatur;
         j["Durchlaeufe"] = durchlaeufe;
@@ -316,6 +316,14 @@ bool OptionsWert(const std::vector<std::string>& argumente, std::size_t& i, std:
 }
 
 } // namespace
+
+int EingabeFehlerMelden(const TEingabeFehler& f, std::ostream& fehler) {
+    fehler << "kov-run: "
+           << (f.Art == TEingabeArt::Wetterdatei ? "Wetterdatei nicht lesbar, nichts berechnet: "
+                                                 : "")
+           << SicherText(f.what()) << "\n";
+    return ExitLauffehler;
+}
 
 int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     std::string verzeichnis;
@@ -487,12 +495,7 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     } catch (const TLaufAbgelehnt& f) {
         return abgelehnt(f.Meldungen);
     } catch (const TEingabeFehler& f) {
-        fehler << "kov-run: "
-               << (f.Art == TEingabeArt::Wetterdatei
-                       ? "Wetterdatei nicht lesbar, nichts berechnet: "
-                       : "")
-               << SicherText(f.what()) << "\n";
-        return ExitLauffehler;
+        return EingabeFehlerMelden(f, fehler);
     }
 
     int durchlaeufe = 0;

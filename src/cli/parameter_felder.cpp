@@ -124,19 +124,24 @@ void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung) {
 
     std::visit(
         [&](auto glied) {
-            using T = std::remove_cvref_t<decltype(p.*glied)>;
-            if constexpr (std::is_same_v<T, double>) {
-                p.*glied = ZahlAus(name, wert);
-            } else if constexpr (std::is_same_v<T, std::int32_t>) {
-                p.*glied = GanzzahlAus(name, wert);
-            } else if constexpr (std::is_same_v<T, bool>) {
-                p.*glied = WahrheitswertAus(name, wert);
-            } else if constexpr (std::is_same_v<T, std::string>) {
-                p.*glied = std::string(wert);
-            } else {
-                const double zahl = ZahlAus(name, wert);
-                for (int m = 1; m <= 12; ++m)
-                    if (monat == 0 || monat == m) (p.*glied)[m] = zahl;
+            // a run's working value is never set nor listed (refused above)
+            if constexpr (std::is_same_v<decltype(glied), double TArbeitswerte::*>)
+                return;
+            else {
+                using T = std::remove_cvref_t<decltype(p.*glied)>;
+                if constexpr (std::is_same_v<T, double>) {
+                    p.*glied = ZahlAus(name, wert);
+                } else if constexpr (std::is_same_v<T, std::int32_t>) {
+                    p.*glied = GanzzahlAus(name, wert);
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    p.*glied = WahrheitswertAus(name, wert);
+                } else if constexpr (std::is_same_v<T, std::string>) {
+                    p.*glied = std::string(wert);
+                } else {
+                    const double zahl = ZahlAus(name, wert);
+                    for (int m = 1; m <= 12; ++m)
+                        if (monat == 0 || monat == m) (p.*glied)[m] = zahl;
+                }
             }
         },
         feld->Feld);
@@ -145,26 +150,30 @@ void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung) {
 std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld) {
     return std::visit(
         [&](auto glied) -> std::string {
-            using T = std::remove_cvref_t<decltype(p.*glied)>;
-            if constexpr (std::is_same_v<T, double>) {
-                return ZahlText(p.*glied);
-            } else if constexpr (std::is_same_v<T, std::int32_t>) {
-                return std::to_string(p.*glied);
-            } else if constexpr (std::is_same_v<T, bool>) {
-                return p.*glied ? "true" : "false";
-            } else if constexpr (std::is_same_v<T, std::string>) {
-                return Zitat(p.*glied);
-            } else {
-                const auto& monate = p.*glied;
-                const bool gleich = std::all_of(monate.begin() + 2, monate.end(),
-                                                [&](double v) { return v == monate[1]; });
-                if (gleich) return ZahlText(monate[1]) + " (alle Monate)";
-                std::string text;
-                for (int m = 1; m <= 12; ++m) {
-                    if (m > 1) text.push_back(' ');
-                    text.append(ZahlText(monate[m]));
+            if constexpr (std::is_same_v<decltype(glied), double TArbeitswerte::*>)
+                return {};
+            else {
+                using T = std::remove_cvref_t<decltype(p.*glied)>;
+                if constexpr (std::is_same_v<T, double>) {
+                    return ZahlText(p.*glied);
+                } else if constexpr (std::is_same_v<T, std::int32_t>) {
+                    return std::to_string(p.*glied);
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    return p.*glied ? "true" : "false";
+                } else if constexpr (std::is_same_v<T, std::string>) {
+                    return Zitat(p.*glied);
+                } else {
+                    const auto& monate = p.*glied;
+                    const bool gleich = std::all_of(monate.begin() + 2, monate.end(),
+                                                    [&](double v) { return v == monate[1]; });
+                    if (gleich) return ZahlText(monate[1]) + " (alle Monate)";
+                    std::string text;
+                    for (int m = 1; m <= 12; ++m) {
+                        if (m > 1) text.push_back(' ');
+                        text.append(ZahlText(monate[m]));
+                    }
+                    return text;
                 }
-                return text;
             }
         },
         feld.Feld);

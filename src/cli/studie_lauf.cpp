@@ -62,12 +62,7 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
     try {
         daten = LaufDatenSammeln(basis, aufruf.Orte, TLaufZweck::Studie);
     } catch (const TEingabeFehler& f) {
-        fehler << "kov-run: "
-               << (f.Art == TEingabeArt::Wetterdatei
-                       ? "Wetterdatei nicht lesbar, nichts berechnet: "
-                       : "")
-               << SicherText(f.what()) << "\n";
-        return ExitLauffehler;
+        return EingabeFehlerMelden(f, fehler);
     }
     for (const std::string& hinweis : daten.Hinweise)
         fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";

@@ -72,9 +72,14 @@ private:
     std::string Zeile;
 };
 
-// One catalogue field on its header line(s).
-void FeldSchreiben(TZeilen& z, const TRegisterParameter& p, const TKatalogEintrag& e) {
+// One catalogue field on its header line(s); what the run derived from its working values.
+void FeldSchreiben(TZeilen& z, const TModell& m, const TKatalogEintrag& e) {
+    const TRegisterParameter& p = m.Parameter;
     const TBerichtZeile& b = e.Bericht;
+    if (IstLaufWert(e)) {
+        z.Zahl(LaufWert(m.Werte, e), b.Breite, b.Dezimalen, b.Einheit, b.Text);
+        return;
+    }
     switch (FeldTyp(e)) {
     case TFeldTyp::Zahl:
         z.Zahl(FeldWert<double>(p, e), b.Breite, b.Dezimalen, b.Einheit, b.Text);
@@ -104,13 +109,13 @@ int FeldZeilen(const TKatalogEintrag& e) {
 
 // Line 1 is the title, line 99 the column headings; every parameter stands on the line the
 // catalogue gives it, the lines in between are empty.
-void KopfSchreiben(TZeilen& z, const TRegisterParameter& p) {
+void KopfSchreiben(TZeilen& z, const TModell& m) {
     z.Text("Ausgabefile zum Programm KOV, Berechnung von Erdregistern");
     int zeile = 2;
     for (const TKatalogEintrag& e : ParameterKatalog()) {
         if (e.Bericht.Zeile == 0) continue;
         z.Leer(e.Bericht.Zeile - zeile);
-        FeldSchreiben(z, p, e);
+        FeldSchreiben(z, m, e);
         zeile = e.Bericht.Zeile + FeldZeilen(e);
     }
     z.Leer(SpaltenKopfZeile - zeile);
@@ -123,9 +128,9 @@ void KopfSchreiben(TZeilen& z, const TRegisterParameter& p) {
 
 } // namespace
 
-void AusgabeKopfSchreiben(std::string& bericht, const TRegisterParameter& p) {
+void AusgabeKopfSchreiben(std::string& bericht, const TModell& m) {
     TZeilen zeilen(bericht);
-    KopfSchreiben(zeilen, p);
+    KopfSchreiben(zeilen, m);
 }
 
 void AusgabeEnergieSchreiben(std::string& bericht, const TJahresErgebnis& e) {
@@ -141,7 +146,7 @@ void BerichtSchreiben(const TModell& m, bool mitStunden, const std::string& date
                       const std::string& hilfsDatei) {
     std::string bericht;
     bericht.reserve(mitStunden ? 400000 : 8000);
-    AusgabeKopfSchreiben(bericht, m.Parameter);
+    AusgabeKopfSchreiben(bericht, m);
     if (mitStunden) AusgabeStundenSchreiben(bericht, m.Reihen, m.Parameter);
     AusgabeEnergieSchreiben(bericht, m.Ergebnis);
     if (!LandMitDezimalKomma(m.Parameter.Land)) return DateiSchreiben(datei, bericht);

@@ -9,8 +9,8 @@ namespace kov {
 
 inline constexpr int BerichtKopfZeilen = 100;
 
-// Appends the 100 header lines.
-void AusgabeKopfSchreiben(std::string& bericht, const TRegisterParameter& p);
+// Appends the 100 header lines: the parameter set and what the run derived (m.Werte).
+void AusgabeKopfSchreiben(std::string& bericht, const TModell& m);
 // Appends an empty line and the four yearly totals.
 void AusgabeEnergieSchreiben(std::string& bericht, const TJahresErgebnis& e);
 

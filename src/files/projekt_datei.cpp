@@ -207,7 +207,6 @@ public:
                 Bereich(BereichsVerstoss(e, FeldWert<std::int32_t>(p, e), p.AnzahlGitter), e,
                         "Der Wert von " + Zitiert(e.Name));
         AnteilErdeBerechnen(p);
-        GeschwindigkeitBerechnen(p);
         return p;
     }
 

@@ -25,6 +25,7 @@ void StandardwerteSetzen(TModell& m) {
     m.Reihen.Tein = EingebauteWetterTabelle;
     m.Reihen.RelFeuchte.fill(10.0);
     ParameterStandardwerteSetzen(m.Parameter);
+    m.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(m.Parameter);
 }
 
 namespace {

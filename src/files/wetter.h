@@ -13,7 +13,8 @@ namespace kov {
 // humidity 10.0 and dew point 0.0 in every hour.
 const TWetterJahr& EingebautesWetterJahr();
 
-// Defaults of every parameter, the built-in year in Tein and 10.0 in RelFeuchte[0..8760].
+// Defaults of every parameter, the built-in year in Tein, 10.0 in RelFeuchte[0..8760] and the
+// velocity of the defaults in the working values.
 void StandardwerteSetzen(TModell& m);
 
 // Hours 1..8760 of a previous report: Tein, Taus (dropped), RelVolumenstrom, RelFeuchte and

@@ -149,7 +149,8 @@ double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
     }
 
     // 8. W/K
-    z.KapazitaetsstromLuft = r0 * r0 * 3.14159 * p.Stroemungsgeschwindigkeit * p.RhoLuft * p.CpLuft;
+    z.KapazitaetsstromLuft =
+        r0 * r0 * 3.14159 * m.Werte.Stroemungsgeschwindigkeit * p.RhoLuft * p.CpLuft;
     TGitterZeile& GE = z.LeitwertErde;
     TGitterZeile& GK = z.LeitwertKeller;
     GE[0] = z.KapazitaetsstromLuft;
@@ -235,7 +236,7 @@ double ErdGitterBerechnen(const TModell& m, TErdZustand& z, double dt) {
 }
 
 void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
-    TRegisterParameter& p = m.Parameter;
+    const TRegisterParameter& p = m.Parameter;
     const int n = p.AnzahlGitter;
     // The new state is built aside and taken over only when it is complete and finite, so that
     // a parameter set the model cannot work with leaves the previous state as it was.
@@ -252,14 +253,14 @@ void ErdGitterAufbauen(TModell& m, TErdZustand& e, double dt) {
     m.Ergebnis.Kuehlenergie = 0;
     m.Ergebnis.Heizenergie = 0;
     e = z;
-    p.Gitterfaktor = q;
+    m.Werte.Gitterfaktor = q;
     m.Lauf.InBetrieb = true;
 
     // 15. monitor point; mid radii exist for 1..n only, nodes 0 and n+1 give 0
     const double dx = m.Werte.Zellenlaenge;
-    p.MonitorAchsAbstand = p.MonitorSektor == 3 ? e.MittelradienKeller[p.MonitorRadial]
-                                                : e.MittelradienErde[p.MonitorRadial];
-    p.MonitorAbstandEinlass = (p.MonitorAxial - 1) * dx + dx / 2;
+    m.Werte.MonitorAchsAbstand = p.MonitorSektor == 3 ? e.MittelradienKeller[p.MonitorRadial]
+                                                      : e.MittelradienErde[p.MonitorRadial];
+    m.Werte.MonitorAbstandEinlass = (p.MonitorAxial - 1) * dx + dx / 2;
 }
 
 } // namespace kov

@@ -26,10 +26,9 @@ struct TRegisterParameter {
     double Rohrlaenge = 50.0;        // m
     double WandstaerkeRohr = 0.0039; // m
     std::int32_t AnzahlRohre = 15;
-    double Volumenstrom = 3700.0;           // m3/h, whole register
-    double Stroemungsgeschwindigkeit = 0.0; // m/s in one pipe, derived
-    double Tiefe = 1.0;                     // m below the open ground surface
-    double SimRadius = 1.2;                 // m
+    double Volumenstrom = 3700.0; // m3/h, whole register
+    double Tiefe = 1.0;           // m below the open ground surface
+    double SimRadius = 1.2;       // m
     // pressure drop and fan, for the design figures only
     double Zeta = 2.0;                   // single loss coefficients of one pipe run, summed
     double DruckverlustZusatz = 0.0;     // Pa at nominal flow: intake, filter, manifolds
@@ -72,7 +71,6 @@ struct TRegisterParameter {
 
     // numerics and monitor point
     std::int32_t AnzahlGitter = 6;
-    double Gitterfaktor = 0.0; // set by the grid set-up
     double Radiusteiler = 12.0;
     double Zeitschritt = 3600.0; // s
     std::int32_t AnzahlSubSchritte = 2;
@@ -80,8 +78,6 @@ struct TRegisterParameter {
     std::int32_t MonitorAxial = 1;
     std::int32_t MonitorRadial = 2;
     std::int32_t MonitorSektor = 3;
-    double MonitorAchsAbstand = 0.0;    // m, set by the grid set-up
-    double MonitorAbstandEinlass = 0.0; // m, set by the grid set-up
 
     // data sources and output
     bool EingebautesWetter = true;
@@ -124,8 +120,13 @@ struct TSimulationsLauf {
     double Leistung = 0.0;    // kW
 };
 
-// Values of the current run derived from the weather and the parameter set.
+// Values of the current run derived from the weather and the parameter set; the report header
+// prints the first four beside the inputs.
 struct TArbeitswerte {
+    double Stroemungsgeschwindigkeit = 0.0; // m/s in one pipe at nominal flow
+    double Gitterfaktor = 0.0;              // growth of the ring widths of the radial grid
+    double MonitorAchsAbstand = 0.0;        // m from the pipe axis
+    double MonitorAbstandEinlass = 0.0;     // m from the inlet
     double JahresMittelTemperatur = 0.0;
     TMonatsFeld MittelTemperaturMonat{};
     TMonatsFeld ErdTemperaturMonat{};
@@ -142,11 +143,12 @@ struct TModell {
     TArbeitswerte Werte;
 };
 
-// Defaults of every field and the derived fields. (StandardwerteSetzen, which also puts the
-// built-in weather year into the series, belongs to the I/O layer that holds that year.)
+// Defaults of every field and AnteilErde. (StandardwerteSetzen, which also puts the built-in
+// weather year into the series, belongs to the I/O layer that holds that year.)
 void ParameterStandardwerteSetzen(TRegisterParameter& p);
-// Mean air velocity in one pipe, m/s (pi taken as 3.14159, like every model formula).
-void GeschwindigkeitBerechnen(TRegisterParameter& p);
+// Mean air velocity in one pipe at nominal flow, m/s (pi taken as 3.14159, like every model
+// formula).
+double StroemungsGeschwindigkeit(const TRegisterParameter& p);
 // 1 - AnteilAdiabat - AnteilKeller, not below 0
 void AnteilErdeBerechnen(TRegisterParameter& p);
 

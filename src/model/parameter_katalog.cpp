@@ -63,7 +63,7 @@ const std::array Katalog{
     TKatalogEintrag{"Volumenstrom", &P::Volumenstrom, G::RohreUndLuftstrom, "m3/h",
                     "Luftvolumenstrom", "Nenn-Volumenstrom des ganzen Registers.", false, Positiv,
                     Zahl(9, 8, 1, " m3/h", " Nenn-Volumenstrom"), "EVolumenstrom", 0},
-    TKatalogEintrag{"Stroemungsgeschwindigkeit", &P::Stroemungsgeschwindigkeit,
+    TKatalogEintrag{"Stroemungsgeschwindigkeit", &TArbeitswerte::Stroemungsgeschwindigkeit,
                     G::RohreUndLuftstrom, "m/s", "Luftgeschwindigkeit",
                     "Mittlere Luftgeschwindigkeit in einem Rohr bei Nenn-Volumenstrom.", true, Frei,
                     Zahl(10, 6, 3, " m/s", " Stroemungsgeschwindigkeit, nicht veraenderbar"), "Ev",
@@ -464,7 +464,7 @@ const std::array Katalog{
                     {},
                     0},
     TKatalogEintrag{"Gitterfaktor",
-                    &P::Gitterfaktor,
+                    &TArbeitswerte::Gitterfaktor,
                     G::NumerikUndMonitor,
                     "",
                     "Gitterfaktor",
@@ -554,7 +554,7 @@ const std::array Katalog{
         {},
         0},
     TKatalogEintrag{"MonitorAchsAbstand",
-                    &P::MonitorAchsAbstand,
+                    &TArbeitswerte::MonitorAchsAbstand,
                     G::NumerikUndMonitor,
                     "m",
                     "Achsabstand Monitorpunkt",
@@ -565,7 +565,7 @@ const std::array Katalog{
                     {},
                     0},
     TKatalogEintrag{"MonitorAbstandEinlass",
-                    &P::MonitorAbstandEinlass,
+                    &TArbeitswerte::MonitorAbstandEinlass,
                     G::NumerikUndMonitor,
                     "m",
                     "Abstand Monitorpunkt vom Einlass",
@@ -642,7 +642,16 @@ const TKatalogEintrag* KatalogEintrag(std::string_view name) {
 }
 
 TFeldTyp FeldTyp(const TKatalogEintrag& eintrag) {
+    if (IstLaufWert(eintrag)) return TFeldTyp::Zahl;
     return static_cast<TFeldTyp>(eintrag.Feld.index());
+}
+
+bool IstLaufWert(const TKatalogEintrag& eintrag) {
+    return std::holds_alternative<double TArbeitswerte::*>(eintrag.Feld);
+}
+
+double LaufWert(const TArbeitswerte& werte, const TKatalogEintrag& eintrag) {
+    return werte.*std::get<double TArbeitswerte::*>(eintrag.Feld);
 }
 
 std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
@@ -734,15 +743,19 @@ bool FeldGleich(const TRegisterParameter& a, const TRegisterParameter& b,
     const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
     return std::visit(
         [&](auto glied) {
-            using T = std::remove_cvref_t<decltype(a.*glied)>;
-            if constexpr (std::is_same_v<T, double>) {
-                return bits(a.*glied) == bits(b.*glied);
-            } else if constexpr (std::is_same_v<T, TMonatsFeld>) {
-                for (std::size_t m = 1; m <= 12; ++m)
-                    if (bits((a.*glied)[m]) != bits((b.*glied)[m])) return false;
-                return true;
+            if constexpr (std::is_same_v<decltype(glied), double TArbeitswerte::*>) {
+                return true; // a run's working value belongs to neither set
             } else {
-                return a.*glied == b.*glied;
+                using T = std::remove_cvref_t<decltype(a.*glied)>;
+                if constexpr (std::is_same_v<T, double>) {
+                    return bits(a.*glied) == bits(b.*glied);
+                } else if constexpr (std::is_same_v<T, TMonatsFeld>) {
+                    for (std::size_t m = 1; m <= 12; ++m)
+                        if (bits((a.*glied)[m]) != bits((b.*glied)[m])) return false;
+                    return true;
+                } else {
+                    return a.*glied == b.*glied;
+                }
             }
         },
         eintrag.Feld);

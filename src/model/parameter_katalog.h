@@ -14,9 +14,11 @@
 
 namespace kov {
 
+// A field of the parameter set, or for a value the run derives (printed beside the inputs, never
+// set) a field of the run's working values.
 using TFeldZeiger = std::variant<double TRegisterParameter::*, std::int32_t TRegisterParameter::*,
                                  bool TRegisterParameter::*, std::string TRegisterParameter::*,
-                                 TMonatsFeld TRegisterParameter::*>;
+                                 TMonatsFeld TRegisterParameter::*, double TArbeitswerte::*>;
 
 // The groups of the report header, in their order.
 enum class TParameterGruppe {
@@ -78,7 +80,13 @@ std::span<const TKatalogEintrag> ParameterKatalog();
 const TKatalogEintrag* KatalogEintrag(std::string_view name);
 
 enum class TFeldTyp { Zahl, Ganzzahl, Wahrheitswert, Text, Monate };
+// a run's working value is a number too
 TFeldTyp FeldTyp(const TKatalogEintrag& eintrag);
+// True for a value the run derives into its working values (velocity, grid factor, monitor
+// distances): it has no place in a parameter set.
+bool IstLaufWert(const TKatalogEintrag& eintrag);
+// The number such an entry shows for a run.
+double LaufWert(const TArbeitswerte& werte, const TKatalogEintrag& eintrag);
 
 // Direct access to the member an entry names.
 template <class T> T& FeldWert(TRegisterParameter& p, const TKatalogEintrag& eintrag) {

@@ -2,9 +2,8 @@
 
 namespace kov {
 
-void GeschwindigkeitBerechnen(TRegisterParameter& p) {
-    p.Stroemungsgeschwindigkeit =
-        p.Volumenstrom / 3600 / 3.14159 / (p.DRohr * p.DRohr) * 4 / p.AnzahlRohre;
+double StroemungsGeschwindigkeit(const TRegisterParameter& p) {
+    return p.Volumenstrom / 3600 / 3.14159 / (p.DRohr * p.DRohr) * 4 / p.AnzahlRohre;
 }
 
 void AnteilErdeBerechnen(TRegisterParameter& p) {
@@ -19,7 +18,6 @@ void ParameterStandardwerteSetzen(TRegisterParameter& p) {
     for (int monat = 1; monat <= 12; ++monat)
         p.ErdTemperaturSpeziell[monat] = 10.0;
     AnteilErdeBerechnen(p);
-    GeschwindigkeitBerechnen(p);
 }
 
 } // namespace kov

@@ -57,7 +57,7 @@ double Reibungszahl(double Re) {
 TDruckverlust DruckverlustBerechnen(const TRegisterParameter& p, double R) {
     TDruckverlust d;
     if (!(R > 0)) return d;
-    const double w = R * p.Stroemungsgeschwindigkeit; // m/s in one pipe
+    const double w = R * StroemungsGeschwindigkeit(p); // m/s in one pipe
     d.Reynolds = w * p.DRohr / p.ViskositaetLuft;
     d.Reibungszahl = Reibungszahl(d.Reynolds);
     const double staudruck = p.RhoLuft * w * w / 2; // Pa

@@ -30,7 +30,7 @@ struct TDruckverlust {
     double Zusatz = 0.0;         // DruckverlustZusatz * R^2
     double Gesamt = 0.0;
 };
-// Needs p.Stroemungsgeschwindigkeit (GeschwindigkeitBerechnen); all zero for R <= 0.
+// All zero for R <= 0.
 TDruckverlust DruckverlustBerechnen(const TRegisterParameter& p, double R);
 
 // Electric power of the fan at relative flow R, W: flow R * Volumenstrom times the register's

@@ -47,7 +47,7 @@ void StundeRechnen(TKontext& k, const TErdGitter* monitor) {
     TLuftVorrat& luft = k.LuftVorrat;
     if (lauf.InBetrieb) {
         if (R != luft.R) {
-            luft.Alpha = Waermeuebergang(k.Luft, p.Stroemungsgeschwindigkeit, p.DRohr,
+            luft.Alpha = Waermeuebergang(k.Luft, k.Werte.Stroemungsgeschwindigkeit, p.DRohr,
                                          p.ViskositaetLuft, p.LambdaLuft, R);
             const double r0 = p.DRohr / 2;
             luft.KZelle = 2 * 3.14159 * r0 * k.Werte.Zellenlaenge * luft.Alpha;
@@ -182,7 +182,7 @@ int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
     if (p.FahrplanGelesen && fahrplan == nullptr)
         throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
     if (&k.Parameter != &p) k.Parameter = p;
-    GeschwindigkeitBerechnen(k.Parameter);
+    k.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(k.Parameter);
     WetterSchritt(k, wetter);
     if (fahrplan != nullptr && fahrplan != &k.Reihen.RelVolumenstrom)
         std::copy(fahrplan->begin() + 1, fahrplan->end(), k.Reihen.RelVolumenstrom.begin() + 1);

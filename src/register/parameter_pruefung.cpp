@@ -145,9 +145,10 @@ void ModellProben(const TRegisterParameter& p, const TWetterJahr& wetter,
     TRegisterParameter& q = k->Parameter;
     const int n = q.AnzahlGitter;
 
-    GeschwindigkeitBerechnen(q);
-    if (!probe.Teil(std::isfinite(q.Stroemungsgeschwindigkeit) && q.Stroemungsgeschwindigkeit > 0,
-                    "Die Luftgeschwindigkeit", {"Volumenstrom", "DRohr", "AnzahlRohre"}))
+    const double v = StroemungsGeschwindigkeit(q);
+    k->Werte.Stroemungsgeschwindigkeit = v;
+    if (!probe.Teil(std::isfinite(v) && v > 0, "Die Luftgeschwindigkeit",
+                    {"Volumenstrom", "DRohr", "AnzahlRohre"}))
         return;
     WetterSchritt(*k, wetter);
     if (!probe.Teil(Endlich(k->Werte.ErdTemperaturMonat, 1, 12), "Die Erdtemperatur am Rand",

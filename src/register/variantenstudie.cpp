@@ -406,7 +406,7 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
                 throw TParameterFehler("Variante " + std::to_string(nummer + 1) + ": " + fehler);
             v.Ergebnis = k.Ergebnis;
             v.Kennwerte = KennwerteBerechnen(k);
-            v.Stroemungsgeschwindigkeit = k.Parameter.Stroemungsgeschwindigkeit;
+            v.Stroemungsgeschwindigkeit = k.Werte.Stroemungsgeschwindigkeit;
             v.RohrlaengeGesamt = k.Parameter.AnzahlRohre * k.Parameter.Rohrlaenge;
             v.Berechnet = true;
             if (rueckmeldung.NachVariante) rueckmeldung.NachVariante(nummer, k);

@@ -384,8 +384,8 @@ void TForm2::Wertsetzen() {
     EWandstaerkeRohr->setText(ZahlZeigen(p.WandstaerkeRohr, 3));
     EAnzahlrohre->setText(QString::number(p.AnzahlRohre));
     ETiefe->setText(ZahlZeigen(p.Tiefe, 2));
-    if (p.DRohr > 0 && p.AnzahlRohre > 0) p.Stroemungsgeschwindigkeit = GeschwindigkeitAnzeige(p);
-    Ev->setText(ZahlAnzeigen(p.Stroemungsgeschwindigkeit, 2));
+    // a set without a pipe cross-section leaves the last velocity shown
+    if (p.DRohr > 0 && p.AnzahlRohre > 0) Ev->setText(ZahlAnzeigen(GeschwindigkeitAnzeige(p), 2));
     EHeizgrenze->setText(ZahlZeigen(p.Heizgrenze, 1));
     EKuehlgrenze->setText(ZahlZeigen(p.Kuehlgrenze, 1));
     EcpErde->setText(ZahlZeigen(p.CpErde, 1));
@@ -403,8 +403,7 @@ void TForm2::vSetzen() {
     EingabeZahlLesen(EVolumenstrom->text(), p.Volumenstrom);
     EingabeGanzzahlLesen(EAnzahlrohre->text(), p.AnzahlRohre);
     EingabeZahlLesen(EDRohr->text(), p.DRohr);
-    if (p.DRohr > 0 && p.AnzahlRohre > 0) p.Stroemungsgeschwindigkeit = GeschwindigkeitAnzeige(p);
-    Ev->setText(ZahlAnzeigen(p.Stroemungsgeschwindigkeit, 2));
+    if (p.DRohr > 0 && p.AnzahlRohre > 0) Ev->setText(ZahlAnzeigen(GeschwindigkeitAnzeige(p), 2));
 }
 
 void TForm2::CErdeChange() {

@@ -98,7 +98,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
         int zeile = 0;
         for (const TKatalogEintrag& e : ParameterKatalog()) {
             if (e.Gruppe != gruppe) continue;
-            const bool anteilErde = FeldTyp(e) == TFeldTyp::Zahl &&
+            const bool anteilErde = FeldTyp(e) == TFeldTyp::Zahl && !IstLaufWert(e) &&
                                     &FeldWert<double>(Ausgang, e) == &Ausgang.AnteilErde;
             if (e.Abgeleitet && !anteilErde) continue;
             auto* marke = new QLabel(Text(e.Bezeichnung), seite);

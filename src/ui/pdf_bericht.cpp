@@ -77,7 +77,7 @@ struct TBerichtSatz {
                  BerichtSchrift(Grundschrift), s.Millimeter(2));
         QVector<TTabellenZeile> zeilen;
         std::string gruppe;
-        for (const TEingabeZeile& z : EingabeZeilen(A.Modell->Parameter)) {
+        for (const TEingabeZeile& z : EingabeZeilen(A.Modell->Parameter, &A.Modell->Werte)) {
             if (z.Gruppe != gruppe) {
                 gruppe = z.Gruppe;
                 TTabellenZeile titel;

@@ -68,8 +68,9 @@ TEST(Auslegungsbericht, ValuesAndTheMarksOfChangedFields) {
     p.KellerTemperatur[3] = 12.5;
     p.Land = "D";
     p.Einschwingjahre = 3;
-    GeschwindigkeitBerechnen(p); // a computed field is never marked
-    const std::vector<TEingabeZeile> zeilen = EingabeZeilen(p);
+    TArbeitswerte lauf; // what a run derived; a computed field is never marked
+    lauf.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(p);
+    const std::vector<TEingabeZeile> zeilen = EingabeZeilen(p, &lauf);
     std::set<std::string> markiert;
     for (const TEingabeZeile& z : zeilen)
         if (z.Abweichend) markiert.insert(z.Name);
@@ -105,6 +106,8 @@ TEST(Auslegungsbericht, ValuesAndTheMarksOfChangedFields) {
         EXPECT_EQ(z.Einheit, f.Einheit) << f.Name;
     }
     EXPECT_EQ(Zeile(zeilen, "DRohr").Bezeichnung, "Rohrdurchmesser");
+    // without a run there is nothing derived to show
+    EXPECT_EQ(Zeile(EingabeZeilen(p), "Gitterfaktor").Wert, "–");
 
     p.OutputFile.clear();
     EXPECT_EQ(EingabeWertText(p, *KatalogEintrag("OutputFile")), "–");

@@ -110,7 +110,7 @@ TEST(KovRun, RunsInTheGivenDirectoryAndReportsJson) {
         {"WaermeentzugErde", k->Ergebnis.WaermeentzugErde},
         {"Kuehlenergie", k->Ergebnis.Kuehlenergie},
         {"Heizenergie", k->Ergebnis.Heizenergie},
-        {"Gitterfaktor", k->Parameter.Gitterfaktor},
+        {"Gitterfaktor", k->Werte.Gitterfaktor},
         {"StartTemperatur", k->Werte.StartTemperatur},
         {"JahresMittelTemperatur", k->Werte.JahresMittelTemperatur},
         {"Durchlaeufe", 1},

@@ -17,7 +17,7 @@ protected:
 
     std::vector<std::string> KopfZeilen() {
         std::string kopf;
-        AusgabeKopfSchreiben(kopf, m.Parameter);
+        AusgabeKopfSchreiben(kopf, m);
         return test::TextZeilen(kopf);
     }
 
@@ -27,7 +27,7 @@ protected:
 
 TEST_F(Bericht, DefaultHeaderHasOneHundredCrLfLines) {
     std::string inhalt;
-    AusgabeKopfSchreiben(inhalt, m.Parameter);
+    AusgabeKopfSchreiben(inhalt, m);
     std::size_t crlf = 0;
     for (std::size_t i = 0; i < inhalt.size(); ++i) {
         if (inhalt[i] == '\n') {
@@ -97,8 +97,8 @@ TEST_F(Bericht, HeaderPrintsTheRunsValues) {
     p.SpezielleRandbedingung = true;
     p.KellerTemperatur[3] = -2.345;
     p.ErdTemperaturSpeziell[12] = 123.456;
-    p.Gitterfaktor = 1.23456;
-    p.MonitorAchsAbstand = 0.12345;
+    m.Werte.Gitterfaktor = 1.23456;
+    m.Werte.MonitorAchsAbstand = 0.12345;
     p.Einschwingjahre = -1;
     const std::vector<std::string> zeilen = KopfZeilen();
     ASSERT_EQ(zeilen.size(), 100u);
@@ -123,7 +123,7 @@ TEST_F(Bericht, HeaderPrintsTheRunsValues) {
 
 TEST_F(Bericht, HeaderAndEnergyBlockFollowWhatIsThere) {
     std::string bericht = "vorheriger Lauf\r\n";
-    AusgabeKopfSchreiben(bericht, m.Parameter);
+    AusgabeKopfSchreiben(bericht, m);
     EXPECT_EQ(test::TextZeilen(bericht).size(), 101u);
     EXPECT_EQ(test::TextZeilen(bericht)[1],
               "Ausgabefile zum Programm KOV, Berechnung von Erdregistern");

@@ -22,6 +22,7 @@ protected:
     void Aufbauen(double dt = 1800.0) {
         k->Werte.Zellenlaenge = k->Parameter.Rohrlaenge / k->Parameter.AnzahlGitter;
         k->Werte.StartTemperatur = 2.913;
+        k->Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(k->Parameter);
         ErdGitterAufbauen(*k, k->Erde, dt);
     }
     std::unique_ptr<TKontext> k = test::NeuerKontext();
@@ -40,7 +41,7 @@ TEST_F(ErdGitter, DefaultGridFactorAndRadii) {
     EXPECT_EQ(iterationen, 9);
 
     Aufbauen();
-    EXPECT_EQ(k->Parameter.Gitterfaktor, q);
+    EXPECT_EQ(k->Werte.Gitterfaktor, q);
     const double radienErde[7] = {0.0961, 0.1000, 0.1468, 0.2348, 0.4006, 0.7126, 1.3000};
     const double radienKeller[7] = {0.0961, 0.1000, 0.1390, 0.2124, 0.3505, 0.6105, 1.1000};
     for (int i = 0; i <= 6; ++i) {
@@ -99,7 +100,7 @@ TEST_F(ErdGitter, GridFactorForTheExtremeGridCounts) {
     for (const TFall& f : {TFall{3, 24.64, 0.005}, TFall{10, 1.2491, 0.00005}}) {
         k->Parameter.AnzahlGitter = f.n;
         Aufbauen();
-        EXPECT_NEAR(k->Parameter.Gitterfaktor, f.q, f.toleranz) << "n " << f.n;
+        EXPECT_NEAR(k->Werte.Gitterfaktor, f.q, f.toleranz) << "n " << f.n;
     }
     // every grid count fills the simulation radius and the depth below the cellar
     for (int n = 3; n <= 10; ++n) {
@@ -139,8 +140,8 @@ TEST_F(ErdGitter, StartFieldAndRunState) {
 
 TEST_F(ErdGitter, MonitorPoint) {
     Aufbauen();
-    EXPECT_NEAR(k->Parameter.MonitorAchsAbstand, 0.1211, 0.00005);
-    EXPECT_NEAR(k->Parameter.MonitorAbstandEinlass, 4.1667, 0.00005);
+    EXPECT_NEAR(k->Werte.MonitorAchsAbstand, 0.1211, 0.00005);
+    EXPECT_NEAR(k->Werte.MonitorAbstandEinlass, 4.1667, 0.00005);
 
     struct TFall {
         int axial, radial, sektor;
@@ -162,8 +163,8 @@ TEST_F(ErdGitter, MonitorPoint) {
                                                  : f.abstand;
         const std::string fall = "axial " + std::to_string(f.axial) + " radial " +
                                  std::to_string(f.radial) + " sektor " + std::to_string(f.sektor);
-        EXPECT_EQ(k->Parameter.MonitorAchsAbstand, abstand) << fall;
-        EXPECT_NEAR(k->Parameter.MonitorAbstandEinlass, f.einlass, 1e-12) << fall;
+        EXPECT_EQ(k->Werte.MonitorAchsAbstand, abstand) << fall;
+        EXPECT_NEAR(k->Werte.MonitorAbstandEinlass, f.einlass, 1e-12) << fall;
     }
 }
 
@@ -252,13 +253,13 @@ TEST_F(ErdGitter, DegenerateParametersAreRefusedAndChangeNothing) {
         k->Lauf.Durchlauf = 2;
         k->Ergebnis.Heizenergie = 17.0;
         const auto erdeVorher = std::make_unique<TErdZustand>(k->Erde);
-        const TRegisterParameter vorher = k->Parameter;
+        const TArbeitswerte vorher = k->Werte;
 
         f.setzen(k->Parameter);
         EXPECT_THROW(Aufbauen(f.dt), TParameterFehler) << f.name;
         EXPECT_EQ(std::memcmp(erdeVorher.get(), &k->Erde, sizeof(TErdZustand)), 0) << f.name;
-        EXPECT_EQ(k->Parameter.Gitterfaktor, vorher.Gitterfaktor) << f.name;
-        EXPECT_EQ(k->Parameter.MonitorAchsAbstand, vorher.MonitorAchsAbstand) << f.name;
+        EXPECT_EQ(k->Werte.Gitterfaktor, vorher.Gitterfaktor) << f.name;
+        EXPECT_EQ(k->Werte.MonitorAchsAbstand, vorher.MonitorAchsAbstand) << f.name;
         EXPECT_EQ(k->Lauf.Durchlauf, 2) << f.name;
         EXPECT_EQ(k->Ergebnis.Heizenergie, 17.0) << f.name;
     }

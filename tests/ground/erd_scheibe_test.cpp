@@ -27,6 +27,7 @@ protected:
     void Aufbauen() {
         k->Werte.Zellenlaenge = k->Parameter.Rohrlaenge / k->Parameter.AnzahlGitter;
         k->Werte.StartTemperatur = 2.913;
+        k->Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(k->Parameter);
         ErdGitterAufbauen(*k, k->Erde, 1800.0);
     }
     int n() const { return k->Parameter.AnzahlGitter; }
@@ -226,8 +227,8 @@ TEST_F(ErdScheibe, HeatBalanceOfTheColumnsWithTheAirPass) {
         e.GitterErde[a][N + 1] = 9.0;
         e.GitterKeller[a][N + 1] = 16.0;
     }
-    const double alpha = Waermeuebergang(p.Stroemungsgeschwindigkeit, p.DRohr, p.ViskositaetLuft,
-                                         p.RhoLuft, p.CpLuft, p.LambdaLuft, 1.0);
+    const double alpha = Waermeuebergang(k->Werte.Stroemungsgeschwindigkeit, p.DRohr,
+                                         p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft, 1.0);
     const double K = 2 * 3.14159 * (p.DRohr / 2) * k->Werte.Zellenlaenge * alpha;
 
     struct TSektor {
@@ -313,8 +314,8 @@ TEST_F(ErdScheibe, EveryPathAdvancesTheGridsToTheBitsOfTheScalarPath) {
         Aufbauen();
         ZufallsFeld(static_cast<unsigned>(f.Gitter));
         const double K = 2 * 3.14159 * (p.DRohr / 2) * k->Werte.Zellenlaenge *
-                         Waermeuebergang(p.Stroemungsgeschwindigkeit, p.DRohr, p.ViskositaetLuft,
-                                         p.RhoLuft, p.CpLuft, p.LambdaLuft, 1.0);
+                         Waermeuebergang(k->Werte.Stroemungsgeschwindigkeit, p.DRohr,
+                                         p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft, 1.0);
         auto rechnen = [&](TErdZustand& z) {
             for (int schritt = 0; schritt < 400; ++schritt) {
                 const bool betrieb = schritt % 7 < 5;

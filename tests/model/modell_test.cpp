@@ -11,9 +11,9 @@ TEST(Standardwerte, DerivedFieldsAndSeries) {
     auto k = test::NeuerKontext();
     StandardwerteSetzen(*k);
     const TRegisterParameter& p = k->Parameter;
-    EXPECT_DOUBLE_EQ(p.Stroemungsgeschwindigkeit,
+    EXPECT_DOUBLE_EQ(StroemungsGeschwindigkeit(p),
                      3700.0 / 3600 / 3.14159 / (0.1922 * 0.1922) * 4 / 15);
-    EXPECT_NEAR(p.Stroemungsgeschwindigkeit, 2.3616290537, 1e-10);
+    EXPECT_NEAR(StroemungsGeschwindigkeit(p), 2.3616290537, 1e-10);
     EXPECT_EQ(p.AnteilErde, 1.0);
     EXPECT_EQ(k->Reihen.Tein[0], 3.2);
     EXPECT_EQ(k->Reihen.Tein[1], 3.2);

@@ -27,7 +27,7 @@ protected:
         ErdGitterAufbauen(*k, e, 1800.0);
     }
     double Alpha(double R) const {
-        return Waermeuebergang(p.Stroemungsgeschwindigkeit, p.DRohr, p.ViskositaetLuft, p.RhoLuft,
+        return Waermeuebergang(StroemungsGeschwindigkeit(p), p.DRohr, p.ViskositaetLuft, p.RhoLuft,
                                p.CpLuft, p.LambdaLuft, R);
     }
     // convective conductance of one axial cell, W/K

@@ -112,7 +112,7 @@ TEST(Variantenstudie, FiguresEqualSingleRunsBitForBitWhateverTheThreads) {
             TVariantenErgebnis einzeln;
             einzeln.Ergebnis = k->Ergebnis;
             einzeln.Kennwerte = kw;
-            einzeln.Stroemungsgeschwindigkeit = k->Parameter.Stroemungsgeschwindigkeit;
+            einzeln.Stroemungsgeschwindigkeit = k->Werte.Stroemungsgeschwindigkeit;
             einzeln.RohrlaengeGesamt = k->Parameter.AnzahlRohre * k->Parameter.Rohrlaenge;
             EXPECT_EQ(kennwert.Wert(v), kennwert.Wert(einzeln)) << i << " " << kennwert.Name;
         }

@@ -37,7 +37,7 @@ TEST(RadialeLeitung, SteadyColumnCarriesTheFluxOfItsSeriesConductance) {
         TRegisterParameter& p = k->Parameter;
         p.AnzahlGitter = f.gitter;
         p.SimRadius = f.simRadius;
-        GeschwindigkeitBerechnen(p);
+        k->Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(p);
         const int n = p.AnzahlGitter;
         k->Werte.Zellenlaenge = p.Rohrlaenge / n;
         k->Werte.StartTemperatur = 0.0;

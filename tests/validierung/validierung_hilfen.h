@@ -42,7 +42,7 @@ inline void JahrRechnen(TKontext& k, const TWetterJahr& w = EingebautesWetterJah
 // The set-up of SimulationRechnen on the built-in year; returns the number of passes.
 inline int LaufVorbereiten(TKontext& k) {
     AnteilErdeBerechnen(k.Parameter);
-    GeschwindigkeitBerechnen(k.Parameter);
+    k.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(k.Parameter);
     WetterSchritt(k, EingebautesWetterJahr());
     LaufGroessenSetzen(k);
     LaufZustandAufbauen(k);
@@ -66,7 +66,7 @@ void DurchlaufRechnen(TKontext& k, int durchlauf, FVorLuft&& vorLuft, FNachErde&
         BetriebEntscheiden(p, lauf, R);
         TLuftStunde luft;
         if (lauf.InBetrieb) {
-            lauf.Alpha = Waermeuebergang(k.Luft, p.Stroemungsgeschwindigkeit, p.DRohr,
+            lauf.Alpha = Waermeuebergang(k.Luft, k.Werte.Stroemungsgeschwindigkeit, p.DRohr,
                                          p.ViskositaetLuft, p.LambdaLuft, R);
             lauf.KZelle = 2 * 3.14159 * (p.DRohr / 2) * k.Werte.Zellenlaenge * lauf.Alpha;
             luft = LuftStundeBerechnen(lauf.KZelle, k.Erde.LeitwertWand,
