@@ -40,7 +40,7 @@ TVorschauWerte VorschauRechnen(const TLaufDaten& daten, const std::atomic<bool>*
     w.HeizenergieNutzbar = kw.HeizenergieNutzbar;
     w.KuehlenergieNutzbar = kw.KuehlenergieNutzbar;
     w.Druckverlust = kw.DruckverlustNenn.Gesamt;
-    w.Stroemungsgeschwindigkeit = k->Parameter.Stroemungsgeschwindigkeit;
+    w.Stroemungsgeschwindigkeit = k->Werte.Stroemungsgeschwindigkeit;
     w.Leistungszahl = kw.Leistungszahl;
     return w;
 }
