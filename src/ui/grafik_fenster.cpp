@@ -135,6 +135,10 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
     connect(Zeichner, &QTimer::timeout, this, &TForm1::NaechstenMonatZeichnen);
 }
 
+TForm1::~TForm1() {
+    SanduhrAufheben();
+}
+
 void TForm1::setVisible(bool sichtbar) {
     const bool erscheint = sichtbar && !isVisible();
     if (!sichtbar && Lauf) AbbrechenClick();

@@ -32,6 +32,8 @@ class TForm1 : public QWidget {
     Q_OBJECT
 public:
     TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung);
+    // A run still going on is no longer shown; its busy cursor goes with the window.
+    ~TForm1() override;
 
     // Showing a hidden window starts a run; hiding it stops a running one.
     void setVisible(bool sichtbar) override;
