@@ -77,7 +77,8 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p, const TArb
     for (const TParameterGruppe gruppe :
          {TParameterGruppe::RohreUndLuftstrom, TParameterGruppe::Stoffwerte,
           TParameterGruppe::Regelung, TParameterGruppe::UmgebungUndKeller,
-          TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe}) {
+          TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe,
+          TParameterGruppe::LueftungsanlageUndBetrieb}) {
         for (const TKatalogEintrag& e : ParameterKatalog()) {
             if (e.Gruppe != gruppe) continue;
             TEingabeZeile z;

@@ -2,6 +2,7 @@
 
 #include "ablauf/lauf_daten.h"
 #include "ablauf/lauf_pruefung.h"
+#include "cli/anlage_json.h"
 #include "cli/parameter_felder.h"
 #include "cli/studie_lauf.h"
 #include "files/projekt_datei.h"
@@ -64,7 +65,7 @@ constexpr TKennwertSchluessel KennwertSchluessel[] = {
     {"DruckverlustGesamt", "Pa", "Rohrreibung, Einzelwiderstaende (Zeta) und Zusatz"},
     {"Ventilatorleistung", "W", "elektrische Leistung bei Nenn-Volumenstrom"},
     {"Ventilatorenergie", "kWh", "Ventilatorstrom der Betriebsstunden, je mit ihrem Volumenstrom"},
-    {"Leistungszahl", "", "(Heiz- + Kuehlenergie) / Ventilatorstrom; 0 ohne Ventilatorstrom"},
+    {"Leistungszahl", "", "nutzbare (Heiz- + Kuehlenergie) / Ventilatorstrom; 0 ohne Strom"},
     {"TausMin, TausMax", "C", "tiefste und hoechste Austrittstemperatur"},
     {"TausMinStunde, TausMaxStunde", "", "ihre Stunde 1..8760"},
     {"TeinMin, TeinMax", "C", "tiefste und hoechste Eintrittstemperatur"},
@@ -74,10 +75,10 @@ constexpr TKennwertSchluessel KennwertSchluessel[] = {
     {"HeizleistungMax, KuehlleistungMax", "kW", "groesste Heiz- und Kuehlleistung"},
     {"HeizenergieMonat, KuehlenergieMonat", "kWh", "je 12 Monatswerte, Januar zuerst"},
     {"HeizenergieNutzbar", "kWh", "Heizenergie der Stunden mit Aussenluft bis Heizgrenze"},
-    {"KuehlenergieNutzbar", "kWh", "Kuehlenergie der Stunden mit Aussenluft ab Kuehlgrenze"},
-    {"ErtragJeRohrflaeche", "kWh/m2", "Heiz- + Kuehlenergie je m2 Rohrinnenflaeche"},
-    {"ErtragJeRohrmeter", "kWh/m", "Heiz- + Kuehlenergie je m Rohr"},
-    {"KondensatJahr", "kg", "Kondensat im Jahr (Summe der Spalte 8 des Berichts)"},
+    {"KuehlenergieNutzbar", "kWh", "Kuehlenergie, Aussenluft ab Kuehlgrenze (WRG: Komfortgrenze)"},
+    {"ErtragJeRohrflaeche", "kWh/m2", "nutzbare Energie je m2 Rohrinnenflaeche"},
+    {"ErtragJeRohrmeter", "kWh/m", "nutzbare Energie je m Rohr"},
+    {"KondensatJahr", "kg", "Kondensat aus Feuchte, Luftdruck und Dichte des Wetters"},
     {"KondensatStunden", "h", "Stunden mit Kondensat"},
     {"KondensatMax", "kg/h", "groesste Kondensatmenge einer Stunde"},
     {"KondensatMonat", "kg", "12 Monatswerte"},
@@ -139,6 +140,7 @@ void HilfeSchreiben(std::ostream& aus) {
         if (zeile.size() < 44) zeile.resize(44, ' ');
         aus << zeile << "  " << bedeutung << "\n";
     }
+    AnlageHilfeSchreiben(aus);
 }
 
 std::string Kwh(double wert) {
@@ -233,6 +235,8 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["Durchlaeufe"] = durchlaeufe;
         j["OutputFile"] = p.OutputFile;
         j["Kennwerte"] = KennwerteJson(kw);
+        NutzenJsonErgaenzen(kw, j["Kennwerte"]);
+        j["Anlage"] = AnlageJson(kw);
         // a file name that is not UTF-8 is written with replacement characters, not refused
         aus << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return;

@@ -68,8 +68,11 @@ void WetterLesen(TModell& m, const std::string& hilfsDatei) {
     TStundenReihen& r = m.Reihen;
     if (m.Parameter.EingebautesWetter)
         WetterUebernehmen(EingebautesWetterJahr(), r);
-    else
+    else {
         BerichtWetterLesen(hilfsDatei, r.Tein, r.RelVolumenstrom, r.RelFeuchte, r.TTaupunkt);
+        r.Luftdruck.fill(0.0);
+        r.MitFeuchte = false;
+    }
     ErdTemperaturenBerechnen(m.Parameter, r.Tein, m.Werte);
 }
 

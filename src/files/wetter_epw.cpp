@@ -86,8 +86,18 @@ void OrtLesen(const TWetterText& text, const TZeile& zeile, TWetterInfo& info) {
     info.HatHoehe = OrtsZahl(text, zeile, f[9], {10, "Höhe"}, -1000, 9000, "m", info.Hoehe);
 }
 
-void PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
-    std::array<std::string_view, 3> f{};
+// the weekday of the first day, 0 = Monday; Monday when the field names none
+int ErsterWochentag(std::string_view feld) {
+    constexpr std::string_view Tage[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                         "Friday", "Saturday", "Sunday"};
+    for (int t = 0; t < 7; ++t)
+        if (GleichOhneGross(feld, Tage[t])) return t;
+    return 0;
+}
+
+// the weekday of 1 January as DATA PERIODS gives it
+int PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
+    std::array<std::string_view, 5> f{};
     FelderTeilen(zeile.Text, ',', f);
     const int perioden = FeldGanzzahl(text, zeile, f[1], {2, "Anzahl der Datenabschnitte"});
     if (perioden != 1)
@@ -99,9 +109,11 @@ void PeriodenPruefen(const TWetterText& text, const TZeile& zeile) {
         WetterFehler(text, zeile.Nummer,
                      "DATA PERIODS nennt " + std::to_string(jeStunde) +
                          " Werte je Stunde, gelesen werden Stundenwerte");
+    return ErsterWochentag(f[4]);
 }
 
-void KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info) {
+// returns the weekday of 1 January
+int KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info) {
     TZeile zeile;
     while (zeilen.Naechste(zeile)) {
         const std::string_view wort = Schluesselwort(zeile.Text);
@@ -114,8 +126,7 @@ void KopfLesen(const TWetterText& text, TZeilenFolge& zeilen, TWetterInfo& info)
         case TKopf::Sonstige:
             break;
         case TKopf::Perioden:
-            PeriodenPruefen(text, zeile);
-            return;
+            return PeriodenPruefen(text, zeile);
         case TKopf::Unbekannt:
             if (double jahr = 0.0; WetterZahl(wort, jahr))
                 WetterFehler(text, zeile.Nummer, "DATA PERIODS fehlt vor der ersten Datenzeile");
@@ -154,13 +165,16 @@ bool IstEpw(std::string_view inhalt) {
 
 void EpwLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
     TZeilenFolge zeilen(text.Inhalt);
-    KopfLesen(text, zeilen, info);
+    const int ersterWochentag = KopfLesen(text, zeilen, info);
 
     auto roh = RohJahrAnlegen();
     TZeile zeile;
     long letzte = 0;
     int datenZeilen = 0;
-    std::array<std::string_view, 9> f{};
+    std::array<std::string_view, 10> f{};
+    // station pressure (field 10, Pa) is used only when every hour has one in range; it feeds
+    // the condensate figure alone, so a file without it still reads
+    bool mitDruck = true;
     while (zeilen.Naechste(zeile)) {
         if (IstLeer(zeile.Text)) continue;
         letzte = zeile.Nummer;
@@ -190,13 +204,21 @@ void EpwLesen(const TWetterText& text, TWetterJahr& jahr, TWetterInfo& info) {
                       TRohJahr::Taupunkt, h);
         WertEintragen(text, zeile, f[8], FeldFeuchte, FehltFeuchte, 0, 110, "%", *roh,
                       TRohJahr::Feuchte, h);
+        double druck = 0.0;
+        if (mitDruck && anzahl >= 10 && WetterZahl(f[9], druck) && druck >= 30000 &&
+            druck <= 120000)
+            roh->Wert[TRohJahr::Druck][static_cast<std::size_t>(h)] = druck / 100; // hPa
+        else
+            mitDruck = false;
     }
     StundenZahlPruefen(text, *roh, letzte > 0 ? letzte : zeile.Nummer);
     LueckenFuellen(text, *roh, TRohJahr::Temperatur, "Lufttemperatur");
     LueckenFuellen(text, *roh, TRohJahr::Taupunkt, "Taupunkttemperatur");
     LueckenFuellen(text, *roh, TRohJahr::Feuchte, "relativen Feuchte");
 
+    if (!mitDruck) roh->Wert[TRohJahr::Druck].fill(0.0);
     WetterJahrBilden(*roh, true, jahr);
+    jahr.ErsterWochentag = ersterWochentag;
     info.Format = TWetterFormat::Epw;
     info.DatenZeilen = datenZeilen;
     info.SchalttagZeilen = roh->SchalttagZeilen;

@@ -266,6 +266,8 @@ void WetterJahrBilden(const TRohJahr& roh, bool mitFeuchte, TWetterJahr& jahr) {
     jahr.Tein[0] = jahr.Tein[1];
     jahr.RelFeuchte[0] = jahr.RelFeuchte[1];
     jahr.TTaupunkt[0] = jahr.TTaupunkt[1];
+    jahr.Luftdruck = roh.Wert[TRohJahr::Druck];
+    jahr.HatFeuchte = mitFeuchte;
 }
 
 int ErgaenzteStunden(const TRohJahr& roh) {

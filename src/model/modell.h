@@ -88,6 +88,21 @@ struct TRegisterParameter {
     bool FahrplanGelesen = false;
     std::string FahrplanFile = "wplaufz1.txt";
     std::string Land = "CH";
+
+    // the ventilation unit behind the register, operating times and control mode; the defaults
+    // leave the classic run as it is
+    bool WRG = false;               // a ventilation unit with heat recovery takes the air
+    double WRGWirkungsgrad = 0.80;  // temperature efficiency of the heat recovery, supply side
+    double WRGFrostgrenze = -3.0;   // °C, intake below it needs the unit's frost protection
+    double Ablufttemperatur = 21.0; // °C, extract air entering the heat recovery
+    double ZuluftSoll = 18.0;       // °C, supply the building wants in the heating period
+    double Komfortgrenze = 24.0;    // °C, supply above it is too warm for the rooms
+    bool WRGSommerBypass = true;    // heat recovery bypassed outside the heating period
+    // weekly schedule of the relative flow ("Mo-Fr 7-18; Sa 8-12 50%"); empty: none
+    std::string Betriebszeiten;
+    // "klassisch": the release limits; "bedarf": runs only when it moves the intake toward
+    // what the building wants
+    std::string Regelung = "klassisch";
 };
 
 struct TStundenReihen {
@@ -98,6 +113,11 @@ struct TStundenReihen {
     TStundenFeld TTaupunkt{}; // °C
     TStundenFeld TMonitor{};  // °C
     TStundenFeld Betrieb{};   // 1.0 running, 0.0 stopped
+    // the weather's air pressure, hPa; 0 where it gives none
+    TStundenFeld Luftdruck{};
+    // humidity and dew point are the weather's own (false: the built-in year's placeholders or
+    // a read-back report)
+    bool MitFeuchte = false;
 };
 
 struct TJahresErgebnis { // kWh

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <type_traits>
 
 namespace kov {
@@ -34,6 +35,19 @@ constexpr TBerichtZeile Zeile(int zeile, std::string_view einheit, std::string_v
     return {zeile, 0, 0, einheit, text};
 }
 constexpr TBerichtZeile Ungedruckt{};
+
+constexpr TBereich Spanne(double min, double max) {
+    return {TBereichsArt::Spanne, 0, -1, min, max};
+}
+
+// a limit as the range texts write it: decimal point as kov-run reads it, no trailing zeros
+std::string ZahlText(double wert) {
+    std::string text = std::to_string(wert);
+    while (!text.empty() && text.back() == '0')
+        text.pop_back();
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
 
 const std::array Katalog{
     // pipes and air flow
@@ -609,6 +623,114 @@ const std::array Katalog{
                     Ungedruckt,
                     {},
                     0},
+    // the ventilation unit behind the register, operating times and control mode
+    TKatalogEintrag{"WRG",
+                    &P::WRG,
+                    G::LueftungsanlageUndBetrieb,
+                    "",
+                    "Lüftungsgerät mit WRG",
+                    "Hinter dem Register steht ein Lüftungsgerät mit Wärmerückgewinnung; seine "
+                    "Kennwerte werden mit und ohne Register gerechnet.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"WRGWirkungsgrad",
+                    &P::WRGWirkungsgrad,
+                    G::LueftungsanlageUndBetrieb,
+                    "",
+                    "Wirkungsgrad WRG",
+                    "Temperaturänderungsgrad der Wärmerückgewinnung auf der Zuluftseite.",
+                    false,
+                    Spanne(0.0, 0.95),
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"WRGFrostgrenze",
+                    &P::WRGFrostgrenze,
+                    G::LueftungsanlageUndBetrieb,
+                    "°C",
+                    "Frostgrenze WRG",
+                    "Ansaugtemperatur, unter der das Lüftungsgerät Frostschutz braucht; ein "
+                    "Vorheizregister hebt die Luft bis auf sie an.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Ablufttemperatur",
+                    &P::Ablufttemperatur,
+                    G::LueftungsanlageUndBetrieb,
+                    "°C",
+                    "Ablufttemperatur",
+                    "Temperatur der Abluft, die in die Wärmerückgewinnung eintritt.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"ZuluftSoll",
+                    &P::ZuluftSoll,
+                    G::LueftungsanlageUndBetrieb,
+                    "°C",
+                    "Zuluft-Solltemperatur",
+                    "Zulufttemperatur, die das Gebäude in der Heizperiode verlangt; darunter heizt "
+                    "ein Nachheizregister nach.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Komfortgrenze",
+                    &P::Komfortgrenze,
+                    G::LueftungsanlageUndBetrieb,
+                    "°C",
+                    "Komfortgrenze",
+                    "Zulufttemperatur, über der die Luft für die Räume zu warm ist; Kühlung zählt "
+                    "mit Lüftungsgerät nur darüber.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{
+        "WRGSommerBypass",
+        &P::WRGSommerBypass,
+        G::LueftungsanlageUndBetrieb,
+        "",
+        "Sommer-Bypass WRG",
+        "Außerhalb der Heizperiode umgeht die Zuluft die Wärmerückgewinnung, sobald die "
+        "Ansaugluft ZuluftSoll erreicht; kühlere Luft hebt sie nur bis ZuluftSoll.",
+        false,
+        Frei,
+        Ungedruckt,
+        {},
+        0},
+    TKatalogEintrag{"Betriebszeiten",
+                    &P::Betriebszeiten,
+                    G::LueftungsanlageUndBetrieb,
+                    "",
+                    "Betriebszeiten",
+                    "Wochenplan der Lüftung, z. B. \"Mo-Fr 7-18; Sa 8-12 50%; Nacht 22-6\"; leer: "
+                    "immer Nenn-Volumenstrom (oder die Fahrplandatei).",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
+    TKatalogEintrag{"Regelung",
+                    &P::Regelung,
+                    G::LueftungsanlageUndBetrieb,
+                    "",
+                    "Regelungsart",
+                    "klassisch: Freigabegrenzen Heizgrenze/Kuehlgrenze; bedarf: das Register läuft "
+                    "nur, wenn es die Ansaugluft dorthin bringt, wohin das Gebäude sie braucht.",
+                    false,
+                    Frei,
+                    Ungedruckt,
+                    {},
+                    0},
 };
 
 } // namespace
@@ -627,6 +749,8 @@ std::string_view GruppenName(TParameterGruppe gruppe) {
         return "Numerik und Monitorpunkt";
     case G::DatenUndAusgabe:
         return "Daten und Ausgabe";
+    case G::LueftungsanlageUndBetrieb:
+        return "Lüftungsanlage und Betrieb";
     }
     return {};
 }
@@ -672,6 +796,11 @@ std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
         break;
     case TBereichsArt::Wirkungsgrad:
         if (!(wert > 0 && wert <= 1)) return "muss größer als 0 und höchstens 1 sein.";
+        break;
+    case TBereichsArt::Spanne:
+        if (!(wert >= eintrag.Bereich.Min && wert <= eintrag.Bereich.Max))
+            return "muss zwischen " + ZahlText(eintrag.Bereich.Min) + " und " +
+                   ZahlText(eintrag.Bereich.Max) + " liegen.";
         break;
     default:
         break;
@@ -731,6 +860,8 @@ std::string BereichsText(const TKatalogEintrag& eintrag) {
         return "ganze Zahl 0 bis Anzahl Rechengitter + 1";
     case TBereichsArt::Datei:
         return "Dateiname";
+    case TBereichsArt::Spanne:
+        return ZahlText(b.Min) + " bis " + ZahlText(b.Max) + einheit;
     case TBereichsArt::Frei:
         break;
     }

@@ -28,6 +28,7 @@ enum class TParameterGruppe {
     UmgebungUndKeller,
     NumerikUndMonitor,
     DatenUndAusgabe,
+    LueftungsanlageUndBetrieb,
 };
 std::string_view GruppenName(TParameterGruppe gruppe);
 
@@ -41,13 +42,16 @@ enum class TBereichsArt {
     Ganzzahl,      // Von..Bis (Bis < Von: no upper limit)
     MonitorAxial,  // 1..AnzahlGitter
     MonitorRadial, // 0..AnzahlGitter+1
-    Datei          // the name of an input file of the run; a project stores it relative to itself
+    Datei,         // the name of an input file of the run; a project stores it relative to itself
+    Spanne         // Min..Max, both included
 };
 
 struct TBereich {
     TBereichsArt Art = TBereichsArt::Frei;
     std::int32_t Von = 0;
     std::int32_t Bis = -1;
+    double Min = 0.0; // Spanne only
+    double Max = 0.0;
 };
 
 // The report header line of a field. Zeile 0: not printed. Month fields take twelve lines from

@@ -1,8 +1,9 @@
 #include "register/kennwerte.h"
 
+#include "model/betriebszeiten.h"
 #include "model/kalender.h"
-#include "model/kondensat.h"
 #include "register/energie_bilanz.h"
+#include "register/feuchte_luft.h"
 #include "register/lauf.h"
 
 #include <algorithm>
@@ -95,41 +96,63 @@ TKennwerte KennwerteBerechnen(const TKontext& k) {
     kw.TeinMin = kw.TeinMax = r.Tein[1];
     kw.TausMinStunde = kw.TausMaxStunde = kw.TeinMinStunde = kw.TeinMaxStunde = 1;
 
+    kw.KondensatBekannt = r.MitFeuchte;
+    // sums of the heating period: efficiency and flow-weighted means
+    double gewonnen = 0, moeglich = 0, tausSumme = 0, teinSumme = 0, flussSumme = 0;
+
     for (int monat = 1; monat <= 12; ++monat) {
         const auto m = static_cast<std::size_t>(monat);
+        // the undisturbed ground at pipe depth: the month's outer boundary of the ground model
+        const double tErde =
+            p.SpezielleRandbedingung ? p.ErdTemperaturSpeziell[m] : k.Werte.ErdTemperaturMonat[m];
         for (int h = ErsteStundeImMonat(monat); h <= LetzteStundeImMonat(monat); ++h) {
             const auto i = static_cast<std::size_t>(h);
             const double tEin = r.Tein[i];
             const double tAus = r.Taus[i];
             const bool laeuft = r.Betrieb[i] > 0;
+            // the flow and power of the hour exactly as the hour loop formed them
+            const double R = FahrplanFolgen(p) ? r.RelVolumenstrom[i] : 1.0;
+            const bool heizperiode = WaermeGewuenscht(p, tEin);
             ExtremFuehren(tAus, h, kw.TausMin, kw.TausMinStunde, kw.TausMax, kw.TausMaxStunde);
             ExtremFuehren(tEin, h, kw.TeinMin, kw.TeinMinStunde, kw.TeinMax, kw.TeinMaxStunde);
             if (tEin < p.Frostgrenze) ++kw.FrostStundenAussen;
             if (laeuft && tAus < p.Frostgrenze) ++kw.FrostStundenNachRegister;
+            if (heizperiode) {
+                ++kw.StundenHeizperiode;
+                tausSumme += R * tAus;
+                teinSumme += R * tEin;
+                flussSumme += R;
+            }
 
-            const double kondensat = Kondensat(r, p, h);
-            if (kondensat > 0) {
-                ++kw.KondensatStunden;
-                kw.KondensatJahr += kondensat;
-                kw.KondensatMonat[m] += kondensat;
-                kw.KondensatMax = std::max(kw.KondensatMax, kondensat);
+            if (kw.KondensatBekannt && laeuft) {
+                const double kondensat =
+                    KondensatStunde(tEin, tAus, r.TTaupunkt[i], r.Luftdruck[i], R * p.Volumenstrom);
+                if (kondensat > 0) {
+                    ++kw.KondensatStunden;
+                    kw.KondensatJahr += kondensat;
+                    kw.KondensatMonat[m] += kondensat;
+                    kw.KondensatMax = std::max(kw.KondensatMax, kondensat);
+                }
             }
 
             if (!laeuft) continue;
-            // the flow and power of the hour exactly as the hour loop formed them
-            const double R = p.FahrplanGelesen ? r.RelVolumenstrom[i] : 1.0;
             const double leistung = StundenLeistung(p, tAus, tEin, R);
             kw.HeizleistungMax = std::max(kw.HeizleistungMax, leistung);
             kw.KuehlleistungMax = std::max(kw.KuehlleistungMax, -leistung);
             if (h < 2) continue; // hour 1 of the recorded pass is outside the yearly totals
+            if (heizperiode && tErde > tEin) {
+                gewonnen += R * (tAus - tEin);
+                moeglich += R * (tErde - tEin);
+            }
             const double energie = leistung * p.Zeitschritt / 3600;
             if (leistung > 0) {
                 kw.HeizenergieMonat[m] += energie;
-                if (tEin <= p.Heizgrenze) kw.HeizenergieNutzbar += energie;
+                (heizperiode ? kw.HeizenergieNutzbar : kw.HeizenergieUnerwuenscht) += energie;
             }
             if (leistung < 0) {
                 kw.KuehlenergieMonat[m] -= energie;
-                if (tEin >= p.Kuehlgrenze) kw.KuehlenergieNutzbar -= energie;
+                (KuehlungGewuenscht(p, tEin) ? kw.KuehlenergieNutzbar
+                                             : kw.KuehlenergieUnerwuenscht) -= energie;
             }
             const double strom = Ventilatorleistung(p, R) * p.Zeitschritt / 3600 / 1000; // kWh
             kw.Ventilatorenergie += strom;
@@ -137,11 +160,20 @@ TKennwerte KennwerteBerechnen(const TKontext& k) {
         }
     }
 
-    const double ertrag = k.Ergebnis.Heizenergie + k.Ergebnis.Kuehlenergie; // kWh
-    kw.Leistungszahl = kw.Ventilatorenergie > 0 ? ertrag / kw.Ventilatorenergie : 0;
+    const double brutto = k.Ergebnis.Heizenergie + k.Ergebnis.Kuehlenergie; // kWh
+    const double nutzbar = kw.HeizenergieNutzbar + kw.KuehlenergieNutzbar;  // kWh
+    kw.Leistungszahl = kw.Ventilatorenergie > 0 ? nutzbar / kw.Ventilatorenergie : 0;
+    kw.LeistungszahlBrutto = kw.Ventilatorenergie > 0 ? brutto / kw.Ventilatorenergie : 0;
     const double rohrmeter = p.AnzahlRohre * p.Rohrlaenge;
-    kw.ErtragJeRohrmeter = ertrag / rohrmeter;
-    kw.ErtragJeRohrflaeche = ertrag / (rohrmeter * 3.14159 * p.DRohr);
+    kw.ErtragJeRohrmeter = nutzbar / rohrmeter;
+    kw.ErtragJeRohrflaeche = nutzbar / (rohrmeter * 3.14159 * p.DRohr);
+    kw.WirkungsgradHeizperiode = moeglich > 0 ? gewonnen / moeglich : 0;
+    kw.TausMittelHeizperiode = flussSumme > 0 ? tausSumme / flussSumme : 0;
+    kw.TeinMittelHeizperiode = flussSumme > 0 ? teinSumme / flussSumme : 0;
+    if (p.WRG) {
+        kw.MitAnlage = true;
+        kw.Anlage = LueftungsanlageRechnen(p, r);
+    }
     kw.EinschwingAenderungHeizen =
         RelativeAenderung(k.Ergebnis.Heizenergie, k.LetzterEinschwingDurchlauf.Heizenergie);
     kw.EinschwingAenderungKuehlen =

@@ -1,6 +1,7 @@
 #include "register/kennwerte_text.h"
 
 #include "model/kalender.h"
+#include "register/anlage_text.h"
 
 #include <array>
 #include <charconv>
@@ -52,7 +53,14 @@ std::string StundeAlsDatum(int stunde) {
 std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegisterParameter& p) {
     const TDruckverlust& d = kw.DruckverlustNenn;
     const std::string frost = " (" + KennwertZahl(p.Frostgrenze, 1) + " °C)";
-    return {
+    const std::string kuehlGrenze = p.WRG ? "Komfortgrenze" : "Kühlgrenze";
+    // without humidity data the condensate is not known: a dash and the reason
+    const auto kondensat = [&](double wert, int dezimalen) {
+        return kw.KondensatBekannt ? KennwertZahl(wert, dezimalen) : std::string("–");
+    };
+    const std::string ohneFeuchte =
+        kw.KondensatBekannt ? std::string() : std::string(KeineFeuchteDaten);
+    std::vector<TKennwertZeile> zeilen{
         {"Reynoldszahl bei Nenn-Volumenstrom", KennwertZahl(d.Reynolds, 0), "–", {}},
         {"Rohrreibungszahl", KennwertZahl(d.Reibungszahl, 5), "–", {}},
         {"Druckverlust Rohrreibung", KennwertZahl(d.Reibung, 1), "Pa", {}},
@@ -64,8 +72,12 @@ std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegiste
          "W",
          {}},
         {"Ventilator-Stromverbrauch im Jahr", KennwertZahl(kw.Ventilatorenergie, 1), "kWh", {}},
-        {"Leistungszahl (Heiz- + Kühlenergie / Ventilatorstrom)",
+        {"Leistungszahl (nutzbare Energie / Ventilatorstrom)",
          KennwertZahl(kw.Leistungszahl, 1),
+         "–",
+         {}},
+        {"Leistungszahl brutto (alle Energie / Ventilatorstrom)",
+         KennwertZahl(kw.LeistungszahlBrutto, 1),
          "–",
          {}},
         {"Tiefste Austrittstemperatur", KennwertZahl(kw.TausMin, 1), "°C",
@@ -87,18 +99,39 @@ std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegiste
          KennwertZahl(kw.HeizenergieNutzbar, 1),
          "kWh",
          {}},
-        {"Nutzbare Kühlenergie (Aussenluft ab Kühlgrenze)",
+        {"Nutzbare Kühlenergie (Aussenluft ab " + kuehlGrenze + ")",
          KennwertZahl(kw.KuehlenergieNutzbar, 1),
          "kWh",
          {}},
-        {"Ertrag (Heizen + Kühlen) je m² Rohrinnenfläche",
+        {"Unerwünschte Heizenergie (Aussenluft über Heizgrenze)",
+         KennwertZahl(kw.HeizenergieUnerwuenscht, 1),
+         "kWh",
+         {}},
+        {"Unerwünschte Kühlenergie (Aussenluft unter " + kuehlGrenze + ")",
+         KennwertZahl(kw.KuehlenergieUnerwuenscht, 1),
+         "kWh",
+         {}},
+        {"Nutzbarer Ertrag je m² Rohrinnenfläche",
          KennwertZahl(kw.ErtragJeRohrflaeche, 1),
          "kWh/m²",
          {}},
-        {"Ertrag (Heizen + Kühlen) je m Rohr", KennwertZahl(kw.ErtragJeRohrmeter, 1), "kWh/m", {}},
-        {"Kondensat im Jahr", KennwertZahl(kw.KondensatJahr, 1), "kg", {}},
-        {"Stunden mit Kondensat", Ganz(kw.KondensatStunden), "h", {}},
-        {"Größte Kondensatmenge", KennwertZahl(kw.KondensatMax, 2), "kg/h", {}},
+        {"Nutzbarer Ertrag je m Rohr", KennwertZahl(kw.ErtragJeRohrmeter, 1), "kWh/m", {}},
+        {"Stunden der Heizperiode (Aussenluft bis Heizgrenze)",
+         Ganz(kw.StundenHeizperiode),
+         "h",
+         {}},
+        {"Wirkungsgrad η gegen ungestörtes Erdreich, Heizperiode",
+         Prozent(kw.WirkungsgradHeizperiode), "%", "Σ R(Taus−Tein) / Σ R(TErde−Tein)"},
+        {"Mittlere Ansaugtemperatur nach Register, Heizperiode",
+         KennwertZahl(kw.TausMittelHeizperiode, 1), "°C", "mit dem Volumenstrom gewichtet"},
+        {"Mittlere Aussentemperatur, Heizperiode",
+         KennwertZahl(kw.TeinMittelHeizperiode, 1),
+         "°C",
+         {}},
+        {"Kondensat im Jahr", kondensat(kw.KondensatJahr, 1), "kg", ohneFeuchte},
+        {"Stunden mit Kondensat",
+         kw.KondensatBekannt ? Ganz(kw.KondensatStunden) : std::string("–"), "h", ohneFeuchte},
+        {"Größte Kondensatmenge", kondensat(kw.KondensatMax, 2), "kg/h", ohneFeuchte},
         {"Änderung Heizenergie gegen letztes Einschwingjahr",
          Prozent(kw.EinschwingAenderungHeizen),
          "%",
@@ -108,6 +141,8 @@ std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegiste
          "%",
          {}},
     };
+    if (kw.MitAnlage) AnlagenZeilenAnfuegen(kw.Anlage, p, zeilen);
+    return zeilen;
 }
 
 std::vector<TKennwertMonat> KennwerteMonatsZeilen(const TKennwerte& kw, const TJahresErgebnis& e) {
@@ -116,9 +151,9 @@ std::vector<TKennwertMonat> KennwerteMonatsZeilen(const TKennwerte& kw, const TJ
     for (std::size_t m = 1; m <= 12; ++m)
         zeilen.push_back({Monate[m], KennwertZahl(kw.HeizenergieMonat[m], 1),
                           KennwertZahl(kw.KuehlenergieMonat[m], 1),
-                          KennwertZahl(kw.KondensatMonat[m], 2)});
+                          kw.KondensatBekannt ? KennwertZahl(kw.KondensatMonat[m], 2) : "–"});
     zeilen.push_back({"Jahr", KennwertZahl(e.Heizenergie, 1), KennwertZahl(e.Kuehlenergie, 1),
-                      KennwertZahl(kw.KondensatJahr, 2)});
+                      kw.KondensatBekannt ? KennwertZahl(kw.KondensatJahr, 2) : "–"});
     return zeilen;
 }
 

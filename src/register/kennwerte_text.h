@@ -16,7 +16,11 @@ struct TKennwertZeile {
     std::string Zeitpunkt; // "22. Januar, 07–08 Uhr (Stunde 512)" for extremes, else empty
 };
 
-// The figures of one value each (the monthly ones are in KennwerteMonatsZeilen).
+// What the condensate rows say instead of a number when the weather has no humidity data.
+inline constexpr const char* KeineFeuchteDaten = "Wetter ohne Feuchtedaten";
+
+// The figures of one value each (the monthly ones are in KennwerteMonatsZeilen); with a
+// ventilation unit (WRG) its figures follow.
 std::vector<TKennwertZeile> KennwerteZeilen(const TKennwerte& kw, const TRegisterParameter& p);
 
 struct TKennwertMonat {

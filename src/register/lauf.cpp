@@ -3,6 +3,7 @@
 #include "ground/erd_gitter.h"
 #include "ground/erd_scheibe.h"
 #include "ground/gitter_grenzen.h"
+#include "model/betriebszeiten.h"
 #include "model/erd_temperaturen.h"
 #include "model/fehler.h"
 #include "model/kalender.h"
@@ -42,7 +43,7 @@ void StundeRechnen(TKontext& k, const TErdGitter* monitor) {
     MonatsRandSetzen(k);
     lauf.TEinAktuell = r.Tein[h];
 
-    const double R = p.FahrplanGelesen ? r.RelVolumenstrom[h] : 1.0;
+    const double R = FahrplanFolgen(p) ? r.RelVolumenstrom[h] : 1.0;
     BetriebEntscheiden(p, lauf, R);
     TLuftVorrat& luft = k.LuftVorrat;
     if (lauf.InBetrieb) {
@@ -60,7 +61,9 @@ void StundeRechnen(TKontext& k, const TErdGitter* monitor) {
     }
 
     for (int s = 1; s <= p.AnzahlSubSchritte; ++s) {
-        if (p.Geregelt) GrenzenPruefen(p, lauf, lauf.TEinAktuell);
+        if (p.Geregelt && !BedarfsRegelung(p)) GrenzenPruefen(p, lauf, lauf.TEinAktuell);
+        if (p.Geregelt && BedarfsRegelung(p) && s == 1)
+            BedarfPruefen(p, k.Erde, lauf, lauf.TEinAktuell);
         if (lauf.InBetrieb)
             lauf.TAusAktuell = LuftDurchlaufSchritt(p, k.Erde, luft.Stunde, lauf.TEinAktuell);
         else
@@ -75,7 +78,7 @@ void StundeRechnen(TKontext& k, const TErdGitter* monitor) {
     r.Taus[h] = lauf.TAusAktuell;
     if (monitor != nullptr) r.TMonitor[h] = (*monitor)[p.MonitorAxial][p.MonitorRadial];
     r.Betrieb[h] = lauf.InBetrieb ? 1.0 : 0.0;
-    if (!p.FahrplanGelesen) r.RelVolumenstrom[h] = lauf.InBetrieb ? 1.0 : 0.0;
+    if (!FahrplanFolgen(p)) r.RelVolumenstrom[h] = lauf.InBetrieb ? 1.0 : 0.0;
 }
 
 // The grid rows hold 12 nodes: a grid count outside 3..MaxGitter must never reach the loop.
@@ -186,6 +189,9 @@ int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
     WetterSchritt(k, wetter);
     if (fahrplan != nullptr && fahrplan != &k.Reihen.RelVolumenstrom)
         std::copy(fahrplan->begin() + 1, fahrplan->end(), k.Reihen.RelVolumenstrom.begin() + 1);
+    else if (fahrplan == nullptr && !p.Betriebszeiten.empty())
+        BetriebszeitenFahrplan(BetriebszeitenLesen(p.Betriebszeiten), wetter.ErsterWochentag,
+                               k.Reihen.RelVolumenstrom);
     LaufGroessenSetzen(k);
     LaufZustandAufbauen(k);
     StundenbereichPruefen(k.Parameter, 1, StundenImJahr);

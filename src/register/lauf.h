@@ -24,10 +24,11 @@ enum class TLaufStatus { Fertig, Abgebrochen };
 
 // Runs parameters p over the weather year. fahrplan, when given, becomes the series
 // RelVolumenstrom (hours 1..8760), which the run follows when p.FahrplanGelesen is set; a run
-// with FahrplanGelesen needs it. Afterwards k holds: Parameter = p with the derived fields the
-// run computed (velocity, grid factor, monitor distances), the series, the yearly totals, the
-// working values and the state of the last hour. Throws TParameterFehler for a parameter set
-// the ground model cannot be built from; check with ParameterPruefen first.
+// with FahrplanGelesen needs it. Without one, p.Betriebszeiten gives the series, the year
+// starting on the weather's first weekday. Afterwards k holds: Parameter = p with the derived
+// fields the run computed (velocity, grid factor, monitor distances), the series, the yearly
+// totals, the working values and the state of the last hour. Throws TParameterFehler for a
+// parameter set the ground model cannot be built from; check with ParameterPruefen first.
 TLaufStatus SimulationRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
                               const TStundenFeld* fahrplan, TKontext& k,
                               const TLaufRueckmeldung& rueckmeldung = {});

@@ -5,6 +5,7 @@
 #include "model/kalender.h"
 #include "model/parameter_katalog.h"
 #include "register/lauf.h"
+#include "register/lueftungsanlage.h"
 
 #include <cmath>
 #include <filesystem>
@@ -141,6 +142,7 @@ void ModellProben(const TRegisterParameter& p, const TWetterJahr& wetter,
     k->Parameter = p;
     // the first hour runs through the pipes at the nominal flow, whatever the control decides
     k->Parameter.FahrplanGelesen = false;
+    k->Parameter.Betriebszeiten.clear();
     k->Parameter.Geregelt = false;
     TRegisterParameter& q = k->Parameter;
     const int n = q.AnzahlGitter;
@@ -263,6 +265,9 @@ std::vector<std::string> ParameterPruefen(const TRegisterParameter& p, const TWe
         pruefe.Melden("Ausgabedatei", "OutputFile",
                       "darf nicht die Fahrplandatei (FahrplanFile) sein: der Bericht würde den "
                       "Fahrplan überschreiben.");
+
+    for (const std::string& meldung : AnlagenParameterPruefen(p))
+        meldungen.push_back(meldung);
 
     if (!p.WetterDatei.empty() && !p.EingebautesWetter)
         pruefe.Melden("Wetterdatei", "WetterDatei",

@@ -225,6 +225,21 @@ constexpr TStudienKennwert Kennwerte[] = {
     {"DruckverlustGesamt", "Pa", "Druckverlust", KOV_KENNWERT(v.Kennwerte.DruckverlustNenn.Gesamt)},
     {"RohrlaengeGesamt", "m", "Rohrlänge aller Rohre", KOV_KENNWERT(v.RohrlaengeGesamt)},
     {"KondensatJahr", "kg", "Kondensat im Jahr", KOV_KENNWERT(v.Kennwerte.KondensatJahr)},
+    // the honest figures and, with WRG, the ventilation unit behind the register
+    {"LeistungszahlBrutto", "", "Leistungszahl brutto",
+     KOV_KENNWERT(v.Kennwerte.LeistungszahlBrutto)},
+    {"WirkungsgradHeizperiode", "", "Wirkungsgrad Heizperiode",
+     KOV_KENNWERT(v.Kennwerte.WirkungsgradHeizperiode)},
+    {"TausMittelHeizperiode", "°C", "mittlere Ansaugtemperatur Heizperiode",
+     KOV_KENNWERT(v.Kennwerte.TausMittelHeizperiode)},
+    {"FrostschutzStunden", "h", "Frostschutzstunden des Lüftungsgeräts",
+     KOV_KENNWERT(v.Kennwerte.Anlage.MitRegister.FrostschutzStunden)},
+    {"Vorheizenergie", "kWh", "Vorheizenergie des Lüftungsgeräts",
+     KOV_KENNWERT(v.Kennwerte.Anlage.MitRegister.Vorheizenergie)},
+    {"WaermeErspartGebaeude", "kWh", "Wärmeersparnis im Gebäude nach WRG",
+     KOV_KENNWERT(v.Kennwerte.Anlage.WaermeErspartGebaeude)},
+    {"ZuluftNachWRGMin", "°C", "tiefste Zuluft nach WRG",
+     KOV_KENNWERT(v.Kennwerte.Anlage.MitRegister.ZuluftNachWRGMin)},
 };
 
 #undef KOV_KENNWERT

@@ -269,11 +269,13 @@ std::unique_ptr<QChart> EnergieDiagramm(const TAuswertung& a, double schrift) {
 
 std::unique_ptr<QChart> KondensatDiagramm(const TAuswertung& a, double schrift) {
     const TKennwerte& kw = a.Kennwerte;
-    auto chart = LeeresDiagramm(kw.KondensatJahr > 0
-                                    ? QStringLiteral("Kondensat je Monat (Jahr ") +
-                                          Zahl(kw.KondensatJahr, 1) + QStringLiteral(" kg)")
-                                    : QStringLiteral("Kondensat je Monat: kein Kondensat im Jahr"),
-                                schrift);
+    const QString titel =
+        !kw.KondensatBekannt
+            ? QStringLiteral("Kondensat je Monat: ohne Feuchtedaten im Wetter nicht berechnet")
+        : kw.KondensatJahr > 0 ? QStringLiteral("Kondensat je Monat (Jahr ") +
+                                     Zahl(kw.KondensatJahr, 1) + QStringLiteral(" kg)")
+                               : QStringLiteral("Kondensat je Monat: kein Kondensat im Jahr");
+    auto chart = LeeresDiagramm(titel, schrift);
     auto* balken = new QBarSeries;
     balken->append(Balken(QStringLiteral("Kondensat"), Tuerkis, kw.KondensatMonat));
     const double max = Groesstes(kw.KondensatMonat);

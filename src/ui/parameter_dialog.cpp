@@ -25,10 +25,13 @@ namespace kov {
 
 namespace {
 
-constexpr TParameterGruppe Gruppen[] = {
-    TParameterGruppe::RohreUndLuftstrom, TParameterGruppe::Stoffwerte,
-    TParameterGruppe::Regelung,          TParameterGruppe::UmgebungUndKeller,
-    TParameterGruppe::NumerikUndMonitor, TParameterGruppe::DatenUndAusgabe};
+constexpr TParameterGruppe Gruppen[] = {TParameterGruppe::RohreUndLuftstrom,
+                                        TParameterGruppe::Stoffwerte,
+                                        TParameterGruppe::Regelung,
+                                        TParameterGruppe::UmgebungUndKeller,
+                                        TParameterGruppe::NumerikUndMonitor,
+                                        TParameterGruppe::DatenUndAusgabe,
+                                        TParameterGruppe::LueftungsanlageUndBetrieb};
 
 constexpr const char* MonatKurz[13] = {"",    "Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};

@@ -65,7 +65,7 @@ struct TBerichtSatz {
                QStringLiteral("kWh")}},
              {{QStringLiteral("Ventilator-Stromverbrauch"), Zahl(kw.Ventilatorenergie, 1),
                QStringLiteral("kWh")}},
-             {{QStringLiteral("Leistungszahl (Heiz- + Kühlenergie / Ventilatorstrom)"),
+             {{QStringLiteral("Leistungszahl (nutzbare Energie / Ventilatorstrom)"),
                Zahl(kw.Leistungszahl, 1), QStringLiteral("–")}}},
             BerichtSchrift(Grundschrift), s.Millimeter(4));
     }

@@ -50,9 +50,10 @@ TEST(Auslegungsbericht, EveryFieldOnceInItsGroupNoMarkForTheDefaults) {
         if (gruppen.empty() || gruppen.back() != z.Gruppe) gruppen.push_back(z.Gruppe);
     }
     // each group in one block, in the order of the report header's groups
-    EXPECT_EQ(gruppen, (std::vector<std::string>{"Rohre und Luftstrom", "Stoffwerte", "Regelung",
-                                                 "Umgebung und Keller", "Numerik und Monitorpunkt",
-                                                 "Daten und Ausgabe"}));
+    EXPECT_EQ(gruppen,
+              (std::vector<std::string>{"Rohre und Luftstrom", "Stoffwerte", "Regelung",
+                                        "Umgebung und Keller", "Numerik und Monitorpunkt",
+                                        "Daten und Ausgabe", "Lüftungsanlage und Betrieb"}));
     // Tiefe is printed among the material data but belongs to the pipes
     const auto tiefe = std::find_if(zeilen.begin(), zeilen.end(),
                                     [](const TEingabeZeile& z) { return z.Name == "Tiefe"; });

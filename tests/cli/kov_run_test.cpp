@@ -143,11 +143,15 @@ TEST(KovRun, RunsInTheGivenDirectoryAndReportsJson) {
         {"KuehlenergieNutzbar", kw.KuehlenergieNutzbar},
         {"ErtragJeRohrflaeche", kw.ErtragJeRohrflaeche},
         {"ErtragJeRohrmeter", kw.ErtragJeRohrmeter},
-        {"KondensatJahr", kw.KondensatJahr},
-        {"KondensatStunden", static_cast<double>(kw.KondensatStunden)},
-        {"KondensatMax", kw.KondensatMax},
         {"EinschwingAenderungHeizen", kw.EinschwingAenderungHeizen},
         {"EinschwingAenderungKuehlen", kw.EinschwingAenderungKuehlen},
+        {"LeistungszahlBrutto", kw.LeistungszahlBrutto},
+        {"HeizenergieUnerwuenscht", kw.HeizenergieUnerwuenscht},
+        {"KuehlenergieUnerwuenscht", kw.KuehlenergieUnerwuenscht},
+        {"StundenHeizperiode", static_cast<double>(kw.StundenHeizperiode)},
+        {"WirkungsgradHeizperiode", kw.WirkungsgradHeizperiode},
+        {"TausMittelHeizperiode", kw.TausMittelHeizperiode},
+        {"TeinMittelHeizperiode", kw.TeinMittelHeizperiode},
     };
     for (const Fall& f : kennwerte) {
         ASSERT_TRUE(w.contains(f.schluessel)) << f.schluessel;
@@ -155,7 +159,14 @@ TEST(KovRun, RunsInTheGivenDirectoryAndReportsJson) {
         EXPECT_EQ(w[f.schluessel].get<double>(), f.wert) << f.schluessel;
     }
     EXPECT_NEAR(w["DruckverlustRohr"].get<double>(), 20.34, 0.005);
-    for (const char* monate : {"HeizenergieMonat", "KuehlenergieMonat", "KondensatMonat"}) {
+    // the built-in year has no humidity data: no condensate figure, and no unit without WRG
+    EXPECT_EQ(w["KondensatBekannt"], false);
+    for (const char* kondensat :
+         {"KondensatJahr", "KondensatStunden", "KondensatMax", "KondensatMonat"})
+        EXPECT_TRUE(w[kondensat].is_null()) << kondensat;
+    ASSERT_TRUE(j.contains("Anlage"));
+    EXPECT_TRUE(j["Anlage"].is_null());
+    for (const char* monate : {"HeizenergieMonat", "KuehlenergieMonat"}) {
         ASSERT_EQ(w[monate].size(), 12u) << monate;
         for (std::size_t m = 0; m < 12; ++m)
             EXPECT_TRUE(w[monate][m].is_number()) << monate << " " << m + 1;
@@ -498,6 +509,73 @@ TEST(KovRun, WeatherInfoShowsTheSummaryWithoutARun) {
     EXPECT_EQ(fehlt.Status, 1);
     EXPECT_EQ(fehlt.Fehler, "kov-run: File not found: fehlt.epw\n");
     EXPECT_EQ(Lauf({"--wetter-info", datei, "DRohr=1"}).Status, 2);
+}
+
+} // namespace
+} // namespace kov
+
+namespace kov {
+namespace {
+
+TEST(KovRun, CondensateOfAHumidSiteAgainstAnIndependentCalculation) {
+    test::TArbeitsVerzeichnis ort;
+    const TErgebnis e =
+        Lauf({"--json", "WetterDatei=" + Wetter("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")});
+    ASSERT_EQ(e.Status, 0) << e.Fehler;
+    const nlohmann::json w = nlohmann::json::parse(e.Aus)["Kennwerte"];
+    ASSERT_EQ(w["KondensatBekannt"], true);
+    // Independent recalculation in Python from the printed rows (Taus to 0.1 K) with the file's
+    // dew point and station pressure, saturation after Buck (1981) instead of Magnus and the dry
+    // air's density p_a / (287.05 J/kgK * T): 7287.1 kg. Tolerance 1 % for the two saturation
+    // fits and the rounding. The report's classic column 8 sums to 7522.0 kg.
+    EXPECT_NEAR(w["KondensatJahr"].get<double>(), 7287.1, 73.0);
+    EXPECT_LT(w["KondensatJahr"].get<double>(), 7522.0);
+}
+
+TEST(KovRun, OperatingTimesAndTheUnitBehindTheRegister) {
+    test::TArbeitsVerzeichnis ort;
+    struct Fall {
+        std::vector<std::string> argumente;
+        int ersterWerktag; // day of the year from 0 with the first 11 running hours
+    } faelle[] = {
+        // the built-in year starts on a Monday
+        {{"--json", "WRG=true", "Betriebszeiten=Mo-Fr 7-18"}, 0},
+        // Chicago's TMY3 file: DATA PERIODS names Sunday, so Monday is 2 January
+        {{"--json", "WRG=true", "Betriebszeiten=Mo-Fr 7-18",
+          "WetterDatei=" + Wetter("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")},
+         1},
+    };
+    for (const Fall& f : faelle) {
+        const TErgebnis e = Lauf(f.argumente);
+        ASSERT_EQ(e.Status, 0) << e.Fehler;
+        // the report's column 3 is the relative flow: 11 hours of 1.00 on weekdays
+        const auto zeilen = test::DateiZeilen("kov.txt");
+        double woche = 0;
+        for (int tag = 0; tag < 7; ++tag) {
+            double summe = 0;
+            for (int h = tag * 24 + 1; h <= tag * 24 + 24; ++h)
+                summe += std::stod(Felder(zeilen, 100 + static_cast<std::size_t>(h))[2]);
+            const int wochentag = (tag - f.ersterWerktag + 7) % 7;
+            EXPECT_EQ(summe, wochentag < 5 ? 11.0 : 0.0) << f.argumente.back() << ", Tag " << tag;
+            woche += summe;
+        }
+        EXPECT_EQ(woche, 55.0);
+        const nlohmann::json j = nlohmann::json::parse(e.Aus);
+        ASSERT_TRUE(j["Anlage"].is_object()) << f.argumente.back();
+        EXPECT_LE(j["Anlage"]["MitRegister"]["Vorheizenergie"].get<double>(),
+                  j["Anlage"]["OhneRegister"]["Vorheizenergie"].get<double>());
+        EXPECT_GT(j["Anlage"]["WaermeErspartGebaeude"].get<double>(), 0);
+    }
+
+    // a text that does not read is refused before anything runs, naming its position
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
+    const TErgebnis falsch = Lauf({"Betriebszeiten=Mo-Fr 7-18 50"});
+    EXPECT_EQ(falsch.Status, 2);
+    EXPECT_NE(falsch.Fehler.find("Betriebszeiten (Betriebszeiten), Zeichen 14: \"%\" nach dem "
+                                 "Anteil erwartet"),
+              std::string::npos)
+        << falsch.Fehler;
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n");
 }
 
 } // namespace

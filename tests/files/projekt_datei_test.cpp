@@ -89,7 +89,8 @@ TEST(ProjektDatei, LayoutIsTheCatalogueInOrderWithTwoSpaceIndent) {
     EXPECT_NE(text.find("  \"ViskositaetLuft\": 1.45e-05,\n"), std::string::npos);
     EXPECT_NE(text.find("  \"KellerTemperatur\": [\n    10.0,\n    10.0,"), std::string::npos);
     EXPECT_NE(text.find("  \"WetterDatei\": \"\",\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 15), "\"Land\": \"CH\"\n}\n");
+    EXPECT_NE(text.find("  \"Land\": \"CH\",\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 26), "\"Regelung\": \"klassisch\"\n}\n");
     EXPECT_EQ(text.find("Stroemungsgeschwindigkeit"), std::string::npos) << "derived";
     EXPECT_EQ(text.find('\r'), std::string::npos);
 

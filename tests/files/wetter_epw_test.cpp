@@ -108,6 +108,40 @@ TEST_F(WetterEpw, RealFilesGiveTheFiguresOfTheirRawColumns) {
     }
 }
 
+TEST_F(WetterEpw, PressureHumidityAndTheWeekdayOfTheFirstDay) {
+    // read off the files: Chicago's station pressure 99500 Pa in hour 1 and 100000 Pa in hour
+    // 4500, DATA PERIODS "Sunday"; PVGIS 99370 Pa in hour 4500, "Thursday"; the DWD TRY 2015
+    // gives 990 hPa on 7 July 11-12 h and no weekday (Monday)
+    struct Fall {
+        const char* datei;
+        std::size_t stunde;
+        double druck; // hPa
+        int wochentag;
+    } faelle[] = {{test::Chicago, 1, 995.0, 6},
+                  {test::Chicago, 4500, 1000.0, 6},
+                  {test::Pvgis, 4500, 993.7, 3},
+                  {test::Try2015, 4500, 990.0, 0}};
+    for (const Fall& f : faelle) {
+        const test::TGelesen g = test::WetterGelesen(test::WetterDatei(f.datei));
+        EXPECT_TRUE(g.Jahr->HatFeuchte) << f.datei;
+        EXPECT_NEAR(g.Jahr->Luftdruck[f.stunde], f.druck, 1e-9) << f.datei << " " << f.stunde;
+        EXPECT_EQ(g.Jahr->ErsterWochentag, f.wochentag) << f.datei;
+    }
+    // one hour without pressure: the file reads, the year has no pressure at all (the condensate
+    // then takes the standard pressure); another weekday is taken as it stands
+    const std::string datei = Variante(test::Pvgis, [](std::vector<std::string>& z) {
+        z[Index(2000)] = EpwFeldSetzen(z[Index(2000)], 10, "999999");
+        const std::size_t stelle = z[7].find("Thursday");
+        ASSERT_NE(stelle, std::string::npos);
+        z[7].replace(stelle, 8, "Tuesday");
+    });
+    const test::TGelesen g = test::WetterGelesen(datei);
+    EXPECT_EQ(g.Jahr->Luftdruck[4500], 0.0);
+    EXPECT_EQ(g.Jahr->Luftdruck[1], 0.0);
+    EXPECT_EQ(g.Jahr->ErsterWochentag, 1);
+    EXPECT_TRUE(g.Jahr->HatFeuchte);
+}
+
 TEST_F(WetterEpw, LeapYearFileDropsThe29thOfFebruary) {
     const test::TGelesen original = test::WetterGelesen(test::WetterDatei(test::Pvgis));
     // 24 rows of 29 February after 28.02. hour 24 (hour 1416), far off every other value

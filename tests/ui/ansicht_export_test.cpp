@@ -36,8 +36,11 @@ TEST(AnsichtExport, EveryViewAsPngAndSvgOfTheRequestedSize) {
             AnsichtSpeichern(ansicht, a, QStringLiteral("bild.png"), groesse);
             const QImage png(QStringLiteral("bild.png"));
             EXPECT_EQ(png.size(), groesse) << fall;
-            // a chart or table was drawn, not an empty page
-            EXPECT_GT(Bedeckt(png), 0.02) << fall;
+            // a chart or table was drawn, not an empty page; the built-in year has no
+            // humidity data, so its condensate chart is axes and a title saying so
+            if (ansicht != TAnsicht::Kondensat || a.Kennwerte.KondensatBekannt) {
+                EXPECT_GT(Bedeckt(png), 0.02) << fall;
+            }
 
             AnsichtSpeichern(ansicht, a, QStringLiteral("bild.SVG"), groesse);
             QSvgRenderer svg(QStringLiteral("bild.SVG"));

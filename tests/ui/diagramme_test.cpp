@@ -156,13 +156,22 @@ TEST(Diagramme, MonthlyEnergyFanAndCondensate) {
     EXPECT_EQ(achsen[1]->titleText(), QStringLiteral("Ventilatorstrom [kWh]"));
     EXPECT_LT(qobject_cast<QValueAxis*>(achsen[1])->max(), 100);
 
-    const auto kondensat = DiagrammErzeugen(TAnsicht::Kondensat, a);
+    // the built-in year has no humidity data: no condensate figure, and the title says why
+    const auto ohneFeuchte = DiagrammErzeugen(TAnsicht::Kondensat, a);
+    EXPECT_FALSE(kw.KondensatBekannt);
+    EXPECT_EQ(ohneFeuchte->title(),
+              QStringLiteral("Kondensat je Monat: ohne Feuchtedaten im Wetter nicht berechnet"));
+    TAuswertung nass = a;
+    nass.Kennwerte.KondensatBekannt = true;
+    nass.Kennwerte.KondensatMonat[1] = 12.5;
+    nass.Kennwerte.KondensatJahr = 12.5;
+    const auto kondensat = DiagrammErzeugen(TAnsicht::Kondensat, nass);
     const QBarSet* satz = Reihen<QBarSeries>(*kondensat).front()->barSets().front();
-    EXPECT_EQ(satz->at(0), kw.KondensatMonat[1]);
+    EXPECT_EQ(satz->at(0), 12.5);
     EXPECT_EQ(kondensat->title(),
-              QStringLiteral("Kondensat je Monat (Jahr ") + Zahl(kw.KondensatJahr, 1) + " kg)");
+              QStringLiteral("Kondensat je Monat (Jahr ") + Zahl(12.5, 1) + " kg)");
     // a year without condensate says so and keeps an axis of 0..1 kg
-    TAuswertung trocken = a;
+    TAuswertung trocken = nass;
     trocken.Kennwerte.KondensatMonat.fill(0);
     trocken.Kennwerte.KondensatJahr = 0;
     const auto leer = DiagrammErzeugen(TAnsicht::Kondensat, trocken);

@@ -23,11 +23,15 @@ TRegisterParameter Standard() {
 
 TEST(ParameterDialog, JederEinstellbareParameterInSeinerGruppe) {
     TParameterDialog dialog(nullptr, Standard(), {});
-    ASSERT_EQ(dialog.Seiten->count(), 6);
-    const char* seiten[] = {
-        "Rohre und Luftstrom",      "Stoffwerte",       "Regelung", "Umgebung und Keller",
-        "Numerik und Monitorpunkt", "Daten und Ausgabe"};
-    for (int i = 0; i < 6; ++i)
+    ASSERT_EQ(dialog.Seiten->count(), 7);
+    const char* seiten[] = {"Rohre und Luftstrom",
+                            "Stoffwerte",
+                            "Regelung",
+                            "Umgebung und Keller",
+                            "Numerik und Monitorpunkt",
+                            "Daten und Ausgabe",
+                            "Lüftungsanlage und Betrieb"};
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(dialog.Seiten->tabText(i).toStdString(), seiten[i]);
     for (const TKatalogEintrag& e : ParameterKatalog()) {
         if (e.Abgeleitet) continue;
