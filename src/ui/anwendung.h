@@ -1,6 +1,6 @@
 #pragma once
-// Everything the program holds for its life: the simulation context, the chart storage and
-// the four windows, created in the start-up order (chart storage, start, input, chart, info).
+// Everything the program holds for its life: the project with the results of its last run, the
+// chart storage, the run controller and the windows.
 
 #include "files/wetter_info.h"
 #include "register/kontext.h"
@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,7 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TVariantenFenster;
+class TLaufSteuerung;
 
 // The program's icon in every size it is stored in.
 QIcon ProgrammSymbol();
@@ -41,6 +43,36 @@ struct TProjekt {
     TWetterInfo WetterInfo;
 };
 
+// What the windows share: the project, the results of its last run and the chart storage. The
+// windows get this, not one another.
+class TSitzung {
+public:
+    TSitzung();
+    TKontext& Kontext() { return *KontextSpeicher; }
+    TProjekt& Projekt() { return ProjektStand; }
+    TGrafikSpeicher& Grafik() { return GrafikSpeicher; }
+    // Counts the projects shown so far: what was made for another number belongs to a project
+    // that is no longer open.
+    std::uint64_t ProjektNummer() const { return Nummer; }
+
+    // The folder the project's input file names are relative to ("" = working directory).
+    std::string EingabeOrdner() const;
+    // Takes the series, totals and working values of a finished run over; the project's
+    // parameter set stays as it is now (it may have been edited during the run).
+    void LaufUebernehmen(const TKontext& lauf);
+    // A project closed or replaced: its results go, nothing of it can come back.
+    void ProjektSchliessen();
+
+private:
+    std::unique_ptr<TKontext> KontextSpeicher;
+    TProjekt ProjektStand;
+    TGrafikSpeicher GrafikSpeicher;
+    std::uint64_t Nummer = 1;
+};
+
+// Owns the shared state, the run controller and the windows (created in the start-up order:
+// chart storage, start, input, chart, info) and connects them: a window says what happened, this
+// decides what the others do.
 class TAnwendung {
 public:
     TAnwendung();
@@ -48,20 +80,30 @@ public:
     TAnwendung(const TAnwendung&) = delete;
     TAnwendung& operator=(const TAnwendung&) = delete;
 
-    TKontext& Kontext() { return *KontextSpeicher; }
-    TProjekt& Projekt() { return ProjektStand; }
-    TGrafikSpeicher& Grafik() { return GrafikSpeicher; }
+    TSitzung& Sitzung() { return SitzungStand; }
+    TKontext& Kontext() { return SitzungStand.Kontext(); }
+    TProjekt& Projekt() { return SitzungStand.Projekt(); }
+    TGrafikSpeicher& Grafik() { return SitzungStand.Grafik(); }
+    TLaufSteuerung& Steuerung() { return *Lauf; }
     TForm3& Form3() { return *Start; }
     TForm2& Form2() { return *Eingabe; }
     TForm1& Form1() { return *Ergebnis; }
     TForm4& Form4() { return *Info; }
-    // made when first opened from the input window
+    // made when first opened from the input window; closed and gone with its project
     TVariantenFenster& Variantenvergleich();
+    bool HatVariantenvergleich() const { return Varianten != nullptr; }
+
+    // The values of a variant for the input window, when they come from the project that is open.
+    // False (and nothing changed) for a variant of a project closed since.
+    bool VarianteUebernehmen(const TRegisterParameter& p, int boden, std::uint64_t projektNummer);
 
 private:
-    std::unique_ptr<TKontext> KontextSpeicher;
-    TProjekt ProjektStand;
-    TGrafikSpeicher GrafikSpeicher;
+    void Verbinden();
+    void Berechnen(bool januarDanach);
+    void ProjektGewechselt();
+
+    TSitzung SitzungStand;
+    std::unique_ptr<TLaufSteuerung> Lauf;
     std::unique_ptr<TForm3> Start;
     std::unique_ptr<TForm2> Eingabe;
     std::unique_ptr<TForm1> Ergebnis;

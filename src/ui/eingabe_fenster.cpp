@@ -11,12 +11,10 @@
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
-#include "ui/grafik_fenster.h"
+#include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
-#include "ui/start_fenster.h"
-#include "ui/varianten_fenster.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QAction>
@@ -27,10 +25,12 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -38,6 +38,7 @@
 #include <QStringList>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -61,6 +62,8 @@ struct TFeldZeile {
 
 constexpr int FeldBreite = 57;
 constexpr int RechterRand = 576; // right end of the room for texts in the 584 pixel window
+constexpr int KlassischeBreite = 584;
+constexpr int KennwerteBreite = 252; // the live figures right of the classic window
 constexpr int FeldHoehe = 24;
 // the weather file button takes the right end of Edit1's room
 constexpr int WetterKnopfBreite = 22;
@@ -69,22 +72,33 @@ constexpr const char* EingebautesWetterName = "Zürich SMA DRY-Daten";
 
 // In the order the user reads them and in which faulty entries are reported.
 const std::array<TFeldZeile, 13> FeldZeilen{{
-    {&TForm2::ERohrlaenge, "ERohrlaenge", "Rohrlänge:", "m", 176, 128, FeldBreite, true, false},
-    {&TForm2::EDRohr, "EDRohr", "Rohrdurchmesser:", "m", 176, 160, FeldBreite, true, false},
-    {&TForm2::EWandstaerkeRohr, "EWandstaerkeRohr", "Rohrwandstärke:", "m", 176, 192, FeldBreite,
-     true, false},
-    {&TForm2::EAnzahlrohre, "EAnzahlrohre", "Anzahl Rohre:", "", 176, 224, FeldBreite, true, true},
-    {&TForm2::ETiefe, "ETiefe", "Verlegietiefe Rohre:", "m", 176, 256, FeldBreite, true, false},
-    {&TForm2::ElambdaErde, "ElambdaErde", "Lambda Erde", "W/mK", 384, 160, FeldBreite, false,
-     false},
-    {&TForm2::ErhoErde, "ErhoErde", "rho Erde", "kg/m3", 384, 192, FeldBreite, false, false},
-    {&TForm2::EcpErde, "EcpErde", "cp Erde", "J/kgK", 384, 224, FeldBreite, false, false},
-    {&TForm2::Edit1, "Edit1", "Wetterdaten: ", "", 384, 256, 153 - WetterKnopfBreite, false, false},
-    {&TForm2::EVolumenstrom, "EVolumenstrom", "Luftvolumenstrom", "m3/h", 176, 320, FeldBreite,
-     true, false},
-    {&TForm2::Ev, "Ev", "Luftgeschwindigkeit: ", "m/s", 176, 352, FeldBreite, false, false},
-    {&TForm2::EHeizgrenze, "EHeizgrenze", "Heizgrenze", "°C", 384, 320, FeldBreite, true, false},
-    {&TForm2::EKuehlgrenze, "EKuehlgrenze", "Kühlgrenze", "°C", 384, 352, FeldBreite, true, false},
+    {&TForm2::ERohrlaenge, "ERohrlaenge", QT_TRANSLATE_NOOP("kov::TForm2", "Rohrlänge:"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "m"), 176, 128, FeldBreite, true, false},
+    {&TForm2::EDRohr, "EDRohr", QT_TRANSLATE_NOOP("kov::TForm2", "Rohrdurchmesser:"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "m"), 176, 160, FeldBreite, true, false},
+    {&TForm2::EWandstaerkeRohr, "EWandstaerkeRohr",
+     QT_TRANSLATE_NOOP("kov::TForm2", "Rohrwandstärke:"), QT_TRANSLATE_NOOP("kov::TForm2", "m"),
+     176, 192, FeldBreite, true, false},
+    {&TForm2::EAnzahlrohre, "EAnzahlrohre", QT_TRANSLATE_NOOP("kov::TForm2", "Anzahl Rohre:"), "",
+     176, 224, FeldBreite, true, true},
+    {&TForm2::ETiefe, "ETiefe", QT_TRANSLATE_NOOP("kov::TForm2", "Verlegietiefe Rohre:"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "m"), 176, 256, FeldBreite, true, false},
+    {&TForm2::ElambdaErde, "ElambdaErde", QT_TRANSLATE_NOOP("kov::TForm2", "Lambda Erde"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "W/mK"), 384, 160, FeldBreite, false, false},
+    {&TForm2::ErhoErde, "ErhoErde", QT_TRANSLATE_NOOP("kov::TForm2", "rho Erde"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "kg/m3"), 384, 192, FeldBreite, false, false},
+    {&TForm2::EcpErde, "EcpErde", QT_TRANSLATE_NOOP("kov::TForm2", "cp Erde"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "J/kgK"), 384, 224, FeldBreite, false, false},
+    {&TForm2::Edit1, "Edit1", QT_TRANSLATE_NOOP("kov::TForm2", "Wetterdaten: "), "", 384, 256,
+     153 - WetterKnopfBreite, false, false},
+    {&TForm2::EVolumenstrom, "EVolumenstrom", QT_TRANSLATE_NOOP("kov::TForm2", "Luftvolumenstrom"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "m3/h"), 176, 320, FeldBreite, true, false},
+    {&TForm2::Ev, "Ev", QT_TRANSLATE_NOOP("kov::TForm2", "Luftgeschwindigkeit: "),
+     QT_TRANSLATE_NOOP("kov::TForm2", "m/s"), 176, 352, FeldBreite, false, false},
+    {&TForm2::EHeizgrenze, "EHeizgrenze", QT_TRANSLATE_NOOP("kov::TForm2", "Heizgrenze"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "°C"), 384, 320, FeldBreite, true, false},
+    {&TForm2::EKuehlgrenze, "EKuehlgrenze", QT_TRANSLATE_NOOP("kov::TForm2", "Kühlgrenze"),
+     QT_TRANSLATE_NOOP("kov::TForm2", "°C"), 384, 352, FeldBreite, true, false},
 }};
 
 QLabel* TextSetzen(QWidget* eltern, const QString& text, int x, int y) {
@@ -117,23 +131,23 @@ QFont Schrift(const QFont& basis, int pixel, bool fett, bool kursiv) {
 
 } // namespace
 
-TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
-    setWindowTitle(QStringLiteral("KOV - Eingaben"));
+TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
+    setWindowTitle(tr("KOV - Eingaben"));
     move(26, 45);
     resize(584, 528);
     setFont(Schrift(font(), 13, false, false));
 
-    auto* ueberschrift = TextSetzen(
-        this, QStringLiteral("Eingabedaten für die Berechnung eines  Einzelrohres"), 41, 48);
+    auto* ueberschrift =
+        TextSetzen(this, tr("Eingabedaten für die Berechnung eines  Einzelrohres"), 41, 48);
     ueberschrift->setFont(Schrift(font(), 20, true, false));
     Einpassen(ueberschrift, RechterRand - 41);
 
-    auto* rohre = new QGroupBox(QStringLiteral("Erdregister - Rohre"), this);
+    auto* rohre = new QGroupBox(tr("Erdregister - Rohre"), this);
     rohre->setGeometry(32, 96, 249, 193);
     rohre->setFont(Schrift(font(), 15, false, false));
-    auto* stoffwerte = new QGroupBox(QStringLiteral("Stoffwerte Erde und Klima"), this);
+    auto* stoffwerte = new QGroupBox(tr("Stoffwerte Erde und Klima"), this);
     stoffwerte->setGeometry(281, 96, 264, 193);
-    auto* betrieb = new QGroupBox(QStringLiteral("Betrieb Erdregister"), this);
+    auto* betrieb = new QGroupBox(tr("Betrieb Erdregister"), this);
     betrieb->setGeometry(32, 297, 513, 96);
 
     for (const TFeldZeile& zeile : FeldZeilen) {
@@ -144,12 +158,12 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
         this->*zeile.Feld = feld;
 
         const int zeilenX = zeile.X == 176 ? 48 : 297;
-        auto* marke = new QLabel(QString::fromUtf8(zeile.Zeile), this);
+        auto* marke = new QLabel(tr(zeile.Zeile), this);
         marke->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Einpassen(marke, zeile.X - zeilenX - 4);
         marke->setGeometry(zeilenX, zeile.Y, zeile.X - zeilenX - 4, FeldHoehe);
         if (zeile.Einheit[0] != '\0') {
-            auto* einheit = new QLabel(QString::fromUtf8(zeile.Einheit), this);
+            auto* einheit = new QLabel(tr(zeile.Einheit), this);
             einheit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             Einpassen(einheit, 40);
             einheit->setGeometry(zeile.X + zeile.Breite + 6, zeile.Y, 40, FeldHoehe);
@@ -159,20 +173,20 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     WetterKnopf = new QToolButton(this);
     WetterKnopf->setObjectName(QStringLiteral("WetterKnopf"));
     WetterKnopf->setText(QStringLiteral("…"));
-    WetterKnopf->setToolTip(QStringLiteral("Wetterdatei eines Standorts wählen oder zum "
-                                           "eingebauten Auslegungsjahr zurückkehren"));
+    WetterKnopf->setToolTip(tr("Wetterdatei eines Standorts wählen oder zum "
+                               "eingebauten Auslegungsjahr zurückkehren"));
     WetterKnopf->setGeometry(384 + 153 - WetterKnopfBreite + 2, 256, WetterKnopfBreite - 2,
                              FeldHoehe);
     WetterKnopf->setPopupMode(QToolButton::InstantPopup);
     WetterKnopf->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     auto* wetterMenue = new QMenu(WetterKnopf);
-    wetterMenue->addAction(QStringLiteral("Wetterdatei wählen…"), this, [this] {
+    wetterMenue->addAction(tr("Wetterdatei wählen…"), this, [this] {
         const QString pfad = WetterDateiDialog();
         if (!pfad.isEmpty()) WetterDateiWaehlen(pfad);
     });
-    wetterMenue->addAction(QStringLiteral("Eingebautes Auslegungsjahr (%1)")
-                               .arg(QString::fromUtf8(EingebautesWetterName)),
-                           this, [this] { EingebautesWetterWaehlen(); });
+    wetterMenue->addAction(
+        tr("Eingebautes Auslegungsjahr (%1)").arg(QString::fromUtf8(EingebautesWetterName)), this,
+        [this] { EingebautesWetterWaehlen(); });
     wetterMenue->addAction(tr("Eingebautes Klima (DWD-Testreferenzjahr)…"), this, [this] {
         TKlimaDialog dialog(this, Parameter().Klima);
         if (dialog.exec() != QDialog::Accepted) return;
@@ -184,17 +198,16 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     WetterKnopf->setMenu(wetterMenue);
 
     ProjektDateiDialog = [this](bool speichern) {
-        const QString filter = QStringLiteral("KOV-Projekte (*.kov);;Alle Dateien (*)");
-        const QString start = QString::fromStdString(Anwendung.Projekt().Datei);
-        return speichern ? QFileDialog::getSaveFileName(this, QStringLiteral("Projekt speichern"),
-                                                        start, filter)
-                         : QFileDialog::getOpenFileName(this, QStringLiteral("Projekt öffnen"),
-                                                        start, filter);
+        const QString filter = tr("KOV-Projekte (*.kov);;Alle Dateien (*)");
+        const QString start = QString::fromStdString(Sitzung.Projekt().Datei);
+        return speichern
+                   ? QFileDialog::getSaveFileName(this, tr("Projekt speichern"), start, filter)
+                   : QFileDialog::getOpenFileName(this, tr("Projekt öffnen"), start, filter);
     };
     WetterDateiDialog = [this] {
         return QFileDialog::getOpenFileName(
-            this, QStringLiteral("Wetterdatei wählen"), QString::fromStdString(EingabeOrdner()),
-            QStringLiteral("Wetterdaten (*.epw *.dat *.csv *.txt);;Alle Dateien (*)"));
+            this, tr("Wetterdatei wählen"), QString::fromStdString(EingabeOrdner()),
+            tr("Wetterdaten (*.epw *.dat *.csv *.txt);;Alle Dateien (*)"));
     };
 
     CErde = new QComboBox(this);
@@ -217,7 +230,7 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     // the commands of a desktop program, in the room above the heading
     Menue = new QMenuBar(this);
     Menue->setObjectName(QStringLiteral("Menue"));
-    QMenu* projekt = Menue->addMenu(QStringLiteral("&Projekt"));
+    QMenu* projekt = Menue->addMenu(tr("&Projekt"));
     const auto aktion = [this](QMenu* menue, const QString& text, const QKeySequence& taste,
                                bool (TForm2::*befehl)()) {
         QAction* a = menue->addAction(text);
@@ -226,26 +239,26 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
         connect(a, &QAction::triggered, this, [this, befehl] { (this->*befehl)(); });
         return a;
     };
-    AktionNeu = aktion(projekt, QStringLiteral("&Neu"), QKeySequence::New, &TForm2::ProjektNeu);
-    AktionOeffnen = aktion(projekt, QStringLiteral("Ö&ffnen…"),
-                           QKeySequence(QStringLiteral("Ctrl+O")), &TForm2::ProjektOeffnen);
-    AktionSpeichern = aktion(projekt, QStringLiteral("&Speichern"),
-                             QKeySequence(QStringLiteral("Ctrl+S")), &TForm2::ProjektSpeichern);
+    AktionNeu = aktion(projekt, tr("&Neu"), QKeySequence::New, &TForm2::ProjektNeu);
+    AktionOeffnen = aktion(projekt, tr("Ö&ffnen…"), QKeySequence(QStringLiteral("Ctrl+O")),
+                           &TForm2::ProjektOeffnen);
+    AktionSpeichern = aktion(projekt, tr("&Speichern"), QKeySequence(QStringLiteral("Ctrl+S")),
+                             &TForm2::ProjektSpeichern);
     AktionSpeichernUnter =
-        aktion(projekt, QStringLiteral("Speichern &unter…"),
-               QKeySequence(QStringLiteral("Ctrl+Shift+S")), &TForm2::ProjektSpeichernUnter);
+        aktion(projekt, tr("Speichern &unter…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+               &TForm2::ProjektSpeichernUnter);
     projekt->addSeparator();
-    projekt->addAction(QStringLiteral("S&chliessen"), this, [this] { SchliessenClick(); });
-    QMenu* parameter = Menue->addMenu(QStringLiteral("P&arameter"));
+    projekt->addAction(tr("S&chliessen"), this, [this] { SchliessenClick(); });
+    QMenu* parameter = Menue->addMenu(tr("P&arameter"));
     AktionWeitereParameter =
-        aktion(parameter, QStringLiteral("&Weitere Parameter…"),
-               QKeySequence(QStringLiteral("Ctrl+P")), &TForm2::WeitereParameter);
-    AktionVariantenvergleich = parameter->addAction(QStringLiteral("&Variantenvergleich…"));
+        aktion(parameter, tr("&Weitere Parameter…"), QKeySequence(QStringLiteral("Ctrl+P")),
+               &TForm2::WeitereParameter);
+    AktionVariantenvergleich = parameter->addAction(tr("&Variantenvergleich…"));
     connect(AktionVariantenvergleich, &QAction::triggered, this,
-            [this] { Anwendung.Variantenvergleich().Oeffnen(); });
+            [this] { emit VariantenvergleichGewuenscht(); });
     Menue->setGeometry(0, 0, 584, Menue->sizeHint().height());
 
-    Berechnen = new QPushButton(QStringLiteral("Berechnen"), this);
+    Berechnen = new QPushButton(tr("Berechnen"), this);
     Berechnen->setObjectName(QStringLiteral("Berechnen"));
     Berechnen->setGeometry(32, 414, 97, 41);
     connect(Berechnen, &QPushButton::clicked, this, [this] { BerechnenClick(); });
@@ -254,22 +267,113 @@ TForm2::TForm2(TAnwendung& anwendung) : Anwendung(anwendung) {
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(137, 416, 304, 41);
 
-    Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    Schliessen = new QPushButton(tr("Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     Schliessen->setGeometry(448, 416, 97, 41);
     connect(Schliessen, &QPushButton::clicked, this, [this] { SchliessenClick(); });
 
     auto* zeile = TextSetzen(
-        this, QStringLiteral("KOV 1.2 - Erdregister: Luftvorwärmung und -kühlung im Erdreich"), 41,
-        464);
+        this, tr("KOV 1.2 - Erdregister: Luftvorwärmung und -kühlung im Erdreich"), 41, 464);
     zeile->setFont(Schrift(font(), 15, true, true));
     Einpassen(zeile, RechterRand - 41);
 
+    KennwerteAnlegen();
     Kreate();
 }
 
+void TForm2::KennwerteAnlegen() {
+    // right of the classic window, from the top of its group boxes to the bottom of the last
+    KennwerteKasten = new QGroupBox(tr("Kennwerte der Eingaben"), this);
+    KennwerteKasten->setObjectName(QStringLiteral("KennwerteKasten"));
+
+    auto* raster = new QGridLayout(KennwerteKasten);
+    raster->setVerticalSpacing(6);
+    struct TZeile {
+        QLabel* TForm2::*Wert;
+        const char* Name;
+        QString Text;
+        QString Einheit;
+    };
+    const TZeile zeilen[] = {
+        {&TForm2::KTausMin, "KTausMin", tr("Tiefste Austrittstemperatur"), tr("°C")},
+        {&TForm2::KHeizenergie, "KHeizenergie", tr("Nutzbare Heizenergie"), tr("kWh/a")},
+        {&TForm2::KKuehlenergie, "KKuehlenergie", tr("Nutzbare Kühlenergie"), tr("kWh/a")},
+        {&TForm2::KDruckverlust, "KDruckverlust", tr("Druckverlust"), tr("Pa")},
+        {&TForm2::KGeschwindigkeit, "KGeschwindigkeit", tr("Luftgeschwindigkeit"), tr("m/s")},
+        {&TForm2::KLeistungszahl, "KLeistungszahl", tr("Leistungszahl"), QString()},
+    };
+    int reihe = 0;
+    for (const TZeile& z : zeilen) {
+        auto* text = new QLabel(z.Text, KennwerteKasten);
+        text->setFont(Schrift(font(), 13, false, false));
+        auto* wert = new QLabel(KennwerteKasten);
+        wert->setObjectName(QString::fromLatin1(z.Name));
+        wert->setFont(Schrift(font(), 13, true, false));
+        wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        wert->setMinimumWidth(QFontMetrics(wert->font()).horizontalAdvance(tr("-00000")));
+        auto* einheit = new QLabel(z.Einheit, KennwerteKasten);
+        einheit->setFont(text->font());
+        raster->addWidget(text, reihe, 0);
+        raster->addWidget(wert, reihe, 1);
+        raster->addWidget(einheit, reihe, 2);
+        this->*z.Wert = wert;
+        ++reihe;
+    }
+    KZustand = new QLabel(KennwerteKasten);
+    KZustand->setObjectName(QStringLiteral("KZustand"));
+    KZustand->setFont(Schrift(font(), 12, false, true));
+    KZustand->setWordWrap(true);
+    KZustand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(KZustand, reihe, 0, 1, 3);
+    raster->setRowStretch(reihe, 1);
+    raster->setColumnStretch(0, 1);
+    // as wide as its texts need in the platform's font; the window grows with it
+    const int breite = std::max(KennwerteBreite, KennwerteKasten->sizeHint().width());
+    KennwerteKasten->setGeometry(KlassischeBreite - 24, 96, breite, 297);
+    resize(KlassischeBreite - 24 + breite + 8, height());
+    Menue->setGeometry(0, 0, width(), Menue->sizeHint().height());
+
+    Vorschau = new TKennwertVorschau(this);
+    connect(Vorschau, &TKennwertVorschau::Veraltet, this, [this] {
+        KZustand->setStyleSheet(QString());
+        KZustand->setText(tr("wird berechnet …"));
+    });
+    connect(Vorschau, &TKennwertVorschau::Berechnet, this,
+            [this](const TVorschauWerte& w) { KennwerteZeigen(&w, {}); });
+    connect(Vorschau, &TKennwertVorschau::NichtBerechenbar, this,
+            [this](const QString& grund) { KennwerteZeigen(nullptr, grund); });
+}
+
+void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
+    const QLocale deutsch(QLocale::German);
+    const auto zahl = [&deutsch](double wert, int dezimalen) {
+        QString text = deutsch.toString(wert, 'f', dezimalen);
+        return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    };
+    KTausMin->setText(w ? zahl(w->TausMin, 1) : QStringLiteral("–"));
+    KHeizenergie->setText(w ? zahl(w->HeizenergieNutzbar, 0) : QStringLiteral("–"));
+    KKuehlenergie->setText(w ? zahl(w->KuehlenergieNutzbar, 0) : QStringLiteral("–"));
+    KDruckverlust->setText(w ? zahl(w->Druckverlust, 1) : QStringLiteral("–"));
+    KGeschwindigkeit->setText(w ? zahl(w->Stroemungsgeschwindigkeit, 2) : QStringLiteral("–"));
+    KLeistungszahl->setText(w ? zahl(w->Leistungszahl, 1) : QStringLiteral("–"));
+    KZustand->setStyleSheet(w ? QString() : QStringLiteral("color: #b00000;"));
+    KZustand->setText(w ? tr("für die Eingaben, ohne Bericht") : UmbruchErlauben(grund));
+    if (w) LetzteKennwerte = *w;
+    KennwerteGueltig = w != nullptr;
+}
+
+void TForm2::KennwerteAnfordern() {
+    if (Vorschau == nullptr) return; // still being built
+    const QStringList fehler = EingabeFehler();
+    if (!fehler.isEmpty()) {
+        Vorschau->Ungueltig(fehler.front());
+        return;
+    }
+    Vorschau->Anfordern(AktuelleParameter(), EingabeOrdner());
+}
+
 TRegisterParameter& TForm2::Parameter() {
-    return Anwendung.Kontext().Parameter;
+    return Sitzung.Kontext().Parameter;
 }
 
 double TForm2::GeschwindigkeitAnzeige(const TRegisterParameter& p) {
@@ -277,8 +381,8 @@ double TForm2::GeschwindigkeitAnzeige(const TRegisterParameter& p) {
 }
 
 void TForm2::Kreate() {
-    StandardwerteSetzen(Anwendung.Kontext());
-    Anwendung.Projekt().Gespeichert = Parameter();
+    StandardwerteSetzen(Sitzung.Kontext());
+    Sitzung.Projekt().Gespeichert = Parameter();
     Wertsetzen();
 }
 
@@ -345,14 +449,14 @@ void TForm2::WerteLesen() {
 QString TForm2::ZeilenText(const QLineEdit* feld) const {
     for (const TFeldZeile& zeile : FeldZeilen)
         if (this->*zeile.Feld == feld) {
-            QString text = QString::fromUtf8(zeile.Zeile).trimmed();
+            QString text = tr(zeile.Zeile).trimmed();
             if (text.endsWith(QLatin1Char(':'))) text.chop(1);
             return text;
         }
     return feld->objectName();
 }
 
-bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift) {
+QStringList TForm2::EingabeFehler() const {
     QStringList meldungen;
     for (const TFeldZeile& zeile : FeldZeilen) {
         if (!zeile.Editierbar) continue;
@@ -364,16 +468,19 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
         if (gelesen) continue;
         const QString eintrag =
             feld->text().trimmed().isEmpty()
-                ? QStringLiteral("das Feld ist leer")
-                : QStringLiteral("„%1“ ist keine %2")
-                      .arg(feld->text().trimmed(),
-                           zeile.Ganzzahl ? QStringLiteral("ganze Zahl") : QStringLiteral("Zahl"));
-        meldungen << QStringLiteral("%1: %2 – erwartet wird %3.")
+                ? tr("das Feld ist leer")
+                : tr("„%1“ ist keine %2")
+                      .arg(feld->text().trimmed(), zeile.Ganzzahl ? tr("ganze Zahl") : tr("Zahl"));
+        meldungen << tr("%1: %2 – erwartet wird %3.")
                          .arg(ZeilenText(feld), eintrag,
-                              zeile.Ganzzahl
-                                  ? QStringLiteral("eine ganze Zahl wie 15")
-                                  : QStringLiteral("eine Dezimalzahl wie 12.5 oder 12,5"));
+                              zeile.Ganzzahl ? tr("eine ganze Zahl wie 15")
+                                             : tr("eine Dezimalzahl wie 12.5 oder 12,5"));
     }
+    return meldungen;
+}
+
+bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift) {
+    QStringList meldungen = EingabeFehler();
     // range checks only on numbers that could be read, so that each field is named once
     if (meldungen.isEmpty()) {
         TRegisterParameter kopie = Parameter();
@@ -388,25 +495,17 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
 }
 
 void TForm2::BerechnenClick() {
-    if (!EingabenPruefen(this)) return;
-    WerteLesen();
-    TForm1& grafik = Anwendung.Form1();
-    // showing the chart window runs the simulation; a visible one is shown afresh
-    if (grafik.isVisible()) grafik.hide();
-    grafik.show();
-    if (grafik.LetzterLaufFehlerfrei()) grafik.JanuarClick();
+    emit BerechnenGewuenscht();
 }
 
 void TForm2::SchliessenClick() {
     if (!AenderungenKlaeren()) return;
-    Anwendung.Form3().show();
+    emit StartfensterGewuenscht();
     hide();
 }
 
 void TForm2::OnShow() {
-    TForm1& grafik = Anwendung.Form1();
-    // the chart window's own run can shift the activation; it must not close the window
-    if (!grafik.LaufAktiv()) grafik.hide();
+    emit Aktiviert();
 }
 
 bool TForm2::event(QEvent* ereignis) {
@@ -431,12 +530,12 @@ void TForm2::closeEvent(QCloseEvent* ereignis) {
     }
     // closing the window leads back to the start window like "Schliessen" does, rather than
     // leaving the program without any visible window
-    Anwendung.Form3().show();
+    emit StartfensterGewuenscht();
     QWidget::closeEvent(ereignis);
 }
 
 TRegisterParameter TForm2::AktuelleParameter() const {
-    TRegisterParameter p = Anwendung.Kontext().Parameter;
+    TRegisterParameter p = Sitzung.Kontext().Parameter;
     FelderLesen(p);
     return p;
 }
@@ -456,12 +555,11 @@ bool TForm2::FelderGueltig() const {
 }
 
 std::string TForm2::EingabeOrdner() const {
-    const std::string& datei = Anwendung.Projekt().Datei;
-    return datei.empty() ? std::string() : ProjektOrdner(datei);
+    return Sitzung.EingabeOrdner();
 }
 
 void TForm2::AenderungPruefen() {
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     bool geaendert = !FelderGueltig();
     if (!geaendert) {
         const TRegisterParameter jetzt = AktuelleParameter();
@@ -469,16 +567,17 @@ void TForm2::AenderungPruefen() {
             if (!e.Abgeleitet && !FeldGleich(jetzt, projekt.Gespeichert, e)) geaendert = true;
     }
     projekt.Geaendert = geaendert;
-    QString titel = QStringLiteral("KOV - Eingaben");
+    QString titel = tr("KOV - Eingaben");
     if (!projekt.Datei.empty())
         titel +=
             QStringLiteral(" - ") + QFileInfo(QString::fromStdString(projekt.Datei)).fileName();
     if (geaendert) titel += QStringLiteral(" *");
     setWindowTitle(titel);
+    KennwerteAnfordern();
 }
 
 void TForm2::ProjektUebernehmen(const TRegisterParameter& p, const std::string& datei) {
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     Parameter() = p;
     projekt.Gespeichert = p;
     projekt.Datei = datei;
@@ -487,27 +586,27 @@ void TForm2::ProjektUebernehmen(const TRegisterParameter& p, const std::string& 
 
 bool TForm2::AenderungenKlaeren() {
     AenderungPruefen();
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     if (!projekt.Geaendert) return true;
     const QString name =
         projekt.Datei.empty()
-            ? QStringLiteral("Das neue Projekt")
-            : QStringLiteral("Das Projekt „%1“")
+            ? tr("Das neue Projekt")
+            : tr("Das Projekt „%1“")
                   .arg(QFileInfo(QString::fromStdString(projekt.Datei)).fileName());
-    QMessageBox frage(QMessageBox::Question, QStringLiteral("KOV - Eingaben"),
-                      name + QStringLiteral(" hat ungespeicherte Änderungen.\n\nSollen sie "
-                                            "gespeichert werden?"),
+    QMessageBox frage(QMessageBox::Question, tr("KOV - Eingaben"),
+                      name + tr(" hat ungespeicherte Änderungen.\n\nSollen sie "
+                                "gespeichert werden?"),
                       QMessageBox::NoButton, isVisible() ? this : nullptr);
-    QPushButton* speichern = frage.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
-    QPushButton* verwerfen =
-        frage.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
-    QPushButton* abbrechen = frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    QPushButton* speichern = frage.addButton(tr("Speichern"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = frage.addButton(tr("Verwerfen"), QMessageBox::DestructiveRole);
+    QPushButton* abbrechen = frage.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
     frage.setDefaultButton(speichern);
     frage.setEscapeButton(abbrechen);
     frage.exec();
     if (frage.clickedButton() == speichern) return ProjektSpeichern();
     if (frage.clickedButton() == verwerfen) {
         ProjektUebernehmen(projekt.Gespeichert, projekt.Datei);
+        emit ProjektGewechselt();
         return true;
     }
     return false;
@@ -518,6 +617,7 @@ bool TForm2::ProjektNeu() {
     TRegisterParameter p;
     ParameterStandardwerteSetzen(p);
     ProjektUebernehmen(p, {});
+    emit ProjektGewechselt();
     return true;
 }
 
@@ -534,17 +634,17 @@ bool TForm2::ProjektLaden(const QString& datei) {
     try {
         p = ProjektLesen(name);
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(
-            isVisible() ? this : nullptr, QMessageBox::Warning, QStringLiteral("KOV - Eingaben"),
-            QStringLiteral("Das Projekt wurde nicht geladen:\n\n") + QString::fromUtf8(f.what()));
+        MeldungZeigen(isVisible() ? this : nullptr, QMessageBox::Warning, tr("KOV - Eingaben"),
+                      tr("Das Projekt wurde nicht geladen:\n\n") + QString::fromUtf8(f.what()));
         return false;
     }
     ProjektUebernehmen(p, name);
+    emit ProjektGewechselt();
     return true;
 }
 
 bool TForm2::ProjektSpeichern() {
-    const std::string& datei = Anwendung.Projekt().Datei;
+    const std::string& datei = Sitzung.Projekt().Datei;
     if (datei.empty()) return ProjektSpeichernUnter();
     return ProjektSpeichernNach(QString::fromStdString(datei));
 }
@@ -559,16 +659,14 @@ bool TForm2::ProjektSpeichernUnter() {
 }
 
 bool TForm2::ProjektSpeichernNach(const QString& datei) {
-    if (!EingabenPruefen(this, QStringLiteral("Das Projekt wurde nicht gespeichert:")))
-        return false;
+    if (!EingabenPruefen(this, tr("Das Projekt wurde nicht gespeichert:"))) return false;
     const std::string name = datei.toStdString();
     TRegisterParameter p = AktuelleParameter();
     try {
         kov::ProjektSpeichern(name, p, EingabeOrdner());
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV - Eingaben"),
-                      QStringLiteral("Das Projekt wurde nicht gespeichert:\n\n") +
-                          QString::fromUtf8(f.what()));
+        MeldungZeigen(this, QMessageBox::Critical, tr("KOV - Eingaben"),
+                      tr("Das Projekt wurde nicht gespeichert:\n\n") + QString::fromUtf8(f.what()));
         AenderungPruefen();
         return false;
     }
@@ -576,6 +674,16 @@ bool TForm2::ProjektSpeichernNach(const QString& datei) {
     EingabePfadeUmsetzen(p, EingabeOrdner(), ProjektOrdner(name));
     ProjektUebernehmen(p, name);
     return true;
+}
+
+void TForm2::VarianteZeigen(const TRegisterParameter& p, int boden) {
+    Parameter() = p;
+    Wertsetzen();
+    // the soil list names the soil whose values the fields now hold
+    if (boden > 0) CErde->setCurrentIndex(boden);
+    AenderungPruefen();
+    show();
+    raise();
 }
 
 bool TForm2::WeitereParameter() {
@@ -592,24 +700,24 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
     try {
         WetterDateiLesen(pfad.toStdString(), *jahr, info);
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Warning, QStringLiteral("KOV - Wetterdaten"),
-                      QStringLiteral("Die Wetterdatei wurde nicht übernommen:\n\n") +
+        MeldungZeigen(this, QMessageBox::Warning, tr("KOV - Wetterdaten"),
+                      tr("Die Wetterdatei wurde nicht übernommen:\n\n") +
                           QString::fromUtf8(f.what()));
         return false;
     }
     if (fragen) {
-        QMessageBox frage(QMessageBox::Question, QStringLiteral("KOV - Wetterdaten"),
+        QMessageBox frage(QMessageBox::Question, tr("KOV - Wetterdaten"),
                           UmbruchErlauben(QString::fromStdString(WetterInfoText(info))) +
                               QStringLiteral("\nMit dieser Wetterdatei rechnen?"),
                           QMessageBox::NoButton, this);
-        QPushButton* ja = frage.addButton(QStringLiteral("Übernehmen"), QMessageBox::AcceptRole);
-        QPushButton* nein = frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        QPushButton* ja = frage.addButton(tr("Übernehmen"), QMessageBox::AcceptRole);
+        QPushButton* nein = frage.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
         frage.setDefaultButton(ja);
         frage.setEscapeButton(nein);
         frage.exec();
         if (frage.clickedButton() != ja) return false;
     }
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     Parameter().WetterDatei = pfad.toStdString();
     Parameter().Klima.clear();
     projekt.WetterInfoDatei = Parameter().WetterDatei;
@@ -628,7 +736,7 @@ void TForm2::EingebautesWetterWaehlen() {
 }
 
 void TForm2::WetterAnzeigen() {
-    TProjekt& projekt = Anwendung.Projekt();
+    TProjekt& projekt = Sitzung.Projekt();
     const std::string& name = Parameter().WetterDatei;
     // a long site name gets a smaller font until it fits the field, as the labels do
     const auto zeigen = [this](const QString& text) {
@@ -649,7 +757,7 @@ void TForm2::WetterAnzeigen() {
     }
     if (name.empty()) {
         zeigen(QString::fromUtf8(EingebautesWetterName));
-        Edit1->setToolTip(QStringLiteral("Eingebautes Auslegungsjahr"));
+        Edit1->setToolTip(tr("Eingebautes Auslegungsjahr"));
         return;
     }
     if (name != projekt.WetterInfoDatei) {

@@ -3,6 +3,7 @@
 // of the run, and the read-back of the fields into the parameter set.
 
 #include "model/modell.h"
+#include "ui/kennwert_vorschau.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +13,8 @@
 
 class QAction;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -19,22 +22,24 @@ class QToolButton;
 
 namespace kov {
 
-class TAnwendung;
 class TFortschrittsBalken;
+
+class TSitzung;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(TAnwendung& anwendung);
+    explicit TForm2(TSitzung& sitzung);
 
     void Kreate();
     void Wertsetzen();
     void vSetzen();
     void CErdeChange();
     void WerteLesen();
+    // Asks for a run of the fields' values in the chart window.
     void BerechnenClick();
     void SchliessenClick();
-    // Hides the chart window when this window becomes active or its background is clicked.
+    // The window became active or its background was clicked: the chart window may close.
     void OnShow();
 
     // Before a run: every editable field must hold a well-formed number and the parameter set
@@ -42,6 +47,9 @@ public:
     // offending field and the result is false; nothing has been changed then.
     bool EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrift = QStringLiteral(
                                                       "Die Berechnung wurde nicht gestartet:"));
+
+    // What is wrong with the editable fields, one line per field that holds no number.
+    QStringList EingabeFehler() const;
 
     // Air velocity in one pipe as the window shows it (pi at full precision), m/s.
     static double GeschwindigkeitAnzeige(const TRegisterParameter& p);
@@ -55,6 +63,8 @@ public:
     bool ProjektSpeichern();
     bool ProjektSpeichernUnter();
     bool ProjektSpeichernNach(const QString& datei);
+    // A variant's parameter set in the fields, boden the soil item it was run with (0: none).
+    void VarianteZeigen(const TRegisterParameter& p, int boden);
     // The dialog with every settable parameter; true when its values were taken over.
     bool WeitereParameter();
     // With unsaved changes: "Speichern", "Verwerfen" (back to the saved state) or "Abbrechen".
@@ -98,12 +108,34 @@ public:
     QPushButton* Schliessen = nullptr;
     QToolButton* WetterKnopf = nullptr;
     QMenuBar* Menue = nullptr;
+    // the live figures: recomputed a moment after each edit
+    QGroupBox* KennwerteKasten = nullptr;
+    QLabel* KTausMin = nullptr;
+    QLabel* KHeizenergie = nullptr;
+    QLabel* KKuehlenergie = nullptr;
+    QLabel* KDruckverlust = nullptr;
+    QLabel* KGeschwindigkeit = nullptr;
+    QLabel* KLeistungszahl = nullptr;
+    QLabel* KZustand = nullptr; // "wird berechnet", or why nothing can be computed
+    TKennwertVorschau* Vorschau = nullptr;
+    // the figures shown; true when they are those of the fields as they are now
+    const TVorschauWerte& Kennwerte() const { return LetzteKennwerte; }
+    bool KennwerteAktuell() const { return KennwerteGueltig && !Vorschau->Rechnet(); }
     QAction* AktionNeu = nullptr;
     QAction* AktionOeffnen = nullptr;
     QAction* AktionSpeichern = nullptr;
     QAction* AktionSpeichernUnter = nullptr;
     QAction* AktionWeitereParameter = nullptr;
     QAction* AktionVariantenvergleich = nullptr;
+
+signals:
+    void BerechnenGewuenscht();
+    void Aktiviert();
+    void StartfensterGewuenscht();
+    void VariantenvergleichGewuenscht();
+    // another project is shown (new, opened, or the saved state again): what belonged to the
+    // one before is closed
+    void ProjektGewechselt();
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -112,6 +144,9 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    void KennwerteAnlegen();
+    void KennwerteAnfordern();
+    void KennwerteZeigen(const TVorschauWerte* werte, const QString& grund);
     TRegisterParameter& Parameter();
     void ProjektUebernehmen(const TRegisterParameter& p, const std::string& datei);
     bool FelderGueltig() const;
@@ -119,7 +154,9 @@ private:
     void FelderLesen(TRegisterParameter& p) const;
     QString ZeilenText(const QLineEdit* feld) const;
 
-    TAnwendung& Anwendung;
+    TSitzung& Sitzung;
+    TVorschauWerte LetzteKennwerte;
+    bool KennwerteGueltig = false;
 };
 
 } // namespace kov

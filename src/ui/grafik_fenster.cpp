@@ -1,30 +1,24 @@
 #include "ui/grafik_fenster.h"
 
 #include "ablauf/auswertungs_lauf.h"
-#include "ablauf/simulation.h"
 #include "model/kalender.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
-#include "ui/eingabe_fenster.h"
-#include "ui/fortschritts_balken.h"
 #include "ui/grafik_zeichnung.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/lauf_steuerung.h"
 #include "ui/meldung.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDeadlineTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 
 #include <array>
-#include <exception>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace kov {
 
@@ -38,45 +32,64 @@ struct TKnopf {
     void (TForm1::*Aktion)();
 };
 
-const std::array<TKnopf, 17> Knoepfe{{
-    {&TForm1::Button2, "Button2", "Berechnung", 8, &TForm1::Button2Click},
-    {&TForm1::Button3, "Button3", "Januar", 40, &TForm1::JanuarClick},
-    {&TForm1::Button4, "Button4", "Februar", 64, &TForm1::FebruarClick},
-    {&TForm1::Button5, "Button5", "März", 88, &TForm1::MaerzClick},
-    {&TForm1::Button6, "Button6", "April", 112, &TForm1::AprilClick},
-    {&TForm1::Button7, "Button7", "Mai", 136, &TForm1::MaiClick},
-    {&TForm1::Button8, "Button8", "Juni", 160, &TForm1::JuniClick},
-    {&TForm1::Button9, "Button9", "Juli", 184, &TForm1::JuliClick},
-    {&TForm1::Button10, "Button10", "August", 208, &TForm1::AugustClick},
-    {&TForm1::Button11, "Button11", "September", 232, &TForm1::SeptemberClick},
-    {&TForm1::Button12, "Button12", "Oktober", 256, &TForm1::OktoberClick},
-    {&TForm1::Button13, "Button13", "November", 280, &TForm1::NovemberClick},
-    {&TForm1::Button14, "Button14", "Dezember", 304, &TForm1::DezemberClick},
-    {&TForm1::Button15, "Button15", "Copy", 336, &TForm1::Button15Click},
-    {&TForm1::Button1, "Button1", "Schliessen", 360, &TForm1::Button1Click},
-    {&TForm1::Button16, "Button16", "Kennwerte", 392, &TForm1::Button16Click},
-    {&TForm1::Button17, "Button17", "Auswertung", 424, &TForm1::Button17Click},
+const std::array<TKnopf, 18> Knoepfe{{
+    {&TForm1::Button2, "Button2", QT_TRANSLATE_NOOP("kov::TForm1", "Berechnung"), 8,
+     &TForm1::Button2Click},
+    {&TForm1::Button3, "Button3", QT_TRANSLATE_NOOP("kov::TForm1", "Januar"), 40,
+     &TForm1::JanuarClick},
+    {&TForm1::Button4, "Button4", QT_TRANSLATE_NOOP("kov::TForm1", "Februar"), 64,
+     &TForm1::FebruarClick},
+    {&TForm1::Button5, "Button5", QT_TRANSLATE_NOOP("kov::TForm1", "März"), 88,
+     &TForm1::MaerzClick},
+    {&TForm1::Button6, "Button6", QT_TRANSLATE_NOOP("kov::TForm1", "April"), 112,
+     &TForm1::AprilClick},
+    {&TForm1::Button7, "Button7", QT_TRANSLATE_NOOP("kov::TForm1", "Mai"), 136, &TForm1::MaiClick},
+    {&TForm1::Button8, "Button8", QT_TRANSLATE_NOOP("kov::TForm1", "Juni"), 160,
+     &TForm1::JuniClick},
+    {&TForm1::Button9, "Button9", QT_TRANSLATE_NOOP("kov::TForm1", "Juli"), 184,
+     &TForm1::JuliClick},
+    {&TForm1::Button10, "Button10", QT_TRANSLATE_NOOP("kov::TForm1", "August"), 208,
+     &TForm1::AugustClick},
+    {&TForm1::Button11, "Button11", QT_TRANSLATE_NOOP("kov::TForm1", "September"), 232,
+     &TForm1::SeptemberClick},
+    {&TForm1::Button12, "Button12", QT_TRANSLATE_NOOP("kov::TForm1", "Oktober"), 256,
+     &TForm1::OktoberClick},
+    {&TForm1::Button13, "Button13", QT_TRANSLATE_NOOP("kov::TForm1", "November"), 280,
+     &TForm1::NovemberClick},
+    {&TForm1::Button14, "Button14", QT_TRANSLATE_NOOP("kov::TForm1", "Dezember"), 304,
+     &TForm1::DezemberClick},
+    {&TForm1::Button15, "Button15", QT_TRANSLATE_NOOP("kov::TForm1", "Copy"), 336,
+     &TForm1::Button15Click},
+    {&TForm1::Button1, "Button1", QT_TRANSLATE_NOOP("kov::TForm1", "Schliessen"), 360,
+     &TForm1::Button1Click},
+    {&TForm1::Button16, "Button16", QT_TRANSLATE_NOOP("kov::TForm1", "Kennwerte"), 392,
+     &TForm1::Button16Click},
+    {&TForm1::Button17, "Button17", QT_TRANSLATE_NOOP("kov::TForm1", "Auswertung"), 424,
+     &TForm1::Button17Click},
+    {&TForm1::Button18, "Button18", QT_TRANSLATE_NOOP("kov::TForm1", "Abbrechen"), 456,
+     &TForm1::AbbrechenClick},
 }};
 
-// Chart titles and button captions, index 1..12.
-const std::array<const char*, 13> MonatsTitel{
-    "",     "Januar", "Februar",   "März",    "April",    "Mai",     "Juni",
-    "Juli", "August", "September", "Oktober", "November", "Dezember"};
-
-// Busy cursor for the life of the run, restored on every way out of it.
-class TSanduhr {
-public:
-    TSanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TSanduhr() { QApplication::restoreOverrideCursor(); }
-    TSanduhr(const TSanduhr&) = delete;
-    TSanduhr& operator=(const TSanduhr&) = delete;
-};
+// Chart titles, index 1..12.
+const std::array<const char*, 13> MonatsTitel{"",
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Januar"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Februar"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "März"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "April"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Mai"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Juni"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Juli"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "August"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "September"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Oktober"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "November"),
+                                              QT_TRANSLATE_NOOP("kov::TForm1", "Dezember")};
 
 } // namespace
 
-TForm1::TForm1(TAnwendung& anwendung) : Anwendung(anwendung) {
-    setWindowTitle(
-        QStringLiteral("Programm KOV:  Ein- und Austrittstemperaturen des Erdregisters"));
+TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
+    : Sitzung(sitzung), Steuerung(steuerung) {
+    setWindowTitle(tr("Programm KOV:  Ein- und Austrittstemperaturen des Erdregisters"));
     move(56, 83);
     resize(645, 483);
     QFont schrift = font();
@@ -84,134 +97,246 @@ TForm1::TForm1(TAnwendung& anwendung) : Anwendung(anwendung) {
     setFont(schrift);
 
     for (const TKnopf& k : Knoepfe) {
-        auto* knopf = new QPushButton(QString::fromUtf8(k.Text), this);
+        auto* knopf = new QPushButton(tr(k.Text), this);
         knopf->setObjectName(QString::fromLatin1(k.Name));
         knopf->setGeometry(16, k.Y, 89, 25);
         connect(knopf, &QPushButton::clicked, this,
                 [this, aktion = k.Aktion] { (this->*aktion)(); });
         this->*k.Knopf = knopf;
     }
-    Button16->setEnabled(false);
-    Button16->setToolTip(QStringLiteral("Druckverlust, Ventilator, Extremwerte, Monatsenergien, "
-                                        "Kondensat des letzten Laufs"));
-    Button17->setEnabled(false);
-    Button17->setToolTip(QStringLiteral("Jahresverlauf, Dauerlinien, Energie, Kondensat und "
-                                        "Kennwerte des letzten Laufs; Bilder, CSV, PDF-Bericht"));
+    Button16->setToolTip(tr("Druckverlust, Ventilator, Extremwerte, Monatsenergien, "
+                            "Kondensat des letzten Laufs"));
+    Button17->setToolTip(tr("Jahresverlauf, Dauerlinien, Energie, Kondensat und "
+                            "Kennwerte des letzten Laufs; Bilder, CSV, PDF-Bericht"));
+    Button18->setToolTip(tr("Den Lauf bei der nächsten Stunde beenden (Esc); die bisherigen "
+                            "Ergebnisse, Grafiken und der Bericht bleiben"));
     Kennwerte = new TKennwerteFenster(this);
     Auswertung = new TAuswertungsFenster(this);
+    KnoepfeSetzen();
+
+    connect(&Steuerung, &TLaufSteuerung::MonatFertig, this,
+            [this](int, int monat, std::shared_ptr<const TStundenReihen> reihen) {
+                MonatFertig(monat, std::move(reihen));
+            });
+    // the months already computed are drawn before the run's end is shown
+    connect(&Steuerung, &TLaufSteuerung::LaufFertig, this,
+            [this](const std::shared_ptr<const TEinzellaufErgebnis>& e) {
+                NachDenMonaten([this, e] { LaufFertig(*e); });
+            });
+    connect(&Steuerung, &TLaufSteuerung::LaufFehlgeschlagen, this, [this](const QString& meldung) {
+        NachDenMonaten([this, meldung] { LaufFehlgeschlagen(meldung); });
+    });
+    connect(&Steuerung, &TLaufSteuerung::LaufAbgebrochen, this, &TForm1::LaufAbgebrochen);
+    // one month drawn per turn of the event loop, so that the window answers in between when
+    // the worker is ahead of the drawing
+    Zeichner = new QTimer(this);
+    Zeichner->setSingleShot(true);
+    Zeichner->setInterval(0);
+    connect(Zeichner, &QTimer::timeout, this, &TForm1::NaechstenMonatZeichnen);
+}
+
+TForm1::~TForm1() {
+    SanduhrAufheben();
 }
 
 void TForm1::setVisible(bool sichtbar) {
     const bool erscheint = sichtbar && !isVisible();
+    if (!sichtbar && Lauf) AbbrechenClick();
     QWidget::setVisible(sichtbar);
     if (erscheint && isVisible()) Simulation();
-}
-
-void TForm1::DarstellungAbwarten() {
-    // A window that has just been shown is painted only once the window system has exposed
-    // it. Wait for that (a moment at most, user input stays queued) so that the first months
-    // of the run appear as soon as they are drawn.
-    QWindow* fenster = windowHandle();
-    if (fenster == nullptr || fenster->isExposed()) return;
-    QTimer wecker;
-    wecker.start(20);
-    const QDeadlineTimer frist(1000);
-    while (!fenster->isExposed() && !frist.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                        QEventLoop::WaitForMoreEvents);
 }
 
 bool TForm1::Simulation() {
     if (Lauf) return false;
     Lauf = true;
-    std::optional<QString> fehler;
-    std::vector<std::string> hinweise;
-    {
-        TSanduhr sanduhr;
-        TFortschrittsBalken& balken = *Anwendung.Form2().ProgressBar1;
-        balken.setValue(0);
-        balken.setMaximum(12);
-        balken.SchrittweiteSetzen(1);
-        DarstellungAbwarten();
-        Button16->setEnabled(false);
-        Button17->setEnabled(false);
-        try {
-            TKontext& k = Anwendung.Kontext();
-            // a project's schedule and weather file lie beside the project file
-            const TLaufDaten daten =
-                LaufDatenSammeln(k.Parameter, {{}, Anwendung.Form2().EingabeOrdner()});
-            hinweise = daten.Hinweise;
-            TLaufRueckmeldung rueckmeldung;
-            rueckmeldung.NachMonat = [this](int, int monat, const TStundenReihen&) {
-                MonatZeichnen(monat);
-            };
-            BerichtsLaufAusfuehren(daten, k, rueckmeldung);
-            TAuswertung auswertung = LaufAuswerten(daten, k);
-            Kennwerte->Anzeigen(auswertung.Kennwerte, k.Parameter, k.Ergebnis);
-            Kennwerte->BewertungAnzeigen(BewertungBilden(k, auswertung.Kennwerte));
-            TBerichtKopf kopf;
-            kopf.Projektdatei = QString::fromStdString(Anwendung.Projekt().Datei);
-            Auswertung->Anzeigen(std::make_shared<const TAuswertung>(std::move(auswertung)), kopf);
-            balken.setValue(12);
-        } catch (const std::exception& e) {
-            fehler = QString::fromUtf8(e.what());
-        }
+    Verworfen = false;
+    BildVorher = Sitzung.Grafik().Bild;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Sanduhr = true;
+    KnoepfeSetzen();
+    emit LaufBegonnen();
+    if (!Steuerung.EinzellaufStarten(Sitzung.Kontext().Parameter, {{}, Sitzung.EingabeOrdner()})) {
+        LaufEnde();
+        emit LaufBeendet();
+        return false;
     }
-    Fehlerfrei = !fehler.has_value();
-    Button16->setEnabled(Fehlerfrei);
-    Button17->setEnabled(Fehlerfrei);
-    // figures of an earlier run must not stand beside a run that failed
-    if (!Fehlerfrei) {
+    return true;
+}
+
+void TForm1::AbbrechenClick() {
+    if (Lauf) Steuerung.Abbrechen();
+}
+
+void TForm1::MonatFertig(int monat, std::shared_ptr<const TStundenReihen> reihen) {
+    if (!Lauf || Verworfen) return;
+    Warteschlange.emplace_back(monat, std::move(reihen));
+    if (!Zeichner->isActive()) Zeichner->start();
+}
+
+void TForm1::NaechstenMonatZeichnen() {
+    if (!Warteschlange.empty()) {
+        auto [monat, reihen] = std::move(Warteschlange.front());
+        Warteschlange.pop_front();
+        LaufReihen = std::move(reihen);
+        MonatZeichnen(monat);
+    }
+    if (!Warteschlange.empty()) {
+        Zeichner->start();
+    } else if (AufgeschobenesEnde) {
+        const std::function<void()> ende = std::move(AufgeschobenesEnde);
+        AufgeschobenesEnde = nullptr;
+        ende();
+    }
+}
+
+void TForm1::NachDenMonaten(std::function<void()> ende) {
+    if (Warteschlange.empty())
+        ende();
+    else
+        AufgeschobenesEnde = std::move(ende);
+}
+
+void TForm1::LaufFertig(const TEinzellaufErgebnis& ergebnis) {
+    if (!Lauf) return;
+    const bool januar = JanuarDanach;
+    JanuarDanach = false;
+    if (Verworfen) {
+        LaufEnde();
+        emit LaufBeendet();
+        return;
+    }
+    Sitzung.LaufUebernehmen(*ergebnis.Kontext);
+    RechenFaden = ergebnis.RechenFaden;
+    const TAuswertung& auswertung = *ergebnis.Auswertung;
+    Kennwerte->Anzeigen(auswertung.Kennwerte, auswertung.Modell->Parameter,
+                        auswertung.Modell->Ergebnis);
+    Kennwerte->BewertungAnzeigen(BewertungBilden(*ergebnis.Kontext, auswertung.Kennwerte));
+    // the evaluation's views are filled when the window is opened: its charts take a while
+    LetzteAuswertung = ergebnis.Auswertung;
+    LetzteProjektdatei = QString::fromStdString(Sitzung.Projekt().Datei);
+    if (Auswertung->isVisible()) AuswertungFuellen();
+    Fehlerfrei = true;
+    emit LaufVollendet();
+    SanduhrAufheben();
+    // the run counts as going on until its notes are read: the input window turning active
+    // behind a message box must not close this window
+    for (const std::string& hinweis : ergebnis.Hinweise)
+        MeldungZeigen(this, QMessageBox::Information, QStringLiteral("KOV"),
+                      QString::fromStdString(hinweis));
+    LaufEnde();
+    if (januar) JanuarClick();
+    emit LaufBeendet();
+}
+
+void TForm1::LaufFehlgeschlagen(const QString& meldung) {
+    if (!Lauf) return;
+    JanuarDanach = false;
+    const bool verworfen = Verworfen;
+    if (!verworfen) {
+        Fehlerfrei = false;
+        // figures of an earlier run must not stand beside a run that failed
         Kennwerte->hide();
         Auswertung->hide();
     }
+    SanduhrAufheben();
     // months drawn before the fault stay on the screen behind the message
-    if (fehler) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), *fehler);
-    for (const std::string& hinweis : hinweise)
-        MeldungZeigen(this, QMessageBox::Information, QStringLiteral("KOV"),
-                      QString::fromStdString(hinweis));
+    if (!verworfen) MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), meldung);
+    LaufEnde();
+    emit LaufBeendet();
+}
+
+void TForm1::LaufAbgebrochen() {
+    if (!Lauf) return;
+    JanuarDanach = false;
+    if (!Verworfen) {
+        Sitzung.Grafik().Bild = BildVorher;
+        update();
+    }
+    LaufEnde();
+    emit LaufBeendet();
+}
+
+void TForm1::LaufEnde() {
     Lauf = false;
-    return Fehlerfrei;
+    Warteschlange.clear();
+    Zeichner->stop();
+    AufgeschobenesEnde = nullptr;
+    LaufReihen.reset();
+    BildVorher = QImage();
+    SanduhrAufheben();
+    KnoepfeSetzen();
+}
+
+void TForm1::SanduhrAufheben() {
+    if (!Sanduhr) return;
+    Sanduhr = false;
+    QApplication::restoreOverrideCursor();
+}
+
+void TForm1::KnoepfeSetzen() {
+    for (const TKnopf& k : Knoepfe)
+        (this->*k.Knopf)->setEnabled(!Lauf);
+    Button1->setEnabled(true);
+    Button16->setEnabled(!Lauf && Fehlerfrei && LetzteAuswertung != nullptr);
+    Button17->setEnabled(Button16->isEnabled());
+    Button18->setEnabled(Lauf);
+}
+
+void TForm1::ProjektSchliessen() {
+    if (Lauf) {
+        Verworfen = true;
+        Steuerung.Abbrechen();
+    }
+    JanuarDanach = false;
+    hide();
+    // the figures and the evaluation of the closed project go with it
+    delete Kennwerte;
+    delete Auswertung;
+    Kennwerte = new TKennwerteFenster(this);
+    Auswertung = new TAuswertungsFenster(this);
+    LetzteAuswertung.reset();
+    Sitzung.Grafik().Bild.fill(Qt::white);
+    Fehlerfrei = true;
+    KnoepfeSetzen();
+    update();
 }
 
 void TForm1::MonatZeichnen(int monat) {
     if (monat < 1 || monat > 12) return;
-    ZeichneMonat(QString::fromUtf8(MonatsTitel[static_cast<std::size_t>(monat)]),
-                 ErsteStundeImMonat(monat), TageImMonat(monat));
+    ZeichneMonat(tr(MonatsTitel[static_cast<std::size_t>(monat)]), ErsteStundeImMonat(monat),
+                 TageImMonat(monat));
 }
 
 void TForm1::ZeichneMonat(const QString& monatsName, int ersteStunde, int tage) {
-    Anwendung.Form2().ProgressBar1->Schritt();
-    Achsen(monatsName, QStringLiteral("Ein- und Austrittstemperaturen Erdregister"), 0, tage, -15,
-           35, QStringLiteral("Tage"), QStringLiteral("Temperatur [°C]"), 0);
+    emit MonatGezeichnet();
+    Achsen(monatsName, tr("Ein- und Austrittstemperaturen Erdregister"), 0, tage, -15, 35,
+           tr("Tage"), tr("Temperatur [°C]"), 0);
     ZeichneGrafik(ersteStunde, 24 * tage, 35, -15);
 }
 
 void TForm1::Achsen(const QString& titel, const QString& untertitel, double xMin, double xMax,
                     double yMin, double yMax, const QString& xText, const QString& yText,
                     int dezimalen) {
-    TGrafikSpeicher& grafik = Anwendung.Grafik();
+    TGrafikSpeicher& grafik = Sitzung.Grafik();
     kov::Achsen(grafik.Bild, grafik.Massstab, titel, untertitel, xMin, xMax, yMin, yMax, xText,
                 yText, dezimalen);
     repaint();
 }
 
 void TForm1::ZeichneGrafik(int ersteStunde, int stunden, double yMax, double yMin) {
-    TGrafikSpeicher& grafik = Anwendung.Grafik();
-    kov::ZeichneGrafik(grafik.Bild, grafik.Massstab, Anwendung.Kontext().Reihen, ersteStunde,
-                       stunden, yMax, yMin);
+    TGrafikSpeicher& grafik = Sitzung.Grafik();
+    // while a run goes on, its own series as far as they are computed
+    const TStundenReihen& reihen = LaufReihen ? *LaufReihen : Sitzung.Kontext().Reihen;
+    kov::ZeichneGrafik(grafik.Bild, grafik.Massstab, reihen, ersteStunde, stunden, yMax, yMin);
     repaint();
 }
 
 void TForm1::Button2Click() {
-    TForm2& eingabe = Anwendung.Form2();
-    if (!eingabe.EingabenPruefen(this)) return;
-    eingabe.WerteLesen();
-    Simulation();
+    if (!Lauf) emit BerechnungGewuenscht();
 }
 
 void TForm1::Button15Click() {
-    QGuiApplication::clipboard()->setImage(Anwendung.Grafik().Bild);
+    QGuiApplication::clipboard()->setImage(Sitzung.Grafik().Bild);
 }
 
 void TForm1::Button1Click() {
@@ -224,7 +349,16 @@ void TForm1::Button16Click() {
     Kennwerte->activateWindow();
 }
 
+void TForm1::AuswertungFuellen() {
+    if (LetzteAuswertung == nullptr) return;
+    if (Auswertung->HatAuswertung() && &Auswertung->Ergebnis() == LetzteAuswertung.get()) return;
+    TBerichtKopf kopf;
+    kopf.Projektdatei = LetzteProjektdatei;
+    Auswertung->Anzeigen(LetzteAuswertung, kopf);
+}
+
 void TForm1::Button17Click() {
+    AuswertungFuellen();
     Auswertung->show();
     Auswertung->raise();
     Auswertung->activateWindow();
@@ -232,7 +366,15 @@ void TForm1::Button17Click() {
 
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter maler(this);
-    maler.drawImage(0, 0, Anwendung.Grafik().Bild);
+    maler.drawImage(0, 0, Sitzung.Grafik().Bild);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Escape && Lauf) {
+        AbbrechenClick();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
 }
 
 } // namespace kov

@@ -46,7 +46,7 @@ void TVerweisLabel::mouseReleaseEvent(QMouseEvent* ereignis) {
         emit Geklickt();
 }
 
-TForm4::TForm4(TAnwendung& anwendung) : Anwendung(anwendung) {
+TForm4::TForm4() {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Form4"));
     move(74, 30);

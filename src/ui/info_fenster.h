@@ -10,8 +10,6 @@ class QPushButton;
 
 namespace kov {
 
-class TAnwendung;
-
 // A text line that reports a click with the left mouse button, released over the line.
 class TVerweisLabel : public QLabel {
     Q_OBJECT
@@ -28,7 +26,7 @@ protected:
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm4(TAnwendung& anwendung);
+    TForm4();
 
 public slots:
     void Label3Click();
@@ -36,7 +34,6 @@ public slots:
     void Button1Click();
 
 private:
-    TAnwendung& Anwendung;
     TVerweisLabel* Label3;
     TVerweisLabel* Label8;
     QPushButton* Button1;

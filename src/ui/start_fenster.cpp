@@ -1,10 +1,6 @@
 #include "ui/start_fenster.h"
 
-#include "ui/anwendung.h"
-#include "ui/eingabe_fenster.h"
-#include "ui/grafik_fenster.h"
 #include "ui/hersteller.h"
-#include "ui/info_fenster.h"
 #include "ui/jpeg_bild.h"
 
 #include <QApplication>
@@ -57,7 +53,7 @@ QByteArray StartbildDaten() {
     return datei.readAll();
 }
 
-TForm3::TForm3(TAnwendung& anwendung) : Anwendung(anwendung) {
+TForm3::TForm3() {
     // The program lives as long as this window: hiding it for the input window must not end
     // the program when some other window is closed later.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -138,21 +134,15 @@ void TForm3::BildZeigen(const QByteArray& jpeg) {
 }
 
 void TForm3::ButtonNeuClick() {
-    Anwendung.Form2().show();
-    hide();
+    emit NeuesProjektGewuenscht();
 }
 
 void TForm3::ButtonLadenClick() {
-    // the chosen project shows in the input window; a cancelled or refused one changes nothing
-    if (!Anwendung.Form2().ProjektOeffnen()) return;
-    ButtonNeuClick();
+    emit ProjektLadenGewuenscht();
 }
 
 void TForm3::Info() {
-    TForm4& info = Anwendung.Form4();
-    info.show();
-    info.raise();
-    info.activateWindow();
+    emit InfoGewuenscht();
 }
 
 void TForm3::ButtonBeendenClick() {
@@ -161,15 +151,13 @@ void TForm3::ButtonBeendenClick() {
 
 void TForm3::closeEvent(QCloseEvent* ereignis) {
     // unsaved changes of the project are saved, dropped or keep the program open
-    if (!Anwendung.Form2().AenderungenKlaeren()) {
+    if (DarfSchliessen && !DarfSchliessen()) {
         ereignis->ignore();
         return;
     }
     QWidget::closeEvent(ereignis);
     // Hidden, not closed: a close handler of another window could show this one again.
-    Anwendung.Form2().hide();
-    Anwendung.Form1().hide();
-    Anwendung.Form4().hide();
+    emit Geschlossen();
     // Outside a running event loop Qt would still mark the thread as quitting, and every later
     // event loop (a message box, say) would return at once.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);

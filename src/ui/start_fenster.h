@@ -4,13 +4,13 @@
 #include <QByteArray>
 #include <QWidget>
 
+#include <functional>
+
 class QCloseEvent;
 class QLabel;
 class QPushButton;
 
 namespace kov {
-
-class TAnwendung;
 
 // The JPEG data of the building-site picture stored in the program.
 QByteArray StartbildDaten();
@@ -18,11 +18,14 @@ QByteArray StartbildDaten();
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(TAnwendung& anwendung);
+    TForm3();
 
     // Shows the decoded picture stretched over its area; data that does not decode leaves the
     // area empty.
     void BildZeigen(const QByteArray& jpeg);
+
+    // Asked before the program ends (unsaved changes); false keeps it open.
+    std::function<bool()> DarfSchliessen;
 
 public slots:
     void ButtonNeuClick();
@@ -30,11 +33,17 @@ public slots:
     void Info();
     void ButtonBeendenClick();
 
+signals:
+    void NeuesProjektGewuenscht();
+    void ProjektLadenGewuenscht();
+    void InfoGewuenscht();
+    // the program ends: every other window goes
+    void Geschlossen();
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    TAnwendung& Anwendung;
     QLabel* Image1;
     QPushButton* ButtonLaden;
     QPushButton* Button1;

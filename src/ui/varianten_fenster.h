@@ -1,9 +1,11 @@
 #pragma once
 // "Variantenvergleich": a variant study on the input window's parameter set. Up to four
-// parameters with their lists and the soil types are combined, every variant is checked and
-// then run on a thread of its own that drives the study's worker pool, while the window shows
-// the progress, fills the table and the chart as variants finish and can cancel. A variant is
-// taken over into the input window; the table is exported as CSV.
+// parameters with their lists and the soil types are combined (its set-up,
+// varianten_entwurf.cpp), every variant is checked and then run by the run controller on the
+// study's worker pool while the window shows the progress and can cancel (its run,
+// varianten_lauf.cpp), and the table and the chart fill as variants finish; a variant is taken
+// over into the input window, the table exported as CSV (its result view,
+// varianten_ergebnis.cpp).
 
 #include "register/variantenstudie.h"
 #include "ui/studien_entwurf.h"
@@ -14,13 +16,9 @@
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
-#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -37,18 +35,25 @@ class QLineSeries;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
-class QTimer;
+class QVBoxLayout;
 
 namespace kov {
 
-class TAnwendung;
+class TLaufSteuerung;
+class TSitzung;
 class TVariantenTabelle;
+struct TStudienErgebnis;
 
 class TVariantenFenster : public QWidget {
     Q_OBJECT
 public:
-    explicit TVariantenFenster(TAnwendung& anwendung);
-    // A running study is cancelled and its thread joined.
+    // eingabeParameter: the input window's parameter set with its fields read in;
+    // eingabenPruefen: its check before a study, with a message box on eltern for what is wrong
+    using TEingabeParameter = std::function<TRegisterParameter()>;
+    using TEingabenPruefen = std::function<bool(QWidget* eltern, const QString& ueberschrift)>;
+    TVariantenFenster(TSitzung& sitzung, TEingabeParameter eingabeParameter,
+                      TEingabenPruefen eingabenPruefen);
+    // A running study is cancelled and its thread joined (by the run controller, a child).
     ~TVariantenFenster() override;
 
     // Shows the window; the conditions take the project's Frostgrenze while no study ran.
@@ -69,7 +74,9 @@ public:
     // Selects the table row of variant nummer (0-based).
     void VarianteWaehlen(std::size_t nummer);
 
-    bool LaeuftGerade() const { return Laeufer.joinable(); }
+    bool LaeuftGerade() const;
+    // the study's run controller
+    TLaufSteuerung& Steuerung() { return *Lauf; }
     const TStudie& Studie() const { return StudieStand; }
     // The variants as the table shows them: finished ones with Berechnet set.
     const std::vector<TVariantenErgebnis>& Ergebnis() const { return ErgebnisStand; }
@@ -115,54 +122,55 @@ public:
 signals:
     // After a study ended, was cancelled or refused, once the table shows what it left.
     void LaufBeendet();
+    // "Übernehmen": the input window's values with the variant's, boden the soil item it was
+    // run with (0: none), for the project the study was made in
+    void VarianteGewaehlt(const TRegisterParameter& p, int boden, quint64 projektNummer);
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    // the three parts of the window, each in the file of its part
+    void EntwurfAufbauen(QVBoxLayout* aussen);
+    void LaufAufbauen(QVBoxLayout* aussen);
+    void ErgebnisAufbauen(QVBoxLayout* aussen);
+
     void EntwurfAnzeigen();
     void BedingungEinheitZeigen(std::size_t zeile);
     // Changed conditions on a finished study: its variants marked again, nothing run again.
     void BedingungenNachtragen(const TEntwurfsPruefung& pruefung);
     void EingabenSperren(bool gesperrt);
-    void Takt();
-    // Takes over the variants the workers finished since the last call; true when there were.
+    // the controller's reports
+    void FortschrittZeigen(std::size_t geprueft, std::size_t berechnet, bool rechnet);
+    void VarianteAngekommen(std::size_t nummer, const TVariantenErgebnis& v);
+    // Takes over the variants that arrived since the last call; true when there were.
     bool EingangUebernehmen();
-    // Joins the thread and shows how the study ended; melden false: without message boxes.
-    void LaufAbschliessen(bool melden);
+    // Shows how the study ended; with Melden, the fault or refusal also in a message box.
+    void LaufAbschliessen(const TStudienErgebnis& ergebnis, bool abgebrochen,
+                          const QString& fehler);
     void DiagrammZeichnen();
     void AuswahlZeigen();
     void PunktGeklickt(const QPointF& punkt, const std::vector<std::size_t>& nummern,
                        QScatterSeries* reihe);
     void ZustandZeigen(const QString& text, bool fehler = false);
 
-    TAnwendung& Anwendung;
+    TSitzung& Sitzung;
+    TEingabeParameter EingabeParameter;
+    TEingabenPruefen EingabenPruefen;
     bool StudieGelaufen = false;
+    quint64 StudienProjekt = 0; // the project number the study was started in
 
     // the study the table shows, and what the UI thread took over of it
     TStudie StudieStand;
     std::vector<TVariantenErgebnis> ErgebnisStand;
     TAusgang LetzterAusgang = TAusgang::Keiner;
 
-    // the run: the thread and what it alone writes until Beendet is set
-    std::thread Laeufer;
-    // the study's inputs as the gatherer read them: the project's weather and schedule
-    std::shared_ptr<const TWetterJahr> Wetter;
-    const TWetterJahr* LaufWetter = nullptr;
-    std::shared_ptr<const TStundenFeld> Fahrplan;
-    std::vector<TVariantenErgebnis> LaufErgebnis;
-    std::vector<std::string> Abgelehnt;
-    std::string LaufFehler;
-    std::atomic<bool> Abbruch{false};
-    std::atomic<bool> Beendet{false};
-    std::atomic<bool> Rechnet{false}; // past the check
-    std::atomic<std::size_t> Geprueft{0};
-    std::atomic<std::size_t> Fertig{0};
-    // the finished variants on their way from the workers to the UI thread
-    std::mutex EingangSchutz;
-    std::vector<std::pair<std::size_t, TVariantenErgebnis>> Eingang;
-
-    QTimer* Taktgeber = nullptr;
+    // the run: the controller and what arrived of it
+    TLaufSteuerung* Lauf = nullptr;
+    bool Melden = true;               // the end of the study in a message box too
+    bool Rechnet = false;             // past the check
+    std::size_t Geprueft = 0;         // variants checked so far
+    std::vector<std::size_t> Eingang; // numbers of the variants arrived since the last look
     QElapsedTimer Uhr;
     qint64 RechnenSeit = -1; // ms on Uhr when the first variant started
     qint64 DiagrammStand = 0;

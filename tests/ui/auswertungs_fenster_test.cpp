@@ -77,7 +77,10 @@ protected:
 
     void Berechnen() {
         Form2.show();
-        ASSERT_TRUE(test::MeldungenAbfangen([this] { Form2.Berechnen->click(); }).empty());
+        ASSERT_TRUE(test::MeldungenAbfangen([this] {
+                        Form2.Berechnen->click();
+                        test::LaufAbwarten(Form1);
+                    }).empty());
     }
     void Oeffnen() {
         Berechnen();
@@ -131,14 +134,23 @@ TEST_F(AuswertungsFenster, EinFehlgeschlagenerLaufNimmtDieAuswertungZurueck) {
     Oeffnen();
     std::filesystem::remove("kov.txt");
     std::filesystem::create_directory("kov.txt"); // the report cannot be written
-    EXPECT_EQ(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).size(), 1);
+    EXPECT_EQ(test::MeldungenAbfangen([this] {
+                  Form1.Button2->click();
+                  test::LaufAbwarten(Form1);
+              }).size(),
+              1);
     EXPECT_FALSE(Form1.Button17->isEnabled());
     EXPECT_FALSE(Fenster.isVisible());
 
     std::filesystem::remove("kov.txt");
     Form2.EHeizgrenze->setText(QStringLiteral("5"));
-    EXPECT_TRUE(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).empty());
+    EXPECT_TRUE(test::MeldungenAbfangen([this] {
+                    Form1.Button2->click();
+                    test::LaufAbwarten(Form1);
+                }).empty());
     EXPECT_TRUE(Form1.Button17->isEnabled());
+    // the views are filled when the window opens
+    Form1.Button17->click();
     EXPECT_EQ(Fenster.Ergebnis().Modell->Parameter.Heizgrenze, 5.0) << "the new run";
 }
 

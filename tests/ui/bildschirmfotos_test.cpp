@@ -2,6 +2,7 @@
 // KOV_SCREENSHOT_DIR names the directory to write them to; "grafik_lauf.png" is taken from
 // the screen while the run is in its first pass, to see that months appear as they are drawn.
 
+#include "fenster_hilfen.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
@@ -69,6 +70,7 @@ TEST(Bildschirmfotos, EingabeUndGrafikfenster) {
             bildschirm->grabWindow(0).save(verzeichnis.filePath(QStringLiteral("grafik_lauf.png")));
         });
     eingabe.Berechnen->click();
+    ASSERT_TRUE(test::LaufAbwarten(grafik));
     QObject::disconnect(verbindung);
     ASSERT_TRUE(grafik.LetzterLaufFehlerfrei());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&grafik));

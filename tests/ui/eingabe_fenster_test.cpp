@@ -33,6 +33,7 @@ protected:
     test::TArbeitsVerzeichnis Verzeichnis;
     TAnwendung Anwendung;
     TForm2& Form2 = Anwendung.Form2();
+    TForm1& Form1 = Anwendung.Form1();
 
     TRegisterParameter& P() { return Anwendung.Kontext().Parameter; }
 
@@ -168,7 +169,10 @@ TEST_F(EingabeFenster, FehlerhafteEingabenVerhindernDenLauf) {
             feld->setText(QString::fromUtf8(text));
         const TRegisterParameter vorher = P();
 
-        const QStringList meldungen = test::MeldungenAbfangen([this] { Form2.Berechnen->click(); });
+        const QStringList meldungen = test::MeldungenAbfangen([this] {
+            Form2.Berechnen->click();
+            test::LaufAbwarten(Form1);
+        });
 
         ASSERT_EQ(meldungen.size(), 1) << f.Name;
         const std::string text = meldungen.front().toStdString();
@@ -329,7 +333,11 @@ TEST_F(EingabeFenster, EinVomFensterGespeichertesProjektRechnetKovRunGenauSo) {
         }
         const QString projekt = QStringLiteral("projekt/ort%1.kov").arg(++nummer);
         ASSERT_TRUE(Form2.ProjektSpeichernNach(projekt)) << datei;
-        ASSERT_TRUE(test::MeldungenAbfangen([this] { Form2.Berechnen->click(); }).empty()) << datei;
+        ASSERT_TRUE(test::MeldungenAbfangen([this] {
+                        Form2.Berechnen->click();
+                        test::LaufAbwarten(Form1);
+                    }).empty())
+            << datei;
         Anwendung.Form1().hide();
         const std::string gui = test::DateiInhalt("kov.txt");
         ASSERT_EQ(test::TextZeilen(gui).size(), 8865u) << datei;

@@ -7,7 +7,10 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
+
+#include "ui/grafik_fenster.h"
 
 #include <functional>
 
@@ -58,6 +61,11 @@ inline QStringList FragenBeantworten(const QStringList& antworten,
     aktion();
     wache.stop();
     return texte;
+}
+
+// Waits until the chart window's run has ended, at most two minutes; false when it has not.
+inline bool LaufAbwarten(const TForm1& fenster) {
+    return QTest::qWaitFor([&fenster] { return !fenster.LaufAktiv(); }, 120000);
 }
 
 // Pixel images compared independent of their storage format.

@@ -87,7 +87,10 @@ protected:
 
     QStringList Berechnen() {
         Form2.show();
-        return test::MeldungenAbfangen([this] { Form2.Berechnen->click(); });
+        return test::MeldungenAbfangen([this] {
+            Form2.Berechnen->click();
+            test::LaufAbwarten(Form1);
+        });
     }
 };
 
@@ -184,7 +187,10 @@ TEST_F(GrafikFenster, BerechnungImFensterRechnetMitDenNeuenEingaben) {
     // a malformed field refuses the run and leaves report and chart
     Form2.EKuehlgrenze->setText(QStringLiteral("18°"));
     const QImage januar = Anwendung.Grafik().Bild;
-    QStringList meldungen = test::MeldungenAbfangen([this] { Form1.Button2->click(); });
+    QStringList meldungen = test::MeldungenAbfangen([this] {
+        Form1.Button2->click();
+        test::LaufAbwarten(Form1);
+    });
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen.front().contains(QStringLiteral("Kühlgrenze")));
     EXPECT_EQ(test::DateiInhalt("kov.txt"), erster);
@@ -195,7 +201,10 @@ TEST_F(GrafikFenster, BerechnungImFensterRechnetMitDenNeuenEingaben) {
     Form2.EHeizgrenze->setText(QStringLiteral("8"));
     TFortschrittsProtokoll protokoll;
     protokoll.Verbinden(Anwendung);
-    meldungen = test::MeldungenAbfangen([this] { Form1.Button2->click(); });
+    meldungen = test::MeldungenAbfangen([this] {
+        Form1.Button2->click();
+        test::LaufAbwarten(Form1);
+    });
     EXPECT_TRUE(meldungen.empty());
     EXPECT_EQ(P().Kuehlgrenze, 18.0);
     EXPECT_EQ(P().Heizgrenze, 8.0);
@@ -222,7 +231,10 @@ TEST_F(GrafikFenster, DateifehlerImLaufWirdGemeldetUndDieSanduhrAufgehoben) {
         << "kein Monat gerechnet, also auch kein Januar gezeichnet";
 
     std::filesystem::remove("kov.txt");
-    EXPECT_TRUE(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).empty());
+    EXPECT_TRUE(test::MeldungenAbfangen([this] {
+                    Form1.Button2->click();
+                    test::LaufAbwarten(Form1);
+                }).empty());
     EXPECT_TRUE(Form1.LetzterLaufFehlerfrei());
 }
 

@@ -33,7 +33,10 @@ protected:
 
     QStringList Berechnen() {
         Form2.show();
-        return test::MeldungenAbfangen([this] { Form2.Berechnen->click(); });
+        return test::MeldungenAbfangen([this] {
+            Form2.Berechnen->click();
+            test::LaufAbwarten(Form1);
+        });
     }
 };
 
@@ -132,12 +135,19 @@ TEST_F(KennwerteFenster, EinFehlgeschlagenerLaufNimmtDieKennwerteZurueck) {
 
     std::filesystem::remove("kov.txt");
     std::filesystem::create_directory("kov.txt"); // the report cannot be written
-    EXPECT_EQ(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).size(), 1);
+    EXPECT_EQ(test::MeldungenAbfangen([this] {
+                  Form1.Button2->click();
+                  test::LaufAbwarten(Form1);
+              }).size(),
+              1);
     EXPECT_FALSE(Form1.Button16->isEnabled());
     EXPECT_FALSE(Form1.Kennwerte->isVisible());
 
     std::filesystem::remove("kov.txt");
-    EXPECT_TRUE(test::MeldungenAbfangen([this] { Form1.Button2->click(); }).empty());
+    EXPECT_TRUE(test::MeldungenAbfangen([this] {
+                    Form1.Button2->click();
+                    test::LaufAbwarten(Form1);
+                }).empty());
     EXPECT_TRUE(Form1.Button16->isEnabled());
 }
 

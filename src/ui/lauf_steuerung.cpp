@@ -1,0 +1,168 @@
+#include "ui/lauf_steuerung.h"
+
+#include <QMetaObject>
+#include <QTimer>
+
+#include <exception>
+#include <utility>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace kov {
+
+namespace {
+
+// The worker and the threads it starts (they inherit the nice value of the thread that makes
+// them) yield to the interface thread when the processor is short.
+void VorrangAbgeben() {
+    constexpr int Nachrang = 5;
+    const auto faden = static_cast<id_t>(::syscall(SYS_gettid));
+    ::setpriority(PRIO_PROCESS, faden, ::getpriority(PRIO_PROCESS, faden) + Nachrang);
+}
+
+// how often the study's counters are shown while it runs
+constexpr int StudienTaktMs = 50;
+
+} // namespace
+
+TLaufSteuerung::TLaufSteuerung(QObject* eltern) : QObject(eltern) {
+    Takt = new QTimer(this);
+    Takt->setInterval(StudienTaktMs);
+    connect(Takt, &QTimer::timeout, this,
+            [this] { emit StudienFortschritt(Geprueft.load(), Berechnet.load(), Rechnet.load()); });
+}
+
+TLaufSteuerung::~TLaufSteuerung() {
+    Abbruch = true;
+    // what the worker posted after this is dropped with the object
+    if (Faden.joinable()) Faden.join();
+}
+
+bool TLaufSteuerung::EinzellaufStarten(const TRegisterParameter& p, const TLaufOrte& orte) {
+    if (Laeuft()) return false;
+    Abbruch = false;
+    emit LaufBegonnen();
+    Faden = std::thread([this, p, orte] { EinzellaufRechnen(p, orte); });
+    return true;
+}
+
+bool TLaufSteuerung::StudieStarten(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
+                                   unsigned faeden, std::size_t meldungsGrenze) {
+    if (Laeuft() || studie == nullptr) return false;
+    Abbruch = false;
+    Geprueft = 0;
+    Berechnet = 0;
+    Rechnet = false;
+    Faden = std::thread(
+        [this, studie = std::move(studie), basis = std::move(basis), faeden, meldungsGrenze] {
+            StudieRechnenLassen(studie, basis, faeden, meldungsGrenze);
+        });
+    Takt->start();
+    return true;
+}
+
+void TLaufSteuerung::Abbrechen() {
+    if (Laeuft()) Abbruch = true;
+}
+
+void TLaufSteuerung::AbbrechenUndWarten() {
+    if (!Laeuft()) return;
+    Abbruch = true;
+    Abschliessen();
+}
+
+void TLaufSteuerung::Abschliessen() {
+    // the job's own post may come after AbbrechenUndWarten has reported it
+    if (!Faden.joinable()) return;
+    Faden.join();
+    Takt->stop();
+    const std::function<void()> abschluss = std::move(Abschluss);
+    Abschluss = nullptr;
+    if (abschluss) abschluss();
+}
+
+void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
+    VorrangAbgeben();
+    try {
+        const TLaufDaten daten = LaufDatenSammeln(p, orte, TLaufZweck::Bericht);
+        auto ergebnis = std::make_shared<TEinzellaufErgebnis>();
+        ergebnis->Kontext = std::make_shared<TKontext>();
+        ergebnis->RechenFaden = std::this_thread::get_id();
+        TLaufRueckmeldung rueckmeldung;
+        rueckmeldung.Abbruch = &Abbruch;
+        rueckmeldung.NachMonat = [this](int durchlauf, int monat, const TStundenReihen& reihen) {
+            auto kopie = std::make_shared<const TStundenReihen>(reihen);
+            QMetaObject::invokeMethod(
+                this,
+                [this, durchlauf, monat, kopie = std::move(kopie)] {
+                    emit MonatFertig(durchlauf, monat, kopie);
+                },
+                Qt::QueuedConnection);
+            if (NachMonatHaken) NachMonatHaken(durchlauf, monat);
+        };
+        const TLaufStatus status = BerichtsLaufAusfuehren(daten, *ergebnis->Kontext, rueckmeldung);
+        if (status == TLaufStatus::Abgebrochen) {
+            AbschlussMelden([this] { emit LaufAbgebrochen(); });
+            return;
+        }
+        ergebnis->Auswertung =
+            std::make_shared<const TAuswertung>(LaufAuswerten(daten, *ergebnis->Kontext));
+        ergebnis->Hinweise = daten.Hinweise;
+        std::shared_ptr<const TEinzellaufErgebnis> fertig = std::move(ergebnis);
+        AbschlussMelden([this, fertig] { emit LaufFertig(fertig); });
+    } catch (const std::exception& f) {
+        const QString meldung = QString::fromUtf8(f.what());
+        AbschlussMelden([this, meldung] { emit LaufFehlgeschlagen(meldung); });
+    }
+}
+
+void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
+                                         unsigned faeden, std::size_t meldungsGrenze) {
+    VorrangAbgeben();
+    auto ergebnis = std::make_shared<TStudienErgebnis>();
+    ergebnis->RechenFaden = std::this_thread::get_id();
+    QString fehler;
+    try {
+        TStudienRueckmeldung pruefen;
+        pruefen.Fertig = &Geprueft;
+        pruefen.Abbruch = &Abbruch;
+        std::vector<std::string> meldungen =
+            StudiePruefen(*studie, *basis.Wetter, faeden, meldungsGrenze, pruefen);
+        if (!Abbruch && !meldungen.empty()) ergebnis->Abgelehnt = std::move(meldungen);
+        if (!Abbruch && ergebnis->Abgelehnt.empty()) {
+            Rechnet = true;
+            TStudienRueckmeldung rechnen;
+            rechnen.Fertig = &Berechnet;
+            rechnen.Abbruch = &Abbruch;
+            std::vector<TVariantenErgebnis>& varianten = ergebnis->Varianten;
+            // in a worker's thread: varianten[nummer] is complete and only it writes there
+            rechnen.NachVariante = [this, &varianten](std::size_t nummer, const TKontext&) {
+                QMetaObject::invokeMethod(
+                    this, [this, nummer, v = varianten[nummer]] { emit VarianteFertig(nummer, v); },
+                    Qt::QueuedConnection);
+            };
+            const TStundenFeld* fahrplan =
+                basis.Parameter.FahrplanGelesen ? basis.Fahrplan.get() : nullptr;
+            StudieRechnen(*studie, *basis.Wetter, fahrplan, faeden, varianten, rechnen);
+        }
+    } catch (const std::exception& f) {
+        fehler = QString::fromUtf8(f.what());
+    }
+    const bool abgebrochen = Abbruch.load();
+    std::shared_ptr<const TStudienErgebnis> fertig = std::move(ergebnis);
+    AbschlussMelden([this, fertig, abgebrochen, fehler] {
+        emit StudienFortschritt(Geprueft.load(), Berechnet.load(), Rechnet.load());
+        emit StudieBeendet(fertig, abgebrochen, fehler);
+    });
+}
+
+void TLaufSteuerung::AbschlussMelden(std::function<void()> abschluss) {
+    // read on the interface thread only after the worker has been joined
+    Abschluss = std::move(abschluss);
+    QMetaObject::invokeMethod(
+        this, [this] { Abschliessen(); }, Qt::QueuedConnection);
+}
+
+} // namespace kov

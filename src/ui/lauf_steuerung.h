@@ -1,0 +1,104 @@
+#pragma once
+// The run beside the window: one single run or one study at a time on a worker thread, its
+// progress and results reported by signals that are always emitted on the thread the controller
+// lives on (the interface thread). A run computes on a context of its own; what it hands over
+// is not touched by the worker afterwards.
+
+#include "ablauf/lauf_daten.h"
+#include "register/variantenstudie.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+class QTimer;
+
+namespace kov {
+
+// What a finished single run leaves: its context (series, totals, working values), the
+// evaluation the result views read and the notes of the run.
+struct TEinzellaufErgebnis {
+    std::shared_ptr<TKontext> Kontext;
+    std::shared_ptr<const TAuswertung> Auswertung;
+    std::vector<std::string> Hinweise;
+    std::thread::id RechenFaden; // the thread the year was computed on
+};
+
+// What a study leaves: one entry per variant (unfinished ones with Berechnet false), and the
+// messages of a refused study.
+struct TStudienErgebnis {
+    std::vector<TVariantenErgebnis> Varianten;
+    std::vector<std::string> Abgelehnt;
+    std::thread::id RechenFaden;
+};
+
+class TLaufSteuerung : public QObject {
+    Q_OBJECT
+public:
+    explicit TLaufSteuerung(QObject* eltern = nullptr);
+    // A running job is cancelled and its thread joined; nothing is reported any more.
+    ~TLaufSteuerung() override;
+    TLaufSteuerung(const TLaufSteuerung&) = delete;
+    TLaufSteuerung& operator=(const TLaufSteuerung&) = delete;
+
+    // The classic run of p: inputs gathered relative to orte, the year computed, the report
+    // written. False while another job runs.
+    bool EinzellaufStarten(const TRegisterParameter& p, const TLaufOrte& orte);
+    // Checks every variant of studie, then runs them on faeden workers with the gathered inputs
+    // of basis (the weather and schedule shared). False while another job runs.
+    bool StudieStarten(std::shared_ptr<const TStudie> studie, TLaufDaten basis, unsigned faeden,
+                       std::size_t meldungsGrenze = 20);
+    // The job stops at its next hour; it then reports LaufAbgebrochen (a study: StudieBeendet).
+    void Abbrechen();
+    // The same, waiting for the job to end: its end is reported before this returns. Months or
+    // variants the worker reported before it ended may still arrive afterwards.
+    void AbbrechenUndWarten();
+    bool Laeuft() const { return Faden.joinable(); }
+
+    // Test hook: called on the worker after each month of a single run has been reported; set
+    // it before the run starts.
+    std::function<void(int durchlauf, int monat)> NachMonatHaken;
+    bool AbbruchVerlangt() const { return Abbruch.load(); }
+
+signals:
+    void LaufBegonnen();
+    // the series as computed so far, a copy of the run's own
+    void MonatFertig(int durchlauf, int monat, std::shared_ptr<const TStundenReihen> reihen);
+    void LaufFertig(std::shared_ptr<const TEinzellaufErgebnis> ergebnis);
+    void LaufFehlgeschlagen(const QString& meldung);
+    void LaufAbgebrochen();
+
+    // variants checked and variants computed so far; rechnet: past the check
+    void StudienFortschritt(std::size_t geprueft, std::size_t berechnet, bool rechnet);
+    void VarianteFertig(std::size_t nummer, const TVariantenErgebnis& ergebnis);
+    // after the study ended, was cancelled or refused; fehler: what ended it with a fault
+    void StudieBeendet(std::shared_ptr<const TStudienErgebnis> ergebnis, bool abgebrochen,
+                       const QString& fehler);
+
+private:
+    // Runs on the worker; posts the job's end to the interface thread as its last act.
+    void EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte);
+    void StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
+                             unsigned faeden, std::size_t meldungsGrenze);
+    // Worker: its last act; abschluss reports the end on the interface thread.
+    void AbschlussMelden(std::function<void()> abschluss);
+    // Interface thread: joins the worker and reports how the job ended.
+    void Abschliessen();
+
+    std::thread Faden;
+    std::atomic<bool> Abbruch{false};
+    std::atomic<std::size_t> Geprueft{0};
+    std::atomic<std::size_t> Berechnet{0};
+    std::atomic<bool> Rechnet{false};
+    QTimer* Takt = nullptr;
+    std::function<void()> Abschluss; // written by the worker before it ends
+};
+
+} // namespace kov

@@ -1,0 +1,27 @@
+#pragma once
+// What the three parts of the variant window share: its title and the texts made of the
+// engine's strings.
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kov::varianten {
+
+inline constexpr const char* Titel = "KOV - Variantenvergleich";
+
+inline QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QString Zeilen(const std::vector<std::string>& meldungen) {
+    QStringList zeilen;
+    for (const std::string& meldung : meldungen)
+        zeilen << QString::fromStdString(meldung);
+    return zeilen.join(QLatin1Char('\n'));
+}
+
+} // namespace kov::varianten
