@@ -5,6 +5,7 @@
 #include "cli/parameter_felder.h"
 #include "cli/studie_lauf.h"
 #include "files/projekt_datei.h"
+#include "files/text_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
 #include "files/wetter_info.h"
@@ -437,7 +438,9 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
     }
 
-    const TLaufOrte orte{verzeichnis, eingabeOrdner};
+    // a project's report goes beside it, like its input files are found there; -C overrides
+    const std::string berichtOrdner = verzeichnis.empty() ? eingabeOrdner : verzeichnis;
+    const TLaufOrte orte{berichtOrdner, eingabeOrdner, projekt};
     if (!studie.Variationen.empty()) {
         if (nurSpeichern) {
             fehler << "kov-run: --nur-speichern rechnet keine Studie; --variiere weglassen oder "
@@ -471,10 +474,25 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
         return true;
     };
+    if (!speichern.empty()) {
+        // the project may be saved over the file it was read from, over no other file of the run
+        std::vector<TDateiRolle> dateien =
+            LaufEingaben(eingestellt, {berichtOrdner, eingabeOrdner});
+        if (!nurSpeichern) {
+            dateien.push_back({"Der Bericht", "den Bericht", eingestellt.OutputFile,
+                               PfadImOrdner(berichtOrdner, eingestellt.OutputFile)});
+            dateien.push_back({"Die Hilfsdatei", "die Hilfsdatei", HilfsDatei,
+                               PfadImOrdner(berichtOrdner, HilfsDatei)});
+        }
+        const std::vector<std::string> meldungen = UeberschreibenPruefen(
+            {{"Das gespeicherte Projekt", "das gespeicherte Projekt", speichern, speichern}},
+            dateien);
+        if (!meldungen.empty()) return abgelehnt(meldungen);
+    }
     // only a run needs its input files; a project may be saved before they are there
     if (nurSpeichern) {
         const std::vector<std::string> meldungen =
-            LaufPruefen(eingestellt, verzeichnis, nullptr, eingabeOrdner);
+            LaufPruefen(eingestellt, berichtOrdner, nullptr, eingabeOrdner, projekt);
         if (!meldungen.empty()) return abgelehnt(meldungen);
         if (!projektSpeichern()) return ExitLauffehler;
         aus << "Projekt gespeichert: " << SicherText(speichern) << "\n";

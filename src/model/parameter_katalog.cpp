@@ -22,6 +22,12 @@ constexpr TBereich Positiv{TBereichsArt::Positiv};
 constexpr TBereich NichtNegativ{TBereichsArt::NichtNegativ};
 constexpr TBereich Anteil{TBereichsArt::Anteil};
 constexpr TBereich Wirkungsgrad{TBereichsArt::Wirkungsgrad};
+// Air, cellar and ground of a heat exchanger in a settled climate stay well inside -60..60 °C;
+// a warming by the sun or a hysteresis beyond 30 K would be no design but a typing error. Both
+// keep the ground's and the air's temperatures within the range the moist-air functions and the
+// report's fixed-width columns are made for.
+constexpr TBereich Temperatur{TBereichsArt::Temperatur, -60, 60};
+constexpr TBereich TemperaturDifferenz{TBereichsArt::TemperaturDifferenz, -30, 30};
 constexpr TBereich Ganzzahl(std::int32_t von, std::int32_t bis) {
     return {TBereichsArt::Ganzzahl, von, bis};
 }
@@ -225,7 +231,7 @@ const std::array Katalog{
                     "Sonnenerwärmung",
                     "Mittlere Erwärmung des Bodens durch die Sonne, zu den Monatsmitteln addiert.",
                     false,
-                    Frei,
+                    TemperaturDifferenz,
                     Zahl(24, 6, 2, GradC, " mittlere Bodenerwaermung durch Sonne"),
                     {},
                     0},
@@ -242,11 +248,11 @@ const std::array Katalog{
                     {},
                     0},
     TKatalogEintrag{"Kuehlgrenze", &P::Kuehlgrenze, G::Regelung, "°C", "Kühlgrenze",
-                    "Freigabe Sommer: ab dieser Aussentemperatur läuft das Register.", false, Frei,
-                    Zahl(26, 6, 2, GradC, " Freigabe Sommer"), "EKuehlgrenze", 1},
+                    "Freigabe Sommer: ab dieser Aussentemperatur läuft das Register.", false,
+                    Temperatur, Zahl(26, 6, 2, GradC, " Freigabe Sommer"), "EKuehlgrenze", 1},
     TKatalogEintrag{"Heizgrenze", &P::Heizgrenze, G::Regelung, "°C", "Heizgrenze",
                     "Freigabe Winter: bis zu dieser Aussentemperatur läuft das Register.", false,
-                    Frei, Zahl(27, 6, 2, GradC, " Freigabe Winter"), "EHeizgrenze", 1},
+                    Temperatur, Zahl(27, 6, 2, GradC, " Freigabe Winter"), "EHeizgrenze", 1},
     TKatalogEintrag{"HystereseEin",
                     &P::HystereseEin,
                     G::Regelung,
@@ -254,7 +260,7 @@ const std::array Katalog{
                     "Einschalthysterese",
                     "Einschalthysterese der Regelung (wird nur berichtet).",
                     false,
-                    Frei,
+                    TemperaturDifferenz,
                     Zahl(28, 6, 2, GradC, " Einschalthysterese Erdregister-Regelung, inaktiv"),
                     {},
                     0},
@@ -265,7 +271,7 @@ const std::array Katalog{
                     "Ausschalthysterese",
                     "Ausschalthysterese der Regelung (wird nur berichtet).",
                     false,
-                    Frei,
+                    TemperaturDifferenz,
                     Zahl(29, 6, 2, GradC, " Ausschalthysterese Erdregister-Regelung, inaktiv"),
                     {},
                     0},
@@ -277,7 +283,7 @@ const std::array Katalog{
                     "Austrittstemperatur, unter der die Luft das Gerät hinter dem Register durch "
                     "Frost gefährdet.",
                     false,
-                    Frei,
+                    Temperatur,
                     Ungedruckt,
                     {},
                     0},
@@ -324,7 +330,7 @@ const std::array Katalog{
                     "Kellertemperatur",
                     "Kellertemperatur je Monat.",
                     false,
-                    Frei,
+                    Temperatur,
                     Zahl(33, 6, 2, GradC, " Kellertemperatur "),
                     {},
                     0},
@@ -594,7 +600,7 @@ const std::array Katalog{
                     "Erdtemperatur",
                     "Vorgegebene Erdtemperatur je Monat (spezielle Randbedingung).",
                     false,
-                    Frei,
+                    Temperatur,
                     Zahl(71, 6, 2, GradC, " (wenn spezielle Randbed.) Erdtemperatur "),
                     {},
                     0},
@@ -673,6 +679,13 @@ std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
     case TBereichsArt::Wirkungsgrad:
         if (!(wert > 0 && wert <= 1)) return "muss größer als 0 und höchstens 1 sein.";
         break;
+    case TBereichsArt::Temperatur:
+    case TBereichsArt::TemperaturDifferenz:
+        if (wert < eintrag.Bereich.Von || wert > eintrag.Bereich.Bis)
+            return "muss zwischen " + std::to_string(eintrag.Bereich.Von) + " und " +
+                   std::to_string(eintrag.Bereich.Bis) + " " + std::string(eintrag.Einheit) +
+                   " liegen.";
+        break;
     default:
         break;
     }
@@ -721,6 +734,9 @@ std::string BereichsText(const TKatalogEintrag& eintrag) {
         return "0 bis 1";
     case TBereichsArt::Wirkungsgrad:
         return "größer als 0 bis 1";
+    case TBereichsArt::Temperatur:
+    case TBereichsArt::TemperaturDifferenz:
+        return std::to_string(b.Von) + " bis " + std::to_string(b.Bis) + einheit;
     case TBereichsArt::Ganzzahl:
         return b.Bis < b.Von
                    ? "ganze Zahl ab " + std::to_string(b.Von)

@@ -137,9 +137,10 @@ bool TForm1::Simulation() {
         Button17->setEnabled(false);
         try {
             TKontext& k = Anwendung.Kontext();
-            // a project's schedule and weather file lie beside the project file
+            // a project's schedule, weather file and report lie beside the project file
+            const std::string ordner = Anwendung.Form2().EingabeOrdner();
             const TLaufDaten daten =
-                LaufDatenSammeln(k.Parameter, {{}, Anwendung.Form2().EingabeOrdner()});
+                LaufDatenSammeln(k.Parameter, {ordner, ordner, Anwendung.Projekt().Datei});
             hinweise = daten.Hinweise;
             TLaufRueckmeldung rueckmeldung;
             rueckmeldung.NachMonat = [this](int, int monat, const TStundenReihen&) {
