@@ -39,9 +39,10 @@ std::string KopflosHilfe() {
            "--bilder jede Ansicht als PNG und SVG in ORDNER (Standardgröße 1600x1000 Pixel),\n"
            "mit --csv die Stundenwerte (Dezimalpunkt; mit --dezimalkomma Dezimalkomma und\n"
            "Semikolon). PROJEKT ist eine Projektdatei (.kov) oder \"-\" für die Standardwerte;\n"
-           "Fahrplan und Wetterdatei eines Projekts liegen neben ihm. Exit-Status 0 bei\n"
+           "Fahrplan, Wetterdatei und voriger Bericht eines Projekts liegen neben ihm. Keine\n"
+           "Ausgabe darf eine Eingabe oder eine andere Ausgabe sein. Exit-Status 0 bei\n"
            "Erfolg, 1 bei einem Fehler einer Datei oder des Laufs, 2 bei falschem Aufruf,\n"
-           "abgelehnter Projektdatei oder abgelehnten Parametern.\n";
+           "abgelehnter Projektdatei, abgelehnten Parametern oder Ausgaben.\n";
 }
 
 TKopflosAufruf KopflosAufrufLesen(const QStringList& argumente) {
