@@ -7,6 +7,8 @@
 #   bash tools/bauen.sh test       build with warnings as errors (preset ci, build-ci/) and run
 #                                  every test through CTest
 #   bash tools/bauen.sh sanitize   build with address/undefined sanitizers (build-san/), run the tests
+#   bash tools/bauen.sh tsan       build with the thread sanitizer (build-tsan/) and run the tests
+#                                  that use threads (the test preset tsan names them by a regex)
 #   bash tools/bauen.sh fuzz [S]   build the libFuzzer harnesses with clang and run each S seconds
 #                                  (default 20) from the seed corpus in tests/fuzz/korpus
 #   bash tools/bauen.sh pruefen    clang-format over every C++ file, clang-tidy over the core
@@ -69,6 +71,10 @@ case "$modus" in
     ctest --preset sanitize -j "$jobs" -E '^(Nachrechnung|Paket)\.'
 
     ;;
+  tsan)
+    bauen tsan
+    ctest --preset tsan -j "$jobs"
+    ;;
   fuzz)
     sekunden=${2:-20}
     bauen fuzz
@@ -106,7 +112,7 @@ case "$modus" in
     ls -l build-release/kov_*_amd64.deb
     ;;
   *)
-    echo "Aufruf: bash tools/bauen.sh start|test|sanitize|fuzz [SEKUNDEN]|pruefen|paket" >&2
+    echo "Aufruf: bash tools/bauen.sh start|test|sanitize|tsan|fuzz [SEKUNDEN]|pruefen|paket" >&2
     exit 2
     ;;
 esac

@@ -77,9 +77,9 @@ TLaufDaten LaufDatenSammeln(const TRegisterParameter& p, const TLaufOrte& orte, 
 
     if (zweck != TLaufZweck::Studie) {
         std::vector<std::string> meldungen =
-            zweck == TLaufZweck::Bericht
-                ? LaufPruefen(p, orte.ArbeitsOrdner, d.Wetter.get(), orte.ProjektOrdner)
-                : ParameterPruefen(p, d.Wetter.get());
+            zweck == TLaufZweck::Bericht ? LaufPruefen(p, orte.ArbeitsOrdner, d.Wetter.get(),
+                                                       orte.ProjektOrdner, orte.ProjektDatei)
+                                         : ParameterPruefen(p, d.Wetter.get());
         if (!meldungen.empty()) throw TLaufAbgelehnt(std::move(meldungen));
     }
 
@@ -102,6 +102,25 @@ TLaufDaten LaufDatenSammeln(const TRegisterParameter& p, const TLaufOrte& orte, 
         d.Fahrplan = std::move(fluss);
     }
     return d;
+}
+
+std::vector<TDateiRolle> LaufEingaben(const TRegisterParameter& p, const TLaufOrte& orte) {
+    const std::string& eingabeOrdner =
+        orte.ProjektOrdner.empty() ? orte.ArbeitsOrdner : orte.ProjektOrdner;
+    std::vector<TDateiRolle> eingaben;
+    if (!orte.ProjektDatei.empty())
+        eingaben.push_back(
+            {"Die Projektdatei", "die Projektdatei", orte.ProjektDatei, orte.ProjektDatei});
+    if (p.EingebautesWetter && !p.WetterDatei.empty())
+        eingaben.push_back({"Die Wetterdatei", "die Wetterdatei", p.WetterDatei,
+                            PfadImOrdner(eingabeOrdner, p.WetterDatei)});
+    if (!p.EingebautesWetter && !p.OutputFile.empty())
+        eingaben.push_back({"Der vorige Bericht", "den vorigen Bericht", p.OutputFile,
+                            PfadImOrdner(orte.ArbeitsOrdner, p.OutputFile)});
+    else if (p.FahrplanGelesen && !p.FahrplanFile.empty())
+        eingaben.push_back({"Der Lüftungsfahrplan", "den Lüftungsfahrplan", p.FahrplanFile,
+                            PfadImOrdner(eingabeOrdner, p.FahrplanFile)});
+    return eingaben;
 }
 
 TLaufDaten LaufDatenMitParametern(const TLaufDaten& basis, const TRegisterParameter& p) {

@@ -5,6 +5,7 @@
 // what it gathered. What it returns is read-only afterwards and may be shared between threads.
 
 #include "ablauf/auswertungs_lauf.h"
+#include "ablauf/lauf_pruefung.h"
 #include "files/wetter_info.h"
 #include "model/fehler.h"
 #include "model/modell.h"
@@ -18,11 +19,14 @@
 namespace kov {
 
 // Where the files of a run are. A project names its weather file and schedule relative to its
-// own folder (ProjektOrdner); the report and the scratch file go to ArbeitsOrdner (kov-run -C).
-// Empty: the working directory; an empty ProjektOrdner means ArbeitsOrdner.
+// own folder (ProjektOrdner); the report and the scratch file go to ArbeitsOrdner (kov-run -C,
+// else the project's folder). Empty: the working directory; an empty ProjektOrdner means
+// ArbeitsOrdner. ProjektDatei is the project file the parameters were read from, which no file
+// of the run may replace.
 struct TLaufOrte {
     std::string ArbeitsOrdner;
     std::string ProjektOrdner;
+    std::string ProjektDatei = {};
 };
 
 // What a run is for: the classic run writes its report, so its files must not be one another;
@@ -65,6 +69,10 @@ struct TLaufDaten {
 // and line). Nothing is written.
 TLaufDaten LaufDatenSammeln(const TRegisterParameter& p, const TLaufOrte& orte,
                             TLaufZweck zweck = TLaufZweck::Bericht);
+
+// The files a run of p reads, with their roles: the project file, the site weather file, the
+// schedule and the previous report, as far as p reads them. Nothing is read.
+std::vector<TDateiRolle> LaufEingaben(const TRegisterParameter& p, const TLaufOrte& orte);
 
 // The same set of inputs with other parameters that read the same files (a study's variant).
 // The weather and schedule are shared, not copied.

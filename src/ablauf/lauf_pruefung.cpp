@@ -21,8 +21,26 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
     return pa == pb;
 }
 
+std::vector<std::string> UeberschreibenPruefen(const std::vector<TDateiRolle>& ausgaben,
+                                               const std::vector<TDateiRolle>& eingaben) {
+    std::vector<std::string> meldungen;
+    const auto pruefen = [&](const TDateiRolle& ausgabe, const TDateiRolle& andere) {
+        if (GleicheDatei(ausgabe.Pfad, andere.Pfad))
+            meldungen.push_back(ausgabe.Wer + " " + ausgabe.Name + " würde " + andere.Wen + " " +
+                                andere.Name + " überschreiben.");
+    };
+    for (std::size_t i = 0; i < ausgaben.size(); ++i) {
+        for (const TDateiRolle& eingabe : eingaben)
+            pruefen(ausgaben[i], eingabe);
+        for (std::size_t j = 0; j < i; ++j)
+            pruefen(ausgaben[i], ausgaben[j]);
+    }
+    return meldungen;
+}
+
 std::vector<std::string> LaufPruefen(const TRegisterParameter& p, const std::string& ordner,
-                                     const TWetterJahr* wetter, const std::string& eingabeOrdner) {
+                                     const TWetterJahr* wetter, const std::string& eingabeOrdner,
+                                     const std::string& projektDatei) {
     if (wetter == nullptr && p.EingebautesWetter) wetter = &EingebautesWetterJahr();
     std::vector<std::string> meldungen = ParameterPruefen(p, wetter);
     if (p.OutputFile.empty()) return meldungen;
@@ -36,6 +54,16 @@ std::vector<std::string> LaufPruefen(const TRegisterParameter& p, const std::str
                    std::filesystem::path(b).lexically_normal() &&
                GleicheDatei(a, b);
     };
+    if (!projektDatei.empty()) {
+        const TDateiRolle projekt{"Die Projektdatei", "die Projektdatei", projektDatei,
+                                  projektDatei};
+        // report and scratch file against each other below, with the texts of the classic check
+        for (const TDateiRolle& ausgabe :
+             {TDateiRolle{"Der Bericht", "den Bericht", p.OutputFile, bericht},
+              TDateiRolle{"Die Hilfsdatei", "die Hilfsdatei", HilfsDatei, hilfsDatei}})
+            for (const std::string& meldung : UeberschreibenPruefen({ausgabe}, {projekt}))
+                meldungen.push_back(meldung);
+    }
     if (gleich(bericht, hilfsDatei))
         meldungen.push_back("Ausgabedatei (OutputFile) \"" + p.OutputFile +
                             "\" ist dieselbe Datei wie die Hilfsdatei \"" + HilfsDatei + "\".");

@@ -11,6 +11,7 @@
 #include "cli/studie_teile.h"
 #include "files/klima.h"
 #include "files/projekt_datei.h"
+#include "files/text_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
 #include "files/wetter_info.h"
@@ -102,13 +103,15 @@ void HilfeSchreiben(std::ostream& aus) {
     aus << Aufruf
         << "\nBerechnet ein Luft-Erdregister ueber das Auslegungsjahr mit den Standardwerten\n"
            "(oder denen eines Projekts), geaendert durch die Zuweisungen NAME=WERT in ihrer\n"
-           "Reihenfolge, und schreibt den Bericht (OutputFile) ins Arbeitsverzeichnis.\n\n"
+           "Reihenfolge, und schreibt den Bericht (OutputFile) ins Arbeitsverzeichnis (mit\n"
+           "--projekt neben die Projektdatei). Keine Datei des Laufs darf eine andere sein.\n\n"
            "  -C VERZEICHNIS         Dateien des Laufs in VERZEICHNIS statt im Arbeitsverzeichnis\n"
            "  --json                 Ergebnis als JSON-Objekt statt als Text\n"
            "  --projekt DATEI        mit den Parametern der Projektdatei (.kov) beginnen; "
            "relative\n"
-           "                         Namen von Fahrplan- und Wetterdatei gelten relativ zur\n"
-           "                         Projektdatei, auch wenn NAME=WERT sie setzt\n"
+           "                         Namen von Fahrplan-, Wetter- und Ausgabedatei gelten\n"
+           "                         relativ zur Projektdatei, auch wenn NAME=WERT sie setzt\n"
+           "                         (die Ausgabedatei nur ohne -C)\n"
            "  --speichern DATEI      den Parametersatz nach dem Lauf als Projekt speichern\n"
            "  --nur-speichern        mit --speichern: nur pruefen und speichern, nicht rechnen\n"
            "  --wetter-info DATEI    Kennwerte einer Wetterdatei zeigen (EPW, DWD-TRY, Tabelle),\n"
@@ -549,7 +552,9 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         return KlimaCheckZeigen(parameter, eingabeOrdner.empty() ? verzeichnis : eingabeOrdner,
                                 json, studie.Faeden, aus, fehler);
     }
-    const TLaufOrte orte{verzeichnis, eingabeOrdner};
+    // a project's report goes beside it, like its input files are found there; -C overrides
+    const std::string berichtOrdner = verzeichnis.empty() ? eingabeOrdner : verzeichnis;
+    const TLaufOrte orte{berichtOrdner, eingabeOrdner, projekt};
     if (!studie.Variationen.empty()) {
         if (nurSpeichern) {
             fehler << "kov-run: --nur-speichern rechnet keine Studie; --variiere weglassen oder "
@@ -584,10 +589,25 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
         }
         return true;
     };
+    if (!speichern.empty()) {
+        // the project may be saved over the file it was read from, over no other file of the run
+        std::vector<TDateiRolle> dateien =
+            LaufEingaben(eingestellt, {berichtOrdner, eingabeOrdner});
+        if (!nurSpeichern) {
+            dateien.push_back({"Der Bericht", "den Bericht", eingestellt.OutputFile,
+                               PfadImOrdner(berichtOrdner, eingestellt.OutputFile)});
+            dateien.push_back({"Die Hilfsdatei", "die Hilfsdatei", HilfsDatei,
+                               PfadImOrdner(berichtOrdner, HilfsDatei)});
+        }
+        const std::vector<std::string> meldungen = UeberschreibenPruefen(
+            {{"Das gespeicherte Projekt", "das gespeicherte Projekt", speichern, speichern}},
+            dateien);
+        if (!meldungen.empty()) return abgelehnt(meldungen);
+    }
     // only a run needs its input files; a project may be saved before they are there
     if (nurSpeichern) {
         const std::vector<std::string> meldungen =
-            LaufPruefen(eingestellt, verzeichnis, nullptr, eingabeOrdner);
+            LaufPruefen(eingestellt, berichtOrdner, nullptr, eingabeOrdner, projekt);
         if (!meldungen.empty()) return abgelehnt(meldungen);
         if (!projektSpeichern()) return ExitLauffehler;
         aus << "Projekt gespeichert: " << SicherText(speichern) << "\n";

@@ -1,5 +1,6 @@
 #include "cli/studie_lauf.h"
 
+#include "ablauf/lauf_daten.h"
 #include "ablauf/studie_csv.h"
 #include "ablauf/studie_strom.h"
 #include "cli/kov_run.h"
@@ -15,9 +16,11 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 
 namespace kov {
@@ -106,6 +109,63 @@ private:
     std::chrono::steady_clock::time_point Zuletzt = Anfang;
 };
 
+// The variant report of the folder a file lies in, when it is one of the anzahl variants'
+// reports or scratch files: "Der Bericht der Variante 3" with its path, else nothing.
+std::optional<TDateiRolle> VariantenDatei(const std::string& berichte, std::size_t anzahl,
+                                          const std::string& pfad) {
+    namespace fs = std::filesystem;
+    std::error_code fehler;
+    const fs::path echt = fs::weakly_canonical(fs::absolute(pfad, fehler), fehler);
+    if (fehler || !GleicheDatei(echt.parent_path().string(), berichte)) return std::nullopt;
+    const std::string name = echt.filename().string();
+    for (const char* endung : {".txt", "_dummy.txt"}) {
+        const std::string_view e = endung;
+        // variante_NNNNN and the ending
+        if (name.size() != 14 + e.size() || name.rfind("variante_", 0) != 0 ||
+            name.compare(14, e.size(), e) != 0 ||
+            name.substr(9, 5).find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const std::size_t nummer = std::stoul(name.substr(9, 5));
+        if (nummer < 1 || nummer > anzahl) continue;
+        const std::string variante = "der Variante " + std::to_string(nummer);
+        const bool hilfe = e != ".txt";
+        return TDateiRolle{(hilfe ? "Die Hilfsdatei " : "Der Bericht ") + variante,
+                           (hilfe ? "die Hilfsdatei " : "den Bericht ") + variante,
+                           BerichtName(berichte, nummer - 1, endung), pfad};
+    }
+    return std::nullopt;
+}
+
+// Every file of a study that would replace another: the saved project and the variants'
+// reports against the inputs, the saved project against the reports. The saved project may
+// replace the project file it was read from.
+std::vector<std::string> StudienDateienPruefen(const TRegisterParameter& basis,
+                                               const TStudienAufruf& aufruf, std::size_t anzahl) {
+    const TLaufOrte& orte = aufruf.Orte;
+    const std::vector<TDateiRolle> eingaben = LaufEingaben(basis, orte);
+    std::vector<std::string> meldungen;
+    const auto hinzu = [&meldungen](std::vector<std::string> neue) {
+        meldungen.insert(meldungen.end(), neue.begin(), neue.end());
+    };
+    if (!aufruf.Berichte.empty())
+        for (const TDateiRolle& eingabe : eingaben)
+            if (const auto bericht = VariantenDatei(aufruf.Berichte, anzahl, eingabe.Pfad))
+                hinzu(UeberschreibenPruefen({*bericht}, {eingabe}));
+    if (!aufruf.Speichern.empty()) {
+        const TDateiRolle gespeichert{"Das gespeicherte Projekt", "das gespeicherte Projekt",
+                                      aufruf.Speichern, aufruf.Speichern};
+        std::vector<TDateiRolle> andere;
+        for (const TDateiRolle& eingabe : eingaben)
+            if (orte.ProjektDatei.empty() || !GleicheDatei(eingabe.Pfad, orte.ProjektDatei))
+                andere.push_back(eingabe);
+        hinzu(UeberschreibenPruefen({gespeichert}, andere));
+        if (!aufruf.Berichte.empty())
+            if (const auto bericht = VariantenDatei(aufruf.Berichte, anzahl, aufruf.Speichern))
+                hinzu(UeberschreibenPruefen({gespeichert}, {*bericht}));
+    }
+    return meldungen;
+}
+
 } // namespace
 
 int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufruf,
@@ -134,11 +194,23 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
     }
     if (!aufruf.Berichte.empty()) {
         struct stat info {};
-        if (::stat(aufruf.Berichte.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        if (::stat(aufruf.Berichte.c_str(), &info) != 0) {
             fehler << "kov-run: der Ordner der Berichte " << Zitat(aufruf.Berichte)
                    << " gibt es nicht.\n";
             return ExitAufruf;
         }
+        if (!S_ISDIR(info.st_mode)) {
+            fehler << "kov-run: --berichte braucht einen Ordner; " << Zitat(aufruf.Berichte)
+                   << " ist eine Datei.\n";
+            return ExitAufruf;
+        }
+    }
+    const std::vector<std::string> ueberschrieben = StudienDateienPruefen(basis, aufruf, anzahl);
+    if (!ueberschrieben.empty()) {
+        fehler << "kov-run: Studie abgelehnt, nichts berechnet:\n";
+        for (const std::string& meldung : ueberschrieben)
+            fehler << "  " << SicherText(meldung) << "\n";
+        return ExitAufruf;
     }
 
     TLaufDaten daten;

@@ -17,6 +17,19 @@ namespace kov {
 
 namespace {
 
+// A whole number in the file that its field cannot hold: JSON has no limit, so a long one is
+// read as an unsigned or (beyond 64 bits) as a floating-point number without a fraction.
+bool ZuLangeGanzzahl(const nlohmann::json& wert, long long klein, long long gross) {
+    if (wert.is_number_unsigned())
+        return wert.get<std::uint64_t>() > static_cast<std::uint64_t>(gross);
+    if (wert.is_number_integer())
+        return wert.get<long long>() < klein || wert.get<long long>() > gross;
+    if (!wert.is_number_float()) return false;
+    const double zahl = wert.get<double>();
+    return std::isfinite(zahl) && zahl == std::floor(zahl) &&
+           (zahl < static_cast<double>(klein) || zahl > static_cast<double>(gross));
+}
+
 namespace fs = std::filesystem;
 using TJson = nlohmann::json;
 using TGeordnetesJson = nlohmann::ordered_json;
@@ -123,6 +136,13 @@ public:
                        "\" sein",
                    FormatSchluessel);
         const auto version = json.find(VersionSchluessel);
+        if (version != json.end() &&
+            ZuLangeGanzzahl(*version, std::numeric_limits<long long>::min(),
+                            std::numeric_limits<long long>::max()))
+            Fehler("Die Version ist eine zu lange Zahl; dieses Programm liest Projektdateien bis "
+                   "Version " +
+                       std::to_string(ProjektVersion),
+                   VersionSchluessel);
         if (version == json.end() || !version->is_number_integer())
             Fehler("Der Schlüssel \"Version\" fehlt oder ist keine ganze Zahl", VersionSchluessel);
         const auto nummer = version->get<long long>();
@@ -161,6 +181,10 @@ public:
                               (wert.is_number_unsigned() ? wert.get<std::uint64_t>() <= gross
                                                          : wert.get<std::int64_t>() >= klein &&
                                                                wert.get<std::int64_t>() <= gross);
+            if (!ganz && ZuLangeGanzzahl(wert, klein, gross))
+                Fehler(wo + " liegt ausserhalb des Zahlenbereichs ganzer Zahlen (" +
+                           std::to_string(klein) + " bis " + std::to_string(gross) + ")",
+                       e.Name);
             if (!ganz) Fehler(wo + " muss eine ganze Zahl sein", e.Name);
             FeldWert<std::int32_t>(p, e) = static_cast<std::int32_t>(wert.get<std::int64_t>());
             // the monitor cells depend on the grid count and are judged once all is read

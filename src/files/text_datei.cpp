@@ -4,8 +4,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +48,40 @@ std::string Grundname(const std::string& name) {
     throw TDateiFehler("Datei größer als 64 MiB", name);
 }
 
+// the temporary files of a target: "." name ".kov-" and eight hex digits
+std::string TemporaerAnfang(const std::string& name) {
+    return "." + Grundname(name) + ".kov-";
+}
+
+bool TemporaerName(const std::string& eintrag, const std::string& anfang) {
+    return eintrag.size() == anfang.size() + 8 && eintrag.compare(0, anfang.size(), anfang) == 0 &&
+           eintrag.find_first_not_of("0123456789abcdef", anfang.size()) == std::string::npos;
+}
+
+// Removes what killed writes of name left behind. A temporary file is left over when no writer
+// holds its lock any more (the lock goes with the writer's process) and it has not been touched
+// for a while, which covers the moment between its creation and its lock. Best effort: a file
+// that cannot be examined stays.
+void ResteEntfernen(const std::string& name) {
+    constexpr std::time_t Ruhezeit = 10; // s
+    const std::string ordner = OrdnerVon(name);
+    const std::string anfang = TemporaerAnfang(name);
+    DIR* verzeichnis = ::opendir(ordner.empty() ? "." : ordner.c_str());
+    if (verzeichnis == nullptr) return;
+    while (const dirent* eintrag = ::readdir(verzeichnis)) {
+        if (!TemporaerName(eintrag->d_name, anfang)) continue;
+        const std::string rest = ordner + eintrag->d_name;
+        const int d = ::open(rest.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (d < 0) continue;
+        struct stat info {};
+        if (::fstat(d, &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_mtime + Ruhezeit < std::time(nullptr) && ::flock(d, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(rest.c_str());
+        ::close(d);
+    }
+    ::closedir(verzeichnis);
+}
+
 } // namespace
 
 std::string PfadImOrdner(const std::string& ordner, const std::string& name) {
@@ -70,7 +107,7 @@ TTextDatei::TTextDatei(const std::string& name) : Ziel(name) {
     }
 
     std::random_device zufall;
-    const std::string anfang = OrdnerVon(name) + "." + Grundname(name) + ".kov-";
+    const std::string anfang = OrdnerVon(name) + TemporaerAnfang(name);
     for (int versuch = 0; versuch < 100 && Deskriptor < 0; ++versuch) {
         char kennung[16];
         std::snprintf(kennung, sizeof kennung, "%08x", static_cast<unsigned>(zufall()));
@@ -82,6 +119,10 @@ TTextDatei::TTextDatei(const std::string& name) : Ziel(name) {
         if (Deskriptor < 0 && errno != EEXIST) DateiFehlerWerfen(errno, name);
     }
     if (Deskriptor < 0) DateiFehlerWerfen(EEXIST, name);
+    // the lock marks the file as being written until it has its name (see ResteEntfernen); it
+    // belongs to the open file, which Sperre keeps open past the close before the rename
+    ::flock(Deskriptor, LOCK_EX | LOCK_NB);
+    Sperre = ::dup(Deskriptor);
     if (modusUebernehmen) ::fchmod(Deskriptor, modus);
     Puffer.reserve(PufferGroesse);
 }
@@ -91,10 +132,17 @@ TTextDatei::~TTextDatei() {
 }
 
 void TTextDatei::Verwerfen() {
-    if (Deskriptor < 0) return;
-    ::close(Deskriptor);
-    Deskriptor = -1;
-    ::unlink(Temporaer.c_str());
+    if (Deskriptor >= 0) {
+        ::close(Deskriptor);
+        Deskriptor = -1;
+        ::unlink(Temporaer.c_str());
+    }
+    SperreLoesen();
+}
+
+void TTextDatei::SperreLoesen() {
+    if (Sperre >= 0) ::close(Sperre);
+    Sperre = -1;
 }
 
 void TTextDatei::Schreiben(std::string_view text) {
@@ -124,15 +172,19 @@ void TTextDatei::Schliessen() {
     if (::close(d) != 0 && errno != EINTR) {
         const int fehler = errno;
         ::unlink(Temporaer.c_str());
+        SperreLoesen();
         DateiFehlerWerfen(fehler, Ziel);
     }
     if (::rename(Temporaer.c_str(), Ziel.c_str()) != 0) {
         const int fehler = errno;
         ::unlink(Temporaer.c_str());
+        SperreLoesen();
         if (fehler == EISDIR || fehler == ENOTEMPTY || fehler == EEXIST)
             KeineGewoehnlicheDatei(Ziel, S_IFDIR);
         DateiFehlerWerfen(fehler, Ziel);
     }
+    SperreLoesen();
+    ResteEntfernen(Ziel);
 }
 
 void TTextDatei::PufferLeeren() {

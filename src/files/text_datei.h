@@ -2,9 +2,10 @@
 // Files are written in one go and atomically: the text goes to a new temporary file beside the
 // target, and only when it is complete, synced and closed does it take the target's name. A
 // fault on the way leaves the previous file exactly as it was and removes the temporary one; a
-// planted symbolic link is replaced, never followed. Faults raise TDateiFehler with the
-// platform message and the file ("Disk full: kov.txt"). Bytes are written as given: the caller
-// writes its own line ends (CR LF).
+// planted symbolic link is replaced, never followed. A successful write also removes what
+// killed writes of the same target left behind. Faults raise TDateiFehler with the platform
+// message and the file ("Disk full: kov.txt"). Bytes are written as given: the caller writes
+// its own line ends (CR LF).
 //
 // Input files are read whole, only when they are regular files and not larger than
 // MaxDateiGroesse.
@@ -43,10 +44,12 @@ private:
     void PufferLeeren();
     void Ausgeben(const char* daten, std::size_t laenge);
     void Verwerfen();
+    void SperreLoesen();
 
     std::string Ziel;
     std::string Temporaer;
     int Deskriptor = -1;
+    int Sperre = -1; // the temporary file's lock, held until it has its name
     std::string Puffer;
 };
 

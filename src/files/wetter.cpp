@@ -6,6 +6,7 @@
 #include "model/erd_temperaturen.h"
 #include "model/fehler.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace kov {
@@ -30,6 +31,27 @@ void StandardwerteSetzen(TModell& m) {
 
 namespace {
 
+// The reader takes the numbers of an hour wherever the blanks put them; what it cannot see is a
+// value missing between two tabs, which would shift the columns, and a decimal comma, which is
+// no number to it: both are named before the hour is read.
+void ZeileDesBerichtsPruefen(const TZahlLeser& leser) {
+    const std::string_view zeile = leser.AktuelleZeile();
+    if (zeile.find(',') != std::string_view::npos)
+        throw TDateiFehler(MeldungUngueltigeZahl, leser.Datei(), leser.Zeile(),
+                           "der Bericht ist mit Dezimalkomma geschrieben (Land=D oder A); sein "
+                           "Wetter lässt sich nur aus einem Bericht mit Dezimalpunkt lesen");
+    if (zeile.find('\t') == std::string_view::npos) return;
+    std::size_t spalte = 1;
+    for (std::size_t anfang = 0;; ++spalte) {
+        const std::size_t ende = std::min(zeile.find('\t', anfang), zeile.size());
+        if (zeile.substr(anfang, ende - anfang).find_first_not_of(' ') == std::string_view::npos)
+            throw TDateiFehler(MeldungUngueltigeZahl, leser.Datei(), leser.Zeile(),
+                               "Spalte " + std::to_string(spalte) + " ist leer");
+        if (ende == zeile.size()) return;
+        anfang = ende + 1;
+    }
+}
+
 void BerichtZeilenLesen(TZahlLeser& leser, TStundenFeld& tein, TStundenFeld& relVolumenstrom,
                         TStundenFeld& relFeuchte, TStundenFeld& tTaupunkt) {
     for (int zeile = 0; zeile < BerichtKopfZeilen; ++zeile)
@@ -40,6 +62,7 @@ void BerichtZeilenLesen(TZahlLeser& leser, TStundenFeld& tein, TStundenFeld& rel
             throw TDateiFehler("Der Bericht endet nach Stunde " + std::to_string(h - 1) +
                                    " von 8760",
                                leser.Datei(), leser.Zeile());
+        ZeileDesBerichtsPruefen(leser);
         tein[h] = leser.ZahlLesen();
         leser.ZahlLesen();
         relVolumenstrom[h] = leser.ZahlLesen();

@@ -158,7 +158,7 @@ void WertEintragen(const TWetterText& text, const TZeile& zeile, std::string_vie
 } // namespace
 
 bool IstEpw(std::string_view inhalt) {
-    const std::string_view erste = inhalt.substr(0, inhalt.find('\n'));
+    const std::string_view erste = inhalt.substr(0, inhalt.find_first_of("\r\n"));
     return erste.find(',') != std::string_view::npos &&
            GleichOhneGross(Schluesselwort(erste), "LOCATION");
 }

@@ -80,11 +80,13 @@ bool IstUtf8(std::string_view text) {
 
 bool TZeilenFolge::Naechste(TZeile& zeile) {
     if (Rest.empty()) return false;
-    const std::size_t ende = Rest.find('\n');
-    std::string_view text = Rest.substr(0, ende);
-    Rest = ende == std::string_view::npos ? std::string_view() : Rest.substr(ende + 1);
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    zeile.Text = text;
+    // a line ends at LF, CR LF or a lone CR (old Mac files)
+    const std::size_t ende = Rest.find_first_of("\r\n");
+    zeile.Text = Rest.substr(0, ende);
+    if (ende == std::string_view::npos)
+        Rest = {};
+    else
+        Rest = Rest.substr(ende + (Rest.substr(ende, 2) == "\r\n" ? 2 : 1));
     zeile.Nummer = ++Nummer;
     return true;
 }

@@ -3,7 +3,9 @@
 #include "files/text_datei.h"
 #include "model/fehler.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 namespace kov {
 
@@ -13,6 +15,10 @@ constexpr std::size_t MaxZeichenProZahl = 64;
 
 bool IstTrenner(char c) {
     return static_cast<unsigned char>(c) <= 32;
+}
+// a control character that is no blank or line end: never part of a text file's layout
+bool IstSteuerzeichen(char c) {
+    return IstTrenner(c) && c != ' ' && c != '\t' && c != '\r' && c != '\n';
 }
 bool IstZiffer(char c) {
     return c >= '0' && c <= '9';
@@ -71,6 +77,7 @@ void TZahlLeser::ZeilenendeUeberspringen() {
     } else {
         ++Pos;
     }
+    ZeilenAnfang = Pos;
     ++ZeilenNummer;
 }
 
@@ -89,12 +96,30 @@ double TZahlLeser::ZahlLesen() {
     const std::size_t anfang = Pos;
     while (Pos < Inhalt.size() && !IstTrenner(Inhalt[Pos]))
         ++Pos;
+    // a control character touching a number is no separator but a damaged file ("1\0" "5")
+    const auto steuerzeichen = [&](std::size_t stelle) {
+        return stelle < Inhalt.size() && IstSteuerzeichen(Inhalt[stelle]);
+    };
+    if (steuerzeichen(Pos) || (anfang > 0 && steuerzeichen(anfang - 1))) {
+        const std::size_t stelle = steuerzeichen(Pos) ? Pos : anfang - 1;
+        char code[8];
+        std::snprintf(code, sizeof code, "%u", static_cast<unsigned char>(Inhalt[stelle]));
+        throw TDateiFehler(MeldungUngueltigeZahl, Name, ZeilenNummer,
+                           std::string("Steuerzeichen mit Code ") + code + " an der Zahl \"" +
+                               Inhalt.substr(anfang, std::min<std::size_t>(Pos - anfang, 20)) +
+                               "\"");
+    }
     double wert = 0.0;
     // a longer token is no number cut in two
     if (Pos - anfang > MaxZeichenProZahl ||
         !ZahlUmwandeln(Inhalt.data() + anfang, Inhalt.data() + Pos, wert))
         throw TDateiFehler(MeldungUngueltigeZahl, Name, ZeilenNummer);
     return wert;
+}
+
+std::string_view TZahlLeser::AktuelleZeile() const {
+    const std::size_t ende = std::min(Inhalt.find_first_of("\r\n", ZeilenAnfang), Inhalt.size());
+    return std::string_view(Inhalt).substr(ZeilenAnfang, ende - ZeilenAnfang);
 }
 
 void TZahlLeser::ZeileUeberspringen() {

@@ -2,10 +2,12 @@
 // Reads numbers from a text file the way every input file of the system is read: characters
 // up to code 32 are skipped (line ends included), the next run of characters up to such a
 // character is one number (at most 64 characters), the end of the file (or a byte 26) gives 0
-// without an error, and moving to the next line discards the rest of the current one.
+// without an error, and moving to the next line discards the rest of the current one. A control
+// character other than a blank or a line end right before or after a number is refused.
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace kov {
 
@@ -25,6 +27,8 @@ public:
     // Skips to the next number; false when only separators are left.
     bool NochEineZahl();
     bool Dateiende() const { return Pos >= Inhalt.size(); }
+    // The whole line of the reading position, without its line end.
+    std::string_view AktuelleZeile() const;
     // line of the reading position, from 1
     long Zeile() const { return ZeilenNummer; }
     const std::string& Datei() const { return Name; }
@@ -35,6 +39,7 @@ private:
     std::string Name;
     std::string Inhalt;
     std::size_t Pos = 0;
+    std::size_t ZeilenAnfang = 0;
     long ZeilenNummer = 1;
 };
 

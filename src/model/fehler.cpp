@@ -22,6 +22,11 @@ TDateiFehler::TDateiFehler(const std::string& meldung, const std::string& datei,
     : std::runtime_error(FehlerText(meldung, datei, zeile)), MeldungText(meldung), DateiName(datei),
       ZeilenNummer(zeile) {}
 
+TDateiFehler::TDateiFehler(const std::string& meldung, const std::string& datei, long zeile,
+                           const std::string& erklaerung)
+    : std::runtime_error(FehlerText(meldung, datei, zeile) + " (" + erklaerung + ")"),
+      MeldungText(meldung), DateiName(datei), ZeilenNummer(zeile) {}
+
 std::string DateiFehlerMeldung(int fehlerNummer) {
     switch (fehlerNummer) {
     case ENOENT:

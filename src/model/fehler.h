@@ -14,6 +14,10 @@ class TDateiFehler : public std::runtime_error {
 public:
     explicit TDateiFehler(const std::string& meldung);
     TDateiFehler(const std::string& meldung, const std::string& datei, long zeile = 0);
+    // The same with a German explanation after file and line:
+    // "Invalid numeric input: plan.txt, Zeile 3 (ein Steuerzeichen in der Zahl)".
+    TDateiFehler(const std::string& meldung, const std::string& datei, long zeile,
+                 const std::string& erklaerung);
 
     const std::string& Meldung() const { return MeldungText; }
     const std::string& Datei() const { return DateiName; }

@@ -23,6 +23,12 @@ constexpr TBereich Positiv{TBereichsArt::Positiv};
 constexpr TBereich NichtNegativ{TBereichsArt::NichtNegativ};
 constexpr TBereich Anteil{TBereichsArt::Anteil};
 constexpr TBereich Wirkungsgrad{TBereichsArt::Wirkungsgrad};
+// Air, cellar and ground of a heat exchanger in a settled climate stay well inside -60..60 °C;
+// a warming by the sun or a hysteresis beyond 30 K would be no design but a typing error. Both
+// keep the ground's and the air's temperatures within the range the moist-air functions and the
+// report's fixed-width columns are made for.
+constexpr TBereich Temperatur{TBereichsArt::Temperatur, -60, 60};
+constexpr TBereich TemperaturDifferenz{TBereichsArt::TemperaturDifferenz, -30, 30};
 constexpr TBereich Ganzzahl(std::int32_t von, std::int32_t bis) {
     return {TBereichsArt::Ganzzahl, von, bis};
 }
@@ -239,7 +245,7 @@ const std::array Katalog{
                     "Sonnenerwärmung",
                     "Mittlere Erwärmung des Bodens durch die Sonne, zu den Monatsmitteln addiert.",
                     false,
-                    Frei,
+                    TemperaturDifferenz,
                     Zahl(24, 6, 2, GradC, " mittlere Bodenerwaermung durch Sonne"),
                     {},
                     0},
@@ -256,11 +262,11 @@ const std::array Katalog{
                     {},
                     0},
     TKatalogEintrag{"Kuehlgrenze", &P::Kuehlgrenze, G::Regelung, "°C", "Kühlgrenze",
-                    "Freigabe Sommer: ab dieser Aussentemperatur läuft das Register.", false, Frei,
-                    Zahl(26, 6, 2, GradC, " Freigabe Sommer"), "EKuehlgrenze", 1},
+                    "Freigabe Sommer: ab dieser Aussentemperatur läuft das Register.", false,
+                    Temperatur, Zahl(26, 6, 2, GradC, " Freigabe Sommer"), "EKuehlgrenze", 1},
     TKatalogEintrag{"Heizgrenze", &P::Heizgrenze, G::Regelung, "°C", "Heizgrenze",
                     "Freigabe Winter: bis zu dieser Aussentemperatur läuft das Register.", false,
-                    Frei, Zahl(27, 6, 2, GradC, " Freigabe Winter"), "EHeizgrenze", 1},
+                    Temperatur, Zahl(27, 6, 2, GradC, " Freigabe Winter"), "EHeizgrenze", 1},
     TKatalogEintrag{"HystereseEin",
                     &P::HystereseEin,
                     G::Regelung,
@@ -268,7 +274,7 @@ const std::array Katalog{
                     "Einschalthysterese",
                     "Einschalthysterese der Regelung (wird nur berichtet).",
                     false,
-                    Frei,
+                    TemperaturDifferenz,
                     Zahl(28, 6, 2, GradC, " Einschalthysterese Erdregister-Regelung, inaktiv"),
                     {},
                     0},
@@ -279,7 +285,7 @@ const std::array Katalog{
                     "Ausschalthysterese",
                     "Ausschalthysterese der Regelung (wird nur berichtet).",
                     false,
-                    Frei,
+                    TemperaturDifferenz,
                     Zahl(29, 6, 2, GradC, " Ausschalthysterese Erdregister-Regelung, inaktiv"),
                     {},
                     0},
@@ -291,7 +297,7 @@ const std::array Katalog{
                     "Austrittstemperatur, unter der die Luft das Gerät hinter dem Register durch "
                     "Frost gefährdet.",
                     false,
-                    Frei,
+                    Temperatur,
                     Ungedruckt,
                     {},
                     0},
@@ -338,7 +344,7 @@ const std::array Katalog{
                     "Kellertemperatur",
                     "Kellertemperatur je Monat.",
                     false,
-                    Frei,
+                    Temperatur,
                     Zahl(33, 6, 2, GradC, " Kellertemperatur "),
                     {},
                     0},
@@ -608,7 +614,7 @@ const std::array Katalog{
                     "Erdtemperatur",
                     "Vorgegebene Erdtemperatur je Monat (spezielle Randbedingung).",
                     false,
-                    Frei,
+                    Temperatur,
                     Zahl(71, 6, 2, GradC, " (wenn spezielle Randbed.) Erdtemperatur "),
                     {},
                     0},
@@ -1093,6 +1099,13 @@ std::string BereichsVerstoss(const TKatalogEintrag& eintrag, double wert) {
             return "muss zwischen " + ZahlText(eintrag.Bereich.Min) + " und " +
                    ZahlText(eintrag.Bereich.Max) + " liegen.";
         break;
+    case TBereichsArt::Temperatur:
+    case TBereichsArt::TemperaturDifferenz:
+        if (wert < eintrag.Bereich.Von || wert > eintrag.Bereich.Bis)
+            return "muss zwischen " + std::to_string(eintrag.Bereich.Von) + " und " +
+                   std::to_string(eintrag.Bereich.Bis) + " " + std::string(eintrag.Einheit) +
+                   " liegen.";
+        break;
     default:
         break;
     }
@@ -1141,6 +1154,9 @@ std::string BereichsText(const TKatalogEintrag& eintrag) {
         return "0 bis 1";
     case TBereichsArt::Wirkungsgrad:
         return "größer als 0 bis 1";
+    case TBereichsArt::Temperatur:
+    case TBereichsArt::TemperaturDifferenz:
+        return std::to_string(b.Von) + " bis " + std::to_string(b.Bis) + einheit;
     case TBereichsArt::Ganzzahl:
         return b.Bis < b.Von
                    ? "ganze Zahl ab " + std::to_string(b.Von)

@@ -36,16 +36,18 @@ std::string_view GruppenName(TParameterGruppe gruppe);
 
 // What values a field admits. Every number must also be finite.
 enum class TBereichsArt {
-    Frei,          // any value (texts, flags) or any finite number
-    Positiv,       // > 0
-    NichtNegativ,  // >= 0
-    Anteil,        // 0..1
-    Wirkungsgrad,  // > 0 and <= 1
-    Ganzzahl,      // Von..Bis (Bis < Von: no upper limit)
-    MonitorAxial,  // 1..AnzahlGitter
-    MonitorRadial, // 0..AnzahlGitter+1
-    Datei,         // the name of an input file of the run; a project stores it relative to itself
-    Spanne         // Min..Max, both included
+    Frei,                // any value (texts, flags) or any finite number
+    Positiv,             // > 0
+    NichtNegativ,        // >= 0
+    Anteil,              // 0..1
+    Wirkungsgrad,        // > 0 and <= 1
+    Ganzzahl,            // Von..Bis (Bis < Von: no upper limit)
+    MonitorAxial,        // 1..AnzahlGitter
+    MonitorRadial,       // 0..AnzahlGitter+1
+    Temperatur,          // Von..Bis °C
+    TemperaturDifferenz, // Von..Bis K
+    Datei, // the name of an input file of the run; a project stores it relative to itself
+    Spanne // Min..Max, both included
 };
 
 struct TBereich {

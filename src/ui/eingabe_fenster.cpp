@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,6 +41,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <numbers>
@@ -376,6 +378,20 @@ TRegisterParameter& TForm2::Parameter() {
     return Sitzung.Kontext().Parameter;
 }
 
+namespace {
+
+// a velocity beyond what a double holds (a diameter near zero) is no number to show
+void GeschwindigkeitZeigen(QLineEdit& feld, double v) {
+    const bool zeigbar = std::isfinite(v);
+    feld.setText(zeigbar ? ZahlAnzeigen(v, 2) : QStringLiteral("–"));
+    feld.setToolTip(zeigbar ? QString()
+                            : QCoreApplication::translate(
+                                  "TForm2", "Die Geschwindigkeit ist mit diesem Rohrdurchmesser "
+                                            "und Volumenstrom keine endliche Zahl."));
+}
+
+} // namespace
+
 double TForm2::GeschwindigkeitAnzeige(const TRegisterParameter& p) {
     return p.Volumenstrom / 3600 / std::numbers::pi / (p.DRohr * p.DRohr) * 4 / p.AnzahlRohre;
 }
@@ -395,7 +411,7 @@ void TForm2::Wertsetzen() {
     EAnzahlrohre->setText(QString::number(p.AnzahlRohre));
     ETiefe->setText(ZahlZeigen(p.Tiefe, 2));
     // a set without a pipe cross-section leaves the last velocity shown
-    if (p.DRohr > 0 && p.AnzahlRohre > 0) Ev->setText(ZahlAnzeigen(GeschwindigkeitAnzeige(p), 2));
+    if (p.DRohr > 0 && p.AnzahlRohre > 0) GeschwindigkeitZeigen(*Ev, GeschwindigkeitAnzeige(p));
     EHeizgrenze->setText(ZahlZeigen(p.Heizgrenze, 1));
     EKuehlgrenze->setText(ZahlZeigen(p.Kuehlgrenze, 1));
     EcpErde->setText(ZahlZeigen(p.CpErde, 1));
@@ -413,7 +429,7 @@ void TForm2::vSetzen() {
     EingabeZahlLesen(EVolumenstrom->text(), p.Volumenstrom);
     EingabeGanzzahlLesen(EAnzahlrohre->text(), p.AnzahlRohre);
     EingabeZahlLesen(EDRohr->text(), p.DRohr);
-    if (p.DRohr > 0 && p.AnzahlRohre > 0) Ev->setText(ZahlAnzeigen(GeschwindigkeitAnzeige(p), 2));
+    if (p.DRohr > 0 && p.AnzahlRohre > 0) GeschwindigkeitZeigen(*Ev, GeschwindigkeitAnzeige(p));
 }
 
 void TForm2::CErdeChange() {
@@ -466,8 +482,11 @@ QStringList TForm2::EingabeFehler() const {
         const bool gelesen = zeile.Ganzzahl ? EingabeGanzzahlLesen(feld->text(), ganzzahl)
                                             : EingabeZahlLesen(feld->text(), zahl);
         if (gelesen) continue;
+        QString bereich;
         const QString eintrag =
-            feld->text().trimmed().isEmpty()
+            EingabeAusserhalbBereich(feld->text(), zeile.Ganzzahl, bereich)
+                ? tr("„%1“ liegt ausserhalb des Bereichs %2").arg(feld->text().trimmed(), bereich)
+            : feld->text().trimmed().isEmpty()
                 ? tr("das Feld ist leer")
                 : tr("„%1“ ist keine %2")
                       .arg(feld->text().trimmed(), zeile.Ganzzahl ? tr("ganze Zahl") : tr("Zahl"));
@@ -485,7 +504,8 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
     if (meldungen.isEmpty()) {
         TRegisterParameter kopie = Parameter();
         FelderLesen(kopie);
-        for (const std::string& meldung : LaufPruefen(kopie, {}, nullptr, EingabeOrdner()))
+        for (const std::string& meldung : LaufPruefen(kopie, EingabeOrdner(), nullptr,
+                                                      EingabeOrdner(), Sitzung.Projekt().Datei))
             meldungen << QString::fromStdString(meldung);
     }
     if (meldungen.isEmpty()) return true;

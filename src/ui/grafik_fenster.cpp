@@ -155,7 +155,10 @@ bool TForm1::Simulation() {
     Sanduhr = true;
     KnoepfeSetzen();
     emit LaufBegonnen();
-    if (!Steuerung.EinzellaufStarten(Sitzung.Kontext().Parameter, {{}, Sitzung.EingabeOrdner()})) {
+    // a project's schedule, weather file and report lie beside the project file
+    const std::string ordner = Sitzung.EingabeOrdner();
+    if (!Steuerung.EinzellaufStarten(Sitzung.Kontext().Parameter,
+                                     {ordner, ordner, Sitzung.Projekt().Datei})) {
         LaufEnde();
         emit LaufBeendet();
         return false;

@@ -1,7 +1,9 @@
 #include "ui/kopflos.h"
 
 #include "ablauf/auswertungs_lauf.h"
+#include "ablauf/lauf_daten.h"
 #include "files/projekt_datei.h"
+#include "files/text_datei.h"
 #include "model/fehler.h"
 #include "ui/ansicht_export.h"
 #include "ui/pdf_bericht.h"
@@ -11,6 +13,8 @@
 #include <QRegularExpression>
 
 #include <exception>
+#include <functional>
+#include <vector>
 
 namespace kov {
 
@@ -35,9 +39,10 @@ std::string KopflosHilfe() {
            "--bilder jede Ansicht als PNG und SVG in ORDNER (Standardgröße 1600x1000 Pixel),\n"
            "mit --csv die Stundenwerte (Dezimalpunkt; mit --dezimalkomma Dezimalkomma und\n"
            "Semikolon). PROJEKT ist eine Projektdatei (.kov) oder \"-\" für die Standardwerte;\n"
-           "Fahrplan und Wetterdatei eines Projekts liegen neben ihm. Exit-Status 0 bei\n"
+           "Fahrplan, Wetterdatei und voriger Bericht eines Projekts liegen neben ihm. Keine\n"
+           "Ausgabe darf eine Eingabe oder eine andere Ausgabe sein. Exit-Status 0 bei\n"
            "Erfolg, 1 bei einem Fehler einer Datei oder des Laufs, 2 bei falschem Aufruf,\n"
-           "abgelehnter Projektdatei oder abgelehnten Parametern.\n";
+           "abgelehnter Projektdatei, abgelehnten Parametern oder Ausgaben.\n";
 }
 
 TKopflosAufruf KopflosAufrufLesen(const QStringList& argumente) {
@@ -87,8 +92,8 @@ int KopflosAusfuehren(const TKopflosAufruf& aufruf, std::ostream& aus, std::ostr
     TRegisterParameter p;
     ParameterStandardwerteSetzen(p);
     TBerichtKopf kopf;
-    // input files of a project are found beside it
-    std::string eingabeOrdner;
+    // input files and the previous report of a project are found beside it
+    TLaufOrte orte;
     if (aufruf.Projekt != QLatin1String("-")) {
         const std::string datei = Ausgabe(aufruf.Projekt);
         try {
@@ -97,37 +102,102 @@ int KopflosAusfuehren(const TKopflosAufruf& aufruf, std::ostream& aus, std::ostr
             fehler << "Projektdatei abgelehnt, nichts berechnet: " << e.what() << "\n";
             return 2;
         }
-        eingabeOrdner = ProjektOrdner(datei);
-        if (eingabeOrdner.empty()) eingabeOrdner = ".";
+        orte.ProjektOrdner = ProjektOrdner(datei);
+        if (orte.ProjektOrdner.empty()) orte.ProjektOrdner = ".";
+        orte.ArbeitsOrdner = orte.ProjektOrdner;
+        orte.ProjektDatei = datei;
         kopf.Projektdatei = QFileInfo(aufruf.Projekt).absoluteFilePath();
     }
+
+    // every output, in the order they are written
+    struct TAusgabe {
+        TDateiRolle Rolle;
+        std::function<void(const TAuswertung&)> Schreiben;
+        std::string Meldung; // the line on stdout once it is written
+    };
+    std::vector<TAusgabe> ausgaben;
+    const auto datei = [](const char* wer, const char* wen, const QString& name) {
+        return TDateiRolle{wer, wen, Ausgabe(name), Ausgabe(name)};
+    };
+    if (!aufruf.Pdf.isEmpty())
+        ausgaben.push_back({datei("Der PDF-Bericht", "den PDF-Bericht", aufruf.Pdf),
+                            [&aufruf, &kopf, &aus](const TAuswertung& a) {
+                                const int seiten = PdfBerichtSchreiben(a, kopf, aufruf.Pdf);
+                                aus << "Bericht: " << Ausgabe(aufruf.Pdf) << " (" << seiten
+                                    << " Seiten)\n";
+                            },
+                            {}});
+    if (!aufruf.Bilder.isEmpty())
+        for (const TAnsicht ansicht : AlleAnsichten)
+            for (const char* endung : {".png", ".svg"}) {
+                const QString bild =
+                    QDir(aufruf.Bilder).filePath(AnsichtDateiName(ansicht) + QLatin1String(endung));
+                ausgaben.push_back({datei("Das Bild", "das Bild", bild),
+                                    [&aufruf, ansicht, bild](const TAuswertung& a) {
+                                        AnsichtSpeichern(ansicht, a, bild, aufruf.Groesse);
+                                    },
+                                    "Bild: " + Ausgabe(bild)});
+            }
+    if (!aufruf.Csv.isEmpty())
+        ausgaben.push_back({datei("Die Stundenwerte-Datei", "die Stundenwerte-Datei", aufruf.Csv),
+                            [&aufruf](const TAuswertung& a) {
+                                StundenCsvSpeichern(a, aufruf.Csv, aufruf.Zeichen);
+                            },
+                            "Stundenwerte: " + Ausgabe(aufruf.Csv)});
+
+    std::vector<TDateiRolle> rollen;
+    for (const TAusgabe& ausgabe : ausgaben)
+        rollen.push_back(ausgabe.Rolle);
+    const std::vector<std::string> ueberschrieben =
+        UeberschreibenPruefen(rollen, LaufEingaben(p, orte));
+    if (!ueberschrieben.empty()) {
+        fehler << "Nichts berechnet, nichts geschrieben:\n";
+        for (const std::string& meldung : ueberschrieben)
+            fehler << "  " << meldung << "\n";
+        return 2;
+    }
+    // every place is checked before the first file is written
     try {
-        TAuswertung auswertung;
-        try {
-            auswertung = AuswertungsLaufRechnen(p, {}, eingabeOrdner);
-        } catch (const TParameterFehler& e) {
-            fehler << e.what() << "\n";
-            return 2;
-        }
-        for (const std::string& hinweis : auswertung.Hinweise)
-            fehler << "Hinweis: " << hinweis << "\n";
-        if (!aufruf.Pdf.isEmpty()) {
-            const int seiten = PdfBerichtSchreiben(auswertung, kopf, aufruf.Pdf);
-            aus << "Bericht: " << Ausgabe(aufruf.Pdf) << " (" << seiten << " Seiten)\n";
-        }
-        if (!aufruf.Bilder.isEmpty()) {
-            if (!QFileInfo(aufruf.Bilder).isDir())
-                throw TDateiFehler("Kein Ordner", Ausgabe(aufruf.Bilder));
-            for (const QString& datei :
-                 AlleAnsichtenSpeichern(auswertung, aufruf.Bilder, aufruf.Groesse))
-                aus << "Bild: " << Ausgabe(datei) << "\n";
-        }
-        if (!aufruf.Csv.isEmpty()) {
-            StundenCsvSpeichern(auswertung, aufruf.Csv, aufruf.Zeichen);
-            aus << "Stundenwerte: " << Ausgabe(aufruf.Csv) << "\n";
+        if (!aufruf.Bilder.isEmpty() && !QFileInfo(aufruf.Bilder).isDir())
+            throw TDateiFehler(QFileInfo::exists(aufruf.Bilder) ? "Kein Ordner, sondern eine Datei"
+                                                                : "Kein Ordner",
+                               Ausgabe(aufruf.Bilder));
+        for (const TDateiRolle& rolle : rollen)
+            SchreibbarPruefen(rolle.Pfad);
+    } catch (const std::exception& e) {
+        fehler << e.what() << "\nNichts berechnet, nichts geschrieben.\n";
+        return 1;
+    }
+
+    TAuswertung auswertung;
+    try {
+        auswertung = AuswertungsLaufRechnen(p, orte.ArbeitsOrdner, orte.ProjektOrdner);
+    } catch (const TParameterFehler& e) {
+        fehler << e.what() << "\n";
+        return 2;
+    } catch (const std::exception& e) {
+        fehler << e.what() << "\n";
+        return 1;
+    }
+    for (const std::string& hinweis : auswertung.Hinweise)
+        fehler << "Hinweis: " << hinweis << "\n";
+    std::size_t geschrieben = 0;
+    try {
+        for (; geschrieben < ausgaben.size(); ++geschrieben) {
+            const TAusgabe& ausgabe = ausgaben[geschrieben];
+            ausgabe.Schreiben(auswertung);
+            if (!ausgabe.Meldung.empty()) aus << ausgabe.Meldung << "\n";
         }
     } catch (const std::exception& e) {
         fehler << e.what() << "\n";
+        const auto liste = [&](std::size_t von, std::size_t bis) {
+            std::string namen;
+            for (std::size_t i = von; i < bis; ++i)
+                namen += (namen.empty() ? "" : ", ") + ausgaben[i].Rolle.Name;
+            return namen;
+        };
+        if (geschrieben > 0) fehler << "Geschrieben: " << liste(0, geschrieben) << "\n";
+        fehler << "Wie sie waren: " << liste(geschrieben, ausgaben.size()) << "\n";
         return 1;
     }
     return 0;

@@ -258,9 +258,12 @@ bool TParameterDialog::Lesen(TRegisterParameter& p, QStringList* fehler) const {
         case TFeldTyp::Monate: {
             double zahl = 0.0;
             if (!EingabeZahlLesen(text, zahl)) {
+                QString bereich;
                 gefunden << Wo(e, eingabe.Monat) +
-                                QStringLiteral(
-                                    ": keine Zahl (Dezimalpunkt oder -komma, z. B. 0,25)");
+                                (EingabeAusserhalbBereich(text, false, bereich)
+                                     ? tr(": liegt ausserhalb des Bereichs %1").arg(bereich)
+                                     : QStringLiteral(
+                                           ": keine Zahl (Dezimalpunkt oder -komma, z. B. 0,25)"));
                 break;
             }
             if (FeldTyp(e) == TFeldTyp::Zahl)
@@ -351,7 +354,7 @@ void TParameterDialog::accept() {
     if (!Lesen(p, nullptr)) return;
     // the whole set as a run would see it: model probe and the files of the run
     QStringList meldungen;
-    for (const std::string& meldung : LaufPruefen(p, {}, nullptr, BasisOrdner))
+    for (const std::string& meldung : LaufPruefen(p, BasisOrdner, nullptr, BasisOrdner))
         meldungen << QString::fromStdString(meldung);
     if (!meldungen.isEmpty()) {
         MeldungZeigen(this, QMessageBox::Warning, windowTitle(),

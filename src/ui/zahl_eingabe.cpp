@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -112,6 +113,35 @@ bool EingabeGanzzahlLesen(const QString& text, std::int32_t& wert) {
     if (fehler != std::errc() || ende != s.data() + s.size()) return false;
     wert = gelesen;
     return true;
+}
+
+bool EingabeAusserhalbBereich(const QString& text, bool ganzzahl, QString& bereich) {
+    QByteArray kern;
+    if (!AsciiKern(text, kern)) return false;
+    if (!ganzzahl && kern.count(',') == 1 && !kern.contains('.')) kern.replace(',', '.');
+    std::string_view s(kern.constData(), static_cast<std::size_t>(kern.size()));
+    if (s.empty()) return false;
+    if (ganzzahl) {
+        const std::string_view ziffern = s.substr(s.front() == '+' || s.front() == '-' ? 1 : 0);
+        if (ziffern.empty() || ziffern.find_first_not_of("0123456789") != std::string_view::npos)
+            return false;
+        std::int64_t gelesen = 0;
+        const auto [ende, fehler] = std::from_chars(ziffern.data(), ziffern.end(), gelesen);
+        (void)ende;
+        bereich = QStringLiteral("-2147483648 bis 2147483647");
+        const std::int64_t zahl = s.front() == '-' ? -gelesen : gelesen;
+        return fehler == std::errc::result_out_of_range ||
+               zahl < std::numeric_limits<std::int32_t>::min() ||
+               zahl > std::numeric_limits<std::int32_t>::max();
+    }
+    if (!IstDezimalzahl(s)) return false;
+    if (s.front() == '+' || s.front() == '-') s.remove_prefix(1);
+    double gelesen = 0.0;
+    const auto [ende, fehler] = std::from_chars(s.data(), s.data() + s.size(), gelesen);
+    (void)ende;
+    // too large or, not zero, too close to zero
+    bereich = QStringLiteral("-1.8e308 bis 1.8e308 (Beträge ab 4.9e-324)");
+    return fehler == std::errc::result_out_of_range;
 }
 
 } // namespace kov

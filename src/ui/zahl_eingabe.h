@@ -22,5 +22,8 @@ QString ZahlZeigen(double wert, int dezimalen);
 bool EingabeZahlLesen(const QString& text, double& wert);
 // Blanks, an optional sign and decimal digits within the 32-bit range.
 bool EingabeGanzzahlLesen(const QString& text, std::int32_t& wert);
+// The text is written as a number of that kind but lies beyond what a double (or a 32-bit
+// whole number) holds: "1e400", "3000000000". The range as text, "-2147483648 bis 2147483647".
+bool EingabeAusserhalbBereich(const QString& text, bool ganzzahl, QString& bereich);
 
 } // namespace kov

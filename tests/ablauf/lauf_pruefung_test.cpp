@@ -1,5 +1,6 @@
 #include "ablauf/lauf_pruefung.h"
 
+#include "ablauf/lauf_daten.h"
 #include "ablauf/simulation.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
@@ -51,6 +52,49 @@ TEST(LaufPruefung, AWeatherFileMayBeNoOtherFileOfTheRun) {
         ASSERT_EQ(meldungen.size(), 1u) << f.Name;
         EXPECT_EQ(meldungen[0].find(f.Meldung), 0u) << f.Name << ": " << meldungen[0];
     }
+}
+
+TEST(LaufPruefung, AnOutputThatIsAnInputOrAnEarlierOutputIsNamedWithBothRoles) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("a/b");
+    test::DateiSchreiben("a/p.kov", "{}");
+    std::filesystem::create_symlink("a/p.kov", "verweis.kov");
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.WetterDatei = "w.dat";
+    p.FahrplanGelesen = true;
+    p.FahrplanFile = "b/plan.txt";
+    const std::vector<TDateiRolle> eingaben = LaufEingaben(p, {"a", "a", "a/p.kov"});
+    ASSERT_EQ(eingaben.size(), 3u);
+    EXPECT_EQ(eingaben[1].Pfad, "a/w.dat");
+    EXPECT_EQ(eingaben[2].Pfad, "a/b/plan.txt");
+    const auto ausgabe = [](const char* name) {
+        return TDateiRolle{"Die Ausgabe", "die Ausgabe", name, name};
+    };
+    const struct {
+        std::vector<TDateiRolle> Ausgaben;
+        std::vector<std::string> Meldungen;
+    } faelle[] = {
+        {{ausgabe("verweis.kov")},
+         {"Die Ausgabe verweis.kov würde die Projektdatei a/p.kov überschreiben."}},
+        {{ausgabe("a/b/../w.dat")},
+         {"Die Ausgabe a/b/../w.dat würde die Wetterdatei w.dat überschreiben."}},
+        {{ausgabe("./a/b/plan.txt")},
+         {"Die Ausgabe ./a/b/plan.txt würde den Lüftungsfahrplan b/plan.txt überschreiben."}},
+        {{ausgabe("x.pdf"), ausgabe("a/../x.pdf"), ausgabe("y.pdf")},
+         {"Die Ausgabe a/../x.pdf würde die Ausgabe x.pdf überschreiben."}},
+        {{ausgabe("a/p.kov.pdf"), ausgabe("a/w.dat.csv")}, {}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(UeberschreibenPruefen(f.Ausgaben, eingaben), f.Meldungen) << f.Ausgaben[0].Name;
+
+    // the weather of the previous report is the report, read before it is written again
+    p.EingebautesWetter = false;
+    p.WetterDatei.clear();
+    const std::vector<TDateiRolle> bericht = LaufEingaben(p, {"a", "a"});
+    ASSERT_EQ(bericht.size(), 1u);
+    EXPECT_EQ(bericht[0].Wen, "den vorigen Bericht");
+    EXPECT_EQ(bericht[0].Pfad, "a/kov.txt");
 }
 
 TEST(LaufPruefung, TheRunTakesTheWeatherOfTheFileBesideTheProject) {

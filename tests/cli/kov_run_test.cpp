@@ -240,15 +240,31 @@ TEST(KovRun, FileFaultDuringTheRunExitsWithOneAndKeepsTheOldReport) {
     EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n");
 }
 
-TEST(KovRun, ResultsThatAreNotFiniteAreNeverReported) {
+TEST(KovRun, TemperaturesOutsideTheirRangeAreRefusedNamingTheField) {
     test::TArbeitsVerzeichnis ort;
     test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
-    const TErgebnis e = Lauf({"--json", "KellerTemperatur=1.7e308", "AnteilKeller=1"});
-    EXPECT_EQ(e.Status, 1);
-    EXPECT_NE(e.Fehler.find("keine endliche Zahl"), std::string::npos) << e.Fehler;
-    EXPECT_NE(e.Fehler.find("Der alte Bericht bleibt erhalten."), std::string::npos) << e.Fehler;
-    EXPECT_EQ(e.Aus, "") << "no JSON with nan or inf";
-    EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n");
+    // each of these ran before and reported an outlet of some 1e299 °C, or named other fields
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"KellerTemperatur=1.7e308", "AnteilKeller=1"},
+         "  Kellertemperatur Januar (KellerTemperatur[1]) muss zwischen -60 und 60 °C liegen.\n"},
+        {{"KellerTemperatur[7]=60.01"}, "(KellerTemperatur[7]) muss zwischen -60 und 60 °C"},
+        {{"Sonnenerwaermung=1e308"},
+         "kov-run: Parametersatz abgelehnt, nichts berechnet:\n  Sonnenerwärmung "
+         "(Sonnenerwaermung) muss zwischen -30 und 30 K liegen.\n"},
+        {{"Heizgrenze=-61"}, "Heizgrenze (Heizgrenze) muss zwischen -60 und 60 °C liegen."},
+        {{"HystereseAus=31"}, "(HystereseAus) muss zwischen -30 und 30 K liegen."},
+        {{"ErdTemperaturSpeziell=1e300", "SpezielleRandbedingung=true"},
+         "(ErdTemperaturSpeziell[12]) muss zwischen -60 und 60 °C liegen."},
+    };
+    for (const auto& [argumente, meldung] : faelle) {
+        const TErgebnis e = Lauf(argumente);
+        EXPECT_EQ(e.Status, 2) << meldung;
+        EXPECT_NE(e.Fehler.find(meldung), std::string::npos) << meldung << " in " << e.Fehler;
+        EXPECT_EQ(e.Aus, "") << meldung;
+        EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n") << meldung;
+    }
+    EXPECT_EQ(Lauf({"KellerTemperatur=-60", "AnteilKeller=1", "Einschwingjahre=0"}).Status, 0)
+        << "the range's ends belong to it";
 }
 
 TEST(KovRun, AShortScheduleRunsWithANoteOnStderr) {
@@ -344,7 +360,8 @@ TEST(KovRun, AProjectIsTheStartAndAssignmentsOverrideIt) {
                          "  \"FahrplanFile\": \"plaene/plan.txt\"\n}\n");
     const TErgebnis e = Lauf({"--projekt", "projekte/rohr.kov", "Heizgrenze=5"});
     ASSERT_EQ(e.Status, 0) << e.Fehler;
-    const auto zeilen = test::DateiZeilen("kov.txt");
+    EXPECT_FALSE(std::filesystem::exists("kov.txt")) << "the report goes beside the project";
+    const auto zeilen = test::DateiZeilen("projekte/kov.txt");
     EXPECT_EQ(Felder(zeilen, 5)[0], "0.2500") << "from the project";
     EXPECT_EQ(Felder(zeilen, 59)[0], "8");
     EXPECT_EQ(Felder(zeilen, 27)[0], "  5.00") << "the assignment wins";
@@ -443,6 +460,85 @@ TEST(KovRun, AWeatherFileThatIsAFileOfTheRunIsRefused) {
         EXPECT_NE(e.Fehler.find("Wetterdatei (WetterDatei)"), std::string::npos) << e.Fehler;
     }
     EXPECT_EQ(test::DateiInhalt("bericht.epw"), vorher);
+}
+
+TEST(KovRun, NoFileOfARunReplacesAnotherAndARefusalWritesNothing) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("p");
+    const std::string projekt = "{\"Format\": \"KOV-Projekt\", \"Version\": 1}";
+    const std::string eigen =
+        "{\"Format\": \"KOV-Projekt\", \"Version\": 1, \"OutputFile\": \"eigen.kov\"}";
+    test::DateiSchreiben("p/p.kov", projekt);
+    test::DateiSchreiben("p/eigen.kov", eigen);
+    std::filesystem::create_symlink("p/p.kov", "link.kov");
+    std::filesystem::copy_file(Wetter("TRY2010_05_Jahr.dat"), "w.dat");
+    test::DateiSchreiben("kov.txt", "alter Bericht\r\n");
+    const std::string wetter = test::DateiInhalt("w.dat");
+    struct TFall {
+        std::vector<std::string> Argumente;
+        std::string Meldung;
+    };
+    const TFall faelle[] = {
+        {{"--projekt", "p/p.kov", "OutputFile=p.kov"},
+         "Der Bericht p.kov würde die Projektdatei p/p.kov überschreiben."},
+        {{"--projekt", "p/p.kov", "OutputFile=../p/./p.kov"},
+         "Der Bericht ../p/./p.kov würde die Projektdatei p/p.kov überschreiben."},
+        {{"--projekt", "p/p.kov", "-C", ".", "OutputFile=link.kov"},
+         "Der Bericht link.kov würde die Projektdatei p/p.kov überschreiben."},
+        {{"--projekt", "p/eigen.kov"},
+         "Der Bericht eigen.kov würde die Projektdatei p/eigen.kov überschreiben."},
+        {{"--speichern", "kov.txt"},
+         "Das gespeicherte Projekt kov.txt würde den Bericht kov.txt überschreiben."},
+        {{"--speichern", "k.kov", "OutputFile=./k.kov"},
+         "Das gespeicherte Projekt k.kov würde den Bericht ./k.kov überschreiben."},
+        {{"--speichern", "dummy.txt", "Land=D"},
+         "Das gespeicherte Projekt dummy.txt würde die Hilfsdatei dummy.txt überschreiben."},
+        {{"--speichern", "w.dat", "WetterDatei=w.dat", "--nur-speichern"},
+         "Das gespeicherte Projekt w.dat würde die Wetterdatei w.dat überschreiben."},
+        {{"--speichern", "./kov.txt", "EingebautesWetter=false", "--nur-speichern"},
+         "Das gespeicherte Projekt ./kov.txt würde den vorigen Bericht kov.txt überschreiben."},
+    };
+    for (const TFall& f : faelle) {
+        const TErgebnis e = Lauf(f.Argumente);
+        EXPECT_EQ(e.Status, 2) << f.Meldung;
+        EXPECT_NE(e.Fehler.find(f.Meldung), std::string::npos) << f.Meldung << " in " << e.Fehler;
+        EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht\r\n") << f.Meldung;
+        EXPECT_EQ(test::DateiInhalt("p/p.kov"), projekt) << f.Meldung;
+        EXPECT_EQ(test::DateiInhalt("p/eigen.kov"), eigen) << f.Meldung;
+        EXPECT_EQ(test::DateiInhalt("w.dat"), wetter) << f.Meldung;
+        EXPECT_FALSE(std::filesystem::exists("k.kov")) << f.Meldung;
+        EXPECT_FALSE(std::filesystem::exists("p/kov.txt")) << f.Meldung;
+    }
+    // a project may be saved over the file it was read from
+    const TErgebnis e =
+        Lauf({"--projekt", "p/p.kov", "--speichern", "p/p.kov", "--nur-speichern", "DRohr=0.3"});
+    EXPECT_EQ(e.Status, 0) << e.Fehler;
+    EXPECT_NE(test::DateiInhalt("p/p.kov").find("\"DRohr\": 0.3"), std::string::npos);
+}
+
+TEST(KovRun, AReportThatCannotBeReadBackIsNamedWithItsLineAndWhy) {
+    test::TArbeitsVerzeichnis ort;
+    ASSERT_EQ(Lauf({"Land=D", "Einschwingjahre=0", "OutputFile=komma.txt"}).Status, 0);
+    const std::string komma = test::DateiInhalt("komma.txt");
+    const TErgebnis e = Lauf({"EingebautesWetter=false", "OutputFile=komma.txt"});
+    EXPECT_EQ(e.Status, 1);
+    EXPECT_EQ(e.Fehler, "kov-run: Invalid numeric input: komma.txt, Zeile 101 (der Bericht ist "
+                        "mit Dezimalkomma geschrieben (Land=D oder A); sein Wetter lässt sich nur "
+                        "aus einem Bericht mit Dezimalpunkt lesen)\n");
+    EXPECT_TRUE(test::DateiInhalt("komma.txt") == komma);
+}
+
+TEST(KovRun, AProjectsReportLiesBesideItUnlessTheRunIsGivenAFolder) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("a/b");
+    std::filesystem::create_directory("c");
+    test::DateiSchreiben("a/b/p.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1, "
+                                      "\"Einschwingjahre\": 0, \"OutputFile\": \"../x.txt\"}");
+    ASSERT_EQ(Lauf({"--projekt", "a/b/p.kov"}).Status, 0);
+    EXPECT_EQ(test::DateiZeilen("a/x.txt").size(), 8865u);
+    ASSERT_EQ(Lauf({"--projekt", "a/b/p.kov", "-C", "c/"}).Status, 0);
+    std::filesystem::current_path(ort.Ort());
+    EXPECT_EQ(test::DateiZeilen("x.txt").size(), 8865u) << "-C c/ with ../x.txt";
 }
 
 TEST(KovRun, EverySampleWeatherFileRunsWithItsHumidityAndDewPoint) {

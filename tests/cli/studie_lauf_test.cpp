@@ -86,6 +86,49 @@ TEST(StudieLauf, OneReportPerVariantOnRequest) {
     EXPECT_EQ(test::DateiZeilen("berichte/variante_00002.txt").size(), 8865u);
 }
 
+TEST(StudieLauf, NoFileOfAStudyReplacesAnother) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("berichte");
+    test::DateiSchreiben("kov.txt", "eine Datei\r\n");
+    std::filesystem::copy_file(std::string(KOV_TESTDATEN) + "/wetter/TRY2010_05_Jahr.dat",
+                               "berichte/variante_00002.txt");
+    const std::string wetter = test::DateiInhalt("berichte/variante_00002.txt");
+    const std::vector<std::string> studie = {"--variiere", "AnzahlRohre=10,20",
+                                             "Einschwingjahre=0"};
+    struct TFall {
+        std::vector<std::string> Argumente;
+        std::string Meldung;
+    };
+    const TFall faelle[] = {
+        {{"--berichte", "kov.txt"},
+         "kov-run: --berichte braucht einen Ordner; \"kov.txt\" ist eine Datei.\n"},
+        {{"--berichte", "berichte", "WetterDatei=berichte/variante_00002.txt"},
+         "  Der Bericht der Variante 2 berichte/variante_00002.txt würde die Wetterdatei "
+         "berichte/variante_00002.txt überschreiben.\n"},
+        {{"--berichte", "./berichte/", "--speichern", "berichte/variante_00001.txt"},
+         "  Das gespeicherte Projekt berichte/variante_00001.txt würde den Bericht der Variante 1 "
+         "./berichte/variante_00001.txt überschreiben.\n"},
+        {{"--speichern", "berichte/variante_00002.txt",
+          "WetterDatei=berichte/../berichte/variante_00002.txt"},
+         "würde die Wetterdatei berichte/../berichte/variante_00002.txt überschreiben.\n"},
+    };
+    for (const TFall& f : faelle) {
+        std::vector<std::string> argumente = studie;
+        argumente.insert(argumente.end(), f.Argumente.begin(), f.Argumente.end());
+        const TAusgabe a = Lauf(argumente);
+        EXPECT_EQ(a.Status, 2) << f.Meldung;
+        EXPECT_NE(a.Fehler.find(f.Meldung), std::string::npos) << f.Meldung << " in " << a.Fehler;
+        EXPECT_EQ(a.Aus, "") << f.Meldung;
+        EXPECT_EQ(test::OrdnerInhalt("berichte"), (std::vector<std::string>{"variante_00002.txt"}))
+            << f.Meldung;
+        EXPECT_EQ(test::DateiInhalt("berichte/variante_00002.txt"), wetter) << f.Meldung;
+    }
+    // a third variant's name is not one of two variants' reports
+    const TAusgabe a = Lauf({"--variiere", "AnzahlRohre=10", "--berichte", "berichte",
+                             "WetterDatei=berichte/variante_00002.txt", "Einschwingjahre=0"});
+    EXPECT_EQ(a.Status, 0) << a.Fehler;
+}
+
 // The value of column name in every data row of a study's CSV (decimal point, comma separated,
 // no quoted field before the figures when no soil is varied).
 std::vector<double> Spalte(const std::string& csv, const std::string& name) {

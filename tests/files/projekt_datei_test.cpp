@@ -163,7 +163,17 @@ TEST(ProjektDatei, RefusedFilesNameTheKeyAndTheLine) {
         {"Bruch statt ganzer Zahl", kopf + "  \"AnzahlRohre\": 15.0\n}",
          "Der Wert von \"AnzahlRohre\" muss eine ganze Zahl sein: p.kov, Zeile 4"},
         {"zu gross", kopf + "  \"AnzahlRohre\": 3000000000\n}",
-         "Der Wert von \"AnzahlRohre\" muss eine ganze Zahl sein: p.kov, Zeile 4"},
+         "Der Wert von \"AnzahlRohre\" liegt ausserhalb des Zahlenbereichs ganzer Zahlen "
+         "(-2147483648 bis 2147483647): p.kov, Zeile 4"},
+        {"zu lang", kopf + "  \"AnzahlRohre\": -12345678901234567890123\n}",
+         "Der Wert von \"AnzahlRohre\" liegt ausserhalb des Zahlenbereichs ganzer Zahlen "
+         "(-2147483648 bis 2147483647): p.kov, Zeile 4"},
+        {"lange Version", "{\"Format\": \"KOV-Projekt\", \"Version\": 12345678901234567890123}",
+         "Die Version ist eine zu lange Zahl; dieses Programm liest Projektdateien bis Version "
+         "1: p.kov, Zeile 1"},
+        {"Version 2^64", "{\"Format\": \"KOV-Projekt\", \"Version\": 18446744073709551615}",
+         "Die Version ist eine zu lange Zahl; dieses Programm liest Projektdateien bis Version "
+         "1: p.kov, Zeile 1"},
         {"Zahl statt Wahrheitswert", kopf + "  \"Geregelt\": 1\n}",
          "Der Wert von \"Geregelt\" muss true oder false sein: p.kov, Zeile 4"},
         {"Zahl statt Text", kopf + "  \"Land\": 49\n}",

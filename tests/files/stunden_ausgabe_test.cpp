@@ -86,7 +86,9 @@ TEST_F(StundenAusgabe, DecimalCommaKeepsTheHeader) {
     m.Parameter.EingebautesWetter = false;
     DateiKopieren("kov.txt", HilfsDatei);
     EXPECT_EQ(test::FehlerMeldung([&] { WetterLesen(m); }),
-              "Invalid numeric input: dummy.txt, Zeile 101");
+              "Invalid numeric input: dummy.txt, Zeile 101 (der Bericht ist mit Dezimalkomma "
+              "geschrieben (Land=D oder A); sein Wetter lässt sich nur aus einem Bericht mit "
+              "Dezimalpunkt lesen)");
 }
 
 TEST(DezimalKomma, CountryCodes) {

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace kov {
 namespace {
@@ -96,6 +100,39 @@ TEST(TextDatei, ALinkInTheTargetsPlaceIsReplacedNotFollowed) {
     EXPECT_EQ(test::DateiInhalt("ziel.txt"), "fremd");
     EXPECT_FALSE(std::filesystem::is_symlink("bericht.txt"));
     EXPECT_EQ(test::DateiInhalt("bericht.txt"), "Bericht");
+}
+
+TEST(TextDatei, AWriteRemovesWhatKilledWritesOfItsTargetLeftBehind) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("o");
+    const auto alt = [](const std::string& name) {
+        test::DateiSchreiben(name, "halb geschrieben");
+        std::filesystem::last_write_time(name, std::filesystem::last_write_time(name) -
+                                                   std::chrono::minutes(5));
+    };
+    // left by killed writes of o/kov.txt
+    alt("o/.kov.txt.kov-0123abcd");
+    alt("o/.kov.txt.kov-ffffffff");
+    // not: being written right now (locked), just created, of another target, not so named
+    alt("o/.kov.txt.kov-00000001");
+    const int schreiber = ::open("o/.kov.txt.kov-00000001", O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(schreiber, LOCK_EX), 0);
+    test::DateiSchreiben("o/.kov.txt.kov-00000002", "eben angelegt");
+    alt("o/.dummy.txt.kov-0123abcd");
+    alt("o/.kov.txt.kov-0123ABCD");
+    alt("o/.kov.txt.kov-0123abcd0");
+    alt("o/kov.txt.kov-0123abcd");
+    DateiSchreiben("o/kov.txt", "Bericht");
+    ::close(schreiber);
+    EXPECT_EQ(
+        test::OrdnerInhalt("o"),
+        (std::vector<std::string>{".dummy.txt.kov-0123abcd", ".kov.txt.kov-00000001",
+                                  ".kov.txt.kov-00000002", ".kov.txt.kov-0123ABCD",
+                                  ".kov.txt.kov-0123abcd0", "kov.txt", "kov.txt.kov-0123abcd"}));
+    // in the working directory too, once the writer is gone
+    alt(".t.txt.kov-89abcdef");
+    DateiSchreiben("t.txt", "x");
+    EXPECT_FALSE(std::filesystem::exists(".t.txt.kov-89abcdef"));
 }
 
 TEST(TextDatei, TwoWritersAtOnceLeaveOneWholeFile) {

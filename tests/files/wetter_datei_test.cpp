@@ -55,6 +55,7 @@ TEST_F(WetterDatei, FilesThatAreNoWeatherFilesAreRefused) {
     test::DateiSchreiben("utf16.txt", std::string("1\n2\n-\0"
                                                   "1\0",
                                                   8));
+    test::DateiSchreiben("bild.epw", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
     test::DateiSchreiben("notiz.md", "# Wetter\nDie Datei kommt noch.\nBis bald.\n");
     struct TFall {
         std::string Pfad;
@@ -70,6 +71,8 @@ TEST_F(WetterDatei, FilesThatAreNoWeatherFilesAreRefused) {
         {"leer.txt", "Die Datei enthält keine Daten: leer.txt"},
         {"utf16.txt", "Keine Textdatei: Nullbyte (eine Wetterdatei in UTF-16 wird nicht "
                       "gelesen): utf16.txt, Zeile 3"},
+        {"bild.epw", "Keine Textdatei, sondern Binärdaten (Nullbyte); eine Wetterdatei ist Text "
+                     "(EPW, DWD-TRY oder eine Tabelle): bild.epw, Zeile 3"},
         {"notiz.md", "Format nicht erkannt: weder EPW (erste Zeile LOCATION) noch "
                      "DWD-Testreferenzjahr (Spaltenkopf und ***) noch Stundentabelle (eine "
                      "Zeile je Stunde, erste Spalte Lufttemperatur): notiz.md, Zeile 3"},

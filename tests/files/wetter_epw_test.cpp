@@ -211,6 +211,26 @@ TEST_F(WetterEpw, HeaderVariantsLineEndsAndMinute60GiveTheSameYear) {
     }
 }
 
+TEST_F(WetterEpw, LinesEndedByALoneCarriageReturnGiveTheSameYear) {
+    for (const char* datei : {test::Pvgis, test::Chicago}) {
+        std::string text = test::DateiInhalt(test::WetterDatei(datei));
+        std::string nurCr;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] != '\n')
+                nurCr += text[i];
+            else if (i == 0 || text[i - 1] != '\r')
+                nurCr += '\r';
+        ASSERT_EQ(nurCr.find('\n'), std::string::npos);
+        test::DateiSchreiben("cr.epw", nurCr);
+        const test::TGelesen original = test::WetterGelesen(test::WetterDatei(datei));
+        const test::TGelesen g = test::WetterGelesen("cr.epw");
+        EXPECT_EQ(g.Info.Ort, original.Info.Ort) << datei;
+        EXPECT_EQ(g.Info.Hoehe, original.Info.Hoehe) << datei;
+        EXPECT_EQ(g.Jahr->Tein, original.Jahr->Tein) << datei;
+        EXPECT_EQ(g.Jahr->TTaupunkt, original.Jahr->TTaupunkt) << datei;
+    }
+}
+
 TEST_F(WetterEpw, ShortRunsOfMissingValuesAreBridgedLinearly) {
     const std::vector<std::string> roh = test::RohZeilen(test::WetterDatei(test::Pvgis));
     const std::vector<double> t = test::Spalte(roh, EpwKopf, 7, ',');

@@ -157,5 +157,38 @@ TEST_F(Wetter, ReadBackFaults) {
     EXPECT_EQ(k->Reihen.Tein[1], 1.0); // what was read stays
 }
 
+TEST_F(Wetter, AnEmptyColumnOrADecimalCommaInAnHourIsNamedWithItsLine) {
+    test::TArbeitsVerzeichnis ort;
+    k->Parameter.EingebautesWetter = false;
+    const std::string gut = "1.5\t9.9\t0.50\t60.0\t-2.0\t4.0\t1.0\t0.00\r\n";
+    const struct {
+        std::string Zeile, Meldung;
+    } faelle[] = {
+        {"1.5\t\t0.50\t60.0\t-2.0\t4.0\t1.0\t0.00\r\n",
+         "Invalid numeric input: dummy.txt, Zeile 103 (Spalte 2 ist leer)"},
+        {"\t9.9\t0.50\t60.0\t-2.0\t4.0\t1.0\t0.00\r\n",
+         "Invalid numeric input: dummy.txt, Zeile 103 (Spalte 1 ist leer)"},
+        {"1.5\t9.9\t0.50\t60.0\t-2.0\t4.0\t1.0\t \r\n",
+         "Invalid numeric input: dummy.txt, Zeile 103 (Spalte 8 ist leer)"},
+        {"1,5\t9,9\t0,50\t60,0\t-2,0\t4,0\t1,0\t0,00\r\n",
+         "Invalid numeric input: dummy.txt, Zeile 103 (der Bericht ist mit Dezimalkomma "
+         "geschrieben (Land=D oder A); sein Wetter lässt sich nur aus einem Bericht mit "
+         "Dezimalpunkt lesen)"},
+    };
+    for (const auto& f : faelle) {
+        std::string zeilen = gut + gut + f.Zeile;
+        for (int h = 4; h <= 8760; ++h)
+            zeilen += gut;
+        test::DateiSchreiben("dummy.txt", BerichtMitZeilen(zeilen));
+        try {
+            WetterLesen(*k);
+            ADD_FAILURE() << f.Meldung << ": read";
+        } catch (const TDateiFehler& fehler) {
+            EXPECT_EQ(std::string(fehler.what()), f.Meldung);
+            EXPECT_EQ(fehler.Meldung(), "Invalid numeric input") << "the classic text stays";
+        }
+    }
+}
+
 } // namespace
 } // namespace kov

@@ -63,6 +63,36 @@ TEST(ZahlLeser, MalformedTokensAreInvalidNumericInput) {
     }
 }
 
+TEST(ZahlLeser, AControlCharacterTouchingANumberIsInvalidNumericInput) {
+    test::TArbeitsVerzeichnis ort;
+    // a blank or line end beside a number, or a control character apart from one, is layout
+    const struct {
+        std::string Text, Meldung;
+    } faelle[] = {
+        {std::string("1\r\n0\0", 5) + "5\r\n",
+         "Invalid numeric input: z.txt, Zeile 2 (Steuerzeichen mit Code 0 an der Zahl \"0\")"},
+        {std::string("1\r\n\0", 4) + "5\r\n",
+         "Invalid numeric input: z.txt, Zeile 2 (Steuerzeichen mit Code 0 an der Zahl \"5\")"},
+        {"1\r\n2\x0b\r\n", "Invalid numeric input: z.txt, Zeile 2 (Steuerzeichen mit Code 11 "
+                           "an der Zahl \"2\")"},
+        {"1\r\n\x1b"
+         "7 \r\n",
+         "Invalid numeric input: z.txt, Zeile 2 (Steuerzeichen mit Code 27 "
+         "an der Zahl \"7\")"},
+    };
+    for (const auto& f : faelle) {
+        test::DateiSchreiben("z.txt", f.Text);
+        TZahlLeser leser("z.txt");
+        EXPECT_EQ(leser.ZahlLesen(), 1);
+        leser.ZeileUeberspringen();
+        EXPECT_EQ(Meldung([&] { leser.ZahlLesen(); }), f.Meldung) << f.Meldung;
+    }
+    test::DateiSchreiben("z.txt", std::string("1 \0 2\t\x0b\t3", 9));
+    TZahlLeser leser("z.txt");
+    for (double erwartet : {1, 2, 3})
+        EXPECT_EQ(leser.ZahlLesen(), erwartet);
+}
+
 TEST(ZahlLeser, FaultsNameTheLineOfTheToken) {
     test::TArbeitsVerzeichnis ort;
     // LF, CR LF and a lone CR each end a line; empty lines count

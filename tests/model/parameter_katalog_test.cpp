@@ -135,16 +135,22 @@ TEST(ParameterKatalog, EverySettableFieldIsReachableCheckedPrintedAndReadBack) {
         }
         if (e.Bereich.Art != TBereichsArt::Frei && e.Bereich.Art != TBereichsArt::Datei) {
             TRegisterParameter falsch = standard;
-            if (FeldTyp(e) == TFeldTyp::Zahl)
-                FeldWert<double>(falsch, e) = -1.0;
+            // a temperature just above its range, anything else below zero
+            const bool temperatur = e.Bereich.Art == TBereichsArt::Temperatur ||
+                                    e.Bereich.Art == TBereichsArt::TemperaturDifferenz;
+            if (FeldTyp(e) == TFeldTyp::Monate)
+                FeldWert<TMonatsFeld>(falsch, e)[7] = e.Bereich.Bis + 1e-9;
+            else if (FeldTyp(e) == TFeldTyp::Zahl)
+                FeldWert<double>(falsch, e) = temperatur ? e.Bereich.Von - 1e-9 : -1.0;
             else
                 FeldWert<std::int32_t>(falsch, e) = -5;
             const auto meldungen = ParameterPruefen(falsch);
             ASSERT_EQ(meldungen.size(), 1u);
-            EXPECT_EQ(
-                meldungen[0].find(std::string(e.Bezeichnung) + " (" + std::string(e.Name) + ")"),
-                0u)
-                << meldungen[0];
+            const std::string feld =
+                FeldTyp(e) == TFeldTyp::Monate
+                    ? std::string(e.Bezeichnung) + " Juli (" + std::string(e.Name) + "[7])"
+                    : std::string(e.Bezeichnung) + " (" + std::string(e.Name) + ")";
+            EXPECT_EQ(meldungen[0].find(feld), 0u) << meldungen[0];
         }
     }
 }
@@ -204,7 +210,7 @@ TEST(ParameterKatalog, DesignFigureFields) {
          TBereichsArt::NichtNegativ, 0.0},
         {"Ventilatorwirkungsgrad", TParameterGruppe::RohreUndLuftstrom, "",
          TBereichsArt::Wirkungsgrad, 0.5},
-        {"Frostgrenze", TParameterGruppe::Regelung, "°C", TBereichsArt::Frei, 0.0},
+        {"Frostgrenze", TParameterGruppe::Regelung, "°C", TBereichsArt::Temperatur, 0.0},
     };
     for (const Fall& f : faelle) {
         const TKatalogEintrag* e = KatalogEintrag(f.name);

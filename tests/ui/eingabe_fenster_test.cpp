@@ -142,6 +142,15 @@ TEST_F(EingabeFenster, NullRohreLegenDieGeschwindigkeitBisZumNaechstenLesenStill
     EXPECT_EQ(Form2.Ev->text().toStdString(), "1.45");
 }
 
+TEST_F(EingabeFenster, EineNichtEndlicheGeschwindigkeitZeigtEinenStrichMitGrund) {
+    FeldVerlassen(Form2.EDRohr, "1e-200");
+    EXPECT_EQ(Form2.Ev->text(), QStringLiteral("–"));
+    EXPECT_NE(Form2.Ev->toolTip().toStdString().find("keine endliche Zahl"), std::string::npos);
+    FeldVerlassen(Form2.EDRohr, "0.3");
+    EXPECT_EQ(Form2.Ev->text().toStdString(), "0.97"); // 3700 / 3600 / pi / 0.09 * 4 / 15
+    EXPECT_TRUE(Form2.Ev->toolTip().isEmpty());
+}
+
 TEST_F(EingabeFenster, FehlerhafteEingabenVerhindernDenLauf) {
     struct TFall {
         const char* Name;
@@ -160,6 +169,15 @@ TEST_F(EingabeFenster, FehlerhafteEingabenVerhindernDenLauf) {
          {"Rohrdurchmesser"},
          {"Rohrlänge", "ist keine Zahl"}},
         {"null Rohre", {{Form2.EAnzahlrohre, "0"}}, {"Anzahl Rohre"}, {"Rohrlänge"}},
+        {"jenseits von double und int32",
+         {{Form2.ERohrlaenge, "1e999"}, {Form2.EAnzahlrohre, "3000000000"}},
+         {"Rohrlänge: „1e999“ liegt ausserhalb des Bereichs -1.8e308 bis 1.8e308",
+          "Anzahl Rohre: „3000000000“ liegt ausserhalb des Bereichs -2147483648 bis 2147483647"},
+         {"keine Zahl", "keine ganze Zahl"}},
+        {"Temperatur jenseits ihres Bereichs",
+         {{Form2.EHeizgrenze, "61"}},
+         {"Heizgrenze (Heizgrenze) muss zwischen -60 und 60 °C liegen."},
+         {"keine Zahl"}},
     };
     const std::string alterBericht = "voriger Bericht\r\n";
     test::DateiSchreiben("kov.txt", alterBericht);
@@ -281,6 +299,22 @@ TEST_F(EingabeFenster, EinAbgelehntesProjektAendertNichts) {
     EXPECT_TRUE(Anwendung.Projekt().Datei.empty());
 }
 
+TEST_F(EingabeFenster, EinProjektDessenBerichtEsSelbstWaereRechnetNicht) {
+    const std::string projekt =
+        "{\"Format\": \"KOV-Projekt\", \"Version\": 1, \"OutputFile\": \"./eigen.kov\"}";
+    test::DateiSchreiben("eigen.kov", projekt);
+    ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                    EXPECT_TRUE(Form2.ProjektLaden(QStringLiteral("eigen.kov")));
+                }).empty());
+    const QStringList meldungen = test::MeldungenAbfangen([this] { Form2.Berechnen->click(); });
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_NE(meldungen[0].toStdString().find(
+                  "Der Bericht ./eigen.kov würde die Projektdatei eigen.kov überschreiben."),
+              std::string::npos)
+        << meldungen[0].toStdString();
+    EXPECT_EQ(test::DateiInhalt("eigen.kov"), projekt);
+}
+
 TEST_F(EingabeFenster, EinMisslungenesSpeichernBleibtGeaendert) {
     ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("alt.kov")));
     const std::string alt = test::DateiInhalt("alt.kov");
@@ -339,7 +373,8 @@ TEST_F(EingabeFenster, EinVomFensterGespeichertesProjektRechnetKovRunGenauSo) {
                     }).empty())
             << datei;
         Anwendung.Form1().hide();
-        const std::string gui = test::DateiInhalt("kov.txt");
+        const std::string gui = test::DateiInhalt("projekt/kov.txt");
+        EXPECT_FALSE(std::filesystem::exists("kov.txt")) << "the report lies beside the project";
         ASSERT_EQ(test::TextZeilen(gui).size(), 8865u) << datei;
         EXPECT_EQ(test::TextZeilen(gui)[54].substr(0, datei.empty() ? 12 : datei.size()),
                   datei.empty() ? "zurihour.dat" : datei);

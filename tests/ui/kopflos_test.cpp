@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 namespace kov {
@@ -108,7 +109,59 @@ TEST(Kopflos, WritesWhatWasAskedForAndNamesAFault) {
     aufruf.Bilder = QStringLiteral("fehlt");
     std::ostringstream aus2, fehler2;
     EXPECT_EQ(KopflosAusfuehren(aufruf, aus2, fehler2), 1);
-    EXPECT_EQ(fehler2.str(), "Kein Ordner: fehlt\n");
+    EXPECT_EQ(fehler2.str(), "Kein Ordner: fehlt\nNichts berechnet, nichts geschrieben.\n");
+}
+
+TEST(Kopflos, NoOutputReplacesAnInputOrAnotherOutputOrIsWrittenBeforeAllPlacesAreChecked) {
+    test::TArbeitsVerzeichnis ort;
+    const std::string projekt =
+        "{\"Format\": \"KOV-Projekt\", \"Version\": 1, \"WetterDatei\": \"w.dat\"}";
+    const std::map<std::string, std::string> alt = {{"p.kov", projekt},
+                                                    {"w.dat", "Wetter\r\n"},
+                                                    {"old.pdf", "alter Bericht"},
+                                                    {"old.csv", "alte Tabelle"},
+                                                    {"bilder/jahr.png", "altes Bild"}};
+    std::filesystem::create_directories("bilder/jahr.svg");
+    for (const auto& [name, inhalt] : alt)
+        test::DateiSchreiben(name, inhalt);
+    struct TFall {
+        const char *Pdf, *Bilder, *Csv;
+        int Status;
+        std::string Meldung;
+    };
+    const TFall faelle[] = {
+        {"p.kov", "", "", 2,
+         "  Der PDF-Bericht p.kov würde die Projektdatei p.kov überschreiben.\n"},
+        {"", "", "./p.kov", 2,
+         "  Die Stundenwerte-Datei ./p.kov würde die Projektdatei p.kov überschreiben.\n"},
+        {"w.dat", "", "", 2,
+         "  Der PDF-Bericht w.dat würde die Wetterdatei w.dat überschreiben.\n"},
+        {"out.pdf", "", "out.pdf", 2,
+         "  Die Stundenwerte-Datei out.pdf würde den PDF-Bericht out.pdf überschreiben.\n"},
+        {"bilder/kennwerte.svg", "bilder", "", 2,
+         "kennwerte.svg würde den PDF-Bericht bilder/kennwerte.svg überschreiben.\n"},
+        {"old.pdf", "nodir", "old.csv", 1, "Kein Ordner: nodir\n"},
+        {"old.pdf", "old.csv", "", 1, "Kein Ordner, sondern eine Datei: old.csv\n"},
+        {"old.pdf", "", "nodir/x.csv", 1, "nodir/x.csv\n"},
+        {"old.pdf", "bilder", "old.csv", 1, "bilder/jahr.svg\n"},
+    };
+    for (const TFall& f : faelle) {
+        TKopflosAufruf aufruf;
+        aufruf.Projekt = QStringLiteral("p.kov");
+        aufruf.Pdf = QString::fromUtf8(f.Pdf);
+        aufruf.Bilder = QString::fromUtf8(f.Bilder);
+        aufruf.Csv = QString::fromUtf8(f.Csv);
+        std::ostringstream aus, fehler;
+        EXPECT_EQ(KopflosAusfuehren(aufruf, aus, fehler), f.Status) << f.Meldung;
+        EXPECT_NE(fehler.str().find(f.Meldung), std::string::npos)
+            << f.Meldung << " in " << fehler.str();
+        EXPECT_EQ(aus.str(), "") << f.Meldung;
+        for (const auto& [name, inhalt] : alt)
+            EXPECT_EQ(test::DateiInhalt(name), inhalt) << f.Meldung << ": " << name;
+        EXPECT_FALSE(std::filesystem::exists("out.pdf")) << f.Meldung;
+        EXPECT_EQ(test::OrdnerInhalt("bilder"), (std::vector<std::string>{"jahr.png", "jahr.svg"}))
+            << f.Meldung;
+    }
 }
 
 TEST(Kopflos, RunsAProjectFileWithItsFilesBesideIt) {

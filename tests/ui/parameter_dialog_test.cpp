@@ -94,6 +94,11 @@ TEST(ParameterDialog, FalscheWerteWerdenBeimTippenMarkiert) {
         {"KellerTemperatur", 3, "x", "Kellertemperatur März (KellerTemperatur[3]): keine Zahl"},
         {"KellerTemperatur", 3, "-2,5", ""},
         {"AnteilKeller", 0, "1.5", "Kelleranteil (AnteilKeller): muss zwischen 0 und 1 liegen."},
+        {"DRohr", 0, "1e999",
+         "Rohrdurchmesser (DRohr): liegt ausserhalb des Bereichs -1.8e308 bis 1.8e308"},
+        {"KellerTemperatur", 3, "60,5",
+         "Kellertemperatur März (KellerTemperatur[3]): muss zwischen -60 und 60 °C liegen."},
+        {"Sonnenerwaermung", 0, "-30", ""},
     };
     for (const TFall& f : faelle) {
         QLineEdit* feld = dialog.Feld(f.Name, f.Monat);

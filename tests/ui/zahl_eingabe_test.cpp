@@ -75,5 +75,37 @@ TEST(ZahlEingabe, LiestGanzzahlenIm32BitBereich) {
     }
 }
 
+TEST(ZahlEingabe, NenntEineZahlJenseitsDesDarstellbarenBereichs) {
+    const struct {
+        const char* Text;
+        bool Ganzzahl;
+        bool Ausserhalb;
+    } faelle[] = {{"1e400", false, true},
+                  {"-1,5e999", false, true},
+                  {"1e-400", false, true},
+                  {"1e308", false, false},
+                  {"abc", false, false},
+                  {"", false, false},
+                  {"3000000000", true, true},
+                  {"-2147483649", true, true},
+                  {"2147483648", true, true},
+                  {"-2147483648", true, false},
+                  {"99999999999999999999999", true, true},
+                  {"1e10", true, false},
+                  {"2.5", true, false}};
+    for (const auto& f : faelle) {
+        QString bereich;
+        EXPECT_EQ(EingabeAusserhalbBereich(QString::fromUtf8(f.Text), f.Ganzzahl, bereich),
+                  f.Ausserhalb)
+            << '"' << f.Text << '"';
+        if (f.Ausserhalb) {
+            EXPECT_EQ(bereich.toStdString(), f.Ganzzahl ? "-2147483648 bis 2147483647"
+                                                        : "-1.8e308 bis 1.8e308 (Beträge ab "
+                                                          "4.9e-324)")
+                << f.Text;
+        }
+    }
+}
+
 } // namespace
 } // namespace kov
