@@ -78,6 +78,8 @@ void TLaufSteuerung::Abschliessen() {
     if (!Faden.joinable()) return;
     Faden.join();
     Takt->stop();
+    // every finished variant is reported before the study's end
+    VariantenMelden();
     const std::function<void()> abschluss = std::move(Abschluss);
     Abschluss = nullptr;
     if (abschluss) abschluss();
@@ -118,6 +120,16 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
     }
 }
 
+void TLaufSteuerung::VariantenMelden() {
+    std::vector<std::pair<std::size_t, TVariantenErgebnis>> neue;
+    {
+        const std::lock_guard<std::mutex> sperre(FertigeSchutz);
+        neue.swap(Fertige);
+    }
+    for (const auto& [nummer, v] : neue)
+        emit VarianteFertig(nummer, v);
+}
+
 void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
                                          unsigned faeden, std::size_t meldungsGrenze) {
     VorrangAbgeben();
@@ -139,9 +151,12 @@ void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, 
             std::vector<TVariantenErgebnis>& varianten = ergebnis->Varianten;
             // in a worker's thread: varianten[nummer] is complete and only it writes there
             rechnen.NachVariante = [this, &varianten](std::size_t nummer, const TKontext&) {
+                {
+                    const std::lock_guard<std::mutex> sperre(FertigeSchutz);
+                    Fertige.emplace_back(nummer, varianten[nummer]);
+                }
                 QMetaObject::invokeMethod(
-                    this, [this, nummer, v = varianten[nummer]] { emit VarianteFertig(nummer, v); },
-                    Qt::QueuedConnection);
+                    this, [this] { VariantenMelden(); }, Qt::QueuedConnection);
             };
             const TStundenFeld* fahrplan =
                 basis.Parameter.FahrplanGelesen ? basis.Fahrplan.get() : nullptr;

@@ -14,8 +14,10 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 class QTimer;
@@ -91,6 +93,8 @@ private:
     void AbschlussMelden(std::function<void()> abschluss);
     // Interface thread: joins the worker and reports how the job ended.
     void Abschliessen();
+    // Interface thread: reports the variants the workers have finished since the last call.
+    void VariantenMelden();
 
     std::thread Faden;
     std::atomic<bool> Abbruch{false};
@@ -99,6 +103,10 @@ private:
     std::atomic<bool> Rechnet{false};
     QTimer* Takt = nullptr;
     std::function<void()> Abschluss; // written by the worker before it ends
+    // finished variants on their way from the workers to the interface thread; handed over
+    // under the lock, so that nothing a worker made is freed by it while the interface reads it
+    std::mutex FertigeSchutz;
+    std::vector<std::pair<std::size_t, TVariantenErgebnis>> Fertige;
 };
 
 } // namespace kov
