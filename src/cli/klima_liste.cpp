@@ -16,23 +16,12 @@ namespace kov {
 
 namespace {
 
-// characters of a UTF-8 text, for lining up columns
-std::size_t Zeichen(std::string_view text) {
-    std::size_t anzahl = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++anzahl;
-    return anzahl;
-}
-
 std::string Links(std::string_view text, std::size_t breite) {
-    std::string s(text);
-    const std::size_t zeichen = Zeichen(text);
-    return s.append(zeichen < breite ? breite - zeichen : 0, ' ');
+    return Ausgerichtet(text, breite, false);
 }
 
 std::string Rechts(std::string_view text, std::size_t breite) {
-    const std::size_t zeichen = Zeichen(text);
-    return std::string(zeichen < breite ? breite - zeichen : 0, ' ').append(text);
+    return Ausgerichtet(text, breite, true);
 }
 
 std::string Zahl(double wert, int dezimalen) {

@@ -1,5 +1,7 @@
 #include "cli/kosten_ausgabe.h"
 
+#include "cli/parameter_felder.h"
+
 #include "register/bewertung.h"
 #include "register/kosten_text.h"
 
@@ -65,20 +67,6 @@ nlohmann::ordered_json PruefungJson(const std::vector<TPruefRegel>& regeln) {
     j["Aussage"] = AuslegungsAussage(regeln);
     j["Regeln"] = std::move(liste);
     return j;
-}
-
-// characters of a UTF-8 text, for lining up columns
-std::size_t Zeichen(const std::string& text) {
-    std::size_t anzahl = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++anzahl;
-    return anzahl;
-}
-
-std::string Ausgerichtet(const std::string& text, std::size_t breite, bool rechts) {
-    const std::size_t zeichen = Zeichen(text);
-    const std::string fuellung(zeichen < breite ? breite - zeichen : 0, ' ');
-    return rechts ? fuellung + text : text + fuellung;
 }
 
 } // namespace

@@ -179,20 +179,6 @@ std::string Kwh(double wert) {
     return puffer;
 }
 
-// characters of a UTF-8 text, for lining up columns
-std::size_t Zeichen(const std::string& text) {
-    std::size_t anzahl = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++anzahl;
-    return anzahl;
-}
-
-std::string Ausgerichtet(const std::string& text, std::size_t breite, bool rechts) {
-    const std::size_t zeichen = Zeichen(text);
-    const std::string fuellung(zeichen < breite ? breite - zeichen : 0, ' ');
-    return rechts ? fuellung + text : text + fuellung;
-}
-
 void KennwerteSchreiben(const TKontext& k, const TKennwerte& kw, std::ostream& aus) {
     aus << "\nKennwerte (Energien und Ventilatorstrom der Stunden 2..8760 wie die Jahressummen):\n";
     for (const TKennwertZeile& z : KennwerteZeilen(kw, k.Parameter)) {

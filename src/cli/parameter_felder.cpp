@@ -85,6 +85,14 @@ std::string Zitat(std::string_view text) {
     return zitat;
 }
 
+std::string Ausgerichtet(std::string_view text, std::size_t breite, bool rechts) {
+    std::size_t zeichen = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++zeichen;
+    const std::string fuellung(zeichen < breite ? breite - zeichen : 0, ' ');
+    return rechts ? fuellung + std::string(text) : std::string(text) + fuellung;
+}
+
 const std::vector<TParameterFeld>& ParameterFelder() {
     static const std::vector<TParameterFeld> felder = [] {
         std::vector<TParameterFeld> einstellbar;

@@ -33,6 +33,9 @@ void ParameterZuweisen(TRegisterParameter& p, std::string_view zuweisung);
 std::string SicherText(std::string_view text);
 // The same in double quotes.
 std::string Zitat(std::string_view text);
+// A UTF-8 text filled with spaces to breite characters, on the right (text left) or on the
+// left (rechts): columns of kov-run's tables line up whatever umlauts they hold.
+std::string Ausgerichtet(std::string_view text, std::size_t breite, bool rechts);
 
 // The value of a field as the runner's help shows it.
 std::string FeldWertText(const TRegisterParameter& p, const TParameterFeld& feld);

@@ -182,10 +182,8 @@ void SimuliereStunden(TKontext& k, int ersteStunde, int letzteStunde, int durchl
     StundenSchleife(k, ersteStunde, letzteStunde, durchlauf, nullptr);
 }
 
-int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
-                    const TStundenFeld* fahrplan, TKontext& k) {
-    if (p.FahrplanGelesen && fahrplan == nullptr)
-        throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
+void LaufEingabenUebernehmen(const TRegisterParameter& p, const TWetterJahr& wetter,
+                             const TStundenFeld* fahrplan, TKontext& k) {
     if (&k.Parameter != &p) k.Parameter = p;
     k.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(k.Parameter);
     WetterSchritt(k, wetter);
@@ -194,6 +192,13 @@ int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
     else if (fahrplan == nullptr && !p.Betriebszeiten.empty())
         BetriebszeitenFahrplan(BetriebszeitenLesen(p.Betriebszeiten), wetter.ErsterWochentag,
                                k.Reihen.RelVolumenstrom);
+}
+
+int LaufVorbereiten(const TRegisterParameter& p, const TWetterJahr& wetter,
+                    const TStundenFeld* fahrplan, TKontext& k) {
+    if (p.FahrplanGelesen && fahrplan == nullptr)
+        throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
+    LaufEingabenUebernehmen(p, wetter, fahrplan, k);
     LaufGroessenSetzen(k);
     LaufZustandAufbauen(k);
     StundenbereichPruefen(k.Parameter, 1, StundenImJahr);

@@ -40,6 +40,12 @@ std::string ErgebnisPruefen(const TKontext& k);
 // Passes of a run: the settling years and the recorded year.
 int Durchlaeufe(const TRegisterParameter& p);
 
+// The inputs of a run taken into k, for either ground model: p, its velocity, the weather with
+// the monthly ground temperatures, and the hourly flow of the schedule (or of the operating
+// times when no schedule is given).
+void LaufEingabenUebernehmen(const TRegisterParameter& p, const TWetterJahr& wetter,
+                             const TStundenFeld* fahrplan, TKontext& k);
+
 // The set-up of SimulationRechnen without its hours: p, the weather and the schedule taken into
 // k, the ground built and the hour loop started. Returns the number of passes; the hours follow
 // with SimuliereStunden.

@@ -5,6 +5,7 @@
 #include "model/fehler.h"
 #include "model/kalender.h"
 #include "register/feuchte_luft.h"
+#include "register/lauf.h"
 #include "register/luftseite.h"
 #include "register/regelung.h"
 
@@ -379,15 +380,7 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
     if (aufloesung.AxialZellen < 1 || aufloesung.SubSchritte < 1 ||
         aufloesung.Erdreich.ZellenWinkel < 4 || aufloesung.Erdreich.ZellenRadial < 4)
         throw TParameterFehler("Die Auflösung des Registermodells ist zu grob.");
-    if (&k.Parameter != &p) k.Parameter = p;
-    // the report header prints the velocity from the run's working values
-    k.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(p);
-    WetterSchritt(k, wetter);
-    if (fahrplan != nullptr && fahrplan != &k.Reihen.RelVolumenstrom)
-        std::copy(fahrplan->begin() + 1, fahrplan->end(), k.Reihen.RelVolumenstrom.begin() + 1);
-    else if (fahrplan == nullptr && !p.Betriebszeiten.empty())
-        BetriebszeitenFahrplan(BetriebszeitenLesen(p.Betriebszeiten), wetter.ErsterWochentag,
-                               k.Reihen.RelVolumenstrom);
+    LaufEingabenUebernehmen(p, wetter, fahrplan, k);
     k.Werte.Zellenlaenge = p.Rohrlaenge / aufloesung.AxialZellen;
     k.Werte.SubZeitschritt = 3600.0 / aufloesung.SubSchritte;
     k.Luft = LuftKonstantenBerechnen(p.ViskositaetLuft, p.RhoLuft, p.CpLuft, p.LambdaLuft);
