@@ -14,7 +14,7 @@ import subprocess
 import sys
 import tempfile
 
-ERWARTETE_SEITEN = 5
+ERWARTETE_SEITEN = 6
 ANSICHTEN = ["jahr", "dauerlinie", "energie", "kondensat", "kennwerte"]
 fehler = []
 
