@@ -504,8 +504,8 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
     if (meldungen.isEmpty()) {
         TRegisterParameter kopie = Parameter();
         FelderLesen(kopie);
-        for (const std::string& meldung : LaufPruefen(kopie, EingabeOrdner(), nullptr,
-                                                      EingabeOrdner(), Sitzung.Projekt().Datei))
+        for (const std::string& meldung :
+             LaufPruefen(kopie, EingabeOrdner(), nullptr, EingabeOrdner(), Sitzung.Projekt().Datei))
             meldungen << QString::fromStdString(meldung);
     }
     if (meldungen.isEmpty()) return true;
