@@ -77,7 +77,7 @@ public:
     }
 
     void Zerlegen() {
-        const auto b1 = static_cast<std::size_t>(B + 1);
+        const auto b1 = static_cast<std::size_t>(B) + 1;
         for (int i = 0; i < N; ++i) {
             double* zi = &Werte[static_cast<std::size_t>(i) * b1] + B - i; // zi[j] = (i, j)
             for (int j = std::max(0, i - B); j <= i; ++j) {
@@ -338,7 +338,7 @@ void PunktGewichte(const TBipolarGitter& g, double abstand, double tiefe, std::v
         }
         i0 = static_cast<int>(std::upper_bound(mitte.begin(), mitte.end(), x) - mitte.begin()) - 1;
         f = (x - mitte[static_cast<std::size_t>(i0)]) /
-            (mitte[static_cast<std::size_t>(i0 + 1)] - mitte[static_cast<std::size_t>(i0)]);
+            (mitte[static_cast<std::size_t>(i0) + 1] - mitte[static_cast<std::size_t>(i0)]);
     };
     int i0 = 0;
     double fs = 0.0;

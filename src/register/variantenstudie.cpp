@@ -433,6 +433,7 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
         },
         stopp);
     std::vector<std::string> gesammelt;
+    gesammelt.reserve(meldungen.size());
     for (auto& [nummer, meldung] : meldungen)
         gesammelt.push_back(std::move(meldung));
     return gesammelt;
