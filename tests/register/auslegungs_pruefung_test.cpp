@@ -40,7 +40,8 @@ TPruefDaten GuteDaten() {
     return d;
 }
 
-const TPruefRegel& RegelNamens(const std::vector<TPruefRegel>& regeln, const std::string& name) {
+// a copy: the rules are often those of a temporary check
+TPruefRegel RegelNamens(const std::vector<TPruefRegel>& regeln, const std::string& name) {
     for (const TPruefRegel& r : regeln)
         if (r.Schluessel == name) return r;
     throw std::logic_error("no rule " + name);
@@ -118,7 +119,7 @@ TEST(AuslegungsPruefung, EachRuleKeptAndBroken) {
         TPruefDaten d = GuteDaten();
         f.aendern(p, d);
         const std::vector<TPruefRegel> regeln = AuslegungPruefen(p, d);
-        const TPruefRegel& r = RegelNamens(regeln, f.regel);
+        const TPruefRegel r = RegelNamens(regeln, f.regel);
         EXPECT_EQ(r.Urteil, f.urteil) << f.name;
         EXPECT_NEAR(r.Wert, f.wert, 0.01) << f.name;
         EXPECT_NEAR(r.Grenze, f.grenze, 1e-4) << f.name;
@@ -148,7 +149,7 @@ TEST(AuslegungsPruefung, WeatherAndARegisterThatNeverRan) {
     for (const Fall& f : faelle) {
         p.WetterDatei = f.datei;
         p.EingebautesWetter = f.eingebaut;
-        const TPruefRegel& r = RegelNamens(AuslegungPruefen(p, d), "Wetter");
+        const TPruefRegel r = RegelNamens(AuslegungPruefen(p, d), "Wetter");
         EXPECT_EQ(r.Urteil, f.urteil) << f.name;
         EXPECT_FALSE(r.HatWert) << f.name;
         EXPECT_NE(r.Erlaeuterung.find(f.kennzeichen), std::string::npos) << f.name;
@@ -156,7 +157,7 @@ TEST(AuslegungsPruefung, WeatherAndARegisterThatNeverRan) {
     p = GuterEntwurf();
     d.Gelaufen = false;
     d.TausMinBetrieb = -20; // left over; a register that never ran blows no cold air
-    const TPruefRegel& frost = RegelNamens(AuslegungPruefen(p, d), "Frost");
+    const TPruefRegel frost = RegelNamens(AuslegungPruefen(p, d), "Frost");
     EXPECT_EQ(frost.Urteil, TUrteil::Erfuellt);
     EXPECT_FALSE(frost.HatWert);
 }
@@ -221,7 +222,7 @@ TEST(AuslegungsPruefung, FiguresGatheredFromARun) {
     d = PruefDatenSammeln(*k, kw);
     EXPECT_EQ(d.RelVolumenstromMin, 0.25);
     // Re = 2.36163 * 0.25 * 0.1922 / 1.45e-5 = 7826.0: transition, a note
-    const TPruefRegel& re = RegelNamens(AuslegungPruefen(p, d), "Turbulenz");
+    const TPruefRegel re = RegelNamens(AuslegungPruefen(p, d), "Turbulenz");
     EXPECT_NEAR(re.Wert, 7825.95, 0.01);
     EXPECT_EQ(re.Urteil, TUrteil::Hinweis);
 }
