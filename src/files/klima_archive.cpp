@@ -1,6 +1,6 @@
-// The archives of the built-in climates, N.zip of daten/klima byte for byte in the program's
-// read-only data, so that a run needs no file beside the program. The build names the folder
-// (KOV_KLIMA_ORDNER) and rebuilds this file when an archive changes.
+// The archives of the built-in climates, N.klima as the build unpacked daten/klima/N.zip, byte
+// for byte in the program's read-only data, so that a run needs no file beside the program. The
+// build names the folder (KOV_KLIMA_ORDNER) and rebuilds this file when an archive changes.
 
 #include "files/klima_archive.h"
 
@@ -12,7 +12,7 @@
     asm(".pushsection .rodata,\"a\"\n"                                                             \
         ".balign 16\n"                                                                             \
         "kov_klima_archiv_" #n ":\n"                                                               \
-        ".incbin \"" KOV_KLIMA_ORDNER "/" #n ".zip\"\n"                                            \
+        ".incbin \"" KOV_KLIMA_ORDNER "/" #n ".klima\"\n"                                          \
         "kov_klima_archiv_" #n "_ende:\n"                                                          \
         ".popsection\n");                                                                          \
     extern "C" const unsigned char kov_klima_archiv_##n[];                                         \

@@ -80,8 +80,12 @@ bool IstUtf8(std::string_view text) {
 
 bool TZeilenFolge::Naechste(TZeile& zeile) {
     if (Rest.empty()) return false;
-    // a line ends at LF, CR LF or a lone CR (old Mac files)
-    const std::size_t ende = Rest.find_first_of("\r\n");
+    // a line ends at LF, CR LF or a lone CR (old Mac files); a plain loop, since find_first_of
+    // looks each character up in the set with a call of its own
+    std::size_t ende = 0;
+    while (ende < Rest.size() && Rest[ende] != '\r' && Rest[ende] != '\n')
+        ++ende;
+    if (ende == Rest.size()) ende = std::string_view::npos;
     zeile.Text = Rest.substr(0, ende);
     if (ende == std::string_view::npos)
         Rest = {};
