@@ -4,6 +4,7 @@
 // year simulated on a context of its own, the results checked and the design figures formed.
 // No file is written.
 
+#include "ablauf/lauf_pruefung.h"
 #include "files/wetter_info.h"
 #include "register/kennwerte.h"
 
@@ -30,6 +31,8 @@ struct TAuswertung {
     TKennwerte Kennwerte;
     TWetterQuelle Wetter;
     std::vector<std::string> Hinweise; // notes beyond faults (a schedule shorter than the year)
+    // the files the run read and wrote, which no export of its results may replace
+    std::vector<TDateiRolle> Dateien;
 };
 
 // The evaluation of the finished run held in k (a copy: k may run again).

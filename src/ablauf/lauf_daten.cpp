@@ -11,6 +11,8 @@
 #include "register/parameter_pruefung.h"
 #include "register/register_lauf.h"
 
+#include <algorithm>
+
 namespace kov {
 
 namespace {
@@ -123,6 +125,30 @@ std::vector<TDateiRolle> LaufEingaben(const TRegisterParameter& p, const TLaufOr
     return eingaben;
 }
 
+std::vector<TDateiRolle> LaufDateien(const TRegisterParameter& p, const TLaufOrte& orte) {
+    std::vector<TDateiRolle> dateien = LaufEingaben(p, orte);
+    // a report read back is already there as the previous report
+    if (p.EingebautesWetter && !p.OutputFile.empty())
+        dateien.push_back({"Der Bericht", "den Bericht", p.OutputFile,
+                           PfadImOrdner(orte.ArbeitsOrdner, p.OutputFile)});
+    dateien.push_back({"Die Hilfsdatei", "die Hilfsdatei", HilfsDatei,
+                       PfadImOrdner(orte.ArbeitsOrdner, HilfsDatei)});
+    return dateien;
+}
+
+std::vector<TDateiRolle> BeimSpeichernGeschuetzt(const TRegisterParameter& p,
+                                                 const std::string& eingabeOrdner,
+                                                 const std::string& zielOrdner) {
+    std::vector<TDateiRolle> dateien = LaufDateien(p, {eingabeOrdner, eingabeOrdner});
+    for (const TDateiRolle& neu : LaufDateien(p, {zielOrdner, zielOrdner})) {
+        const bool schonDa = std::any_of(dateien.begin(), dateien.end(), [&](const auto& d) {
+            return GleicheDatei(d.Pfad, neu.Pfad);
+        });
+        if (!schonDa) dateien.push_back(neu);
+    }
+    return dateien;
+}
+
 TLaufDaten LaufDatenMitParametern(const TLaufDaten& basis, const TRegisterParameter& p) {
     TLaufDaten d = basis;
     d.Parameter = p;
@@ -162,6 +188,7 @@ TLaufStatus BerichtsLaufAusfuehren(const TLaufDaten& daten, TKontext& k,
 TAuswertung LaufAuswerten(const TLaufDaten& daten, const TKontext& k) {
     TAuswertung a = AuswertungBilden(k, WetterQuelleBeschreiben(k, daten.WetterInfo.get()));
     a.Hinweise = daten.Hinweise;
+    a.Dateien = LaufDateien(daten.Parameter, daten.Orte);
     return a;
 }
 

@@ -74,6 +74,18 @@ TLaufDaten LaufDatenSammeln(const TRegisterParameter& p, const TLaufOrte& orte,
 // schedule and the previous report, as far as p reads them. Nothing is read.
 std::vector<TDateiRolle> LaufEingaben(const TRegisterParameter& p, const TLaufOrte& orte);
 
+// Every file of a run of p that a file written beside the run (a saved project, an exported
+// view, the PDF report) must not replace: the inputs of LaufEingaben, then the report and the
+// scratch file in orte.ArbeitsOrdner. Nothing is read.
+std::vector<TDateiRolle> LaufDateien(const TRegisterParameter& p, const TLaufOrte& orte);
+
+// The files that saving the project p into zielOrdner must not replace: those of its run from
+// eingabeOrdner (the project file itself excepted: a project is saved over itself), and the
+// report and scratch file its next run writes beside the saved file.
+std::vector<TDateiRolle> BeimSpeichernGeschuetzt(const TRegisterParameter& p,
+                                                 const std::string& eingabeOrdner,
+                                                 const std::string& zielOrdner);
+
 // The same set of inputs with other parameters that read the same files (a study's variant).
 // The weather and schedule are shared, not copied.
 TLaufDaten LaufDatenMitParametern(const TLaufDaten& basis, const TRegisterParameter& p);

@@ -1,5 +1,6 @@
 #include "ui/eingabe_fenster.h"
 
+#include "ablauf/lauf_daten.h"
 #include "ablauf/lauf_pruefung.h"
 #include "files/klima.h"
 #include "files/projekt_datei.h"
@@ -10,6 +11,7 @@
 #include "model/fehler.h"
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
+#include "ui/ausgabe_pruefung.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
@@ -682,6 +684,9 @@ bool TForm2::ProjektSpeichernNach(const QString& datei) {
     if (!EingabenPruefen(this, tr("Das Projekt wurde nicht gespeichert:"))) return false;
     const std::string name = datei.toStdString();
     TRegisterParameter p = AktuelleParameter();
+    if (!AusgabeZulassen(this, tr("KOV - Eingaben"), datei, "Das Projekt", "das Projekt",
+                         BeimSpeichernGeschuetzt(p, EingabeOrdner(), ProjektOrdner(name))))
+        return false;
     try {
         kov::ProjektSpeichern(name, p, EingabeOrdner());
     } catch (const TDateiFehler& f) {

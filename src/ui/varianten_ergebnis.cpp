@@ -1,9 +1,12 @@
 #include "ui/varianten_fenster.h"
 
+#include "ablauf/lauf_daten.h"
 #include "ablauf/studie_csv.h"
 #include "files/text_datei.h"
 #include "model/bodenarten.h"
 #include "model/fehler.h"
+#include "ui/anwendung.h"
+#include "ui/ausgabe_pruefung.h"
 #include "ui/diagramme.h"
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
@@ -253,6 +256,11 @@ bool TVariantenFenster::CsvExportieren() {
     QString datei = CsvDateiDialog();
     if (datei.isEmpty()) return false;
     if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".csv");
+    const std::string ordner = Sitzung.EingabeOrdner();
+    if (!AusgabeZulassen(
+            this, tr(Titel), datei, "Die Tabelle der Varianten", "die Tabelle der Varianten",
+            LaufDateien(EingabeParameter(), {ordner, ordner, Sitzung.Projekt().Datei})))
+        return false;
     try {
         DateiSchreiben(datei.toStdString(),
                        StudieAlsCsv(StudieStand, ErgebnisStand, Dezimalkomma->isChecked()));

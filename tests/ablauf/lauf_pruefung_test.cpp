@@ -97,6 +97,51 @@ TEST(LaufPruefung, AnOutputThatIsAnInputOrAnEarlierOutputIsNamedWithBothRoles) {
     EXPECT_EQ(bericht[0].Pfad, "a/kov.txt");
 }
 
+TEST(LaufPruefung, ASavedProjectOrAnExportReplacesNoFileOfItsRun) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("a/neu");
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.WetterDatei = "w.dat";
+    p.FahrplanGelesen = true;
+    p.FahrplanFile = "plan.txt";
+    // the project in a/, saved as a/neu/...: its inputs stay in a/, its next report goes to a/neu
+    const std::vector<TDateiRolle> geschuetzt = BeimSpeichernGeschuetzt(p, "a", "a/neu");
+    const auto projekt = [&](const char* name) {
+        return UeberschreibenPruefen({{"Das Projekt", "das Projekt", name, name}}, geschuetzt);
+    };
+    const struct {
+        const char* Ziel;
+        std::vector<std::string> Meldungen;
+    } faelle[] = {
+        {"a/p.kov", {}}, // saved over itself or beside its files
+        {"a/neu/p.kov", {}},
+        {"a/w.dat", {"Das Projekt a/w.dat würde die Wetterdatei w.dat überschreiben."}},
+        {"a/neu/../plan.txt",
+         {"Das Projekt a/neu/../plan.txt würde den Lüftungsfahrplan plan.txt überschreiben."}},
+        {"a/kov.txt", {"Das Projekt a/kov.txt würde den Bericht kov.txt überschreiben."}},
+        {"a/neu/kov.txt", {"Das Projekt a/neu/kov.txt würde den Bericht kov.txt überschreiben."}},
+        {"./a/dummy.txt",
+         {"Das Projekt ./a/dummy.txt würde die Hilfsdatei dummy.txt überschreiben."}},
+        {"a/neu/dummy.txt",
+         {"Das Projekt a/neu/dummy.txt würde die Hilfsdatei dummy.txt überschreiben."}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(projekt(f.Ziel), f.Meldungen) << f.Ziel;
+    // saved where it was: the report and the scratch file are named once
+    EXPECT_EQ(BeimSpeichernGeschuetzt(p, "a", "a").size(), LaufDateien(p, {"a", "a"}).size());
+
+    // an export of a run that read its weather back from the previous report: that report
+    // once, as the input it is, then the scratch file; the project file with it
+    p.EingebautesWetter = false;
+    p.WetterDatei.clear();
+    const std::vector<TDateiRolle> dateien = LaufDateien(p, {"a", "a", "a/p.kov"});
+    ASSERT_EQ(dateien.size(), 3u);
+    EXPECT_EQ(dateien[0].Wen, "die Projektdatei");
+    EXPECT_EQ(dateien[1].Wen, "den vorigen Bericht");
+    EXPECT_EQ(dateien[2].Pfad, "a/dummy.txt");
+}
+
 TEST(LaufPruefung, TheRunTakesTheWeatherOfTheFileBesideTheProject) {
     test::TArbeitsVerzeichnis ort;
     std::filesystem::create_directory("projekt");

@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sstream>
+#include <utility>
 
 namespace kov {
 namespace {
@@ -18,6 +20,31 @@ namespace {
 QStringList Worte(const char* text) {
     return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
+
+// Output that runs aktion once, when its first line is complete: the command reports each file
+// as soon as it is written, so this acts between two writes.
+class TNachErsterZeile : public std::stringbuf {
+public:
+    explicit TNachErsterZeile(std::function<void()> aktion) : Aktion(std::move(aktion)) {}
+
+protected:
+    std::streamsize xsputn(const char* text, std::streamsize n) override {
+        const std::streamsize geschrieben = std::stringbuf::xsputn(text, n);
+        Pruefen();
+        return geschrieben;
+    }
+    int_type overflow(int_type zeichen) override {
+        const int_type ergebnis = std::stringbuf::overflow(zeichen);
+        Pruefen();
+        return ergebnis;
+    }
+
+private:
+    void Pruefen() {
+        if (Aktion && str().find('\n') != std::string::npos) std::exchange(Aktion, nullptr)();
+    }
+    std::function<void()> Aktion;
+};
 
 TEST(Kopflos, CallsAndTheirFaults) {
     EXPECT_TRUE(KopflosGewuenscht(Worte("--bericht - a.pdf")));
@@ -162,6 +189,36 @@ TEST(Kopflos, NoOutputReplacesAnInputOrAnotherOutputOrIsWrittenBeforeAllPlacesAr
         EXPECT_EQ(test::OrdnerInhalt("bilder"), (std::vector<std::string>{"jahr.png", "jahr.svg"}))
             << f.Meldung;
     }
+}
+
+TEST(Kopflos, AWriteThatFailsLateNamesWhatWasWrittenAndWhatWasLeft) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directory("bilder");
+    test::DateiSchreiben("s.csv", "alte Tabelle");
+    TKopflosAufruf aufruf;
+    aufruf.Projekt = QStringLiteral("-");
+    aufruf.Pdf = QStringLiteral("b.pdf");
+    aufruf.Bilder = QStringLiteral("bilder");
+    aufruf.Groesse = QSize(200, 150);
+    aufruf.Csv = QStringLiteral("s.csv");
+    // every place passed the check; once the PDF is written, the second picture's name becomes
+    // a folder
+    TNachErsterZeile puffer([] { std::filesystem::create_directory("bilder/jahr.svg"); });
+    std::ostream aus(&puffer);
+    std::ostringstream fehler;
+    EXPECT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 1);
+    EXPECT_EQ(puffer.str(), "Bericht: b.pdf (6 Seiten)\nBild: bilder/jahr.png\n");
+    const std::string meldung = fehler.str();
+    EXPECT_NE(meldung.find("bilder/jahr.svg\nGeschrieben: b.pdf, bilder/jahr.png\n"
+                           "Wie sie waren: bilder/jahr.svg, bilder/"),
+              std::string::npos)
+        << meldung;
+    EXPECT_EQ(meldung.substr(meldung.size() - 8), ", s.csv\n") << meldung;
+    EXPECT_EQ(test::DateiInhalt("b.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(test::DateiInhalt("s.csv"), "alte Tabelle");
+    // nothing half-written beside the pictures
+    EXPECT_EQ(test::OrdnerInhalt("bilder"), (std::vector<std::string>{"jahr.png", "jahr.svg"}));
+    EXPECT_TRUE(std::filesystem::is_directory("bilder/jahr.svg"));
 }
 
 TEST(Kopflos, RunsAProjectFileWithItsFilesBesideIt) {
