@@ -24,13 +24,15 @@ std::vector<TKlimaWahl> KlimaCheckJahre(int region) {
 }
 
 std::vector<TKlimaCheckJahr> KlimaCheckRechnen(const TRegisterParameter& p, int region,
-                                               const TStundenFeld* fahrplan, unsigned faeden) {
+                                               const TStundenFeld* fahrplan, unsigned faeden,
+                                               const std::atomic<bool>* abbruch) {
     const std::vector<TKlimaWahl> jahre = KlimaCheckJahre(region);
     std::vector<TKlimaCheckJahr> ergebnis(jahre.size());
     if (faeden == 0) faeden = std::max(1u, std::thread::hardware_concurrency());
     faeden = std::min<unsigned>(faeden, static_cast<unsigned>(jahre.size()));
 
     std::atomic<std::size_t> naechstes{0};
+    std::atomic<bool> abgebrochen{false};
     std::exception_ptr fehler;
     std::mutex fehlerSchutz;
     const auto arbeiter = [&]() {
@@ -53,7 +55,14 @@ std::vector<TKlimaCheckJahr> KlimaCheckRechnen(const TRegisterParameter& p, int 
                     throw TParameterFehler(text);
                 }
                 StandardwerteSetzen(*k);
-                SimulationRechnen(jahr, *wetter, fahrplan, *k);
+                TLaufRueckmeldung rueckmeldung;
+                rueckmeldung.Abbruch = abbruch;
+                if (SimulationRechnen(jahr, *wetter, fahrplan, *k, rueckmeldung) ==
+                    TLaufStatus::Abgebrochen) {
+                    abgebrochen = true;
+                    naechstes = jahre.size();
+                    return;
+                }
                 const std::string ungueltig = ErgebnisPruefen(*k);
                 if (!ungueltig.empty()) throw TParameterFehler(jahr.Klima + ": " + ungueltig);
                 ergebnis[i] = {jahre[i], k->Ergebnis, KennwerteBerechnen(*k)};
@@ -71,7 +80,36 @@ std::vector<TKlimaCheckJahr> KlimaCheckRechnen(const TRegisterParameter& p, int 
     for (std::thread& t : faedenListe)
         t.join();
     if (fehler) std::rethrow_exception(fehler);
+    if (abgebrochen) return {};
     return ergebnis;
+}
+
+std::vector<std::string> KlimaCheckSpalten(const std::vector<TKlimaCheckJahr>& jahre) {
+    std::vector<std::string> spalten;
+    for (const TKlimaCheckJahr& j : jahre)
+        spalten.push_back(std::string(KlimaArtText(j.Wahl.Art)) + " " +
+                          std::string(KlimaPeriodenText(j.Wahl.Periode)));
+    return spalten;
+}
+
+std::vector<TKlimaCheckZeile> KlimaCheckZeilen(const std::vector<TKlimaCheckJahr>& jahre) {
+    std::vector<TKlimaCheckZeile> zeilen = {
+        {"Tiefste Außentemperatur", "°C", 1, {}}, {"Tiefste Austrittstemperatur", "°C", 2, {}},
+        {"Froststunden außen", "h", 0, {}},       {"Froststunden nach Register", "h", 0, {}},
+        {"Heizenergie nutzbar", "kWh", 0, {}},    {"Kühlenergie nutzbar", "kWh", 0, {}},
+    };
+    for (const TKlimaCheckJahr& j : jahre) {
+        const TKennwerte& k = j.Kennwerte;
+        const double werte[] = {k.TeinMin,
+                                k.TausMin,
+                                static_cast<double>(k.FrostStundenAussen),
+                                static_cast<double>(k.FrostStundenNachRegister),
+                                k.HeizenergieNutzbar,
+                                k.KuehlenergieNutzbar};
+        for (std::size_t i = 0; i < zeilen.size(); ++i)
+            zeilen[i].Werte.push_back(werte[i]);
+    }
+    return zeilen;
 }
 
 } // namespace kov

@@ -6,6 +6,7 @@
 #include "model/klima_regionen.h"
 #include "register/kennwerte.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,24 @@ std::vector<TKlimaWahl> KlimaCheckJahre(int region);
 // (Klima, WetterDatei) is replaced by each year in turn; fahrplan is the schedule when
 // p.FahrplanGelesen. Throws TParameterFehler with the messages of the parameter check (one per
 // line, the year named) or for results that are not finite, TDateiFehler for a damaged archive.
+// abbruch, looked at before every hour, ends the check early with an empty result.
 std::vector<TKlimaCheckJahr> KlimaCheckRechnen(const TRegisterParameter& p, int region,
-                                               const TStundenFeld* fahrplan, unsigned faeden = 0);
+                                               const TStundenFeld* fahrplan, unsigned faeden = 0,
+                                               const std::atomic<bool>* abbruch = nullptr);
+
+// One figure of the design in each year of the check, for a table with the years as columns.
+struct TKlimaCheckZeile {
+    std::string Name;    // German, "Tiefste Austrittstemperatur"
+    std::string Einheit; // "°C", "h", "kWh"
+    int Dezimalen = 0;   // for the display; Werte are not rounded
+    std::vector<double> Werte;
+};
+
+// The column heads in the order of jahre: kind and period, "extremer Winter 2031–2060".
+std::vector<std::string> KlimaCheckSpalten(const std::vector<TKlimaCheckJahr>& jahre);
+
+// The rows the evaluation window and the design report show: lowest outdoor and outlet
+// temperature, frost hours outside and after the register, useful heating and cooling energy.
+std::vector<TKlimaCheckZeile> KlimaCheckZeilen(const std::vector<TKlimaCheckJahr>& jahre);
 
 } // namespace kov

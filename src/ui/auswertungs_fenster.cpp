@@ -1,7 +1,9 @@
 #include "ui/auswertungs_fenster.h"
 
+#include "ui/ausgabe_pruefung.h"
 #include "ui/diagramm_ansicht.h"
 #include "ui/kennwerte_tabellen.h"
+#include "ui/klima_check_anzeige.h"
 #include "ui/meldung.h"
 
 #include <QDialogButtonBox>
@@ -92,7 +94,12 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Monatstabelle = MonatsTabelleAnlegen(tabellen);
     Monatstabelle->setObjectName(QStringLiteral("Monatstabelle"));
-    auto* nebeneinander = new QHBoxLayout(tabellen);
+    KlimaCheck = new TKlimaCheckAnzeige(tabellen);
+    auto* untereinander = new QVBoxLayout(tabellen);
+    auto* nebeneinander = new QHBoxLayout;
+    untereinander->addLayout(nebeneinander);
+    untereinander->addWidget(KlimaCheck);
+    untereinander->addStretch(1);
     nebeneinander->addWidget(Tabelle, 0, Qt::AlignTop);
     nebeneinander->addWidget(Monatstabelle, 0, Qt::AlignTop);
     nebeneinander->addStretch(1);
@@ -178,14 +185,23 @@ bool TAuswertungsFenster::Ausfuehren(const std::function<void()>& aktion) {
 }
 
 bool TAuswertungsFenster::BildSpeichern(TAnsicht ansicht, const QString& datei, QSize groesse) {
+    if (Auswertung && !AusgabeZulassen(this, QStringLiteral("KOV"), datei, "Das Bild", "das Bild",
+                                       Auswertung->Dateien))
+        return false;
     return Ausfuehren([&] { AnsichtSpeichern(ansicht, *Auswertung, datei, groesse); });
 }
 
 bool TAuswertungsFenster::CsvSpeichern(const QString& datei, TDezimalZeichen zeichen) {
+    if (Auswertung && !AusgabeZulassen(this, QStringLiteral("KOV"), datei, "Die Stundenwerte-Datei",
+                                       "die Stundenwerte-Datei", Auswertung->Dateien))
+        return false;
     return Ausfuehren([&] { StundenCsvSpeichern(*Auswertung, datei, zeichen); });
 }
 
 bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
+    if (Auswertung && !AusgabeZulassen(this, QStringLiteral("KOV"), datei, "Der PDF-Bericht",
+                                       "den PDF-Bericht", Auswertung->Dateien))
+        return false;
     return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, Kopf, datei); });
 }
 

@@ -6,6 +6,7 @@
 #include "ui/auswertungs_fenster.h"
 #include "ui/grafik_zeichnung.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/klima_check_anzeige.h"
 #include "ui/lauf_steuerung.h"
 #include "ui/meldung.h"
 
@@ -127,6 +128,13 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
         NachDenMonaten([this, meldung] { LaufFehlgeschlagen(meldung); });
     });
     connect(&Steuerung, &TLaufSteuerung::LaufAbgebrochen, this, &TForm1::LaufAbgebrochen);
+    // the climate check goes to the evaluation window of the project open now
+    connect(&Steuerung, &TLaufSteuerung::KlimaCheckFertig, this,
+            [this](const std::shared_ptr<const std::vector<TKlimaCheckJahr>>& jahre) {
+                Auswertung->KlimaCheck->Zeigen(*jahre);
+            });
+    connect(&Steuerung, &TLaufSteuerung::KlimaCheckFehlgeschlagen, this,
+            [this](const QString& meldung) { Auswertung->KlimaCheck->Fehlgeschlagen(meldung); });
     // one month drawn per turn of the event loop, so that the window answers in between when
     // the worker is ahead of the drawing
     Zeichner = new QTimer(this);
@@ -292,6 +300,7 @@ void TForm1::ProjektSchliessen() {
     }
     JanuarDanach = false;
     hide();
+    Steuerung.KlimaCheckAbbrechen();
     // the figures and the evaluation of the closed project go with it
     delete Kennwerte;
     delete Auswertung;
@@ -358,6 +367,13 @@ void TForm1::AuswertungFuellen() {
     TBerichtKopf kopf;
     kopf.Projektdatei = LetzteProjektdatei;
     Auswertung->Anzeigen(LetzteAuswertung, kopf);
+    // the design under the other years of its region, computed beside the window
+    const TRegisterParameter& p = LetzteAuswertung->Modell->Parameter;
+    const std::string ordner = Sitzung.EingabeOrdner();
+    if (Steuerung.KlimaCheckStarten(p, {ordner, ordner}))
+        Auswertung->KlimaCheck->Rechnet(p.Klima);
+    else
+        Auswertung->KlimaCheck->OhneKlima();
 }
 
 void TForm1::Button17Click() {

@@ -2,6 +2,7 @@
 
 #include "files/klima.h"
 #include "model/fehler.h"
+#include "ui/klima_karte.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -78,9 +79,16 @@ TKlimaDialog::TKlimaDialog(QWidget* eltern, const std::string& klima) : QDialog(
     knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     uebernehmen->setDefault(true);
 
+    Karte = new TKlimaKarte(this);
+
     auto* spalte = new QVBoxLayout(this);
-    spalte->addLayout(formular);
-    spalte->addWidget(Zusammenfassung, 1);
+    auto* oben = new QHBoxLayout;
+    auto* rechts = new QVBoxLayout;
+    rechts->addLayout(formular);
+    rechts->addWidget(Zusammenfassung, 1);
+    oben->addWidget(Karte);
+    oben->addLayout(rechts, 1);
+    spalte->addLayout(oben, 1);
     spalte->addWidget(new QLabel(tr("Testreferenzjahre des DWD, CC BY 4.0. Datenbasis: Deutscher "
                                     "Wetterdienst."),
                                  this));
@@ -95,6 +103,8 @@ TKlimaDialog::TKlimaDialog(QWidget* eltern, const std::string& klima) : QDialog(
     for (QComboBox* liste : {Region, Art, Zeitraum})
         connect(liste, &QComboBox::currentIndexChanged, this, [this] { ZusammenfassungZeigen(); });
     connect(suchen, &QPushButton::clicked, this, [this] { NaechsteStationWaehlen(); });
+    connect(Karte, &TKlimaKarte::RegionGeklickt, this,
+            [this](int region) { Region->setCurrentIndex(region - 1); });
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     ZusammenfassungZeigen();
@@ -118,6 +128,7 @@ void TKlimaDialog::NaechsteStationWaehlen() {
 
 // Reading a year takes a few milliseconds: done here, as the file picker reads its file.
 void TKlimaDialog::ZusammenfassungZeigen() {
+    Karte->RegionSetzen(Region->currentIndex() + 1);
     auto jahr = std::make_unique<TWetterJahr>();
     TWetterInfo info;
     try {

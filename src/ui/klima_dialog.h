@@ -1,7 +1,7 @@
 #pragma once
 // The picker of a built-in climate: region (number, station, region), kind of year and period,
 // the summary of the chosen year before it is taken, and the station nearest to a given
-// latitude and longitude.
+// latitude and longitude; a small map of the stations on which a click chooses a region.
 
 #include <QDialog>
 
@@ -12,6 +12,8 @@ class QDoubleSpinBox;
 class QLabel;
 
 namespace kov {
+
+class TKlimaKarte;
 
 class TKlimaDialog : public QDialog {
     Q_OBJECT
@@ -34,6 +36,7 @@ private:
     QDoubleSpinBox* Laenge = nullptr;
     QLabel* Entfernung = nullptr;
     QLabel* Zusammenfassung = nullptr;
+    TKlimaKarte* Karte = nullptr;
 };
 
 } // namespace kov

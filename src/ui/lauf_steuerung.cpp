@@ -35,6 +35,7 @@ TLaufSteuerung::TLaufSteuerung(QObject* eltern) : QObject(eltern) {
 }
 
 TLaufSteuerung::~TLaufSteuerung() {
+    KlimaCheckAbbrechen();
     Abbruch = true;
     // what the worker posted after this is dropped with the object
     if (Faden.joinable()) Faden.join();
@@ -178,6 +179,46 @@ void TLaufSteuerung::AbschlussMelden(std::function<void()> abschluss) {
     Abschluss = std::move(abschluss);
     QMetaObject::invokeMethod(
         this, [this] { Abschliessen(); }, Qt::QueuedConnection);
+}
+
+bool TLaufSteuerung::KlimaCheckStarten(const TRegisterParameter& p, const TLaufOrte& orte) {
+    KlimaCheckAbbrechen();
+    TKlimaWahl wahl;
+    if (!KlimaWahlLesen(p.Klima, wahl)) return false;
+    KlimaAbbruch = false;
+    const std::uint64_t nummer = ++KlimaNummer;
+    KlimaFaden = std::thread([this, p, orte, region = wahl.Region, nummer] {
+        VorrangAbgeben();
+        std::function<void()> ende;
+        try {
+            // the schedule as the run reads it; each year of the check is its own weather
+            const TLaufDaten daten = LaufDatenSammeln(p, orte, TLaufZweck::Studie);
+            auto jahre = std::make_shared<const std::vector<TKlimaCheckJahr>>(KlimaCheckRechnen(
+                p, region, p.FahrplanGelesen ? daten.Fahrplan.get() : nullptr, 0, &KlimaAbbruch));
+            ende = [this, jahre] { emit KlimaCheckFertig(jahre); };
+        } catch (const std::exception& f) {
+            ende = [this, meldung = QString::fromUtf8(f.what())] {
+                emit KlimaCheckFehlgeschlagen(meldung);
+            };
+        }
+        if (KlimaAbbruch) return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, nummer, ende = std::move(ende)] {
+                if (nummer != KlimaNummer || !KlimaFaden.joinable()) return;
+                KlimaFaden.join();
+                ende();
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void TLaufSteuerung::KlimaCheckAbbrechen() {
+    ++KlimaNummer;
+    if (!KlimaFaden.joinable()) return;
+    KlimaAbbruch = true;
+    KlimaFaden.join();
 }
 
 } // namespace kov

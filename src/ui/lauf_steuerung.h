@@ -4,6 +4,7 @@
 // lives on (the interface thread). A run computes on a context of its own; what it hands over
 // is not touched by the worker afterwards.
 
+#include "ablauf/klima_check.h"
 #include "ablauf/lauf_daten.h"
 #include "register/variantenstudie.h"
 
@@ -12,6 +13,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -64,6 +66,14 @@ public:
     void AbbrechenUndWarten();
     bool Laeuft() const { return Faden.joinable(); }
 
+    // The climate check of p on a thread of its own beside the jobs: p over the six built-in
+    // years of its climate's region, the schedule read relative to orte. A check still running
+    // is cancelled first. False (nothing started) when p names no built-in climate.
+    bool KlimaCheckStarten(const TRegisterParameter& p, const TLaufOrte& orte);
+    // The running check stops at its next hour and reports nothing; returns once it has ended.
+    void KlimaCheckAbbrechen();
+    bool KlimaCheckLaeuft() const { return KlimaFaden.joinable(); }
+
     // Test hook: called on the worker after each month of a single run has been reported; set
     // it before the run starts.
     std::function<void(int durchlauf, int monat)> NachMonatHaken;
@@ -83,6 +93,10 @@ signals:
     // after the study ended, was cancelled or refused; fehler: what ended it with a fault
     void StudieBeendet(std::shared_ptr<const TStudienErgebnis> ergebnis, bool abgebrochen,
                        const QString& fehler);
+
+    // the check's years in the order of KlimaCheckJahre
+    void KlimaCheckFertig(std::shared_ptr<const std::vector<TKlimaCheckJahr>> jahre);
+    void KlimaCheckFehlgeschlagen(const QString& meldung);
 
 private:
     // Runs on the worker; posts the job's end to the interface thread as its last act.
@@ -107,6 +121,10 @@ private:
     // under the lock, so that nothing a worker made is freed by it while the interface reads it
     std::mutex FertigeSchutz;
     std::vector<std::pair<std::size_t, TVariantenErgebnis>> Fertige;
+    std::thread KlimaFaden;
+    std::atomic<bool> KlimaAbbruch{false};
+    // counts the checks started or cancelled: what an earlier one posts is dropped
+    std::uint64_t KlimaNummer = 0;
 };
 
 } // namespace kov

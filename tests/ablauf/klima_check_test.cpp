@@ -57,5 +57,57 @@ TEST(KlimaCheck, SixYearsInTheirOrderAndARefusedSetNamesTheYear) {
     }
 }
 
+TEST(KlimaCheck, TheTableHasOneColumnPerYearAndEachRowItsFigure) {
+    // figures made up so that each one is distinct: a row taking another row's field shows
+    std::vector<TKlimaCheckJahr> jahre;
+    for (const TKlimaWahl& wahl : KlimaCheckJahre(7)) {
+        TKlimaCheckJahr j;
+        j.Wahl = wahl;
+        const double n = static_cast<double>(jahre.size());
+        j.Kennwerte.TeinMin = -10.0 - n;
+        j.Kennwerte.TausMin = 1.0 + n;
+        j.Kennwerte.FrostStundenAussen = 100 + static_cast<int>(n);
+        j.Kennwerte.FrostStundenNachRegister = 10 + static_cast<int>(n);
+        j.Kennwerte.HeizenergieNutzbar = 5000.0 + n;
+        j.Kennwerte.KuehlenergieNutzbar = 700.0 + n;
+        j.Ergebnis.Heizenergie = -1.0; // gross energies are not in the table
+        jahre.push_back(j);
+    }
+    const std::vector<std::string> spalten = KlimaCheckSpalten(jahre);
+    ASSERT_EQ(spalten.size(), 6u);
+    EXPECT_EQ(spalten[0], "mittleres Jahr 1995–2012");
+    EXPECT_EQ(spalten[4], "extremer Winter 2031–2060");
+
+    const std::vector<TKlimaCheckZeile> zeilen = KlimaCheckZeilen(jahre);
+    const struct {
+        const char* Name;
+        const char* Einheit;
+        double Erste; // the value in the first column, then one step per column
+        double Schritt;
+    } erwartet[] = {
+        {"Tiefste Außentemperatur", "°C", -10.0, -1.0},
+        {"Tiefste Austrittstemperatur", "°C", 1.0, 1.0},
+        {"Froststunden außen", "h", 100.0, 1.0},
+        {"Froststunden nach Register", "h", 10.0, 1.0},
+        {"Heizenergie nutzbar", "kWh", 5000.0, 1.0},
+        {"Kühlenergie nutzbar", "kWh", 700.0, 1.0},
+    };
+    ASSERT_EQ(zeilen.size(), std::size(erwartet));
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        EXPECT_EQ(zeilen[i].Name, erwartet[i].Name);
+        EXPECT_EQ(zeilen[i].Einheit, erwartet[i].Einheit) << erwartet[i].Name;
+        ASSERT_EQ(zeilen[i].Werte.size(), 6u) << erwartet[i].Name;
+        for (std::size_t s = 0; s < 6; ++s)
+            EXPECT_EQ(zeilen[i].Werte[s],
+                      erwartet[i].Erste + erwartet[i].Schritt * static_cast<double>(s))
+                << erwartet[i].Name << ", Spalte " << s;
+    }
+}
+
+TEST(KlimaCheck, ACancelledCheckEndsWithoutAResult) {
+    const std::atomic<bool> abbruch{true};
+    EXPECT_TRUE(KlimaCheckRechnen(Standard(), 3, nullptr, 2, &abbruch).empty());
+}
+
 } // namespace
 } // namespace kov

@@ -11,6 +11,8 @@
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/klima_check_anzeige.h"
+#include "ui/lauf_steuerung.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -284,6 +286,76 @@ TEST_F(AuswertungsFenster, ExporteUeberDieKnoepfe) {
     });
     EXPECT_FALSE(ok);
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("File not found: fehlt/jahr.png")});
+}
+
+TEST_F(AuswertungsFenster, KeinExportUndKeinSpeichernUeberDieDateienDesLaufs) {
+    Oeffnen(); // a new project: its report kov.txt went to the working directory
+    const std::string bericht = test::DateiInhalt("kov.txt");
+    ASSERT_FALSE(bericht.empty());
+    test::DateiSchreiben("dummy.txt", "alte Hilfsdatei");
+    const struct {
+        std::function<bool()> Schreiben;
+        const char* Ziel;
+        QString Meldung;
+    } faelle[] = {
+        {[this] { return Fenster.PdfSpeichern(QStringLiteral("kov.txt")); }, "kov.txt",
+         QStringLiteral("Der PDF-Bericht kov.txt würde den Bericht kov.txt überschreiben.")},
+        {[this] {
+             return Fenster.CsvSpeichern(QStringLiteral("./kov.txt"), TDezimalZeichen::Punkt);
+         },
+         "kov.txt",
+         QStringLiteral(
+             "Die Stundenwerte-Datei ./kov.txt würde den Bericht kov.txt überschreiben.")},
+        {[this] {
+             return Fenster.BildSpeichern(TAnsicht::Jahr, QStringLiteral("dummy.txt"), {100, 100});
+         },
+         "dummy.txt",
+         QStringLiteral("Das Bild dummy.txt würde die Hilfsdatei dummy.txt überschreiben.")},
+        {[this] { return Form2.ProjektSpeichernNach(QStringLiteral("kov.txt")); }, "kov.txt",
+         QStringLiteral("Das Projekt kov.txt würde den Bericht kov.txt überschreiben.")},
+    };
+    for (const auto& f : faelle) {
+        bool ok = true;
+        const QStringList meldungen = test::MeldungenAbfangen([&] { ok = f.Schreiben(); });
+        EXPECT_FALSE(ok) << f.Meldung.toStdString();
+        EXPECT_EQ(meldungen, QStringList{QStringLiteral("Nichts geschrieben:\n\n") + f.Meldung});
+    }
+    EXPECT_TRUE(test::DateiInhalt("kov.txt") == bericht);
+    EXPECT_EQ(test::DateiInhalt("dummy.txt"), "alte Hilfsdatei");
+
+    // a project is saved over itself
+    EXPECT_TRUE(test::MeldungenAbfangen([this] {
+                    EXPECT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("p.kov")));
+                    EXPECT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("p.kov")));
+                }).empty());
+}
+
+TEST_F(AuswertungsFenster, DerKlimacheckStehtNebenDenKennwertenUndRechnetNebenDemFenster) {
+    Oeffnen(); // the built-in design year: no region to check
+    EXPECT_FALSE(Anwendung.Steuerung().KlimaCheckLaeuft());
+    EXPECT_TRUE(Fenster.KlimaCheck->Zustand->text().contains(QStringLiteral("eingebautes Klima")));
+    EXPECT_TRUE(Fenster.KlimaCheck->Tabelle->isHidden());
+
+    Anwendung.Kontext().Parameter.Klima = "TRY2015-05-Jahr";
+    Berechnen();
+    // the window is filled at once; the six years follow from the worker
+    EXPECT_TRUE(Anwendung.Steuerung().KlimaCheckLaeuft());
+    EXPECT_TRUE(Fenster.KlimaCheck->Zustand->text().contains(QStringLiteral("Region 5 Essen")))
+        << Fenster.KlimaCheck->Zustand->text().toStdString();
+    QTableWidget& tabelle = *Fenster.KlimaCheck->Tabelle;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tabelle.isHidden(); }, 300000));
+    ASSERT_EQ(tabelle.columnCount(), 6);
+    ASSERT_EQ(tabelle.rowCount(), 6);
+    EXPECT_EQ(tabelle.horizontalHeaderItem(1)->text(),
+              QStringLiteral("extremer Winter\n1995–2012"));
+    // the coldest hour of Essen's mean year, -6.3 °C (awk over the original file,
+    // tests/files/klima_test.cpp), and of its extreme winter, -13.6 °C (kov-run --klima-liste)
+    EXPECT_EQ(tabelle.item(0, 0)->text(), QStringLiteral("-6.3"));
+    EXPECT_EQ(tabelle.item(0, 1)->text(), QStringLiteral("-13.6"));
+    EXPECT_EQ(tabelle.verticalHeaderItem(1)->text(),
+              QStringLiteral("Tiefste Austrittstemperatur [°C]"));
+    EXPECT_TRUE(Fenster.KlimaCheck->Zustand->text().contains(
+        QStringLiteral("Datenbasis: Deutscher Wetterdienst")));
 }
 
 } // namespace

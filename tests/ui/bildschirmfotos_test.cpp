@@ -11,6 +11,8 @@
 #include "ui/fortschritts_balken.h"
 #include "ui/grafik_fenster.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/klima_check_anzeige.h"
+#include "ui/klima_dialog.h"
 #include "ui/parameter_dialog.h"
 #include "ui/start_fenster.h"
 
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -115,6 +118,37 @@ TEST(Bildschirmfotos, EingabeUndGrafikfenster) {
     }
     QGuiApplication::primaryScreen()->grabWindow(0).save(
         verzeichnis.filePath(QStringLiteral("bildschirm_auswertung.png")));
+}
+
+TEST(Bildschirmfotos, KlimaAuswahlUndKlimacheck) {
+    const QString ziel = qEnvironmentVariable("KOV_SCREENSHOT_DIR");
+    if (ziel.isEmpty()) GTEST_SKIP() << "KOV_SCREENSHOT_DIR ist nicht gesetzt";
+    const QDir verzeichnis(QDir(ziel).absolutePath());
+    ASSERT_TRUE(verzeichnis.exists());
+    test::TArbeitsVerzeichnis arbeit;
+    {
+        TKlimaDialog dialog(nullptr, "TRY2045-12-Wint");
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(200);
+        EXPECT_TRUE(dialog.grab().save(verzeichnis.filePath(QStringLiteral("klima_auswahl.png"))));
+    }
+    // the evaluation's Kennwerte with the climate check of Mannheim's region
+    TAnwendung anwendung;
+    anwendung.Kontext().Parameter.Klima = "TRY2015-12-Jahr";
+    anwendung.Form2().show();
+    anwendung.Form2().Berechnen->click();
+    ASSERT_TRUE(test::LaufAbwarten(anwendung.Form1()));
+    anwendung.Form1().Button17->click();
+    TAuswertungsFenster& auswertung = *anwendung.Form1().Auswertung;
+    auswertung.resize(1200, 900);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&auswertung));
+    auswertung.AnsichtWaehlen(TAnsicht::Kennwerte);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !auswertung.KlimaCheck->Tabelle->isHidden(); }, 300000));
+    QTest::qWait(200);
+    EXPECT_TRUE(
+        auswertung.grab().save(verzeichnis.filePath(QStringLiteral("auswertung_klimacheck.png"))));
 }
 
 } // namespace

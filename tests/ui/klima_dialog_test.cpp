@@ -1,7 +1,9 @@
+#include "model/klima_regionen.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/klima_dialog.h"
+#include "ui/klima_karte.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -57,6 +59,45 @@ TEST(KlimaDialog, ChoosesRegionKindAndPeriodAndShowsTheYearBeforeItIsTaken) {
 
     QTest::mouseClick(&Kind<QPushButton>(dialog, "Uebernehmen"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(KlimaDialog, TheMapShowsTheStationsWhereTheyAreAndAClickChoosesARegion) {
+    TKlimaDialog dialog(nullptr, "TRY2045-05-Somm");
+    dialog.resize(760, 480);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto& karte = *dialog.findChild<TKlimaKarte*>(QStringLiteral("KlimaKarte"));
+    auto& region = Kind<QComboBox>(dialog, "Region");
+    EXPECT_EQ(karte.Region(), 5);
+    region.setCurrentIndex(11);
+    EXPECT_EQ(karte.Region(), 12) << "the map follows the list";
+
+    // every station inside the outline; north up and east right: Rostock lies north-east of
+    // Essen, Garmisch-Partenkirchen lowest on the map, Potsdam right of Hamburg
+    const QPolygonF land = karte.Umrisslinie();
+    const auto ort = [&karte](int r) {
+        return karte.Punkt(KlimaRegion(r).Breite, KlimaRegion(r).Laenge);
+    };
+    for (const TKlimaRegion& r : KlimaRegionenListe()) {
+        EXPECT_TRUE(land.containsPoint(ort(r.Nummer), Qt::OddEvenFill)) << r.Station;
+        if (r.Nummer != 15) {
+            EXPECT_LT(ort(r.Nummer).y(), ort(15).y()) << r.Station;
+        }
+        EXPECT_EQ(karte.RegionBei(ort(r.Nummer)), r.Nummer) << "stations lie apart: " << r.Station;
+    }
+    EXPECT_GT(ort(2).x(), ort(5).x());
+    EXPECT_LT(ort(2).y(), ort(5).y());
+    EXPECT_GT(ort(4).x(), ort(3).x());
+    EXPECT_TRUE(karte.rect().contains(land.boundingRect().toRect()));
+
+    // a click on Mannheim chooses region 12 and keeps kind and period; a click beside every
+    // station changes nothing
+    region.setCurrentIndex(0);
+    QTest::mouseClick(&karte, Qt::LeftButton, {}, ort(12).toPoint() + QPoint(2, -1));
+    EXPECT_EQ(dialog.Klima(), "TRY2045-12-Somm");
+    EXPECT_EQ(karte.Region(), 12);
+    QTest::mouseClick(&karte, Qt::LeftButton, {}, QPoint(2, karte.height() - 2));
+    EXPECT_EQ(dialog.Klima(), "TRY2045-12-Somm");
 }
 
 TEST(KlimaDialog, AnUnknownNameStartsAtRegionOne) {

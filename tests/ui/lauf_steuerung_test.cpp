@@ -264,5 +264,38 @@ TEST(LaufSteuerungStudie, RechnetNebenDerOberflaecheWieDieMaschine) {
     }
 }
 
+TEST(KlimaCheckSteuerung, LaeuftNebenDenLaeufenUndEinAbgebrochenerMeldetNichts) {
+    TLaufSteuerung steuerung;
+    QSignalSpy fertig(&steuerung, &TLaufSteuerung::KlimaCheckFertig);
+    QSignalSpy fehler(&steuerung, &TLaufSteuerung::KlimaCheckFehlgeschlagen);
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    EXPECT_FALSE(steuerung.KlimaCheckStarten(p, {})) << "the built-in design year has no region";
+    EXPECT_FALSE(steuerung.KlimaCheckLaeuft());
+
+    // started, a single run beside it, then cancelled: the check reports nothing, the run ends
+    p.Klima = "TRY2015-03-Jahr";
+    ASSERT_TRUE(steuerung.KlimaCheckStarten(p, {}));
+    test::TArbeitsVerzeichnis ort;
+    QSignalSpy lauf(&steuerung, &TLaufSteuerung::LaufFertig);
+    TRegisterParameter klassisch;
+    ParameterStandardwerteSetzen(klassisch);
+    ASSERT_TRUE(steuerung.EinzellaufStarten(klassisch, {}));
+    steuerung.KlimaCheckAbbrechen();
+    EXPECT_FALSE(steuerung.KlimaCheckLaeuft());
+    EXPECT_TRUE(lauf.wait(120000));
+    QTest::qWait(50);
+    EXPECT_EQ(fertig.count(), 0);
+    EXPECT_EQ(fehler.count(), 0);
+
+    // a refused parameter set is reported, naming the year
+    p.Rohrlaenge = -1.0;
+    ASSERT_TRUE(steuerung.KlimaCheckStarten(p, {}));
+    ASSERT_TRUE(fehler.wait(120000));
+    EXPECT_TRUE(fehler.front().front().toString().contains(QStringLiteral("Rohrlaenge")));
+    EXPECT_FALSE(steuerung.KlimaCheckLaeuft());
+    EXPECT_EQ(fertig.count(), 0);
+}
+
 } // namespace
 } // namespace kov
