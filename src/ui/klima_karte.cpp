@@ -43,11 +43,11 @@ TKlimaKarte::TKlimaKarte(QWidget* eltern) : QWidget(eltern) {
 }
 
 QSize TKlimaKarte::sizeHint() const {
-    return {260, 330};
+    return {280, 350};
 }
 
 QSize TKlimaKarte::minimumSizeHint() const {
-    return {180, 230};
+    return {240, 300};
 }
 
 void TKlimaKarte::RegionSetzen(int region) {
