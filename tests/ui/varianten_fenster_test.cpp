@@ -516,6 +516,13 @@ TEST_F(Variantenvergleich, CsvExportEqualsTheEnginesTable) {
     EXPECT_TRUE(meldungen[0].startsWith(QStringLiteral("Die Tabelle wurde nicht exportiert")));
     EXPECT_NE(meldungen[0].indexOf(QStringLiteral("fehlt/tabelle.csv")), -1)
         << meldungen[0].toStdString();
+    // the report of the project's run (kov.txt beside the unsaved project): refused, untouched
+    test::DateiSchreiben("kov.txt", "alter Bericht");
+    datei = QStringLiteral("./kov.txt");
+    EXPECT_EQ(test::MeldungenAbfangen([&] { EXPECT_FALSE(F.CsvExportieren()); }),
+              QStringList{QStringLiteral("Nichts geschrieben:\n\nDie Tabelle der Varianten "
+                                         "./kov.txt würde den Bericht kov.txt überschreiben.")});
+    EXPECT_EQ(test::DateiInhalt("kov.txt"), "alter Bericht");
     // cancelled dialog
     datei.clear();
     EXPECT_FALSE(F.CsvExportieren());
