@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <memory>
+#include <string>
 
 namespace kov {
 namespace {
@@ -121,6 +127,63 @@ TEST(Klima, ReportLineNamesTheYearAndItsSource) {
     EXPECT_EQ(KlimaBezeichnung("14"), "Eingebautes Klima TRY2015-14-Jahr: Region 14 Stötten, "
                                       "mittleres Jahr 1995–2012 (Datenbasis: Deutscher "
                                       "Wetterdienst)");
+}
+
+// CRC-32 as the zip format stores it (IEEE 802.3, reflected, polynomial 0xEDB88320)
+std::uint32_t Crc32(std::string_view text) {
+    std::array<std::uint32_t, 256> tafel{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+        tafel[i] = c;
+    }
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char z : text)
+        crc = (crc >> 8) ^ tafel[(crc ^ static_cast<unsigned char>(z)) & 0xFFu];
+    return ~crc;
+}
+
+// Every one of the 90 years the programs carry is its original file byte for byte: its length
+// and CRC-32 against the central directory of daten/klima/N.zip (APPNOTE 4.3.12: CRC at +16,
+// unpacked size at +24, name length at +28 of each entry; the end record is the last 22 bytes).
+TEST(Klima, EveryBuiltInYearIsTheOriginalFileByteForByte) {
+    int verglichen = 0;
+    for (const TKlimaRegion& region : KlimaRegionenListe()) {
+        const std::string pfad = std::string(KOV_TESTDATEN) + "/../../daten/klima/" +
+                                 std::to_string(region.Nummer) + ".zip";
+        std::ifstream datei(pfad, std::ios::binary);
+        ASSERT_TRUE(datei) << pfad;
+        const std::string zip((std::istreambuf_iterator<char>(datei)),
+                              std::istreambuf_iterator<char>());
+        const auto wort = [&zip](std::size_t stelle, int bytes) {
+            std::uint32_t wert = 0;
+            for (int i = bytes - 1; i >= 0; --i)
+                wert = (wert << 8) |
+                       static_cast<unsigned char>(zip[stelle + static_cast<std::size_t>(i)]);
+            return wert;
+        };
+        const std::size_t ende = zip.size() - 22;
+        ASSERT_EQ(wort(ende, 4), 0x06054b50u) << pfad;
+        std::map<std::string, std::pair<std::uint32_t, std::uint32_t>> original;
+        std::size_t stelle = wort(ende + 16, 4);
+        for (std::uint32_t i = 0; i < wort(ende + 10, 2); ++i) {
+            const std::size_t name = wort(stelle + 28, 2);
+            original[zip.substr(stelle + 46, name)] = {wort(stelle + 16, 4), wort(stelle + 24, 4)};
+            stelle += 46 + name + wort(stelle + 30, 2) + wort(stelle + 32, 2);
+        }
+        for (const int periode : KlimaPerioden)
+            for (const TKlimaArt art : KlimaArten) {
+                const TKlimaWahl wahl{region.Nummer, art, periode};
+                const auto gefunden = original.find(KlimaDateiName(wahl));
+                ASSERT_NE(gefunden, original.end()) << KlimaDateiName(wahl);
+                const std::string text = KlimaDateiText(wahl);
+                EXPECT_EQ(text.size(), gefunden->second.second) << KlimaName(wahl);
+                EXPECT_EQ(Crc32(text), gefunden->second.first) << KlimaName(wahl);
+                ++verglichen;
+            }
+    }
+    EXPECT_EQ(verglichen, 90);
 }
 
 } // namespace
