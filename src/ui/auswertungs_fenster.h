@@ -18,7 +18,10 @@ class QTableWidget;
 
 namespace kov {
 
+class TAnlagenAnsicht;
 class TDiagrammAnsicht;
+class TRegelungsVergleich;
+class TStundenAnsicht;
 
 class TAuswertungsFenster : public QDialog {
     Q_OBJECT
@@ -54,6 +57,9 @@ public:
     QPushButton* Csv = nullptr;
     QPushButton* Pdf = nullptr;
     QPushButton* Schliessen = nullptr;
+    TAnlagenAnsicht* Anlage = nullptr;        // the tab "Anlage"
+    TStundenAnsicht* Stunden = nullptr;       // the tab "Stunden"
+    TRegelungsVergleich* Vergleich = nullptr; // in the tab "Kennwerte"
 
 private:
     bool Ausfuehren(const std::function<void()>& aktion);
