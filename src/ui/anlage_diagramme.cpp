@@ -18,6 +18,8 @@
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPen>
@@ -48,7 +50,9 @@ const std::array<const char*, 13> MonatLang{"",        "Januar",   "Februar", "M
                                             "Oktober", "November", "Dezember"};
 
 QString Zahl(double wert, int dezimalen) {
-    const QString text = QLocale(QLocale::German).toString(wert, 'f', dezimalen);
+    QLocale deutsch(QLocale::German);
+    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString text = deutsch.toString(wert, 'f', dezimalen);
     // a small negative value rounded to zero is shown as zero
     const bool null = text.startsWith(QLatin1Char('-')) &&
                       !text.contains(QRegularExpression(QStringLiteral("[1-9]")));
@@ -211,16 +215,16 @@ std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double s
 
 std::unique_ptr<QChart> FrostschutzDiagramm(const TAuswertung& a, double schrift) {
     const TAnlagenKennwerte& k = a.Kennwerte.Anlage;
-    return MonatsVergleich(tr("Stunden mit Frostschutz der Wärmerückgewinnung"),
-                           tr("Frostschutzstunden [h]"), k.OhneRegister.FrostschutzStundenMonat,
+    return MonatsVergleich(tr("Frostschutzstunden je Monat"), tr("Stunden [h]"),
+                           k.OhneRegister.FrostschutzStundenMonat,
                            k.MitRegister.FrostschutzStundenMonat, schrift);
 }
 
 std::unique_ptr<QChart> VorheizDiagramm(const TAuswertung& a, double schrift) {
     const TAnlagenKennwerte& k = a.Kennwerte.Anlage;
-    return MonatsVergleich(tr("Energie des Vorheizregisters (Frostschutz)"),
-                           tr("Vorheizenergie [kWh]"), k.OhneRegister.VorheizenergieMonat,
-                           k.MitRegister.VorheizenergieMonat, schrift);
+    return MonatsVergleich(tr("Vorheizenergie je Monat"), tr("Energie [kWh]"),
+                           k.OhneRegister.VorheizenergieMonat, k.MitRegister.VorheizenergieMonat,
+                           schrift);
 }
 
 QString AnlageOhneWrgHinweis() {
@@ -242,9 +246,11 @@ std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, 
 
     auto* aussen = Linie(tr("Aussenluft"), Blau, 1.6);
     auto* register_ = Linie(tr("Austritt Register"), Rot, 1.6);
-    auto* zu = wrg ? Linie(tr("Zuluft nach Wärmerückgewinnung"), Gruen, 1.6) : nullptr;
-    QList<QPointF> pa, pr, pz;
+    // the supply exists only while the unit runs: one line for each run of hours with flow
+    QList<QList<QPointF>> zuluftStuecke;
+    QList<QPointF> pa, pr;
     double min = m.Reihen.Tein[static_cast<std::size_t>(von)], max = min;
+    bool lief = false;
     for (int h = von; h <= bis; ++h) {
         const auto i = static_cast<std::size_t>(h);
         const double x = h;
@@ -252,11 +258,14 @@ std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, 
         pr.append({x, m.Reihen.Taus[i]});
         min = std::min({min, m.Reihen.Tein[i], m.Reihen.Taus[i]});
         max = std::max({max, m.Reihen.Tein[i], m.Reihen.Taus[i]});
-        if (wrg) {
-            pz.append({x, zuluft[i]});
+        const bool laeuft = wrg && Fluss(m, i) > 0;
+        if (laeuft) {
+            if (!lief) zuluftStuecke.append(QList<QPointF>());
+            zuluftStuecke.last().append({x, zuluft[i]});
             min = std::min(min, zuluft[i]);
             max = std::max(max, zuluft[i]);
         }
+        lief = laeuft;
     }
     aussen->replace(pa);
     register_->replace(pr);
@@ -276,11 +285,18 @@ std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, 
     QAbstractAxis* y = WertAchse(min, max, max - min > 25 ? 5 : 2, tr("Temperatur [°C]"), schrift);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    Anhaengen(*chart, aussen, x, y);
+    // the outdoor air over the outlet, which equals it in hours the register is bypassed
     Anhaengen(*chart, register_, x, y);
-    if (zu != nullptr) {
-        zu->replace(pz);
+    Anhaengen(*chart, aussen, x, y);
+    if (wrg && zuluftStuecke.isEmpty())
+        zuluftStuecke.append(QList<QPointF>()); // named in the legend all the same
+    for (qsizetype n = 0; n < zuluftStuecke.size(); ++n) {
+        auto* zu = Linie(tr("Zuluft nach Wärmerückgewinnung"), Gruen, 1.6);
+        zu->replace(zuluftStuecke[n]);
         Anhaengen(*chart, zu, x, y);
+        if (n > 0)
+            for (QLegendMarker* marke : chart->legend()->markers(zu))
+                marke->setVisible(false);
     }
     return chart;
 }
@@ -292,6 +308,9 @@ QString StundenWertText(const TAuswertung& a, int stunde) {
     const QString datum = QString::fromStdString(StundeAlsDatum(stunde));
     if (!m.Parameter.WRG)
         return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C")
+            .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
+    if (!(Fluss(m, i) > 0))
+        return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Lüftungsgerät aus")
             .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
     TStundenFeld zuluft{}, ohne{};
     ZuluftReihenRechnen(m.Parameter, m.Reihen, zuluft, ohne);

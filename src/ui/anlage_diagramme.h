@@ -36,7 +36,8 @@ std::unique_ptr<QChart> VorheizDiagramm(const TAuswertung& a, double schrift = 1
 QString AnlageOhneWrgHinweis();
 
 // Hours von..bis (1..8760, von <= bis) of outdoor air, register outlet and, with a unit, the
-// supply after heat recovery; x is the hour of the year.
+// supply after heat recovery, drawn only while the unit runs (a line for each run of hours with
+// flow, named once in the legend); x is the hour of the year.
 std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis,
                                         double schrift = 12);
 // The values of hour stunde as one German line, empty outside 1..8760.

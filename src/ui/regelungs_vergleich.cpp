@@ -56,6 +56,27 @@ const TVergleichsZeile VergleichsZeilen[] = {
 };
 constexpr int ZeilenZahl = static_cast<int>(std::size(VergleichsZeilen));
 
+// the table as large as its contents, every row and column visible without scrolling
+void GroesseAnpassen(QTableWidget* tabelle) {
+    // the row and header heights of the style the table will be shown in
+    tabelle->ensurePolished();
+    tabelle->horizontalHeader()->ensurePolished();
+    tabelle->resizeColumnsToContents();
+    tabelle->resizeRowsToContents();
+    int breite = 2 * tabelle->frameWidth();
+    for (int s = 0; s < tabelle->columnCount(); ++s) {
+        tabelle->setColumnWidth(s, tabelle->columnWidth(s) + 6);
+        breite += tabelle->columnWidth(s);
+    }
+    int hoehe = 2 * tabelle->frameWidth() + tabelle->horizontalHeader()->sizeHint().height();
+    for (int z = 0; z < tabelle->rowCount(); ++z)
+        hoehe += tabelle->rowHeight(z);
+    tabelle->setFixedSize(breite, hoehe);
+    // the labels below move with the table also when it grows in a tab not shown
+    if (QWidget* eltern = tabelle->parentWidget(); eltern != nullptr && eltern->layout() != nullptr)
+        eltern->layout()->activate();
+}
+
 QTableWidgetItem* Zelle(const QString& text, bool rechts) {
     auto* zelle = new QTableWidgetItem(text);
     zelle->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
@@ -112,7 +133,6 @@ TRegelungsVergleich::TRegelungsVergleich(QWidget* eltern) : QWidget(eltern) {
     Tabelle->setWordWrap(false);
     Tabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Tabelle->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     for (int z = 0; z < ZeilenZahl; ++z) {
         const TVergleichsZeile& zeile = VergleichsZeilen[z];
         Tabelle->setItem(
@@ -129,6 +149,11 @@ TRegelungsVergleich::TRegelungsVergleich(QWidget* eltern) : QWidget(eltern) {
     Definitionen = new QLabel(HeizperiodeDefinitionen(), this);
     Definitionen->setObjectName(QStringLiteral("Definitionen"));
     Definitionen->setWordWrap(true);
+    // a paragraph of a readable width; the layout asks its height for the full width, so the
+    // height it needs at this width is its minimum
+    const int breite = Definitionen->fontMetrics().averageCharWidth() * 120;
+    Definitionen->setMaximumWidth(breite);
+    Definitionen->setMinimumHeight(Definitionen->heightForWidth(breite));
     Definitionen->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* aussen = new QVBoxLayout(this);
@@ -150,7 +175,8 @@ void TRegelungsVergleich::Anhalten() {
 }
 
 void TRegelungsVergleich::SpalteFuellen(int spalte, const TKennwerte& kw) {
-    const QLocale deutsch(QLocale::German);
+    QLocale deutsch(QLocale::German);
+    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
     for (int z = 0; z < ZeilenZahl; ++z) {
         const TVergleichsZeile& zeile = VergleichsZeilen[z];
         double wert = kw.*zeile.Wert;
@@ -170,8 +196,7 @@ void TRegelungsVergleich::Anzeigen(std::shared_ptr<const TAuswertung> a,
     for (int z = 0; z < ZeilenZahl; ++z)
         Tabelle->item(z, andere)->setText(QStringLiteral("…"));
     SpalteFuellen(eigene, a->Kennwerte);
-    Tabelle->resizeColumnsToContents();
-    Tabelle->resizeRowsToContents();
+    GroesseAnpassen(Tabelle);
     Stand->setText(bedarf ? tr("Die Spalte der Freigabegrenzen wird gerechnet …")
                           : tr("Die Spalte der Regelung nach Bedarf wird gerechnet …"));
     Offen = true;
@@ -191,7 +216,7 @@ void TRegelungsVergleich::Anzeigen(std::shared_ptr<const TAuswertung> a,
                 Offen = false;
                 if (kw) {
                     SpalteFuellen(andere, *kw);
-                    Tabelle->resizeColumnsToContents();
+                    GroesseAnpassen(Tabelle);
                     Stand->setText(tr("Beide Spalten: dasselbe Projekt, nur die Regelung anders."));
                 } else {
                     for (int z = 0; z < ZeilenZahl; ++z)

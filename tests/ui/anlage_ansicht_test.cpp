@@ -16,12 +16,15 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -152,13 +155,41 @@ TEST(AnlageDiagramme, HourlyChartShowsThePeriodAndTheSupplyOnlyWithTheUnit) {
             EXPECT_EQ(linie->count(), f.Bis - f.Von + 1) << f.Name;
         const TStundenReihen& r = f.A.Modell->Reihen;
         const auto von = static_cast<std::size_t>(f.Von), bis = static_cast<std::size_t>(f.Bis);
-        EXPECT_EQ(linien[0]->at(0), QPointF(f.Von, r.Tein[von])) << f.Name;
-        EXPECT_EQ(linien[1]->at(linien[1]->count() - 1), QPointF(f.Bis, r.Taus[bis])) << f.Name;
+        // the register's outlet first, the outdoor air drawn over it
+        EXPECT_EQ(linien[0]->name(), QStringLiteral("Austritt Register")) << f.Name;
+        EXPECT_EQ(linien[1]->at(0), QPointF(f.Von, r.Tein[von])) << f.Name;
+        EXPECT_EQ(linien[0]->at(linien[0]->count() - 1), QPointF(f.Bis, r.Taus[bis])) << f.Name;
         auto* x = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first());
         ASSERT_NE(x, nullptr) << f.Name;
         EXPECT_EQ(x->min(), f.Von - 1) << f.Name;
         EXPECT_EQ(x->max(), f.Bis) << f.Name;
     }
+}
+
+TEST(AnlageDiagramme, HourlySupplyIsDrawnOnlyWhileTheUnitRuns) {
+    const auto buero = Auswertung("Mo-Fr 7-18");
+    // the first week of the built-in year, Monday to Sunday: five days of 11 hours
+    auto chart = StundenDiagramm(*buero, 1, 168);
+    QList<QLineSeries*> zuluft;
+    for (QLineSeries* linie : Reihen<QLineSeries>(*chart))
+        if (linie->name().startsWith(QStringLiteral("Zuluft"))) zuluft.append(linie);
+    ASSERT_EQ(zuluft.size(), 5);
+    for (int tag = 0; tag < 5; ++tag) {
+        ASSERT_EQ(zuluft[tag]->count(), 11) << tag;
+        // 07:00 to 08:00 is hour 8 of the day
+        EXPECT_EQ(zuluft[tag]->at(0).x(), 24 * tag + 8) << tag;
+    }
+    // a marker is visible only in a chart on the screen
+    QChart* gezeigt = chart.get();
+    QChartView ansicht(chart.release());
+    ansicht.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ansicht));
+    int marken = 0;
+    for (QLegendMarker* marke : gezeigt->legend()->markers())
+        if (marke->isVisible()) ++marken;
+    EXPECT_EQ(marken, 3) << "outdoor air, register outlet and supply named once each";
+    EXPECT_TRUE(StundenWertText(*buero, 1).endsWith(QStringLiteral("Lüftungsgerät aus")));
+    EXPECT_TRUE(StundenWertText(*buero, 8).contains(QStringLiteral("Zuluft")));
 }
 
 TEST(AnlageDiagramme, PeriodAndHourTextsAtTheEdgesOfTheYear) {

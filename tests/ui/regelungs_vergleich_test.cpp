@@ -5,9 +5,9 @@
 
 #include "auswertungs_hilfen.h"
 #include "register/kennwerte.h"
+#include "ui/kennwerte_tabellen.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -17,7 +17,7 @@ namespace kov {
 namespace {
 
 QString Deutsch(double wert) {
-    return QLocale(QLocale::German).toString(wert, 'f', 1);
+    return QString::number(wert, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 TEST(RegelungsVergleich, OtherModeIsTheParameterSetWithOnlyTheControlChanged) {
@@ -107,6 +107,31 @@ TEST(RegelungsVergleich, OnlyTheNewestRunReportsAndTheEndStopsTheWorker) {
         EXPECT_EQ(fertig.count(), 1) << "only the newest run reports";
         vergleich.Anzeigen(a, {});
     } // destroyed while computing: its worker is stopped and joined, nothing is reported
+}
+
+} // namespace
+} // namespace kov
+
+namespace kov {
+namespace {
+
+TEST(RegelungsVergleich, HeatingPeriodFiguresOfTheTablesCarryTheirDefinitions) {
+    const TAuswertung& a = *test::StandardAuswertung();
+    QTableWidget* tabelle = KennwerteTabelleAnlegen(nullptr);
+    QTableWidget* monate = MonatsTabelleAnlegen(nullptr);
+    KennwerteTabellenFuellen(tabelle, monate, a.Kennwerte, a.Modell->Parameter, a.Modell->Ergebnis);
+    int erklaert = 0;
+    for (int z = 0; z < tabelle->rowCount(); ++z) {
+        const QString name = tabelle->item(z, 0)->text();
+        const bool definiert = !tabelle->item(z, 1)->toolTip().isEmpty();
+        const bool heizperiode = name.startsWith(QStringLiteral("Wirkungsgrad η")) ||
+                                 name.startsWith(QStringLiteral("Mittlere Ansaugtemperatur"));
+        EXPECT_EQ(definiert, heizperiode) << name.toStdString();
+        if (definiert) ++erklaert;
+    }
+    EXPECT_EQ(erklaert, 2);
+    delete tabelle;
+    delete monate;
 }
 
 } // namespace
