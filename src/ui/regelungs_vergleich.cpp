@@ -1,9 +1,5 @@
 #include "ui/regelungs_vergleich.h"
 
-#include "ablauf/lauf_daten.h"
-#include "model/fehler.h"
-#include "register/kennwerte.h"
-#include "register/lauf.h"
 #include "register/regelung.h"
 
 #include <QCoreApplication>
@@ -15,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include <exception>
-#include <memory>
 
 namespace kov {
 
@@ -85,24 +80,11 @@ QTableWidgetItem* Zelle(const QString& text, bool rechts) {
 
 } // namespace
 
-TRegisterParameter AndereRegelung(const TRegisterParameter& p) {
-    TRegisterParameter q = p;
-    q.Regelung = BedarfsRegelung(p) ? "klassisch" : "bedarf";
-    return q;
-}
-
 std::optional<TKennwerte> AndereRegelungRechnen(const TRegisterParameter& p,
                                                 const std::string& eingabeOrdner,
                                                 const std::atomic<bool>* abbruch) {
-    const TLaufDaten daten =
-        LaufDatenSammeln(AndereRegelung(p), {eingabeOrdner, eingabeOrdner}, TLaufZweck::Rechnung);
-    auto k = std::make_unique<TKontext>();
-    TLaufRueckmeldung rueckmeldung;
-    rueckmeldung.Abbruch = abbruch;
-    if (LaufRechnen(daten, *k, rueckmeldung) == TLaufStatus::Abgebrochen) return std::nullopt;
-    const std::string fehler = ErgebnisPruefen(*k);
-    if (!fehler.empty()) throw TParameterFehler(fehler);
-    return KennwerteBerechnen(*k);
+    return AndereRegelungRechnen(
+        LaufDatenSammeln(p, {eingabeOrdner, eingabeOrdner}, TLaufZweck::Rechnung), abbruch);
 }
 
 QString HeizperiodeDefinitionen() {

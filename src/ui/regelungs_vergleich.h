@@ -4,6 +4,7 @@
 // shown gives one column; the other mode is the same project run again on a worker, nothing
 // written. Beneath the table the definitions of the heating-period figures.
 
+#include "ablauf/andere_regelung.h"
 #include "ablauf/auswertungs_lauf.h"
 
 #include <QString>
@@ -20,9 +21,6 @@ class QLabel;
 class QTableWidget;
 
 namespace kov {
-
-// The parameter set with the other control mode: "bedarf" for "klassisch" and back.
-TRegisterParameter AndereRegelung(const TRegisterParameter& p);
 
 // The design figures of p run again with the other control mode, the inputs read relative to
 // eingabeOrdner as the window's run reads them. Empty when abbruch was set during the run;
