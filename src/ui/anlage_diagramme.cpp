@@ -312,11 +312,12 @@ QString StundenWertText(const TAuswertung& a, int stunde) {
     if (!(Fluss(m, i) > 0))
         return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Lüftungsgerät aus")
             .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
-    TStundenFeld zuluft{}, ohne{};
-    ZuluftReihenRechnen(m.Parameter, m.Reihen, zuluft, ohne);
+    const bool heizperiode = WaermeGewuenscht(m.Parameter, m.Reihen.Tein[i]);
+    const double mit = AnlagenStundeRechnen(m.Parameter, m.Reihen.Taus[i], heizperiode).NachWRG;
+    const double ohne = AnlagenStundeRechnen(m.Parameter, m.Reihen.Tein[i], heizperiode).NachWRG;
     return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Zuluft %4 °C (ohne Register %5 °C)")
-        .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1), Zahl(zuluft[i], 1),
-             Zahl(ohne[i], 1));
+        .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1), Zahl(mit, 1),
+             Zahl(ohne, 1));
 }
 
 QString ZeitraumText(int von, int bis) {

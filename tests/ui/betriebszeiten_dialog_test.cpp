@@ -2,12 +2,21 @@
 // other and back, the hours per week it shows, and the reasons it gives for a refused text.
 #include "ui/betriebszeiten_dialog.h"
 
+#include "test_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/eingabe_fenster.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace kov {
@@ -170,6 +179,75 @@ TEST(BetriebszeitenDialog, NamesTheScheduleFileThatExcludesAWeeklyPlan) {
     EXPECT_TRUE(dialog.Hinweis->text().contains(QStringLiteral("FahrplanGelesen")));
     dialog.Verwenden->setChecked(false);
     EXPECT_TRUE(dialog.Hinweis->text().isEmpty());
+}
+
+} // namespace
+} // namespace kov
+
+namespace kov {
+namespace {
+
+// the entry of the input window's "Parameter" menu
+QAction* BetriebszeitenAktion(TForm2& eingabe) {
+    for (QAction* menue : eingabe.Menue->actions())
+        if (menue->menu() != nullptr)
+            for (QAction* a : menue->menu()->actions())
+                if (a->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Betriebszeiten")))
+                    return a;
+    return nullptr;
+}
+
+TEST(BetriebszeitenDialog, ReachedFromTheInputWindowItsTextBecomesTheProjects) {
+    test::TArbeitsVerzeichnis ort;
+    TAnwendung anwendung;
+    TForm2& eingabe = anwendung.Form2();
+    QAction* aktion = BetriebszeitenAktion(eingabe);
+    ASSERT_NE(aktion, nullptr);
+    ASSERT_FALSE(anwendung.Projekt().Geaendert);
+
+    const struct {
+        const char* Name;
+        std::function<void(TBetriebszeitenDialog&)> Antwort;
+        std::string Danach;
+        bool Geaendert;
+    } faelle[] = {
+        {"cancelled",
+         [](TBetriebszeitenDialog& d) {
+             d.Verwenden->setChecked(true);
+             d.reject();
+         },
+         "", false},
+        {"office week taken over",
+         [](TBetriebszeitenDialog& d) {
+             d.Verwenden->setChecked(true);
+             d.Laeuft[5]->setChecked(true); // and Saturday 7-18 like the weekdays
+             d.accept();
+         },
+         "Mo-Sa 7-18", true},
+        {"opened on the project's text, switched off again",
+         [](TBetriebszeitenDialog& d) {
+             EXPECT_EQ(d.Text(), "Mo-Sa 7-18");
+             d.Verwenden->setChecked(false);
+             d.accept();
+         },
+         "", false},
+    };
+    for (const auto& f : faelle) {
+        bool beantwortet = false;
+        QTimer wache;
+        QObject::connect(&wache, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<TBetriebszeitenDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || beantwortet) return;
+            beantwortet = true;
+            f.Antwort(*dialog);
+        });
+        wache.start(10);
+        aktion->trigger();
+        wache.stop();
+        EXPECT_TRUE(beantwortet) << f.Name;
+        EXPECT_EQ(anwendung.Kontext().Parameter.Betriebszeiten, f.Danach) << f.Name;
+        EXPECT_EQ(anwendung.Projekt().Geaendert, f.Geaendert) << f.Name;
+    }
 }
 
 } // namespace
