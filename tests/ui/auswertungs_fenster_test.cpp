@@ -6,6 +6,7 @@
 #include "fenster_hilfen.h"
 #include "register/kennwerte_text.h"
 #include "test_hilfen.h"
+#include "ui/anlage_ansicht.h"
 #include "ui/anwendung.h"
 #include "ui/diagramm_ansicht.h"
 #include "ui/eingabe_fenster.h"
@@ -287,6 +288,42 @@ TEST_F(AuswertungsFenster, ExporteUeberDieKnoepfe) {
     });
     EXPECT_FALSE(ok);
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("File not found: fehlt/jahr.png")});
+}
+
+TEST_F(AuswertungsFenster, DieAnsichtenDerAnlageUndDerStundenSpeichernIhrBild) {
+    Oeffnen();
+    const struct {
+        QWidget* Reiter;
+        const char* Vorschlag; // the name the file dialog offers
+        const char* Datei;
+        const char* Filter;
+    } faelle[] = {{Fenster.Stunden, "stunden.png", "woche", "SVG-Grafik (*.svg)"},
+                  {Fenster.Anlage, "anlage.png", "anlage", "PNG-Bild (*.png)"}};
+    for (const auto& f : faelle) {
+        Fenster.Reiter->setCurrentWidget(f.Reiter);
+        const QString datei = QDir::current().filePath(QString::fromLatin1(f.Datei));
+        DialogeBeantworten([this] { Fenster.Bild->click(); },
+                           {[&](QDialog& d) {
+                                auto& dateien = dynamic_cast<QFileDialog&>(d);
+                                EXPECT_TRUE(dateien.selectedFiles().value(0).endsWith(
+                                    QString::fromLatin1(f.Vorschlag)))
+                                    << f.Datei << ": "
+                                    << dateien.selectedFiles().value(0).toStdString();
+                                DateiWaehlen(datei, QString::fromLatin1(f.Filter))(d);
+                            },
+                            [](QDialog& d) {
+                                d.findChild<QSpinBox*>(QStringLiteral("Breite"))->setValue(800);
+                                d.findChild<QSpinBox*>(QStringLiteral("Hoehe"))->setValue(500);
+                                d.accept();
+                            }});
+    }
+    // the hourly view's picture is the week shown, the first of the year
+    QSvgRenderer woche(QStringLiteral("woche.svg"));
+    ASSERT_TRUE(woche.isValid());
+    EXPECT_EQ(woche.viewBox(), QRect(0, 0, 800, 500));
+    EXPECT_NE(test::DateiInhalt("woche.svg").find("1. Januar bis 7. Januar"), std::string::npos);
+    const QImage anlage(QStringLiteral("anlage.png"));
+    EXPECT_EQ(anlage.size(), QSize(800, 500));
 }
 
 } // namespace
