@@ -34,9 +34,10 @@ namespace kov {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kov::AnlageDiagramme", text);
-}
+// the translation context of the texts of these charts
+class TAnlagenText {
+    Q_DECLARE_TR_FUNCTIONS(kov::TAnlagenText)
+};
 
 const QColor Blau(31, 90, 180);
 const QColor Rot(200, 40, 40);
@@ -120,14 +121,14 @@ std::unique_ptr<QChart> MonatsVergleich(const QString& titel, const QString& ach
                                         double schrift) {
     auto chart = LeeresDiagramm(titel, schrift);
     auto* balken = new QBarSeries;
-    balken->append(Balken(tr("ohne Register"), Blau, ohne));
-    balken->append(Balken(tr("mit Register"), Rot, mit));
+    balken->append(Balken(TAnlagenText::tr("ohne Register"), Blau, ohne));
+    balken->append(Balken(TAnlagenText::tr("mit Register"), Rot, mit));
     const double max = std::max(*std::max_element(ohne.begin() + 1, ohne.end()),
                                 *std::max_element(mit.begin() + 1, mit.end()));
     auto* x = new QBarCategoryAxis;
     for (std::size_t m = 1; m <= 12; ++m)
         x->append(QString::fromUtf8(MonatKurz[m]));
-    AchseGestalten(x, tr("Monat"), schrift);
+    AchseGestalten(x, TAnlagenText::tr("Monat"), schrift);
     x->setGridLineVisible(false);
     QAbstractAxis* y = WertAchse(0, max, RunderSchritt(max), achsenTitel, schrift);
     chart->addAxis(x, Qt::AlignBottom);
@@ -173,7 +174,8 @@ TZuluftDauerlinien ZuluftDauerlinienBerechnen(const TModell& m) {
 std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double schrift) {
     const TZuluftDauerlinien d = ZuluftDauerlinienBerechnen(*a.Modell);
     const TRegisterParameter& p = a.Modell->Parameter;
-    auto chart = LeeresDiagramm(tr("Dauerlinien der Zuluft nach der Wärmerückgewinnung"), schrift);
+    auto chart = LeeresDiagramm(
+        TAnlagenText::tr("Dauerlinien der Zuluft nach der Wärmerückgewinnung"), schrift);
     const auto stunden = static_cast<double>(d.MitRegister.size());
     double min = p.ZuluftSoll, max = p.ZuluftSoll;
     for (const auto* kurve : {&d.MitRegister, &d.OhneRegister})
@@ -187,16 +189,17 @@ std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double s
     x->setTickAnchor(0);
     x->setTickInterval(RunderSchritt(std::max(1.0, stunden)));
     x->setLabelFormat(QStringLiteral("%.0f"));
-    AchseGestalten(x, tr("Betriebsstunden mit mindestens dieser Zulufttemperatur [h]"), schrift);
-    QAbstractAxis* y = WertAchse(min, max, 5, tr("Temperatur [°C]"), schrift);
+    AchseGestalten(
+        x, TAnlagenText::tr("Betriebsstunden mit mindestens dieser Zulufttemperatur [h]"), schrift);
+    QAbstractAxis* y = WertAchse(min, max, 5, TAnlagenText::tr("Temperatur [°C]"), schrift);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     const struct {
         const std::vector<double>& Kurve;
         QString Name;
         QColor Farbe;
-    } kurven[] = {{d.OhneRegister, tr("Zuluft ohne Register"), Blau},
-                  {d.MitRegister, tr("Zuluft mit Register"), Rot}};
+    } kurven[] = {{d.OhneRegister, TAnlagenText::tr("Zuluft ohne Register"), Blau},
+                  {d.MitRegister, TAnlagenText::tr("Zuluft mit Register"), Rot}};
     for (const auto& k : kurven) {
         auto* linie = Linie(k.Name, k.Farbe, 1.8);
         QList<QPointF> punkte;
@@ -206,8 +209,8 @@ std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double s
         linie->replace(punkte);
         Anhaengen(*chart, linie, x, y);
     }
-    auto* soll =
-        Linie(tr("Zuluft-Soll %1 °C").arg(Zahl(p.ZuluftSoll, 1)), Gruen, 1.4, Qt::DashLine);
+    auto* soll = Linie(TAnlagenText::tr("Zuluft-Soll %1 °C").arg(Zahl(p.ZuluftSoll, 1)), Gruen, 1.4,
+                       Qt::DashLine);
     soll->replace(QList<QPointF>{{0, p.ZuluftSoll}, {std::max(1.0, stunden), p.ZuluftSoll}});
     Anhaengen(*chart, soll, x, y);
     return chart;
@@ -215,24 +218,25 @@ std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double s
 
 std::unique_ptr<QChart> FrostschutzDiagramm(const TAuswertung& a, double schrift) {
     const TAnlagenKennwerte& k = a.Kennwerte.Anlage;
-    return MonatsVergleich(tr("Frostschutzstunden je Monat"), tr("Stunden [h]"),
-                           k.OhneRegister.FrostschutzStundenMonat,
+    return MonatsVergleich(TAnlagenText::tr("Frostschutzstunden je Monat"),
+                           TAnlagenText::tr("Stunden [h]"), k.OhneRegister.FrostschutzStundenMonat,
                            k.MitRegister.FrostschutzStundenMonat, schrift);
 }
 
 std::unique_ptr<QChart> VorheizDiagramm(const TAuswertung& a, double schrift) {
     const TAnlagenKennwerte& k = a.Kennwerte.Anlage;
-    return MonatsVergleich(tr("Vorheizenergie je Monat"), tr("Energie [kWh]"),
-                           k.OhneRegister.VorheizenergieMonat, k.MitRegister.VorheizenergieMonat,
-                           schrift);
+    return MonatsVergleich(TAnlagenText::tr("Vorheizenergie je Monat"),
+                           TAnlagenText::tr("Energie [kWh]"), k.OhneRegister.VorheizenergieMonat,
+                           k.MitRegister.VorheizenergieMonat, schrift);
 }
 
 QString AnlageOhneWrgHinweis() {
-    return tr("Diese Ansicht zeigt, was das Register in einem Lüftungsgerät mit "
-              "Wärmerückgewinnung ändert: Zulufttemperatur, Frostschutzstunden und "
-              "Vorheizenergie mit und ohne Register.\n\nDer letzte Lauf rechnete ohne "
-              "Lüftungsgerät. Schalten Sie unter „Weitere Parameter“ in der Gruppe des "
-              "Lüftungsgeräts „WRG“ ein (kov-run: WRG=true) und rechnen Sie erneut.");
+    return TAnlagenText::tr(
+        "Diese Ansicht zeigt, was das Register in einem Lüftungsgerät mit "
+        "Wärmerückgewinnung ändert: Zulufttemperatur, Frostschutzstunden und "
+        "Vorheizenergie mit und ohne Register.\n\nDer letzte Lauf rechnete ohne "
+        "Lüftungsgerät. Schalten Sie unter „Weitere Parameter“ in der Gruppe des "
+        "Lüftungsgeräts „WRG“ ein (kov-run: WRG=true) und rechnen Sie erneut.");
 }
 
 std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, double schrift) {
@@ -242,10 +246,11 @@ std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, 
     const bool wrg = m.Parameter.WRG;
     TStundenFeld zuluft{}, ohne{};
     if (wrg) ZuluftReihenRechnen(m.Parameter, m.Reihen, zuluft, ohne);
-    auto chart = LeeresDiagramm(tr("Stundenwerte %1").arg(ZeitraumText(von, bis)), schrift);
+    auto chart =
+        LeeresDiagramm(TAnlagenText::tr("Stundenwerte %1").arg(ZeitraumText(von, bis)), schrift);
 
-    auto* aussen = Linie(tr("Aussenluft"), Blau, 1.6);
-    auto* register_ = Linie(tr("Austritt Register"), Rot, 1.6);
+    auto* aussen = Linie(TAnlagenText::tr("Aussenluft"), Blau, 1.6);
+    auto* register_ = Linie(TAnlagenText::tr("Austritt Register"), Rot, 1.6);
     // the supply exists only while the unit runs: one line for each run of hours with flow
     QList<QList<QPointF>> zuluftStuecke;
     QList<QPointF> pa, pr;
@@ -281,8 +286,9 @@ std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, 
     x->setTickAnchor(0);
     x->setTickInterval(24.0 * schritt);
     x->setLabelFormat(QStringLiteral("%.0f"));
-    AchseGestalten(x, tr("Stunde des Jahres [h], Striche um Mitternacht"), schrift);
-    QAbstractAxis* y = WertAchse(min, max, max - min > 25 ? 5 : 2, tr("Temperatur [°C]"), schrift);
+    AchseGestalten(x, TAnlagenText::tr("Stunde des Jahres [h], Striche um Mitternacht"), schrift);
+    QAbstractAxis* y =
+        WertAchse(min, max, max - min > 25 ? 5 : 2, TAnlagenText::tr("Temperatur [°C]"), schrift);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     // the outdoor air over the outlet, which equals it in hours the register is bypassed
@@ -291,7 +297,7 @@ std::unique_ptr<QChart> StundenDiagramm(const TAuswertung& a, int von, int bis, 
     if (wrg && zuluftStuecke.isEmpty())
         zuluftStuecke.append(QList<QPointF>()); // named in the legend all the same
     for (qsizetype n = 0; n < zuluftStuecke.size(); ++n) {
-        auto* zu = Linie(tr("Zuluft nach Wärmerückgewinnung"), Gruen, 1.6);
+        auto* zu = Linie(TAnlagenText::tr("Zuluft nach Wärmerückgewinnung"), Gruen, 1.6);
         zu->replace(zuluftStuecke[n]);
         Anhaengen(*chart, zu, x, y);
         if (n > 0)
@@ -307,15 +313,16 @@ QString StundenWertText(const TAuswertung& a, int stunde) {
     const auto i = static_cast<std::size_t>(stunde);
     const QString datum = QString::fromStdString(StundeAlsDatum(stunde));
     if (!m.Parameter.WRG)
-        return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C")
+        return TAnlagenText::tr("%1: Aussenluft %2 °C, Austritt Register %3 °C")
             .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
     if (!(Fluss(m, i) > 0))
-        return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Lüftungsgerät aus")
+        return TAnlagenText::tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Lüftungsgerät aus")
             .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
     const bool heizperiode = WaermeGewuenscht(m.Parameter, m.Reihen.Tein[i]);
     const double mit = AnlagenStundeRechnen(m.Parameter, m.Reihen.Taus[i], heizperiode).NachWRG;
     const double ohne = AnlagenStundeRechnen(m.Parameter, m.Reihen.Tein[i], heizperiode).NachWRG;
-    return tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Zuluft %4 °C (ohne Register %5 °C)")
+    return TAnlagenText::tr(
+               "%1: Aussenluft %2 °C, Austritt Register %3 °C, Zuluft %4 °C (ohne Register %5 °C)")
         .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1), Zahl(mit, 1),
              Zahl(ohne, 1));
 }
@@ -328,7 +335,7 @@ QString ZeitraumText(int von, int bis) {
             .arg(tagImMonat)
             .arg(QString::fromUtf8(MonatLang[static_cast<std::size_t>(monat)]));
     };
-    return tr("%1 bis %2 (%3 Stunden)").arg(tag(von), tag(bis)).arg(bis - von + 1);
+    return TAnlagenText::tr("%1 bis %2 (%3 Stunden)").arg(tag(von), tag(bis)).arg(bis - von + 1);
 }
 
 void AnlageZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel, double schrift) {
