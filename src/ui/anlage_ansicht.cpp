@@ -59,6 +59,11 @@ TAnlagenAnsicht::TAnlagenAnsicht(QWidget* eltern) : QWidget(eltern) {
     raster->addWidget(Diagramme[2], 1, 1);
     raster->setRowStretch(0, 1);
     raster->setRowStretch(1, 1);
+    for (QChartView* diagramm : Diagramme) {
+        diagramm->setMouseTracking(true);
+        diagramm->viewport()->setMouseTracking(true);
+        diagramm->viewport()->installEventFilter(this);
+    }
 
     Seiten = new QStackedWidget(this);
     Seiten->addWidget(Hinweis);
@@ -78,10 +83,30 @@ void TAnlagenAnsicht::Anzeigen(std::shared_ptr<const TAuswertung> auswertung) {
             ChartSetzen(ansicht, LeeresDiagramm({}));
         return;
     }
+    Dauerlinien = ZuluftDauerlinienBerechnen(*Auswertung->Modell);
     const double schrift = fontInfo().pixelSize();
     ChartSetzen(Diagramme[0], ZuluftDauerlinienDiagramm(*Auswertung, schrift));
     ChartSetzen(Diagramme[1], FrostschutzDiagramm(*Auswertung, schrift));
     ChartSetzen(Diagramme[2], VorheizDiagramm(*Auswertung, schrift));
+}
+
+QString TAnlagenAnsicht::WertAn(std::size_t i, QPointF punkt) const {
+    QChart* chart = Diagramme[i]->chart();
+    if (!Auswertung || !Auswertung->Modell->Parameter.WRG || chart == nullptr) return {};
+    const QPointF p = chart->mapFromScene(Diagramme[i]->mapToScene(punkt.toPoint()));
+    if (!chart->plotArea().contains(p)) return {};
+    return AnlagenWertText(*Auswertung, Dauerlinien, static_cast<TAnlagenDiagramm>(i),
+                           chart->mapToValue(p));
+}
+
+bool TAnlagenAnsicht::eventFilter(QObject* objekt, QEvent* ereignis) {
+    for (std::size_t i = 0; i < Diagramme.size(); ++i) {
+        if (objekt != Diagramme[i]->viewport()) continue;
+        if (ereignis->type() == QEvent::MouseMove)
+            emit WertGeaendert(WertAn(i, static_cast<QMouseEvent*>(ereignis)->position()));
+        if (ereignis->type() == QEvent::Leave) emit WertGeaendert({});
+    }
+    return QWidget::eventFilter(objekt, ereignis);
 }
 
 QString TAnlagenAnsicht::BildTitel() const {

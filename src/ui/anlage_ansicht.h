@@ -5,6 +5,7 @@
 // moved through the year with the scroll bar.
 
 #include "ablauf/auswertungs_lauf.h"
+#include "ui/anlage_diagramme.h"
 
 #include <QSize>
 #include <QString>
@@ -46,8 +47,18 @@ public:
     QLabel* Hinweis = nullptr; // shown instead of the charts without a unit
     QStackedWidget* Seiten = nullptr;
 
+    // The text of the value at the position punkt of chart i's viewport.
+    QString WertAn(std::size_t i, QPointF punkt) const;
+
+signals:
+    void WertGeaendert(const QString& text);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
     std::shared_ptr<const TAuswertung> Auswertung;
+    TZuluftDauerlinien Dauerlinien;
 };
 
 class TStundenAnsicht : public QWidget, public TBildQuelle {

@@ -230,6 +230,32 @@ std::unique_ptr<QChart> VorheizDiagramm(const TAuswertung& a, double schrift) {
                            k.MitRegister.VorheizenergieMonat, schrift);
 }
 
+QString AnlagenWertText(const TAuswertung& a, const TZuluftDauerlinien& d,
+                        TAnlagenDiagramm diagramm, QPointF wert) {
+    const TAnlagenKennwerte& k = a.Kennwerte.Anlage;
+    if (diagramm == TAnlagenDiagramm::Dauerlinien) {
+        const double x = std::round(wert.x());
+        if (!(x >= 1 && x <= static_cast<double>(d.MitRegister.size()))) return {};
+        const auto n = static_cast<std::size_t>(x);
+        return TAnlagenText::tr("%1 Betriebsstunden mit mindestens: Zuluft ohne Register %2 °C, "
+                                "mit Register %3 °C")
+            .arg(n)
+            .arg(Zahl(d.OhneRegister[n - 1], 1), Zahl(d.MitRegister[n - 1], 1));
+    }
+    // bars of month m are centred on m - 1
+    const long monat = std::lround(wert.x()) + 1;
+    if (monat < 1 || monat > 12) return {};
+    const auto m = static_cast<std::size_t>(monat);
+    const QString name = QString::fromUtf8(MonatLang[m]);
+    if (diagramm == TAnlagenDiagramm::Frostschutz)
+        return TAnlagenText::tr("%1: Frostschutz ohne Register %2 h, mit Register %3 h")
+            .arg(name, Zahl(k.OhneRegister.FrostschutzStundenMonat[m], 0),
+                 Zahl(k.MitRegister.FrostschutzStundenMonat[m], 0));
+    return TAnlagenText::tr("%1: Vorheizenergie ohne Register %2 kWh, mit Register %3 kWh")
+        .arg(name, Zahl(k.OhneRegister.VorheizenergieMonat[m], 1),
+             Zahl(k.MitRegister.VorheizenergieMonat[m], 1));
+}
+
 QString AnlageOhneWrgHinweis() {
     return TAnlagenText::tr(
         "Diese Ansicht zeigt, was das Register in einem Lüftungsgerät mit "

@@ -32,6 +32,13 @@ std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double s
 std::unique_ptr<QChart> FrostschutzDiagramm(const TAuswertung& a, double schrift = 12);
 std::unique_ptr<QChart> VorheizDiagramm(const TAuswertung& a, double schrift = 12);
 
+// The three charts of the view "Anlage" in their order on the screen.
+enum class TAnlagenDiagramm { Dauerlinien, Frostschutz, Vorheizung };
+// What the chart shows at the axis values wert under the mouse: the rank of the running hour
+// or the month with the values without and with the register; empty outside the data.
+QString AnlagenWertText(const TAuswertung& a, const TZuluftDauerlinien& d,
+                        TAnlagenDiagramm diagramm, QPointF wert);
+
 // What the view "Anlage" says instead of its charts for a run without a unit.
 QString AnlageOhneWrgHinweis();
 

@@ -110,6 +110,7 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
     Reiter->addTab(rollen, AnsichtTitel(TAnsicht::Kennwerte));
     Anlage = new TAnlagenAnsicht(this);
     Reiter->addTab(Anlage, Anlage->BildTitel());
+    connect(Anlage, &TAnlagenAnsicht::WertGeaendert, Wert, &QLabel::setText);
     Stunden = new TStundenAnsicht(this);
     Reiter->addTab(Stunden, Stunden->BildTitel());
     connect(Stunden, &TStundenAnsicht::WertGeaendert, Wert, &QLabel::setText);

@@ -207,6 +207,41 @@ TEST(AnlageDiagramme, PeriodAndHourTextsAtTheEdgesOfTheYear) {
         StundenWertText(*test::StandardAuswertung(), 1).contains(QStringLiteral("Zuluft")));
 }
 
+TEST(AnlageDiagramme, ValueUnderTheMouseAtTheEdgesOfHoursAndMonths) {
+    const TAuswertung& a = *MitAnlage();
+    const TZuluftDauerlinien d = ZuluftDauerlinienBerechnen(*a.Modell);
+    // the reference run: 164 frost hours and 876.3 kWh of preheating in January without the
+    // register, none with it
+    const struct {
+        TAnlagenDiagramm Diagramm;
+        double X;
+        QString Anfang; // empty: no text
+    } faelle[] = {
+        {TAnlagenDiagramm::Dauerlinien, 0.4, {}},
+        {TAnlagenDiagramm::Dauerlinien, 0.6, QStringLiteral("1 Betriebsstunden mit mindestens: ")},
+        {TAnlagenDiagramm::Dauerlinien, 8760.4, QStringLiteral("8760 Betriebsstunden")},
+        {TAnlagenDiagramm::Dauerlinien, 8760.6, {}},
+        {TAnlagenDiagramm::Frostschutz, -0.49,
+         QStringLiteral("Januar: Frostschutz ohne Register 164 h, mit Register 0 h")},
+        {TAnlagenDiagramm::Frostschutz, -0.51, {}},
+        {TAnlagenDiagramm::Vorheizung, 0.2,
+         QStringLiteral("Januar: Vorheizenergie ohne Register 876,3 kWh, mit Register 0,0 kWh")},
+        {TAnlagenDiagramm::Vorheizung, 11.49, QStringLiteral("Dezember: ")},
+        {TAnlagenDiagramm::Vorheizung, 11.51, {}},
+    };
+    for (const auto& f : faelle) {
+        const QString text = AnlagenWertText(a, d, f.Diagramm, {f.X, 0});
+        if (f.Anfang.isEmpty())
+            EXPECT_TRUE(text.isEmpty()) << f.X << ": " << text.toStdString();
+        else
+            EXPECT_TRUE(text.startsWith(f.Anfang)) << f.X << ": " << text.toStdString();
+    }
+    EXPECT_TRUE(AnlagenWertText(a, d, TAnlagenDiagramm::Dauerlinien, {1, 0})
+                    .endsWith(QStringLiteral("mit Register %1 °C")
+                                  .arg(QString::number(d.MitRegister[0], 'f', 1)
+                                           .replace(QLatin1Char('.'), QLatin1Char(',')))));
+}
+
 TEST(AnlageAnsicht, WithoutUnitSaysHowToSwitchItOnWithItShowsThreeCharts) {
     TAnlagenAnsicht ansicht;
     ansicht.Anzeigen(test::StandardAuswertung());
@@ -263,6 +298,36 @@ TEST(StundenAnsicht, AWeekAtFirstThenScrolledAndZoomedWithinTheYear) {
         EXPECT_EQ(linien[0]->count(), s.Bis - s.Von + 1) << s.Name;
         EXPECT_EQ(linien[0]->at(0).x(), s.Von) << s.Name;
     }
+}
+
+// the viewport position of the middle of a chart's plot area
+QPoint PlotMitte(QChartView& ansicht) {
+    const QPointF szene = ansicht.chart()->mapToScene(ansicht.chart()->plotArea().center());
+    return ansicht.mapFromScene(szene);
+}
+
+TEST(AuswertungsFensterAnlage, TheValueUnderTheMouseReachesTheWindow) {
+    TAuswertungsFenster fenster;
+    fenster.Anzeigen(MitAnlage());
+    fenster.resize(1000, 700);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    fenster.Reiter->setCurrentWidget(fenster.Stunden);
+    QTest::qWait(50);
+    // the middle of the first week: 4 January, 12-13 h, hour 85 (or its neighbour)
+    QChartView& stunden = *fenster.Stunden->Diagramm;
+    QTest::mouseMove(stunden.viewport(), PlotMitte(stunden));
+    EXPECT_TRUE(fenster.Wert->text().startsWith(QStringLiteral("4. Januar, ")))
+        << fenster.Wert->text().toStdString();
+    EXPECT_TRUE(fenster.Wert->text().contains(QStringLiteral("Zuluft ")));
+
+    fenster.Reiter->setCurrentWidget(fenster.Anlage);
+    QTest::qWait(50);
+    QChartView& vorheizung = *fenster.Anlage->Diagramme[2];
+    QTest::mouseMove(vorheizung.viewport(), PlotMitte(vorheizung));
+    // the middle of twelve bars lies between June and July
+    EXPECT_TRUE(fenster.Wert->text().contains(QStringLiteral(": Vorheizenergie ohne Register")))
+        << fenster.Wert->text().toStdString();
 }
 
 TEST(AuswertungsFensterAnlage, PicturesOfTheNewViewsAreWrittenFromTheTabShown) {
