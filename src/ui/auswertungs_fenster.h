@@ -1,7 +1,8 @@
 #pragma once
 // The evaluation of the last run in a window of its own, opened from the chart window: the
-// views Jahr, Dauerlinie, Energie, Kondensat and Kennwerte as tabs, the value under the mouse,
-// and the exports: the view as a picture, the hourly series as CSV, the PDF design report.
+// views Jahr, Dauerlinie, Energie, Kondensat, Kennwerte, Anlage and Stundenwerte as tabs, the
+// value under the mouse, and the exports: the view as a picture, the hourly series as CSV, the
+// PDF design report.
 
 #include "ui/ansicht_export.h"
 #include "ui/pdf_bericht.h"
@@ -58,7 +59,7 @@ public:
     QPushButton* Pdf = nullptr;
     QPushButton* Schliessen = nullptr;
     TAnlagenAnsicht* Anlage = nullptr;        // the tab "Anlage"
-    TStundenAnsicht* Stunden = nullptr;       // the tab "Stunden"
+    TStundenAnsicht* Stunden = nullptr;       // the tab "Stundenwerte"
     TRegelungsVergleich* Vergleich = nullptr; // in the tab "Kennwerte"
 
 private:
