@@ -181,12 +181,6 @@ TEST(BetriebszeitenDialog, NamesTheScheduleFileThatExcludesAWeeklyPlan) {
     EXPECT_TRUE(dialog.Hinweis->text().isEmpty());
 }
 
-} // namespace
-} // namespace kov
-
-namespace kov {
-namespace {
-
 // the entry of the input window's "Parameter" menu
 QAction* BetriebszeitenAktion(TForm2& eingabe) {
     for (QAction* menue : eingabe.Menue->actions())

@@ -5,6 +5,8 @@
 
 #include "auswertungs_hilfen.h"
 #include "register/kennwerte.h"
+#include "test_hilfen.h"
+#include "ui/auswertungs_fenster.h"
 #include "ui/kennwerte_tabellen.h"
 
 #include <QLabel>
@@ -12,6 +14,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace kov {
 namespace {
@@ -109,12 +113,6 @@ TEST(RegelungsVergleich, OnlyTheNewestRunReportsAndTheEndStopsTheWorker) {
     } // destroyed while computing: its worker is stopped and joined, nothing is reported
 }
 
-} // namespace
-} // namespace kov
-
-namespace kov {
-namespace {
-
 TEST(RegelungsVergleich, HeatingPeriodFiguresOfTheTablesCarryTheirDefinitions) {
     const TAuswertung& a = *test::StandardAuswertung();
     QTableWidget* tabelle = KennwerteTabelleAnlegen(nullptr);
@@ -132,6 +130,34 @@ TEST(RegelungsVergleich, HeatingPeriodFiguresOfTheTablesCarryTheirDefinitions) {
     EXPECT_EQ(erklaert, 2);
     delete tabelle;
     delete monate;
+}
+
+TEST(RegelungsVergleich, TheEvaluationWindowRunsTheOtherModeBesideTheProjectFile) {
+    test::TArbeitsVerzeichnis ort;
+    // a project whose weather file lies beside it, not in the working directory
+    std::filesystem::create_directory("projekt");
+    std::filesystem::copy_file(std::string(KOV_TESTDATEN) +
+                                   "/wetter/tmy_45.000_8.000_2005_2023.epw",
+                               "projekt/standort.epw");
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.WetterDatei = "standort.epw";
+    TRegisterParameter q = p;
+    q.Regelung = "bedarf";
+    const auto a = std::make_shared<const TAuswertung>(AuswertungsLaufRechnen(p, {}, "projekt"));
+    const TKennwerte bedarf = AuswertungsLaufRechnen(q, {}, "projekt").Kennwerte;
+
+    TAuswertungsFenster fenster;
+    QSignalSpy fertig(fenster.Vergleich, &TRegelungsVergleich::Verglichen);
+    TBerichtKopf kopf;
+    kopf.Projektdatei = QStringLiteral("projekt/anlage.kov");
+    fenster.Anzeigen(a, kopf);
+    ASSERT_TRUE(fertig.wait(120000));
+    EXPECT_EQ(fenster.Vergleich->Tabelle->item(0, 2)->text(), Deutsch(bedarf.HeizenergieNutzbar))
+        << fenster.Vergleich->Stand->text().toStdString();
+    // the site's weather, not the built-in year's: the classic column differs from the defaults
+    EXPECT_NE(fenster.Vergleich->Tabelle->item(0, 1)->text(),
+              Deutsch(test::StandardAuswertung()->Kennwerte.HeizenergieNutzbar));
 }
 
 } // namespace
