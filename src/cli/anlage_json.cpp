@@ -1,5 +1,9 @@
 #include "cli/anlage_json.h"
 
+#include "ablauf/andere_regelung.h"
+#include "model/fehler.h"
+#include "register/regelung.h"
+
 #include <string>
 
 namespace kov {
@@ -52,7 +56,24 @@ constexpr TSchluessel Schluessel[] = {
     {"  WaermeErspartGebaeude", "kWh", "Vor- + Nachheizung ohne - mit Register"},
     {"  KuehlungUeberKomfort", "kWh", "Kuehlung in Stunden mit Zuluft ohne Register ueber"},
     {"", "", "der Komfortgrenze"},
+    {"Regelungsvergleich", "", "dieselben Eingaben mit beiden Regelungsarten:"},
+    {"  Klassisch, Bedarf", "", "je HeizenergieNutzbar, KuehlenergieNutzbar,"},
+    {"", "", "HeizenergieUnerwuenscht, KuehlenergieUnerwuenscht [kWh],"},
+    {"", "", "Ventilatorenergie [kWh], Leistungszahl, LeistungszahlBrutto"},
+    {"  Fehler", "", "statt der anderen Spalte, wenn deren Lauf scheitert"},
 };
+
+nlohmann::ordered_json VergleichsSpalte(const TKennwerte& kw) {
+    nlohmann::ordered_json j;
+    j["HeizenergieNutzbar"] = kw.HeizenergieNutzbar;
+    j["KuehlenergieNutzbar"] = kw.KuehlenergieNutzbar;
+    j["HeizenergieUnerwuenscht"] = kw.HeizenergieUnerwuenscht;
+    j["KuehlenergieUnerwuenscht"] = kw.KuehlenergieUnerwuenscht;
+    j["Ventilatorenergie"] = kw.Ventilatorenergie;
+    j["Leistungszahl"] = kw.Leistungszahl;
+    j["LeistungszahlBrutto"] = kw.LeistungszahlBrutto;
+    return j;
+}
 
 } // namespace
 
@@ -81,6 +102,21 @@ nlohmann::ordered_json AnlageJson(const TKennwerte& kw) {
     j["VorheizenergieGespart"] = a.VorheizenergieGespart;
     j["WaermeErspartGebaeude"] = a.WaermeErspartGebaeude;
     j["KuehlungUeberKomfort"] = a.KuehlungUeberKomfort;
+    return j;
+}
+
+nlohmann::ordered_json RegelungsVergleichJson(const TLaufDaten& daten, const TKennwerte& kw) {
+    const bool bedarf = BedarfsRegelung(daten.Parameter);
+    nlohmann::ordered_json j;
+    j["Klassisch"] = nullptr;
+    j["Bedarf"] = nullptr;
+    j[bedarf ? "Bedarf" : "Klassisch"] = VergleichsSpalte(kw);
+    try {
+        if (const std::optional<TKennwerte> andere = AndereRegelungRechnen(daten))
+            j[bedarf ? "Klassisch" : "Bedarf"] = VergleichsSpalte(*andere);
+    } catch (const TParameterFehler& f) {
+        j["Fehler"] = f.what();
+    }
     return j;
 }
 

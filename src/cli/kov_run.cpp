@@ -234,7 +234,8 @@ nlohmann::ordered_json KennwerteJson(const TKennwerte& kw) {
     return j;
 }
 
-void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostream& aus) {
+void ErgebnisSchreiben(const TKontext& k, const TLaufDaten& daten, int durchlaeufe, bool json,
+                       std::ostream& aus) {
     const TJahresErgebnis& e = k.Ergebnis;
     const TRegisterParameter& p = k.Parameter;
     const TKennwerte kw = KennwerteBerechnen(k);
@@ -253,6 +254,7 @@ void ErgebnisSchreiben(const TKontext& k, int durchlaeufe, bool json, std::ostre
         j["Kennwerte"] = KennwerteJson(kw);
         NutzenJsonErgaenzen(kw, j["Kennwerte"]);
         j["Anlage"] = AnlageJson(kw);
+        j["Regelungsvergleich"] = RegelungsVergleichJson(daten, kw);
         RegisterJsonErgaenzen(k, j);
         KostenUndPruefungJson(k, kw, j);
         // a file name that is not UTF-8 is written with replacement characters, not refused
@@ -629,7 +631,7 @@ int KovRun(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     for (const std::string& hinweis : hinweise)
         fehler << "kov-run: Hinweis: " << SicherText(hinweis) << "\n";
     if (!speichern.empty() && !projektSpeichern()) return ExitLauffehler;
-    ErgebnisSchreiben(*lauf, durchlaeufe, json, aus);
+    ErgebnisSchreiben(*lauf, daten, durchlaeufe, json, aus);
     return ExitErfolg;
 }
 

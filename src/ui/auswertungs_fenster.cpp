@@ -1,10 +1,13 @@
 #include "ui/auswertungs_fenster.h"
 
+#include "files/projekt_datei.h"
+#include "ui/anlage_ansicht.h"
 #include "ui/ausgabe_pruefung.h"
 #include "ui/diagramm_ansicht.h"
 #include "ui/kennwerte_tabellen.h"
 #include "ui/klima_check_anzeige.h"
 #include "ui/meldung.h"
+#include "ui/regelungs_vergleich.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -94,19 +97,27 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Monatstabelle = MonatsTabelleAnlegen(tabellen);
     Monatstabelle->setObjectName(QStringLiteral("Monatstabelle"));
-    KlimaCheck = new TKlimaCheckAnzeige(tabellen);
-    auto* untereinander = new QVBoxLayout(tabellen);
     auto* nebeneinander = new QHBoxLayout;
-    untereinander->addLayout(nebeneinander);
-    untereinander->addWidget(KlimaCheck);
-    untereinander->addStretch(1);
     nebeneinander->addWidget(Tabelle, 0, Qt::AlignTop);
     nebeneinander->addWidget(Monatstabelle, 0, Qt::AlignTop);
     nebeneinander->addStretch(1);
+    Vergleich = new TRegelungsVergleich(tabellen);
+    KlimaCheck = new TKlimaCheckAnzeige(tabellen);
+    auto* untereinander = new QVBoxLayout(tabellen);
+    untereinander->addLayout(nebeneinander);
+    untereinander->addWidget(Vergleich);
+    untereinander->addWidget(KlimaCheck);
+    untereinander->addStretch(1);
     auto* rollen = new QScrollArea;
     rollen->setWidget(tabellen);
     rollen->setWidgetResizable(true);
     Reiter->addTab(rollen, AnsichtTitel(TAnsicht::Kennwerte));
+    Anlage = new TAnlagenAnsicht(this);
+    Reiter->addTab(Anlage, Anlage->BildTitel());
+    connect(Anlage, &TAnlagenAnsicht::WertGeaendert, Wert, &QLabel::setText);
+    Stunden = new TStundenAnsicht(this);
+    Reiter->addTab(Stunden, Stunden->BildTitel());
+    connect(Stunden, &TStundenAnsicht::WertGeaendert, Wert, &QLabel::setText);
     connect(Reiter, &QTabWidget::currentChanged, this, [this] {
         Wert->clear();
         ZoomZurueck->setEnabled(IstDiagramm(AktuelleAnsicht()));
@@ -155,13 +166,21 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
     Kopf = std::move(kopf);
     for (TDiagrammAnsicht* ansicht : Diagramme)
         ansicht->Anzeigen(Auswertung);
+    Anlage->Anzeigen(Auswertung);
+    Stunden->Anzeigen(Auswertung);
+    // the other control mode runs with the inputs of the project's folder, as the run did
+    Vergleich->Anzeigen(Auswertung, Kopf.Projektdatei.isEmpty()
+                                        ? std::string()
+                                        : ProjektOrdner(Kopf.Projektdatei.toStdString()));
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, Auswertung->Kennwerte,
                              Auswertung->Modell->Parameter, Auswertung->Modell->Ergebnis);
     Wert->clear();
 }
 
 TAnsicht TAuswertungsFenster::AktuelleAnsicht() const {
-    return AlleAnsichten[static_cast<std::size_t>(std::max(0, Reiter->currentIndex()))];
+    // the tabs after Kennwerte are views of their own (TBildQuelle)
+    const int index = std::clamp(Reiter->currentIndex(), 0, static_cast<int>(TAnsicht::Kennwerte));
+    return AlleAnsichten[static_cast<std::size_t>(index)];
 }
 
 void TAuswertungsFenster::AnsichtWaehlen(TAnsicht ansicht) {
@@ -207,10 +226,14 @@ bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
 
 void TAuswertungsFenster::BildSpeichernClick() {
     const TAnsicht ansicht = AktuelleAnsicht();
+    const auto* quelle = dynamic_cast<const TBildQuelle*>(Reiter->currentWidget());
     QString filter = FilterPng;
     const QString datei = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Ansicht „%1“ speichern").arg(AnsichtTitel(ansicht)),
-        QDir(Ordner).filePath(AnsichtDateiName(ansicht) + QStringLiteral(".png")),
+        this,
+        QStringLiteral("Ansicht „%1“ speichern")
+            .arg(quelle ? quelle->BildTitel() : AnsichtTitel(ansicht)),
+        QDir(Ordner).filePath((quelle ? quelle->BildDateiName() : AnsichtDateiName(ansicht)) +
+                              QStringLiteral(".png")),
         FilterPng + QStringLiteral(";;") + FilterSvg, &filter);
     if (datei.isEmpty()) return;
     QSize groesse = StandardBildGroesse;
@@ -218,7 +241,13 @@ void TAuswertungsFenster::BildSpeichernClick() {
     const QString ziel =
         MitEndung(datei, filter == FilterSvg ? QStringLiteral(".svg") : QStringLiteral(".png"));
     Ordner = QFileInfo(ziel).absolutePath();
-    BildSpeichern(ansicht, ziel, groesse);
+    if (quelle != nullptr) {
+        if (Auswertung && !AusgabeZulassen(this, QStringLiteral("KOV"), ziel, "Das Bild",
+                                           "das Bild", Auswertung->Dateien))
+            return;
+        Ausfuehren([&] { quelle->BildSpeichern(ziel, groesse); });
+    } else
+        BildSpeichern(ansicht, ziel, groesse);
 }
 
 void TAuswertungsFenster::CsvSpeichernClick() {

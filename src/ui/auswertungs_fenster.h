@@ -1,7 +1,8 @@
 #pragma once
 // The evaluation of the last run in a window of its own, opened from the chart window: the
-// views Jahr, Dauerlinie, Energie, Kondensat and Kennwerte as tabs, the value under the mouse,
-// and the exports: the view as a picture, the hourly series as CSV, the PDF design report.
+// views Jahr, Dauerlinie, Energie, Kondensat, Kennwerte, Anlage and Stundenwerte as tabs, the
+// value under the mouse, and the exports: the view as a picture, the hourly series as CSV, the
+// PDF design report.
 
 #include "ui/ansicht_export.h"
 #include "ui/pdf_bericht.h"
@@ -18,8 +19,11 @@ class QTableWidget;
 
 namespace kov {
 
+class TAnlagenAnsicht;
 class TDiagrammAnsicht;
 class TKlimaCheckAnzeige;
+class TRegelungsVergleich;
+class TStundenAnsicht;
 
 class TAuswertungsFenster : public QDialog {
     Q_OBJECT
@@ -56,6 +60,9 @@ public:
     QPushButton* Csv = nullptr;
     QPushButton* Pdf = nullptr;
     QPushButton* Schliessen = nullptr;
+    TAnlagenAnsicht* Anlage = nullptr;        // the tab "Anlage"
+    TStundenAnsicht* Stunden = nullptr;       // the tab "Stundenwerte"
+    TRegelungsVergleich* Vergleich = nullptr; // in the tab "Kennwerte"
 
 private:
     bool Ausfuehren(const std::function<void()>& aktion);

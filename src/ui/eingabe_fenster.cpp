@@ -12,6 +12,7 @@
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
 #include "ui/ausgabe_pruefung.h"
+#include "ui/betriebszeiten_dialog.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
@@ -257,6 +258,9 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     AktionWeitereParameter =
         aktion(parameter, tr("&Weitere Parameter…"), QKeySequence(QStringLiteral("Ctrl+P")),
                &TForm2::WeitereParameter);
+    parameter->addAction(tr("&Betriebszeiten…"), this, [this] {
+        if (BetriebszeitenBearbeiten(this, Parameter())) AenderungPruefen();
+    });
     AktionVariantenvergleich = parameter->addAction(tr("&Variantenvergleich…"));
     connect(AktionVariantenvergleich, &QAction::triggered, this,
             [this] { emit VariantenvergleichGewuenscht(); });

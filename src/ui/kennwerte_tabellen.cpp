@@ -2,6 +2,7 @@
 
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
+#include "ui/regelungs_vergleich.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -73,6 +74,11 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
         ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
         ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
         ZelleSetzen(tabelle, z, 3, zeile.Zeitpunkt, false);
+        // the heating-period figures carry their definitions
+        if (zeile.Bezeichnung.starts_with("Wirkungsgrad η") ||
+            zeile.Bezeichnung.starts_with("Mittlere Ansaugtemperatur"))
+            for (int s = 0; s < 4; ++s)
+                tabelle->item(z, s)->setToolTip(HeizperiodeDefinitionen());
     }
     const std::vector<TKennwertMonat> monate = KennwerteMonatsZeilen(kw, e);
     monatstabelle->setRowCount(static_cast<int>(monate.size()));

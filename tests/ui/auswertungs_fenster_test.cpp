@@ -6,6 +6,7 @@
 #include "fenster_hilfen.h"
 #include "register/kennwerte_text.h"
 #include "test_hilfen.h"
+#include "ui/anlage_ansicht.h"
 #include "ui/anwendung.h"
 #include "ui/diagramm_ansicht.h"
 #include "ui/eingabe_fenster.h"
@@ -104,10 +105,13 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
 
     Oeffnen();
     ASSERT_TRUE(Fenster.HatAuswertung());
-    ASSERT_EQ(Fenster.Reiter->count(), 5);
+    // the classic views, then those of the unit and of the hours
+    ASSERT_EQ(Fenster.Reiter->count(), 7);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Fenster.Reiter->tabText(i),
                   AnsichtTitel(AlleAnsichten[static_cast<std::size_t>(i)]));
+    EXPECT_EQ(Fenster.Reiter->tabText(5), QStringLiteral("Anlage"));
+    EXPECT_EQ(Fenster.Reiter->tabText(6), QStringLiteral("Stundenwerte"));
     // the evaluation is a copy of the run's results
     const TKontext& k = Anwendung.Kontext();
     EXPECT_TRUE(Fenster.Ergebnis().Modell->Reihen.Taus == k.Reihen.Taus);
@@ -356,7 +360,42 @@ TEST_F(AuswertungsFenster, DerKlimacheckStehtNebenDenKennwertenUndRechnetNebenDe
               QStringLiteral("Tiefste Austrittstemperatur [°C]"));
     EXPECT_TRUE(Fenster.KlimaCheck->Zustand->text().contains(
         QStringLiteral("Datenbasis: Deutscher Wetterdienst")));
-}
+    TEST_F(AuswertungsFenster, DieAnsichtenDerAnlageUndDerStundenSpeichernIhrBild) {
+        Oeffnen();
+        const struct {
+            QWidget* Reiter;
+            const char* Vorschlag; // the name the file dialog offers
+            const char* Datei;
+            const char* Filter;
+        } faelle[] = {{Fenster.Stunden, "stunden.png", "woche", "SVG-Grafik (*.svg)"},
+                      {Fenster.Anlage, "anlage.png", "anlage", "PNG-Bild (*.png)"}};
+        for (const auto& f : faelle) {
+            Fenster.Reiter->setCurrentWidget(f.Reiter);
+            const QString datei = QDir::current().filePath(QString::fromLatin1(f.Datei));
+            DialogeBeantworten([this] { Fenster.Bild->click(); },
+                               {[&](QDialog& d) {
+                                    auto& dateien = dynamic_cast<QFileDialog&>(d);
+                                    EXPECT_TRUE(dateien.selectedFiles().value(0).endsWith(
+                                        QString::fromLatin1(f.Vorschlag)))
+                                        << f.Datei << ": "
+                                        << dateien.selectedFiles().value(0).toStdString();
+                                    DateiWaehlen(datei, QString::fromLatin1(f.Filter))(d);
+                                },
+                                [](QDialog& d) {
+                                    d.findChild<QSpinBox*>(QStringLiteral("Breite"))->setValue(800);
+                                    d.findChild<QSpinBox*>(QStringLiteral("Hoehe"))->setValue(500);
+                                    d.accept();
+                                }});
+        }
+        // the hourly view's picture is the week shown, the first of the year
+        QSvgRenderer woche(QStringLiteral("woche.svg"));
+        ASSERT_TRUE(woche.isValid());
+        EXPECT_EQ(woche.viewBox(), QRect(0, 0, 800, 500));
+        EXPECT_NE(test::DateiInhalt("woche.svg").find("1. Januar bis 7. Januar"),
+                  std::string::npos);
+        const QImage anlage(QStringLiteral("anlage.png"));
+        EXPECT_EQ(anlage.size(), QSize(800, 500));
+    }
 
 } // namespace
 } // namespace kov
