@@ -360,42 +360,43 @@ TEST_F(AuswertungsFenster, DerKlimacheckStehtNebenDenKennwertenUndRechnetNebenDe
               QStringLiteral("Tiefste Austrittstemperatur [°C]"));
     EXPECT_TRUE(Fenster.KlimaCheck->Zustand->text().contains(
         QStringLiteral("Datenbasis: Deutscher Wetterdienst")));
-    TEST_F(AuswertungsFenster, DieAnsichtenDerAnlageUndDerStundenSpeichernIhrBild) {
-        Oeffnen();
-        const struct {
-            QWidget* Reiter;
-            const char* Vorschlag; // the name the file dialog offers
-            const char* Datei;
-            const char* Filter;
-        } faelle[] = {{Fenster.Stunden, "stunden.png", "woche", "SVG-Grafik (*.svg)"},
-                      {Fenster.Anlage, "anlage.png", "anlage", "PNG-Bild (*.png)"}};
-        for (const auto& f : faelle) {
-            Fenster.Reiter->setCurrentWidget(f.Reiter);
-            const QString datei = QDir::current().filePath(QString::fromLatin1(f.Datei));
-            DialogeBeantworten([this] { Fenster.Bild->click(); },
-                               {[&](QDialog& d) {
-                                    auto& dateien = dynamic_cast<QFileDialog&>(d);
-                                    EXPECT_TRUE(dateien.selectedFiles().value(0).endsWith(
-                                        QString::fromLatin1(f.Vorschlag)))
-                                        << f.Datei << ": "
-                                        << dateien.selectedFiles().value(0).toStdString();
-                                    DateiWaehlen(datei, QString::fromLatin1(f.Filter))(d);
-                                },
-                                [](QDialog& d) {
-                                    d.findChild<QSpinBox*>(QStringLiteral("Breite"))->setValue(800);
-                                    d.findChild<QSpinBox*>(QStringLiteral("Hoehe"))->setValue(500);
-                                    d.accept();
-                                }});
-        }
-        // the hourly view's picture is the week shown, the first of the year
-        QSvgRenderer woche(QStringLiteral("woche.svg"));
-        ASSERT_TRUE(woche.isValid());
-        EXPECT_EQ(woche.viewBox(), QRect(0, 0, 800, 500));
-        EXPECT_NE(test::DateiInhalt("woche.svg").find("1. Januar bis 7. Januar"),
-                  std::string::npos);
-        const QImage anlage(QStringLiteral("anlage.png"));
-        EXPECT_EQ(anlage.size(), QSize(800, 500));
+}
+
+TEST_F(AuswertungsFenster, DieAnsichtenDerAnlageUndDerStundenSpeichernIhrBild) {
+    Oeffnen();
+    const struct {
+        QWidget* Reiter;
+        const char* Vorschlag; // the name the file dialog offers
+        const char* Datei;
+        const char* Filter;
+    } faelle[] = {{Fenster.Stunden, "stunden.png", "woche", "SVG-Grafik (*.svg)"},
+                  {Fenster.Anlage, "anlage.png", "anlage", "PNG-Bild (*.png)"}};
+    for (const auto& f : faelle) {
+        Fenster.Reiter->setCurrentWidget(f.Reiter);
+        const QString datei = QDir::current().filePath(QString::fromLatin1(f.Datei));
+        DialogeBeantworten([this] { Fenster.Bild->click(); },
+                           {[&](QDialog& d) {
+                                auto& dateien = dynamic_cast<QFileDialog&>(d);
+                                EXPECT_TRUE(dateien.selectedFiles().value(0).endsWith(
+                                    QString::fromLatin1(f.Vorschlag)))
+                                    << f.Datei << ": "
+                                    << dateien.selectedFiles().value(0).toStdString();
+                                DateiWaehlen(datei, QString::fromLatin1(f.Filter))(d);
+                            },
+                            [](QDialog& d) {
+                                d.findChild<QSpinBox*>(QStringLiteral("Breite"))->setValue(800);
+                                d.findChild<QSpinBox*>(QStringLiteral("Hoehe"))->setValue(500);
+                                d.accept();
+                            }});
     }
+    // the hourly view's picture is the week shown, the first of the year
+    QSvgRenderer woche(QStringLiteral("woche.svg"));
+    ASSERT_TRUE(woche.isValid());
+    EXPECT_EQ(woche.viewBox(), QRect(0, 0, 800, 500));
+    EXPECT_NE(test::DateiInhalt("woche.svg").find("1. Januar bis 7. Januar"), std::string::npos);
+    const QImage anlage(QStringLiteral("anlage.png"));
+    EXPECT_EQ(anlage.size(), QSize(800, 500));
+}
 
 } // namespace
 } // namespace kov
