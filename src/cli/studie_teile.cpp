@@ -58,6 +58,8 @@ TStudienKennung StudienKennungBilden(const TStudie& studie, const TWetterJahr& w
         s.Hinzu(v.Name + "=");
         for (const double wert : v.Werte)
             s.Hinzu(wert);
+        for (const std::string& text : v.Texte)
+            s.Hinzu(text + ",");
     }
     for (const TBedingung& b : studie.Bedingungen) {
         s.Hinzu(b.Kennwert + (b.Hoechstens ? "<=" : ">="));
@@ -68,6 +70,10 @@ TStudienKennung StudienKennungBilden(const TStudie& studie, const TWetterJahr& w
     b.Hinzu(ProjektText(studie.Basis, "", "basis.kov"));
     for (const TStundenFeld* feld : {&wetter.Tein, &wetter.RelFeuchte, &wetter.TTaupunkt, fahrplan})
         if (feld != nullptr)
+            for (const double wert : *feld)
+                b.Hinzu(wert);
+    for (const auto& klima : studie.KlimaWetter)
+        for (const TStundenFeld* feld : {&klima->Tein, &klima->RelFeuchte, &klima->TTaupunkt})
             for (const double wert : *feld)
                 b.Hinzu(wert);
     kennung.Basis = b.Text();

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -32,11 +33,19 @@ public:
 };
 
 struct TVariation {
-    std::string Name;          // a settable catalogue field, or BodenDimension
-    std::vector<double> Werte; // in the order given
+    std::string Name;               // a settable catalogue field, or BodenDimension
+    std::vector<double> Werte;      // in the order given; of a text dimension the indices 0, 1, ...
+    std::vector<std::string> Texte; // the values of a text dimension, empty for numbers
 };
 
-// "10,12,15" or "von:bis:schritt" for the field name; "alle" or "1,4,7" for the soil. Range
+// The text fields a study can vary, each value a choice of its own: the ground model and the
+// built-in climate.
+bool TextDimension(std::string_view name);
+// The text a variant has in a text dimension, the value as written in a numeric one.
+std::string VariationsText(const TVariation& v, double wert);
+
+// "10,12,15" or "von:bis:schritt" for the field name; "alle" or "1,4,7" for the soil;
+// "klassisch,register" or "5,5:Wint:2045" for a text dimension (no ranges, no value twice). Range
 // values are taken to the decimals the three numbers are written with, so 0.1:0.3:0.1 gives
 // 0.1, 0.2 and 0.3, not 0.30000000000000004. Throws TStudienFehler.
 TVariation VariationLesen(std::string_view name, std::string_view liste);
@@ -53,7 +62,14 @@ struct TStudie {
     TRegisterParameter Basis;
     std::vector<TVariation> Variationen;
     std::vector<TBedingung> Bedingungen;
+    // with a Klima dimension: the weather year of each of its values, in its order, read by the
+    // caller; the variants of a climate run on its year instead of the study's
+    std::vector<std::shared_ptr<const TWetterJahr>> KlimaWetter;
 };
+
+// The weather year variant nummer runs on: its climate's, or basis.
+const TWetterJahr& VarianteWetter(const TStudie& studie, std::size_t nummer,
+                                  const TWetterJahr& basis);
 
 // Product of the value counts; refuses more than MaxVarianten, more than four varied
 // parameters, an empty list, a name twice. Throws TStudienFehler.
