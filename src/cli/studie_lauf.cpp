@@ -217,7 +217,7 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
     TLaufDaten daten;
     try {
         daten = LaufDatenSammeln(basis, aufruf.Orte, TLaufZweck::Studie);
-        StudienKlimaLesen(studie, aufruf.Orte);
+        StudienWetterSammeln(studie, daten);
     } catch (const TEingabeFehler& f) {
         return EingabeFehlerMelden(f, fehler);
     }

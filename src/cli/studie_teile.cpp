@@ -72,10 +72,14 @@ TStudienKennung StudienKennungBilden(const TStudie& studie, const TWetterJahr& w
         if (feld != nullptr)
             for (const double wert : *feld)
                 b.Hinzu(wert);
-    for (const auto& klima : studie.KlimaWetter)
-        for (const TStundenFeld* feld : {&klima->Tein, &klima->RelFeuchte, &klima->TTaupunkt})
+    if (studie.Hoehe != 0.0) b.Hinzu(studie.Hoehe);
+    for (std::size_t i = 0; i < studie.KlimaWetter.size(); ++i) {
+        const TWetterJahr& klima = *studie.KlimaWetter[i];
+        for (const TStundenFeld* feld : {&klima.Tein, &klima.RelFeuchte, &klima.TTaupunkt})
             for (const double wert : *feld)
                 b.Hinzu(wert);
+        b.Hinzu(studie.KlimaHoehe[i]);
+    }
     kennung.Basis = b.Text();
     kennung.Varianten = VariantenZahl(studie);
     kennung.Teil = teil;

@@ -248,9 +248,10 @@ bool VarianteRechnen(const TStudie& studie, std::size_t nummer, const TWetterJah
                      const TStundenFeld* fahrplan, const TLaufRueckmeldung& lauf,
                      TRegisterVorrat& vorrat, TKontext& k, TVariantenErgebnis& v) {
     const TRegisterParameter p = VarianteParameter(studie, nummer, &v.Werte);
-    const TWetterJahr& wetter = VarianteWetter(studie, nummer, basisWetter);
+    double hoehe = 0.0;
+    const TWetterJahr& wetter = VarianteWetter(studie, nummer, basisWetter, &hoehe);
     const TLaufStatus status =
-        RegisterModell(p) ? RegisterLaufRechnen(p, wetter, fahrplan, k, lauf, {}, 0.0, &vorrat)
+        RegisterModell(p) ? RegisterLaufRechnen(p, wetter, fahrplan, k, lauf, {}, hoehe, &vorrat)
                           : SimulationRechnen(p, wetter, fahrplan, k, lauf);
     if (status == TLaufStatus::Abgebrochen) return false;
     const std::string fehler = ErgebnisPruefen(k);
@@ -371,16 +372,20 @@ std::string VariationsText(const TVariation& v, double wert) {
 }
 
 const TWetterJahr& VarianteWetter(const TStudie& studie, std::size_t nummer,
-                                  const TWetterJahr& basis) {
+                                  const TWetterJahr& basis, double* hoehe) {
     for (std::size_t d = studie.Variationen.size(); d-- > 0;) {
         const TVariation& v = studie.Variationen[d];
         if (v.Name == "Klima") {
-            if (studie.KlimaWetter.size() != v.Werte.size())
+            if (studie.KlimaWetter.size() != v.Werte.size() ||
+                studie.KlimaHoehe.size() != v.Werte.size())
                 Fehler(v.Name, "die Wetterjahre der Klimas sind nicht gelesen.");
-            return *studie.KlimaWetter[nummer % v.Werte.size()];
+            const std::size_t klima = nummer % v.Werte.size();
+            if (hoehe != nullptr) *hoehe = studie.KlimaHoehe[klima];
+            return *studie.KlimaWetter[klima];
         }
         nummer /= v.Werte.size();
     }
+    if (hoehe != nullptr) *hoehe = studie.Hoehe;
     return basis;
 }
 

@@ -62,14 +62,19 @@ struct TStudie {
     TRegisterParameter Basis;
     std::vector<TVariation> Variationen;
     std::vector<TBedingung> Bedingungen;
-    // with a Klima dimension: the weather year of each of its values, in its order, read by the
-    // caller; the variants of a climate run on its year instead of the study's
+    // m above sea level of the site of the study's weather year: the register model takes the
+    // air's pressure from it
+    double Hoehe = 0.0;
+    // with a Klima dimension: the weather year of each of its values and its site's height, in
+    // its order, read by the caller; the variants of a climate run on its year
     std::vector<std::shared_ptr<const TWetterJahr>> KlimaWetter;
+    std::vector<double> KlimaHoehe;
 };
 
-// The weather year variant nummer runs on: its climate's, or basis.
+// The weather year variant nummer runs on: its climate's, or basis; hoehe, when given, gets the
+// height of its site.
 const TWetterJahr& VarianteWetter(const TStudie& studie, std::size_t nummer,
-                                  const TWetterJahr& basis);
+                                  const TWetterJahr& basis, double* hoehe = nullptr);
 
 // Product of the value counts; refuses more than MaxVarianten, more than four varied
 // parameters, an empty list, a name twice. Throws TStudienFehler.
