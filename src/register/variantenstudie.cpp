@@ -493,8 +493,20 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
 void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
                    unsigned faeden, std::vector<TVariantenErgebnis>& ergebnis,
                    const TStudienRueckmeldung& rueckmeldung) {
-    const std::size_t anzahl = VariantenZahl(studie);
-    ergebnis.assign(anzahl, TVariantenErgebnis{});
+    ergebnis.assign(VariantenZahl(studie), TVariantenErgebnis{});
+    StudieFortsetzen(studie, wetter, fahrplan, faeden, ergebnis, rueckmeldung);
+}
+
+void StudieFortsetzen(const TStudie& studie, const TWetterJahr& wetter,
+                      const TStundenFeld* fahrplan, unsigned faeden,
+                      std::vector<TVariantenErgebnis>& ergebnis,
+                      const TStudienRueckmeldung& rueckmeldung) {
+    if (ergebnis.size() != VariantenZahl(studie))
+        throw TStudienFehler("Die Ergebnisse gehören nicht zu dieser Studie.");
+    std::vector<std::size_t> offen;
+    for (std::size_t nummer = 0; nummer < ergebnis.size(); ++nummer)
+        if (!ergebnis[nummer].Berechnet) offen.push_back(nummer);
+    const std::size_t anzahl = offen.size();
     if (faeden == 0) faeden = std::max(1u, std::thread::hardware_concurrency());
     // one context per worker, made once: a variant costs what a plain run costs
     std::vector<std::unique_ptr<TKontext>> kontexte;
@@ -506,7 +518,8 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
     TRegisterVorrat vorrat;
     ParallelFuer(
         anzahl, faeden,
-        [&](std::size_t nummer, unsigned faden) {
+        [&](std::size_t index, unsigned faden) {
+            const std::size_t nummer = offen[index];
             TKontext& k = *kontexte[faden];
             if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, vorrat, k,
                                  ergebnis[nummer])) {

@@ -179,6 +179,14 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
                    unsigned faeden, std::vector<TVariantenErgebnis>& ergebnis,
                    const TStudienRueckmeldung& rueckmeldung = {});
 
+// The same for the variants of ergebnis (one entry per variant) that are not Berechnet, the
+// others kept as they are: a cancelled study continued ends with what it would have given
+// uninterrupted. Throws TStudienFehler when ergebnis does not have the study's size.
+void StudieFortsetzen(const TStudie& studie, const TWetterJahr& wetter,
+                      const TStundenFeld* fahrplan, unsigned faeden,
+                      std::vector<TVariantenErgebnis>& ergebnis,
+                      const TStudienRueckmeldung& rueckmeldung = {});
+
 // The variants numbered Anfang, Anfang + Schritt, ... (Anzahl of them) of a study: the whole
 // study, an interleaved part of it, or the rest of one.
 struct TVariantenFolge {

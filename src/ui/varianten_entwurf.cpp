@@ -316,6 +316,8 @@ void TVariantenFenster::EingabenSperren(bool gesperrt) {
     Faeden->setEnabled(!gesperrt);
     Starten->setEnabled(!gesperrt);
     Abbrechen->setEnabled(gesperrt);
+    Fortsetzen->setEnabled(!gesperrt && LetzterAusgang == TAusgang::Abgebrochen &&
+                           StudienProjekt == Sitzung.ProjektNummer());
     Exportieren->setEnabled(!gesperrt &&
                             std::any_of(ErgebnisStand.begin(), ErgebnisStand.end(),
                                         [](const TVariantenErgebnis& v) { return v.Berechnet; }));

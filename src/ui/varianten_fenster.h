@@ -66,6 +66,9 @@ public:
     bool StartenClick();
     // Asks the running study to stop; the finished variants stay in the table.
     void AbbrechenClick();
+    // Continues the cancelled study of this project with the variants it has not finished,
+    // reading its weather and schedule again; false with a message when it was not continued.
+    bool FortsetzenClick();
     // Copies the selected variant's values into the input window.
     bool UebernehmenClick();
     // The table as CSV to the file the dialog gives, with a decimal comma when Dezimalkomma is
@@ -105,6 +108,7 @@ public:
     QSpinBox* Faeden = nullptr;
     QPushButton* Starten = nullptr;
     QPushButton* Abbrechen = nullptr;
+    QPushButton* Fortsetzen = nullptr;
     QProgressBar* Fortschritt = nullptr;
     QLabel* Zustand = nullptr;
     QTableView* Tabelle = nullptr;
@@ -172,7 +176,8 @@ private:
     std::size_t Geprueft = 0;         // variants checked so far
     std::vector<std::size_t> Eingang; // numbers of the variants arrived since the last look
     QElapsedTimer Uhr;
-    qint64 RechnenSeit = -1; // ms on Uhr when the first variant started
+    qint64 RechnenSeit = -1;       // ms on Uhr when the first variant started
+    std::size_t FortgesetztAb = 0; // variants finished before the study was continued
     qint64 DiagrammStand = 0;
 
     QChart* Chart = nullptr;
