@@ -1,6 +1,7 @@
 // kov-run's study over text values: the ground model and the built-in climate as dimensions,
 // their text in the table, every variant as a single run with its values, refusals naming the
-// value, and a table that cannot be continued by a study with the values in another order.
+// value, and a table that is continued by the same study only, not with the values in another
+// order.
 #include "cli/kov_run.h"
 #include "test_hilfen.h"
 
@@ -104,7 +105,7 @@ TEST(StudieText, RefusalsNameTheTextValue) {
     }
 }
 
-TEST(StudieText, ATableIsNotContinuedWithTheTextValuesInAnotherOrder) {
+TEST(StudieText, ATableIsContinuedByTheSameStudyNotWithTheValuesInAnotherOrder) {
     test::TArbeitsVerzeichnis ort;
     const std::vector<std::string> basis = {"AnzahlRohre=3", "Einschwingjahre=0", "AnzahlGitter=3"};
     std::vector<std::string> erste = {"--variiere", "Modell=klassisch,register", "--aus", "s.csv"};
@@ -117,6 +118,16 @@ TEST(StudieText, ATableIsNotContinuedWithTheTextValuesInAnotherOrder) {
     const TAusgabe a = Lauf(umgekehrt);
     EXPECT_EQ(a.Status, 2);
     EXPECT_NE(a.Fehler.find("die Tabelle hat eine andere Studie"), std::string::npos) << a.Fehler;
+    EXPECT_EQ(test::DateiInhalt("s.csv"), tabelle);
+
+    // cut after its first variant, as an interruption leaves it, the same study continues it
+    // to the whole table, the quoted text fields read back
+    const std::size_t zweite = tabelle.find('\n', tabelle.find('\n') + 1) + 1;
+    test::DateiSchreiben("s.csv", tabelle.substr(0, zweite));
+    std::vector<std::string> weiter = erste;
+    weiter[2] = "--fortsetzen";
+    const TAusgabe b = Lauf(weiter);
+    ASSERT_EQ(b.Status, 0) << b.Fehler;
     EXPECT_EQ(test::DateiInhalt("s.csv"), tabelle);
 }
 
