@@ -5,6 +5,7 @@
 #include "ui/varianten_fenster.h"
 
 #include "ablauf/studie_csv.h"
+#include "ablauf/studien_klima.h"
 #include "fenster_hilfen.h"
 #include "files/wetter.h"
 #include "model/bodenarten.h"
@@ -478,26 +479,39 @@ TEST_F(Variantenvergleich, ACancelledStudyContinuedEqualsTheUninterruptedOne) {
     }
 }
 
-TEST_F(Variantenvergleich, TheGroundModelIsADimensionShownByItsName) {
+TEST_F(Variantenvergleich, GroundModelAndClimateAreDimensionsShownByName) {
     ZeilenLeeren();
     BoedenSetzen({});
     ZeileSetzen(0, "Modell", "klassisch, register");
-    ZeileSetzen(1, "AnzahlRohre", "3");
-    ASSERT_EQ(F.Anzahl->text().toStdString(), "2 Varianten");
+    // "5:Wint" is a climate, not a range
+    ZeileSetzen(1, "Klima", "5:Wint, 13");
+    ZeileSetzen(2, "AnzahlRohre", "3");
+    ASSERT_EQ(F.Anzahl->text().toStdString(), "4 Varianten");
     ASSERT_TRUE(F.StartenClick());
     ASSERT_TRUE(LaufAbwarten(120000));
     ASSERT_EQ(F.Ausgang(), TVariantenFenster::TAusgang::Fertig) << F.Zustand->text().toStdString();
-    ASSERT_EQ(F.Modell->rowCount(), 2);
-    const std::vector<TVariantenErgebnis> maschine = MaschinenErgebnis();
-    ASSERT_EQ(maschine.size(), 2u);
-    const char* namen[] = {"klassisch", "register"};
-    for (int z = 0; z < 2; ++z) {
+    ASSERT_EQ(F.Modell->rowCount(), 4);
+
+    // the engine on the climates' years as kov-run reads them
+    TStudie studie = StudieAufbauen(Anwendung.Form2().AktuelleParameter(), F.Entwurf());
+    const TLaufDaten daten = LaufDatenSammeln(studie.Basis, {}, TLaufZweck::Studie);
+    StudienWetterSammeln(studie, daten);
+    std::vector<TVariantenErgebnis> maschine;
+    StudieRechnen(studie, *daten.Wetter, nullptr, 1, maschine);
+    ASSERT_EQ(maschine.size(), 4u);
+    const char* namen[][2] = {
+        {"klassisch", "5:Wint"}, {"klassisch", "13"}, {"register", "5:Wint"}, {"register", "13"}};
+    for (int z = 0; z < 4; ++z) {
         const auto i = static_cast<std::size_t>(z);
-        EXPECT_EQ(Zelle(z, 1).toStdString(), namen[i]);
-        EXPECT_EQ(F.Ergebnis()[i].Ergebnis.Heizenergie, maschine[i].Ergebnis.Heizenergie)
-            << namen[i];
+        const std::string fall = std::string(namen[i][0]) + "/" + namen[i][1];
+        EXPECT_EQ(Zelle(z, 1).toStdString(), namen[i][0]) << fall;
+        EXPECT_EQ(Zelle(z, 2).toStdString(), namen[i][1]) << fall;
+        EXPECT_EQ(F.Ergebnis()[i].Ergebnis.Heizenergie, maschine[i].Ergebnis.Heizenergie) << fall;
+        EXPECT_EQ(F.Ergebnis()[i].Kennwerte.TausMin, maschine[i].Kennwerte.TausMin) << fall;
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(maschine[i].Ergebnis.Heizenergie, maschine[j].Ergebnis.Heizenergie)
+                << fall << " computes what variant " << j + 1 << " computes";
     }
-    EXPECT_NE(maschine[0].Ergebnis.Heizenergie, maschine[1].Ergebnis.Heizenergie);
 }
 
 TEST_F(Variantenvergleich, ClosingDuringARunStopsItsThread) {
