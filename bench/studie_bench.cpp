@@ -87,6 +87,16 @@ void RegisterStudieTausend(benchmark::State& state) {
 }
 BENCHMARK(RegisterStudieTausend)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
+// the check of every variant before the study runs, which kov-run and the window do first
+void RegisterStudiePruefen(benchmark::State& state) {
+    const TStudie studie = TausendRegister();
+    std::size_t meldungen = 0;
+    for (auto _ : state)
+        meldungen = StudiePruefen(studie, EingebautesWetterJahr(), 2).size();
+    state.counters["Meldungen"] = static_cast<double>(meldungen);
+}
+BENCHMARK(RegisterStudiePruefen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 TRegisterParameter StandardRegister() {
     TRegisterParameter p;
     ParameterStandardwerteSetzen(p);
