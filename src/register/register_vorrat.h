@@ -47,7 +47,7 @@ public:
                                                    const TWetterJahr& wetter,
                                                    const TRegisterAufloesung& a);
 
-    // set-ups built and taken over so far (for the benchmark and the tests)
+    // set-ups built and taken over so far
     std::size_t Gebaut() const;
     std::size_t Uebernommen() const;
 
