@@ -316,7 +316,8 @@ void TVariantenFenster::EingabenSperren(bool gesperrt) {
     Faeden->setEnabled(!gesperrt);
     Starten->setEnabled(!gesperrt);
     Abbrechen->setEnabled(gesperrt);
-    Fortsetzen->setEnabled(!gesperrt && LetzterAusgang == TAusgang::Abgebrochen &&
+    // a study cancelled in its check has variants nobody checked: it starts anew
+    Fortsetzen->setEnabled(!gesperrt && LetzterAusgang == TAusgang::Abgebrochen && Rechnet &&
                            StudienProjekt == Sitzung.ProjektNummer());
     Exportieren->setEnabled(!gesperrt &&
                             std::any_of(ErgebnisStand.begin(), ErgebnisStand.end(),

@@ -160,6 +160,7 @@ bool TVariantenFenster::StartenClick() {
                                     : hinweis);
     DiagrammZeichnen();
     Uhr.start();
+    StudienDaten = daten;
     Lauf->StudieStarten(std::make_shared<const TStudie>(StudieStand), std::move(daten),
                         static_cast<unsigned>(Faeden->value()));
     EingabenSperren(true);
@@ -167,19 +168,9 @@ bool TVariantenFenster::StartenClick() {
 }
 
 bool TVariantenFenster::FortsetzenClick() {
-    if (LaeuftGerade() || LetzterAusgang != TAusgang::Abgebrochen ||
+    if (LaeuftGerade() || LetzterAusgang != TAusgang::Abgebrochen || !Rechnet ||
         StudienProjekt != Sitzung.ProjektNummer())
         return false;
-    TLaufDaten daten;
-    try {
-        daten =
-            LaufDatenSammeln(StudieStand.Basis, {{}, Sitzung.EingabeOrdner()}, TLaufZweck::Studie);
-        StudienWetterSammeln(StudieStand, daten);
-    } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Warning, tr(Titel),
-                      tr("Die Studie wurde nicht fortgesetzt:\n\n") + QString::fromUtf8(f.what()));
-        return false;
-    }
     const std::size_t anzahl = ErgebnisStand.size();
     FortgesetztAb = static_cast<std::size_t>(
         std::count_if(ErgebnisStand.begin(), ErgebnisStand.end(),
@@ -196,7 +187,8 @@ bool TVariantenFenster::FortsetzenClick() {
     ZustandZeigen(tr("Die Studie wird mit den %1 fehlenden Varianten fortgesetzt …")
                       .arg(anzahl - FortgesetztAb));
     Uhr.start();
-    Lauf->StudieFortsetzen(std::make_shared<const TStudie>(StudieStand), std::move(daten),
+    // the years and the schedule read at the start, so the rest runs on the same inputs
+    Lauf->StudieFortsetzen(std::make_shared<const TStudie>(StudieStand), StudienDaten,
                            static_cast<unsigned>(Faeden->value()), ErgebnisStand);
     EingabenSperren(true);
     return true;
