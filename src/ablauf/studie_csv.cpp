@@ -58,8 +58,12 @@ void StudienZeileAnhaengen(const TStudie& studie, std::size_t nummer, const TVar
     const char trenner = dezimalkomma ? ';' : ',';
     csv.append(std::to_string(nummer + 1));
     for (std::size_t d = 0; d < studie.Variationen.size(); ++d) {
-        csv.append(1, trenner).append(Zahl(v.Werte[d], dezimalkomma));
-        if (studie.Variationen[d].Name == BodenDimension)
+        const TVariation& variation = studie.Variationen[d];
+        if (!variation.Texte.empty())
+            csv.append(1, trenner).append(Text(VariationsText(variation, v.Werte[d])));
+        else
+            csv.append(1, trenner).append(Zahl(v.Werte[d], dezimalkomma));
+        if (variation.Name == BodenDimension)
             csv.append(1, trenner)
                 .append(
                     Text(OhneRandLeer(Bodenarten()[static_cast<std::size_t>(v.Werte[d])].Text)));

@@ -3,6 +3,7 @@
 #include "ablauf/lauf_daten.h"
 #include "ablauf/studie_csv.h"
 #include "ablauf/studie_strom.h"
+#include "ablauf/studien_klima.h"
 #include "cli/kov_run.h"
 #include "cli/parameter_felder.h"
 #include "cli/studie_teile.h"
@@ -216,6 +217,7 @@ int StudieAusfuehren(const TRegisterParameter& basis, const TStudienAufruf& aufr
     TLaufDaten daten;
     try {
         daten = LaufDatenSammeln(basis, aufruf.Orte, TLaufZweck::Studie);
+        StudienWetterSammeln(studie, daten);
     } catch (const TEingabeFehler& f) {
         return EingabeFehlerMelden(f, fehler);
     }

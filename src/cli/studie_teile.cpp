@@ -58,6 +58,8 @@ TStudienKennung StudienKennungBilden(const TStudie& studie, const TWetterJahr& w
         s.Hinzu(v.Name + "=");
         for (const double wert : v.Werte)
             s.Hinzu(wert);
+        for (const std::string& text : v.Texte)
+            s.Hinzu(text + ",");
     }
     for (const TBedingung& b : studie.Bedingungen) {
         s.Hinzu(b.Kennwert + (b.Hoechstens ? "<=" : ">="));
@@ -70,6 +72,14 @@ TStudienKennung StudienKennungBilden(const TStudie& studie, const TWetterJahr& w
         if (feld != nullptr)
             for (const double wert : *feld)
                 b.Hinzu(wert);
+    if (studie.Hoehe != 0.0) b.Hinzu(studie.Hoehe);
+    for (std::size_t i = 0; i < studie.KlimaWetter.size(); ++i) {
+        const TWetterJahr& klima = *studie.KlimaWetter[i];
+        for (const TStundenFeld* feld : {&klima.Tein, &klima.RelFeuchte, &klima.TTaupunkt})
+            for (const double wert : *feld)
+                b.Hinzu(wert);
+        b.Hinzu(studie.KlimaHoehe[i]);
+    }
     kennung.Basis = b.Text();
     kennung.Varianten = VariantenZahl(studie);
     kennung.Teil = teil;

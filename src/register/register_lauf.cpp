@@ -8,6 +8,7 @@
 #include "register/lauf.h"
 #include "register/luftseite.h"
 #include "register/regelung.h"
+#include "register/register_vorrat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,18 +65,9 @@ int Klasse(int n, int N) {
     return std::min(n, N - 1 - n);
 }
 
-TErdreichDaten ErdreichDaten(const TRegisterParameter& p) {
-    TErdreichDaten d;
-    d.Lambda = p.LambdaErde;
-    d.RhoC = p.RhoErde * p.CpErde;
-    d.AlphaOberflaeche = p.AlphaOberflaeche;
-    d.Tiefe = p.Tiefe;
-    d.RadiusAussen = p.DRohr / 2 + p.WandstaerkeRohr;
-    return d;
-}
-
+// s: the response of one pipe at the distances of its neighbours (TRegisterVorrat::RohrAntwort)
 void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
-                     TRegisterZustand& z) {
+                     const TModalSystem& s, TRegisterZustand& z) {
     z.N = p.AnzahlRohre;
     z.P = (z.N + 1) / 2;
     z.M = a.AxialZellen;
@@ -83,11 +75,6 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     z.Zellenlaenge = p.Rohrlaenge / z.M;
     const double ri = p.DRohr / 2;
     z.WandWiderstand = std::log((ri + p.WandstaerkeRohr) / ri) / (2 * Pi * p.LambdaRohr);
-
-    std::vector<double> abstaende;
-    for (int m = 1; m < z.N; ++m)
-        abstaende.push_back(m * p.Rohrabstand);
-    const TModalSystem s = RohrAntwortBerechnen(ErdreichDaten(p), abstaende, a.Erdreich);
     z.K = static_cast<int>(s.Lambda.size());
     const auto K = Z(z.K);
     const auto P = Z(z.P);
@@ -372,7 +359,8 @@ std::vector<std::string> RegisterParameterMeldungen(const TRegisterParameter& p)
 TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
                                 const TStundenFeld* fahrplan, TKontext& k,
                                 const TLaufRueckmeldung& rueckmeldung,
-                                const TRegisterAufloesung& aufloesung, double hoehe) {
+                                const TRegisterAufloesung& aufloesung, double hoehe,
+                                TRegisterVorrat* vorrat) {
     if (p.FahrplanGelesen && fahrplan == nullptr)
         throw TParameterFehler("Der Lauf braucht einen Lüftungsfahrplan (FahrplanGelesen).");
     const std::vector<std::string> meldungen = RegisterParameterMeldungen(p);
@@ -393,20 +381,20 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
     TStundenReihen& r = k.Reihen;
     e = TRegisterErgebnis{};
     e.Aufloesung = aufloesung;
-    ZustandAufbauen(p, aufloesung, z);
+    // a study's variants take the ground's set-up over from one vorrat, a single run builds it
+    TRegisterVorrat eigener;
+    TRegisterVorrat& erdreich = vorrat != nullptr ? *vorrat : eigener;
+    ZustandAufbauen(p, aufloesung, *erdreich.RohrAntwort(p, aufloesung), z);
     e.VerschiedeneRohre = z.P;
     e.Feuchtedaten = HatFeuchtedaten(wetter);
     e.Hoehe = hoehe;
     e.Luftdruck = LuftdruckInHoehe(hoehe);
 
     // the undisturbed ground, periodic over the year, at the depth of the axes
-    {
-        TStundenFeld antrieb{};
-        for (int h = 1; h <= StundenImJahr; ++h)
-            antrieb[Z(h)] = r.Tein[Z(h)] + p.Sonnenerwaermung;
-        PeriodischRechnen(SaeuleAufbauen(ErdreichDaten(p), p.Tiefe, aufloesung.Erdreich), antrieb,
-                          e.TUngestoert);
-    }
+    if (vorrat != nullptr)
+        e.TUngestoert = *vorrat->Ungestoert(p, wetter, aufloesung);
+    else
+        UngestoertRechnen(p, r.Tein, aufloesung, e.TUngestoert);
 
     const double geschwindigkeit = RohrGeschwindigkeit(p);
     const double dt = 3600.0 / z.S;

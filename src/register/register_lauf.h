@@ -12,6 +12,8 @@
 
 namespace kov {
 
+class TRegisterVorrat;
+
 // True when p chooses the register model.
 bool RegisterModell(const TRegisterParameter& p);
 
@@ -31,11 +33,13 @@ double RohrGeschwindigkeit(const TRegisterParameter& p);
 // last pass is the recorded year. k.Lauf.Durchlauf ends at Durchlaeufe(p) like a classic run;
 // the settling years used are in k.RegisterErgebnis. rueckmeldung.NachMonat is called for the
 // twelve months of the recorded year once it is known to be the last. hoehe: the site's height
-// above sea level for the air pressure (the weather year carries no pressure).
+// above sea level for the air pressure (the weather year carries no pressure). vorrat: the
+// ground's set-up shared with other runs (a study's variants); null: built for this run.
 TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& wetter,
                                 const TStundenFeld* fahrplan, TKontext& k,
                                 const TLaufRueckmeldung& rueckmeldung = {},
-                                const TRegisterAufloesung& aufloesung = {}, double hoehe = 0.0);
+                                const TRegisterAufloesung& aufloesung = {}, double hoehe = 0.0,
+                                TRegisterVorrat* vorrat = nullptr);
 
 // The same on the weather and schedule a classic preparation has already put into k's series
 // (Tein, RelFeuchte, TTaupunkt, RelVolumenstrom), for the classic file sequence.

@@ -4,6 +4,8 @@
 #include "model/fehler.h"
 #include "model/parameter_katalog.h"
 #include "register/parameter_pruefung.h"
+#include "register/register_lauf.h"
+#include "register/register_vorrat.h"
 
 #include <algorithm>
 #include <array>
@@ -106,7 +108,12 @@ void WertPruefen(const TKatalogEintrag& e, double wert) {
     }
 }
 
-void WertSetzen(TRegisterParameter& p, std::string_view name, double wert) {
+void WertSetzen(TRegisterParameter& p, const TVariation& v, double wert) {
+    const std::string_view name = v.Name;
+    if (!v.Texte.empty()) {
+        FeldWert<std::string>(p, *KatalogEintrag(name)) = v.Texte[static_cast<std::size_t>(wert)];
+        return;
+    }
     if (name == BodenDimension) {
         const TBodenart& art = Bodenarten()[static_cast<std::size_t>(wert)];
         ZahlAusText(art.Lambda, p.LambdaErde);
@@ -235,12 +242,18 @@ bool Schlaegt(double kostenA, double energieA, double kostenB, double energieB) 
            (kostenA < kostenB && energieA >= energieB);
 }
 
-// One variant on the worker's context k: false when the run was cancelled.
-bool VarianteRechnen(const TStudie& studie, std::size_t nummer, const TWetterJahr& wetter,
-                     const TStundenFeld* fahrplan, const TLaufRueckmeldung& lauf, TKontext& k,
-                     TVariantenErgebnis& v) {
+// One variant on the worker's context k: false when the run was cancelled. The register
+// model's variants share the ground's set-up through vorrat.
+bool VarianteRechnen(const TStudie& studie, std::size_t nummer, const TWetterJahr& basisWetter,
+                     const TStundenFeld* fahrplan, const TLaufRueckmeldung& lauf,
+                     TRegisterVorrat& vorrat, TKontext& k, TVariantenErgebnis& v) {
     const TRegisterParameter p = VarianteParameter(studie, nummer, &v.Werte);
-    if (SimulationRechnen(p, wetter, fahrplan, k, lauf) == TLaufStatus::Abgebrochen) return false;
+    double hoehe = 0.0;
+    const TWetterJahr& wetter = VarianteWetter(studie, nummer, basisWetter, &hoehe);
+    const TLaufStatus status =
+        RegisterModell(p) ? RegisterLaufRechnen(p, wetter, fahrplan, k, lauf, {}, hoehe, &vorrat)
+                          : SimulationRechnen(p, wetter, fahrplan, k, lauf);
+    if (status == TLaufStatus::Abgebrochen) return false;
     const std::string fehler = ErgebnisPruefen(k);
     if (!fehler.empty())
         throw TParameterFehler("Variante " + std::to_string(nummer + 1) + ": " + fehler);
@@ -324,6 +337,17 @@ TVariation VariationLesen(std::string_view name, std::string_view liste) {
         }
         return variation;
     }
+    if (TextDimension(name)) {
+        for (std::string_view teil : Teile(liste, ',')) {
+            if (teil.empty()) Fehler(name, "ein Wert der Liste ist leer.");
+            if (std::find(variation.Texte.begin(), variation.Texte.end(), teil) !=
+                variation.Texte.end())
+                Fehler(name, "\"" + std::string(teil) + "\" steht zweimal in der Liste.");
+            variation.Werte.push_back(static_cast<double>(variation.Texte.size()));
+            variation.Texte.emplace_back(teil);
+        }
+        return variation;
+    }
     const TKatalogEintrag* e = KatalogEintrag(name);
     if (e == nullptr) Fehler(name, "unbekannter Parameter.");
     if (e->Abgeleitet) Fehler(name, "wird vom Programm berechnet und kann nicht variiert werden.");
@@ -336,6 +360,33 @@ TVariation VariationLesen(std::string_view name, std::string_view liste) {
     for (double wert : variation.Werte)
         WertPruefen(*e, wert);
     return variation;
+}
+
+bool TextDimension(std::string_view name) {
+    return name == "Modell" || name == "Klima";
+}
+
+std::string VariationsText(const TVariation& v, double wert) {
+    if (!v.Texte.empty()) return v.Texte[static_cast<std::size_t>(wert)];
+    return WertText(wert);
+}
+
+const TWetterJahr& VarianteWetter(const TStudie& studie, std::size_t nummer,
+                                  const TWetterJahr& basis, double* hoehe) {
+    for (std::size_t d = studie.Variationen.size(); d-- > 0;) {
+        const TVariation& v = studie.Variationen[d];
+        if (v.Name == "Klima") {
+            if (studie.KlimaWetter.size() != v.Werte.size() ||
+                studie.KlimaHoehe.size() != v.Werte.size())
+                Fehler(v.Name, "die Wetterjahre der Klimas sind nicht gelesen.");
+            const std::size_t klima = nummer % v.Werte.size();
+            if (hoehe != nullptr) *hoehe = studie.KlimaHoehe[klima];
+            return *studie.KlimaWetter[klima];
+        }
+        nummer /= v.Werte.size();
+    }
+    if (hoehe != nullptr) *hoehe = studie.Hoehe;
+    return basis;
 }
 
 TBedingung BedingungLesen(std::string_view text) {
@@ -388,7 +439,7 @@ TRegisterParameter VarianteParameter(const TStudie& studie, std::size_t nummer,
         const TVariation& v = studie.Variationen[d];
         const double wert = v.Werte[nummer % v.Werte.size()];
         nummer /= v.Werte.size();
-        WertSetzen(p, v.Name, wert);
+        WertSetzen(p, v, wert);
         if (werte != nullptr) (*werte)[d] = wert;
     }
     AnteilErdeBerechnen(p);
@@ -416,8 +467,8 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
                 return;
             }
             std::vector<double> werte;
-            const std::vector<std::string> fehler =
-                ParameterPruefen(VarianteParameter(studie, nummer, &werte), &wetter);
+            const std::vector<std::string> fehler = ParameterPruefen(
+                VarianteParameter(studie, nummer, &werte), &VarianteWetter(studie, nummer, wetter));
             if (rueckmeldung.Fertig != nullptr) rueckmeldung.Fertig->fetch_add(1);
             if (fehler.empty()) return;
             std::string text = "Variante " + std::to_string(nummer + 1) + " (";
@@ -425,7 +476,7 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
                 text.append(d > 0 ? ", " : "")
                     .append(studie.Variationen[d].Name)
                     .append("=")
-                    .append(WertText(werte[d]));
+                    .append(VariationsText(studie.Variationen[d], werte[d]));
             text.append("): ").append(fehler.front());
             const std::lock_guard<std::mutex> sperre(schutz);
             meldungen.emplace(nummer, std::move(text));
@@ -442,8 +493,20 @@ std::vector<std::string> StudiePruefen(const TStudie& studie, const TWetterJahr&
 void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
                    unsigned faeden, std::vector<TVariantenErgebnis>& ergebnis,
                    const TStudienRueckmeldung& rueckmeldung) {
-    const std::size_t anzahl = VariantenZahl(studie);
-    ergebnis.assign(anzahl, TVariantenErgebnis{});
+    ergebnis.assign(VariantenZahl(studie), TVariantenErgebnis{});
+    StudieFortsetzen(studie, wetter, fahrplan, faeden, ergebnis, rueckmeldung);
+}
+
+void StudieFortsetzen(const TStudie& studie, const TWetterJahr& wetter,
+                      const TStundenFeld* fahrplan, unsigned faeden,
+                      std::vector<TVariantenErgebnis>& ergebnis,
+                      const TStudienRueckmeldung& rueckmeldung) {
+    if (ergebnis.size() != VariantenZahl(studie))
+        throw TStudienFehler("Die Ergebnisse gehören nicht zu dieser Studie.");
+    std::vector<std::size_t> offen;
+    for (std::size_t nummer = 0; nummer < ergebnis.size(); ++nummer)
+        if (!ergebnis[nummer].Berechnet) offen.push_back(nummer);
+    const std::size_t anzahl = offen.size();
     if (faeden == 0) faeden = std::max(1u, std::thread::hardware_concurrency());
     // one context per worker, made once: a variant costs what a plain run costs
     std::vector<std::unique_ptr<TKontext>> kontexte;
@@ -452,11 +515,14 @@ void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStun
     std::atomic<bool> stopp{false};
     TLaufRueckmeldung lauf;
     lauf.Abbruch = rueckmeldung.Abbruch;
+    TRegisterVorrat vorrat;
     ParallelFuer(
         anzahl, faeden,
-        [&](std::size_t nummer, unsigned faden) {
+        [&](std::size_t index, unsigned faden) {
+            const std::size_t nummer = offen[index];
             TKontext& k = *kontexte[faden];
-            if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, k, ergebnis[nummer])) {
+            if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, vorrat, k,
+                                 ergebnis[nummer])) {
                 stopp = true;
                 return;
             }
@@ -491,6 +557,7 @@ void StudieStroemen(const TStudie& studie, const TWetterJahr& wetter, const TStu
     };
     TLaufRueckmeldung lauf;
     lauf.Abbruch = rueckmeldung.Abbruch;
+    TRegisterVorrat vorrat;
     ParallelFuer(
         folge.Anzahl, faeden,
         [&](std::size_t index, unsigned faden) {
@@ -503,7 +570,7 @@ void StudieStroemen(const TStudie& studie, const TWetterJahr& wetter, const TStu
                 const std::size_t nummer = folge.Anfang + index * folge.Schritt;
                 TKontext& k = *kontexte[faden];
                 TVariantenErgebnis v;
-                if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, k, v)) {
+                if (!VarianteRechnen(studie, nummer, wetter, fahrplan, lauf, vorrat, k, v)) {
                     anhalten();
                     return;
                 }

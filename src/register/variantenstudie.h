@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -32,11 +33,19 @@ public:
 };
 
 struct TVariation {
-    std::string Name;          // a settable catalogue field, or BodenDimension
-    std::vector<double> Werte; // in the order given
+    std::string Name;               // a settable catalogue field, or BodenDimension
+    std::vector<double> Werte;      // in the order given; of a text dimension the indices 0, 1, ...
+    std::vector<std::string> Texte; // the values of a text dimension, empty for numbers
 };
 
-// "10,12,15" or "von:bis:schritt" for the field name; "alle" or "1,4,7" for the soil. Range
+// The text fields a study can vary, each value a choice of its own: the ground model and the
+// built-in climate.
+bool TextDimension(std::string_view name);
+// The text a variant has in a text dimension, the value as written in a numeric one.
+std::string VariationsText(const TVariation& v, double wert);
+
+// "10,12,15" or "von:bis:schritt" for the field name; "alle" or "1,4,7" for the soil;
+// "klassisch,register" or "5,5:Wint:2045" for a text dimension (no ranges, no value twice). Range
 // values are taken to the decimals the three numbers are written with, so 0.1:0.3:0.1 gives
 // 0.1, 0.2 and 0.3, not 0.30000000000000004. Throws TStudienFehler.
 TVariation VariationLesen(std::string_view name, std::string_view liste);
@@ -53,7 +62,19 @@ struct TStudie {
     TRegisterParameter Basis;
     std::vector<TVariation> Variationen;
     std::vector<TBedingung> Bedingungen;
+    // m above sea level of the site of the study's weather year: the register model takes the
+    // air's pressure from it
+    double Hoehe = 0.0;
+    // with a Klima dimension: the weather year of each of its values and its site's height, in
+    // its order, read by the caller; the variants of a climate run on its year
+    std::vector<std::shared_ptr<const TWetterJahr>> KlimaWetter;
+    std::vector<double> KlimaHoehe;
 };
+
+// The weather year variant nummer runs on: its climate's, or basis; hoehe, when given, gets the
+// height of its site.
+const TWetterJahr& VarianteWetter(const TStudie& studie, std::size_t nummer,
+                                  const TWetterJahr& basis, double* hoehe = nullptr);
 
 // Product of the value counts; refuses more than MaxVarianten, more than four varied
 // parameters, an empty list, a name twice. Throws TStudienFehler.
@@ -157,6 +178,14 @@ struct TStudienRueckmeldung {
 void StudieRechnen(const TStudie& studie, const TWetterJahr& wetter, const TStundenFeld* fahrplan,
                    unsigned faeden, std::vector<TVariantenErgebnis>& ergebnis,
                    const TStudienRueckmeldung& rueckmeldung = {});
+
+// The same for the variants of ergebnis (one entry per variant) that are not Berechnet, the
+// others kept as they are: a cancelled study continued ends with what it would have given
+// uninterrupted. Throws TStudienFehler when ergebnis does not have the study's size.
+void StudieFortsetzen(const TStudie& studie, const TWetterJahr& wetter,
+                      const TStundenFeld* fahrplan, unsigned faeden,
+                      std::vector<TVariantenErgebnis>& ergebnis,
+                      const TStudienRueckmeldung& rueckmeldung = {});
 
 // The variants numbered Anfang, Anfang + Schritt, ... (Anzahl of them) of a study: the whole
 // study, an interleaved part of it, or the rest of one.

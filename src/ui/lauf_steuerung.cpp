@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -60,6 +61,22 @@ bool TLaufSteuerung::StudieStarten(std::shared_ptr<const TStudie> studie, TLaufD
         [this, studie = std::move(studie), basis = std::move(basis), faeden, meldungsGrenze] {
             StudieRechnenLassen(studie, basis, faeden, meldungsGrenze);
         });
+    Takt->start();
+    return true;
+}
+
+bool TLaufSteuerung::StudieFortsetzen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
+                                      unsigned faeden, std::vector<TVariantenErgebnis> fertige) {
+    if (Laeuft() || studie == nullptr || fertige.empty()) return false;
+    Abbruch = false;
+    Geprueft = fertige.size();
+    Berechnet = static_cast<std::size_t>(std::count_if(
+        fertige.begin(), fertige.end(), [](const TVariantenErgebnis& v) { return v.Berechnet; }));
+    Rechnet = true;
+    Faden = std::thread([this, studie = std::move(studie), basis = std::move(basis), faeden,
+                         fertige = std::move(fertige)]() mutable {
+        StudieRechnenLassen(studie, basis, faeden, 0, std::move(fertige));
+    });
     Takt->start();
     return true;
 }
@@ -132,17 +149,20 @@ void TLaufSteuerung::VariantenMelden() {
 }
 
 void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
-                                         unsigned faeden, std::size_t meldungsGrenze) {
+                                         unsigned faeden, std::size_t meldungsGrenze,
+                                         std::vector<TVariantenErgebnis> fertige) {
     VorrangAbgeben();
     auto ergebnis = std::make_shared<TStudienErgebnis>();
     ergebnis->RechenFaden = std::this_thread::get_id();
     QString fehler;
+    const bool fortsetzen = !fertige.empty();
     try {
         TStudienRueckmeldung pruefen;
         pruefen.Fertig = &Geprueft;
         pruefen.Abbruch = &Abbruch;
-        std::vector<std::string> meldungen =
-            StudiePruefen(*studie, *basis.Wetter, faeden, meldungsGrenze, pruefen);
+        std::vector<std::string> meldungen;
+        if (!fortsetzen)
+            meldungen = StudiePruefen(*studie, *basis.Wetter, faeden, meldungsGrenze, pruefen);
         if (!Abbruch && !meldungen.empty()) ergebnis->Abgelehnt = std::move(meldungen);
         if (!Abbruch && ergebnis->Abgelehnt.empty()) {
             Rechnet = true;
@@ -161,7 +181,12 @@ void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, 
             };
             const TStundenFeld* fahrplan =
                 basis.Parameter.FahrplanGelesen ? basis.Fahrplan.get() : nullptr;
-            StudieRechnen(*studie, *basis.Wetter, fahrplan, faeden, varianten, rechnen);
+            if (fortsetzen) {
+                varianten = std::move(fertige);
+                kov::StudieFortsetzen(*studie, *basis.Wetter, fahrplan, faeden, varianten, rechnen);
+            } else {
+                StudieRechnen(*studie, *basis.Wetter, fahrplan, faeden, varianten, rechnen);
+            }
         }
     } catch (const std::exception& f) {
         fehler = QString::fromUtf8(f.what());

@@ -59,6 +59,10 @@ public:
     // of basis (the weather and schedule shared). False while another job runs.
     bool StudieStarten(std::shared_ptr<const TStudie> studie, TLaufDaten basis, unsigned faeden,
                        std::size_t meldungsGrenze = 20);
+    // Continues a cancelled study: the variants of fertige that are Berechnet stay, the others
+    // are run (the study was checked when it started). False while another job runs.
+    bool StudieFortsetzen(std::shared_ptr<const TStudie> studie, TLaufDaten basis, unsigned faeden,
+                          std::vector<TVariantenErgebnis> fertige);
     // The job stops at its next hour; it then reports LaufAbgebrochen (a study: StudieBeendet).
     void Abbrechen();
     // The same, waiting for the job to end: its end is reported before this returns. Months or
@@ -101,8 +105,10 @@ signals:
 private:
     // Runs on the worker; posts the job's end to the interface thread as its last act.
     void EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte);
+    // fertige: the variants of a study continued, empty for a new one
     void StudieRechnenLassen(std::shared_ptr<const TStudie> studie, TLaufDaten basis,
-                             unsigned faeden, std::size_t meldungsGrenze);
+                             unsigned faeden, std::size_t meldungsGrenze,
+                             std::vector<TVariantenErgebnis> fertige = {});
     // Worker: its last act; abschluss reports the end on the interface thread.
     void AbschlussMelden(std::function<void()> abschluss);
     // Interface thread: joins the worker and reports how the job ended.

@@ -19,7 +19,7 @@ constexpr std::string_view Gewoehnlich[] = {"AnzahlRohre", "Rohrlaenge",   "DRoh
 constexpr std::string_view BodenFelder[] = {"LambdaErde", "RhoErde", "CpErde"};
 
 bool Variierbar(const TKatalogEintrag& e) {
-    if (e.Abgeleitet || FeldTyp(e) == TFeldTyp::Text) return false;
+    if (e.Abgeleitet || (FeldTyp(e) == TFeldTyp::Text && !TextDimension(e.Name))) return false;
     // the study reads neither a previous report nor a schedule per variant
     return e.Name != "EingebautesWetter" && e.Name != "FahrplanGelesen";
 }
@@ -31,6 +31,16 @@ std::string OhneRand(std::string_view text) {
 }
 
 // the limit of a condition as typed, a decimal comma allowed
+// a row's list in the engine's form; a text dimension's values are taken as typed, blanks
+// dropped ("5:Wint:2045" is a climate, not a range)
+std::string ZeilenListe(const TParameterZeile& zeile) {
+    if (!TextDimension(zeile.Name)) return ListeNormieren(zeile.Liste);
+    std::string text;
+    for (const char c : zeile.Liste)
+        if (c != ' ' && c != '\t') text.push_back(c);
+    return text;
+}
+
 std::string GrenzeNormieren(std::string_view text) {
     std::string grenze = OhneRand(text);
     if (std::count(grenze.begin(), grenze.end(), ',') == 1)
@@ -119,7 +129,7 @@ TEntwurfsPruefung EntwurfPruefen(const TStudienEntwurf& entwurf) {
                 throw TStudienFehler(zeile.Name +
                                      ": wird mit der Bodenart schon variiert (sie setzt "
                                      "Lambda, rho und cp der Erde).");
-            studie.Variationen.push_back(VariationLesen(zeile.Name, ListeNormieren(zeile.Liste)));
+            studie.Variationen.push_back(VariationLesen(zeile.Name, ZeilenListe(zeile)));
             pruefung.ZeilenWerte[i] = studie.Variationen.back().Werte.size();
         } catch (const TStudienFehler& f) {
             pruefung.ZeilenFehler[i] = f.what();
@@ -170,7 +180,7 @@ TStudie StudieAufbauen(const TRegisterParameter& basis, const TStudienEntwurf& e
     studie.Basis = basis;
     for (const TParameterZeile& zeile : entwurf.Zeilen)
         if (!zeile.Name.empty())
-            studie.Variationen.push_back(VariationLesen(zeile.Name, ListeNormieren(zeile.Liste)));
+            studie.Variationen.push_back(VariationLesen(zeile.Name, ZeilenListe(zeile)));
     if (!entwurf.Boeden.empty())
         studie.Variationen.push_back(VariationLesen(BodenDimension, BodenListe(entwurf.Boeden)));
     studie.Bedingungen = BedingungenAufbauen(entwurf);

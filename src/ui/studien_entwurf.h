@@ -19,13 +19,14 @@ namespace kov {
 inline constexpr std::size_t EntwurfZeilen = MaxVariierteParameter;
 
 // The parameters the window offers: the usual design parameters first, then every other number
-// of the catalogue a study can vary, in the catalogue's order. Derived fields, texts and the
-// switches of the data sources (the study brings its own weather and schedule) are left out.
+// of the catalogue a study can vary, in the catalogue's order. Derived fields, the texts other
+// than the ground model and the built-in climate, and the switches of the data sources (the
+// study brings its own weather and schedule) are left out.
 std::vector<const TKatalogEintrag*> StudienParameter();
 
 struct TParameterZeile {
     std::string Name;  // a field of StudienParameter(); empty: the row is not used
-    std::string Liste; // "10,12,15", "von:bis:schritt", "0,15; 0,2"
+    std::string Liste; // "10,12,15", "von:bis:schritt", "0,15; 0,2", "klassisch, register"
 };
 
 struct TBedingungsZeile {

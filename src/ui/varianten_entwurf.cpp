@@ -316,6 +316,9 @@ void TVariantenFenster::EingabenSperren(bool gesperrt) {
     Faeden->setEnabled(!gesperrt);
     Starten->setEnabled(!gesperrt);
     Abbrechen->setEnabled(gesperrt);
+    // a study cancelled in its check has variants nobody checked: it starts anew
+    Fortsetzen->setEnabled(!gesperrt && LetzterAusgang == TAusgang::Abgebrochen && Rechnet &&
+                           StudienProjekt == Sitzung.ProjektNummer());
     Exportieren->setEnabled(!gesperrt &&
                             std::any_of(ErgebnisStand.begin(), ErgebnisStand.end(),
                                         [](const TVariantenErgebnis& v) { return v.Berechnet; }));

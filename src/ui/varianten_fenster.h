@@ -7,6 +7,7 @@
 // over into the input window, the table exported as CSV (its result view,
 // varianten_ergebnis.cpp).
 
+#include "ablauf/lauf_daten.h"
 #include "register/variantenstudie.h"
 #include "ui/studien_entwurf.h"
 
@@ -66,6 +67,9 @@ public:
     bool StartenClick();
     // Asks the running study to stop; the finished variants stay in the table.
     void AbbrechenClick();
+    // Continues the cancelled study of this project with the variants it has not finished, on
+    // the weather and schedule it started with; false when there is none to continue.
+    bool FortsetzenClick();
     // Copies the selected variant's values into the input window.
     bool UebernehmenClick();
     // The table as CSV to the file the dialog gives, with a decimal comma when Dezimalkomma is
@@ -105,6 +109,7 @@ public:
     QSpinBox* Faeden = nullptr;
     QPushButton* Starten = nullptr;
     QPushButton* Abbrechen = nullptr;
+    QPushButton* Fortsetzen = nullptr;
     QProgressBar* Fortschritt = nullptr;
     QLabel* Zustand = nullptr;
     QTableView* Tabelle = nullptr;
@@ -172,7 +177,9 @@ private:
     std::size_t Geprueft = 0;         // variants checked so far
     std::vector<std::size_t> Eingang; // numbers of the variants arrived since the last look
     QElapsedTimer Uhr;
-    qint64 RechnenSeit = -1; // ms on Uhr when the first variant started
+    qint64 RechnenSeit = -1;       // ms on Uhr when the first variant started
+    std::size_t FortgesetztAb = 0; // variants finished before the study was continued
+    TLaufDaten StudienDaten;       // the inputs the study was started with, shared
     qint64 DiagrammStand = 0;
 
     QChart* Chart = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/varianten_fenster.h"
 
+#include "ablauf/studien_klima.h"
 #include "model/bodenarten.h"
 #include "ui/anwendung.h"
 #include "ui/lauf_steuerung.h"
@@ -41,6 +42,11 @@ void TVariantenFenster::LaufAufbauen(QVBoxLayout* aussen) {
     Abbrechen = new QPushButton(tr("Abbrechen"), this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setEnabled(false);
+    Fortsetzen = new QPushButton(tr("Fortsetzen"), this);
+    Fortsetzen->setObjectName(QStringLiteral("Fortsetzen"));
+    Fortsetzen->setToolTip(tr("Rechnet die Varianten der abgebrochenen Studie, die noch fehlen; "
+                              "die fertigen bleiben."));
+    Fortsetzen->setEnabled(false);
     Anzahl = new QLabel(this);
     Anzahl->setObjectName(QStringLiteral("Anzahl"));
     Anzahl->setMinimumWidth(200);
@@ -58,12 +64,14 @@ void TVariantenFenster::LaufAufbauen(QVBoxLayout* aussen) {
     Fortschritt->setFormat(QString());
     lauf->addWidget(Starten);
     lauf->addWidget(Abbrechen);
+    lauf->addWidget(Fortsetzen);
     lauf->addWidget(Anzahl);
     lauf->addWidget(faedenText);
     lauf->addWidget(Faeden);
     lauf->addWidget(Fortschritt, 1);
     connect(Starten, &QPushButton::clicked, this, [this] { StartenClick(); });
     connect(Abbrechen, &QPushButton::clicked, this, [this] { AbbrechenClick(); });
+    connect(Fortsetzen, &QPushButton::clicked, this, [this] { FortsetzenClick(); });
     Zustand = new QLabel(this);
     Zustand->setObjectName(QStringLiteral("Zustand"));
     Zustand->setWordWrap(true);
@@ -112,7 +120,15 @@ bool TVariantenFenster::StartenClick() {
         hinweis +=
             (hinweis.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(text);
 
-    StudieStand = StudieAufbauen(basis, entwurf);
+    TStudie studie = StudieAufbauen(basis, entwurf);
+    try {
+        StudienWetterSammeln(studie, daten);
+    } catch (const TDateiFehler& f) {
+        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + QString::fromUtf8(f.what()));
+        return false;
+    }
+    StudieStand = std::move(studie);
+    FortgesetztAb = 0;
     StudienProjekt = Sitzung.ProjektNummer();
     const std::size_t anzahl = pruefung.Varianten;
     ErgebnisStand.assign(anzahl, TVariantenErgebnis{});
@@ -144,8 +160,36 @@ bool TVariantenFenster::StartenClick() {
                                     : hinweis);
     DiagrammZeichnen();
     Uhr.start();
+    StudienDaten = daten;
     Lauf->StudieStarten(std::make_shared<const TStudie>(StudieStand), std::move(daten),
                         static_cast<unsigned>(Faeden->value()));
+    EingabenSperren(true);
+    return true;
+}
+
+bool TVariantenFenster::FortsetzenClick() {
+    if (LaeuftGerade() || LetzterAusgang != TAusgang::Abgebrochen || !Rechnet ||
+        StudienProjekt != Sitzung.ProjektNummer())
+        return false;
+    const std::size_t anzahl = ErgebnisStand.size();
+    FortgesetztAb = static_cast<std::size_t>(
+        std::count_if(ErgebnisStand.begin(), ErgebnisStand.end(),
+                      [](const TVariantenErgebnis& v) { return v.Berechnet; }));
+    Eingang.clear();
+    Rechnet = true;
+    Geprueft = anzahl;
+    LetzterAusgang = TAusgang::Keiner;
+    RechnenSeit = -1;
+    DiagrammStand = -DiagrammAbstandMs;
+    Fortschritt->setRange(0, static_cast<int>(anzahl));
+    Fortschritt->setValue(static_cast<int>(FortgesetztAb));
+    Fortschritt->setFormat(tr("%v von %m Varianten berechnet"));
+    ZustandZeigen(tr("Die Studie wird mit den %1 fehlenden Varianten fortgesetzt …")
+                      .arg(anzahl - FortgesetztAb));
+    Uhr.start();
+    // the years and the schedule read at the start, so the rest runs on the same inputs
+    Lauf->StudieFortsetzen(std::make_shared<const TStudie>(StudieStand), StudienDaten,
+                           static_cast<unsigned>(Faeden->value()), ErgebnisStand);
     EingabenSperren(true);
     return true;
 }
@@ -183,7 +227,10 @@ void TVariantenFenster::FortschrittZeigen(std::size_t geprueft, std::size_t bere
         if (RechnenSeit < 0) RechnenSeit = Uhr.elapsed();
         Fortschritt->setValue(static_cast<int>(berechnet));
         const double sekunden = static_cast<double>(Uhr.elapsed() - RechnenSeit) / 1000.0;
-        const std::string rest = RestzeitText(RestzeitSchaetzen(berechnet, anzahl, sekunden));
+        // the rate of this run alone: a continued study's earlier variants took no time here
+        const std::size_t schon = std::min(FortgesetztAb, berechnet);
+        const std::string rest =
+            RestzeitText(RestzeitSchaetzen(berechnet - schon, anzahl - schon, sekunden));
         if (!Lauf->AbbruchVerlangt())
             ZustandZeigen(rest.empty()
                               ? tr("Die Restzeit wird geschätzt …")

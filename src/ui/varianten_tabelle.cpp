@@ -57,6 +57,7 @@ QString VariationsWert(const TVariation& v, double wert) {
         // the list pads its names with blanks to line up the conductivities
         return Text(name).simplified();
     }
+    if (!v.Texte.empty()) return QString::fromStdString(VariationsText(v, wert));
     char text[32];
     const auto [ende, fehler] = std::to_chars(text, text + sizeof text, wert);
     return QString::fromLatin1(text, ende - text);

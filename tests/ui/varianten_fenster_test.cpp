@@ -5,6 +5,7 @@
 #include "ui/varianten_fenster.h"
 
 #include "ablauf/studie_csv.h"
+#include "ablauf/studien_klima.h"
 #include "fenster_hilfen.h"
 #include "files/wetter.h"
 #include "model/bodenarten.h"
@@ -35,6 +36,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace kov {
@@ -414,7 +416,8 @@ TEST_F(Variantenvergleich, CancelKeepsTheFinishedVariantsAndTheUiRuns) {
     TStudie einzeln;
     einzeln.Basis = studie.Basis;
     for (std::size_t d = 0; d < studie.Variationen.size(); ++d)
-        einzeln.Variationen.push_back({studie.Variationen[d].Name, {ergebnis[nummer].Werte[d]}});
+        einzeln.Variationen.push_back(
+            {studie.Variationen[d].Name, {ergebnis[nummer].Werte[d]}, studie.Variationen[d].Texte});
     std::vector<TVariantenErgebnis> allein;
     StudieRechnen(einzeln, EingebautesWetterJahr(), nullptr, 1, allein);
     ASSERT_EQ(allein.size(), 1u);
@@ -422,6 +425,93 @@ TEST_F(Variantenvergleich, CancelKeepsTheFinishedVariantsAndTheUiRuns) {
     EXPECT_EQ(allein[0].Kennwerte.TausMin, ergebnis[nummer].Kennwerte.TausMin);
     EXPECT_TRUE(F.Starten->isEnabled());
     EXPECT_TRUE(F.Exportieren->isEnabled());
+}
+
+TEST_F(Variantenvergleich, ACancelledStudyContinuedEqualsTheUninterruptedOne) {
+    ZeilenLeeren();
+    ZeileSetzen(0, "AnzahlRohre", "5:54:1");
+    ZeileSetzen(1, "Rohrlaenge", "10:100:10");
+    BoedenSetzen({2, 8});
+    ASSERT_EQ(F.Anzahl->text().toStdString(), "1000 Varianten");
+    EXPECT_FALSE(F.Fortsetzen->isEnabled()) << "nothing to continue yet";
+    ASSERT_TRUE(F.StartenClick());
+    EXPECT_FALSE(F.Fortsetzen->isEnabled()) << "while it runs";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return F.Modell->rowCount() >= 4; }, 120000));
+    QSignalSpy ende(&F, &TVariantenFenster::LaufBeendet);
+    F.Abbrechen->click();
+    ASSERT_TRUE(ende.count() > 0 || ende.wait(10000));
+    ASSERT_EQ(F.Ausgang(), TVariantenFenster::TAusgang::Abgebrochen);
+    const auto fertig = [&] {
+        return std::count_if(F.Ergebnis().begin(), F.Ergebnis().end(),
+                             [](const TVariantenErgebnis& v) { return v.Berechnet; });
+    };
+    const auto vorher = fertig();
+    ASSERT_LT(vorher, 1000) << "the cancel came too late to leave anything to continue";
+    EXPECT_TRUE(F.Fortsetzen->isEnabled());
+
+    // the rows typed afterwards do not change the study that is continued
+    ZeileSetzen(1, "Rohrlaenge", "77");
+    ASSERT_TRUE(F.FortsetzenClick());
+    EXPECT_FALSE(F.Fortsetzen->isEnabled());
+    EXPECT_FALSE(F.Starten->isEnabled());
+    ASSERT_TRUE(LaufAbwarten(300000));
+    ASSERT_EQ(F.Ausgang(), TVariantenFenster::TAusgang::Fertig) << F.Zustand->text().toStdString();
+    EXPECT_FALSE(F.Fortsetzen->isEnabled()) << "a finished study has nothing left";
+    EXPECT_EQ(fertig(), 1000);
+    EXPECT_EQ(F.Modell->rowCount(), 1000);
+
+    // every variant and every mark as the whole study gives them in one go
+    ZeileSetzen(1, "Rohrlaenge", "10:100:10");
+    const std::vector<TVariantenErgebnis> maschine = MaschinenErgebnis();
+    ASSERT_EQ(maschine.size(), F.Ergebnis().size());
+    for (std::size_t i = 0; i < maschine.size(); ++i) {
+        const TVariantenErgebnis& a = F.Ergebnis()[i];
+        const TVariantenErgebnis& m = maschine[i];
+        ASSERT_TRUE(a.Berechnet) << "variant " << i;
+        for (const TStudienKennwert& k : StudienKennwerte()) {
+            const double x = k.Wert(a), y = k.Wert(m);
+            EXPECT_TRUE(x == y || (std::isnan(x) && std::isnan(y)))
+                << "variant " << i << " " << k.Name << ": " << x << " against " << y;
+        }
+        EXPECT_EQ(a.Verletzt, m.Verletzt) << "variant " << i;
+        for (const TParetoAchse& achse : ParetoAchsen())
+            EXPECT_EQ(a.*achse.Marke, m.*achse.Marke) << "variant " << i << " " << achse.Name;
+    }
+}
+
+TEST_F(Variantenvergleich, GroundModelAndClimateAreDimensionsShownByName) {
+    ZeilenLeeren();
+    BoedenSetzen({});
+    ZeileSetzen(0, "Modell", "klassisch, register");
+    // "5:Wint" is a climate, not a range
+    ZeileSetzen(1, "Klima", "5:Wint, 13");
+    ZeileSetzen(2, "AnzahlRohre", "3");
+    ASSERT_EQ(F.Anzahl->text().toStdString(), "4 Varianten");
+    ASSERT_TRUE(F.StartenClick());
+    ASSERT_TRUE(LaufAbwarten(120000));
+    ASSERT_EQ(F.Ausgang(), TVariantenFenster::TAusgang::Fertig) << F.Zustand->text().toStdString();
+    ASSERT_EQ(F.Modell->rowCount(), 4);
+
+    // the engine on the climates' years as kov-run reads them
+    TStudie studie = StudieAufbauen(Anwendung.Form2().AktuelleParameter(), F.Entwurf());
+    const TLaufDaten daten = LaufDatenSammeln(studie.Basis, {}, TLaufZweck::Studie);
+    StudienWetterSammeln(studie, daten);
+    std::vector<TVariantenErgebnis> maschine;
+    StudieRechnen(studie, *daten.Wetter, nullptr, 1, maschine);
+    ASSERT_EQ(maschine.size(), 4u);
+    const char* namen[][2] = {
+        {"klassisch", "5:Wint"}, {"klassisch", "13"}, {"register", "5:Wint"}, {"register", "13"}};
+    for (int z = 0; z < 4; ++z) {
+        const auto i = static_cast<std::size_t>(z);
+        const std::string fall = std::string(namen[i][0]) + "/" + namen[i][1];
+        EXPECT_EQ(Zelle(z, 1).toStdString(), namen[i][0]) << fall;
+        EXPECT_EQ(Zelle(z, 2).toStdString(), namen[i][1]) << fall;
+        EXPECT_EQ(F.Ergebnis()[i].Ergebnis.Heizenergie, maschine[i].Ergebnis.Heizenergie) << fall;
+        EXPECT_EQ(F.Ergebnis()[i].Kennwerte.TausMin, maschine[i].Kennwerte.TausMin) << fall;
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(maschine[i].Ergebnis.Heizenergie, maschine[j].Ergebnis.Heizenergie)
+                << fall << " computes what variant " << j + 1 << " computes";
+    }
 }
 
 TEST_F(Variantenvergleich, ClosingDuringARunStopsItsThread) {
