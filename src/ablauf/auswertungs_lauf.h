@@ -5,7 +5,9 @@
 // No file is written.
 
 #include "files/wetter_info.h"
+#include "register/bewertung.h"
 #include "register/kennwerte.h"
+#include "register/register_modell.h"
 
 #include <memory>
 #include <string>
@@ -23,6 +25,16 @@ struct TWetterQuelle {
 // previous report, or the site file info describes (given when the run read one).
 TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* standortDatei = nullptr);
 
+// The register model's resolution and settling, for the report (Gerechnet false for the
+// classic model).
+struct TRegisterAngaben {
+    bool Gerechnet = false;
+    int Einschwingjahre = 0;
+    int VerschiedeneRohre = 0;
+    TRegisterAufloesung Aufloesung;
+    double EinschwingAenderung = 0.0; // relative change of the energies in the recorded year
+};
+
 // What the result views, the exports and the design report read of a finished run.
 struct TAuswertung {
     // parameters with the derived fields, series, totals and working values of the run
@@ -30,6 +42,8 @@ struct TAuswertung {
     TKennwerte Kennwerte;
     TWetterQuelle Wetter;
     std::vector<std::string> Hinweise; // notes beyond faults (a schedule shorter than the year)
+    TBewertung Bewertung;              // costs and the design check of the run
+    TRegisterAngaben RegisterAngaben;
 };
 
 // The evaluation of the finished run held in k (a copy: k may run again).

@@ -186,7 +186,12 @@ bool TAuswertungsFenster::CsvSpeichern(const QString& datei, TDezimalZeichen zei
 }
 
 bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
-    return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, Kopf, datei); });
+    TBerichtKopf kopf = Kopf;
+    if (ProjektdateiQuelle) {
+        const QString projektdatei = ProjektdateiQuelle();
+        if (!projektdatei.isEmpty()) kopf.Projektdatei = projektdatei;
+    }
+    return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, kopf, datei); });
 }
 
 void TAuswertungsFenster::BildSpeichernClick() {

@@ -15,6 +15,7 @@
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
+#include "ui/pruef_anzeige.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QAction>
@@ -332,7 +333,10 @@ void TForm2::KennwerteAnlegen() {
     // as wide as its texts need in the platform's font; the window grows with it
     const int breite = std::max(KennwerteBreite, KennwerteKasten->sizeHint().width());
     KennwerteKasten->setGeometry(KlassischeBreite - 24, 96, breite, 297);
-    resize(KlassischeBreite - 24 + breite + 8, height());
+    Pruefung = new TPruefAnzeige(this);
+    Pruefung->setGeometry(KennwerteKasten->geometry().right() + 8, 96,
+                          std::max(KennwerteBreite, Pruefung->sizeHint().width()), 420);
+    resize(Pruefung->geometry().right() + 8, height());
     Menue->setGeometry(0, 0, width(), Menue->sizeHint().height());
 
     Vorschau = new TKennwertVorschau(this);
@@ -360,6 +364,7 @@ void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
     KLeistungszahl->setText(w ? zahl(w->Leistungszahl, 1) : QStringLiteral("–"));
     KZustand->setStyleSheet(w ? QString() : QStringLiteral("color: #b00000;"));
     KZustand->setText(w ? tr("für die Eingaben, ohne Bericht") : UmbruchErlauben(grund));
+    Pruefung->Zeigen(w ? &w->Pruefung : nullptr);
     if (w) LetzteKennwerte = *w;
     KennwerteGueltig = w != nullptr;
 }

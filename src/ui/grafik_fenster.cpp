@@ -8,6 +8,7 @@
 #include "ui/kennwerte_fenster.h"
 #include "ui/lauf_steuerung.h"
 #include "ui/meldung.h"
+#include "ui/varianten_begruendung.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -112,6 +113,8 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
                             "Ergebnisse, Grafiken und der Bericht bleiben"));
     Kennwerte = new TKennwerteFenster(this);
     Auswertung = new TAuswertungsFenster(this);
+    Auswertung->ProjektdateiQuelleSetzen(
+        [this] { return QString::fromStdString(Sitzung.Projekt().Datei); });
     KnoepfeSetzen();
 
     connect(&Steuerung, &TLaufSteuerung::MonatFertig, this,
@@ -217,6 +220,9 @@ void TForm1::LaufFertig(const TEinzellaufErgebnis& ergebnis) {
     // the evaluation's views are filled when the window is opened: its charts take a while
     LetzteAuswertung = ergebnis.Auswertung;
     LetzteProjektdatei = QString::fromStdString(Sitzung.Projekt().Datei);
+    LetzteVariantenbegruendung.clear();
+    if (GleicheEingaben(auswertung.Modell->Parameter, Sitzung.Projekt().VarianteParameter))
+        LetzteVariantenbegruendung = Sitzung.Projekt().Variantenbegruendung;
     if (Auswertung->isVisible()) AuswertungFuellen();
     Fehlerfrei = true;
     emit LaufVollendet();
@@ -297,6 +303,8 @@ void TForm1::ProjektSchliessen() {
     delete Auswertung;
     Kennwerte = new TKennwerteFenster(this);
     Auswertung = new TAuswertungsFenster(this);
+    Auswertung->ProjektdateiQuelleSetzen(
+        [this] { return QString::fromStdString(Sitzung.Projekt().Datei); });
     LetzteAuswertung.reset();
     Sitzung.Grafik().Bild.fill(Qt::white);
     Fehlerfrei = true;
@@ -357,6 +365,7 @@ void TForm1::AuswertungFuellen() {
     if (Auswertung->HatAuswertung() && &Auswertung->Ergebnis() == LetzteAuswertung.get()) return;
     TBerichtKopf kopf;
     kopf.Projektdatei = LetzteProjektdatei;
+    kopf.Variantenbegruendung = LetzteVariantenbegruendung;
     Auswertung->Anzeigen(LetzteAuswertung, kopf);
 }
 

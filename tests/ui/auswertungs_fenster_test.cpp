@@ -175,8 +175,29 @@ TEST_F(AuswertungsFenster, EinProjektMitWetterdateiStehtImBericht) {
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("chicago.pdf"), QStringLiteral("-")});
     if (!text.waitForFinished(60000) || text.exitCode() != 0) GTEST_SKIP() << "pdftotext fehlt";
     const QString inhalt = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei projekt/chicago.kov")));
+    // the project by its name, the weather file outside the project by its name alone
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei chicago.kov")));
     EXPECT_TRUE(inhalt.contains(QStringLiteral("Wetterdatei Chicago Ohare Intl Ap, USA")));
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")));
+    EXPECT_FALSE(inhalt.contains(QString::fromStdString(KOV_TESTDATEN)));
+}
+
+TEST_F(AuswertungsFenster, EinNachDemLaufGespeichertesProjektStehtImBericht) {
+    Oeffnen();
+    ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("vorher.pdf")));
+    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("spaeter.kov")));
+    ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("nachher.pdf")));
+    const auto text = [](const QString& datei) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    const QString vorher = text(QStringLiteral("vorher.pdf"));
+    if (vorher.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    EXPECT_TRUE(vorher.contains(QStringLiteral("Projektdatei – (Eingaben ohne Projektdatei)")));
+    EXPECT_TRUE(
+        text(QStringLiteral("nachher.pdf")).contains(QStringLiteral("Projektdatei spaeter.kov")));
 }
 
 TEST_F(AuswertungsFenster, WertUnterDerMausUndZoom) {

@@ -98,7 +98,7 @@ TEST(Kopflos, WritesWhatWasAskedForAndNamesAFault) {
     aufruf.Csv = QStringLiteral("s.csv");
     std::ostringstream aus, fehler;
     EXPECT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
-    EXPECT_EQ(aus.str().substr(0, 47), "Bericht: b.pdf (6 Seiten)\nBild: bilder/jahr.png");
+    EXPECT_EQ(aus.str().substr(0, 48), "Bericht: b.pdf (10 Seiten)\nBild: bilder/jahr.png");
     EXPECT_NE(aus.str().find("\nStundenwerte: s.csv\n"), std::string::npos);
     EXPECT_EQ(fehler.str(), "");
     EXPECT_EQ(QImage(QStringLiteral("bilder/kennwerte.png")).size(), QSize(300, 200));
