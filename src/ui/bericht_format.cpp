@@ -57,7 +57,12 @@ QString ZahlenOertlich(const QLocale& ort, const QString& text) {
 QString BerichtDateiName(const QString& pfad, const QString& projektOrdner) {
     if (pfad.isEmpty()) return pfad;
     const QFileInfo info(pfad);
-    if (info.isRelative()) return QDir::toNativeSeparators(QDir::cleanPath(pfad));
+    if (info.isRelative()) {
+        // a file above the project's folder is named by its name, not by the way up
+        const QString sauber = QDir::cleanPath(pfad);
+        return sauber.startsWith(QLatin1String("..")) ? info.fileName()
+                                                      : QDir::toNativeSeparators(sauber);
+    }
     if (!projektOrdner.isEmpty()) {
         const QString relativ = QDir(projektOrdner).relativeFilePath(info.absoluteFilePath());
         if (!relativ.startsWith(QLatin1String("..")) && !QFileInfo(relativ).isAbsolute())

@@ -19,7 +19,8 @@ QString BerichtZahl(const QLocale& ort, double wert, int dezimalen);
 QString ZahlenOertlich(const QLocale& ort, const QString& text);
 
 // A file as the report names it: relative to the project's folder when it lies inside it, its
-// bare name otherwise; never an absolute path. projektOrdner empty: no project.
+// bare name otherwise (also for a relative path leading above the folder); never an absolute
+// path. projektOrdner empty: no project.
 QString BerichtDateiName(const QString& pfad, const QString& projektOrdner);
 
 } // namespace kov

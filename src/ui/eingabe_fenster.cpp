@@ -10,6 +10,7 @@
 #include "model/fehler.h"
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
+#include "ui/bericht_format.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
@@ -351,10 +352,9 @@ void TForm2::KennwerteAnlegen() {
 }
 
 void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
-    const QLocale deutsch(QLocale::German);
-    const auto zahl = [&deutsch](double wert, int dezimalen) {
-        QString text = deutsch.toString(wert, 'f', dezimalen);
-        return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    // decimal comma, thousands by a thin space as in the report
+    const auto zahl = [](double wert, int dezimalen) {
+        return BerichtZahl(QLocale(QLocale::German), wert, dezimalen);
     };
     KTausMin->setText(w ? zahl(w->TausMin, 1) : QStringLiteral("–"));
     KHeizenergie->setText(w ? zahl(w->HeizenergieNutzbar, 0) : QStringLiteral("–"));

@@ -401,7 +401,7 @@ private:
                          .arg(r.VerschiedeneRohre),
                      schrift, s.Millimeter(2));
             s.Absatz(tr("Auflösung: %1 Zellen im Winkel um das Rohr, %2 Zellen radial, %3 "
-                        "Zeitkonstanten, %4 axiale Zellen je Rohr, %5 Sub-Schritte je Stunde; "
+                        "Zeitkonstanten, %4 axiale Zellen je Rohr, Sub-Schritte je Stunde: %5; "
                         "oberste Zellschicht %6 m.")
                          .arg(a.Erdreich.ZellenWinkel)
                          .arg(a.Erdreich.ZellenRadial)
@@ -447,7 +447,12 @@ private:
                 vorher += (vorher.isEmpty() ? QString() : QStringLiteral("\n")) +
                           ZahlenOertlich(Ort, zeile.trimmed());
             } else if (doppelpunkt > 0) {
-                zeilen.append({{zeile.left(doppelpunkt), wert}});
+                const QString name = zeile.left(doppelpunkt);
+                // the file the run read, as the project names it
+                zeilen.append({{name, name == QLatin1String("Datei")
+                                          ? BerichtDateiName(zeile.mid(doppelpunkt + 1).trimmed(),
+                                                             ProjektOrdner)
+                                          : wert}});
             } else {
                 zeilen.append({{ZahlenOertlich(Ort, zeile.trimmed()), QString()}});
             }

@@ -74,6 +74,10 @@ TEST(BerichtFormat, FilesRelativeToTheProjectNeverAbsolute) {
               QStringLiteral("wetter/ort.epw")},
              {QStringLiteral("/anderswo/ort.epw"), QStringLiteral("/p"), QStringLiteral("ort.epw")},
              {QStringLiteral("/tmp/ort.epw"), QString(), QStringLiteral("ort.epw")},
+             {QStringLiteral("../../daten/wetter/ort.epw"), QStringLiteral("/p/q"),
+              QStringLiteral("ort.epw")},
+             {QStringLiteral("wetter/../../ort.epw"), QStringLiteral("/p"),
+              QStringLiteral("ort.epw")},
              {QString(), QStringLiteral("/p"), QString()}})
         EXPECT_EQ(BerichtDateiName(f.Pfad, f.Ordner), f.Erwartet) << f.Pfad.toStdString();
 }

@@ -160,6 +160,49 @@ TEST(PdfBericht, TheWeatherOfTheRunIsNamedOnceAndTheOthersMarkedUnused) {
     EXPECT_TRUE(alles.contains(QStringLiteral("zurihour.dat(nichtverwendet)")));
 }
 
+TEST(PdfBericht, RegisterModelVentilationUnitAndTheStudysVariant) {
+    test::TArbeitsVerzeichnis ort;
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.Modell = "register";
+    p.WRG = true;
+    const TAuswertung a = AuswertungsLaufRechnen(p);
+    ASSERT_TRUE(a.RegisterAngaben.Gerechnet);
+    TBerichtKopf kopf;
+    kopf.Variantenbegruendung = {QStringLiteral("Variante 3 von 4 der Studie: Rohrlaenge = 50."),
+                                 QStringLiteral("Rang 1 von 3 nach nutzbarer Energie.")};
+    const int seiten = PdfBerichtSchreiben(a, kopf, QStringLiteral("r.pdf"));
+    const QString alles = Seiten(QStringLiteral("r.pdf"), 1, seiten);
+    if (alles.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    const TRegisterAufloesung& auf = a.RegisterAngaben.Aufloesung;
+    const TAnlagenKennwerte& an = a.Kennwerte.Anlage;
+    // the run's own figures in their places, with or without the register in their columns
+    for (const QString& teil :
+         {QStringLiteral("Rechenmodell Register: die Rohrreihe im Erdreich"),
+          // "Auflösung" comes back with the fl ligature
+          QStringLiteral("%1 Zellen im Winkel um das Rohr, %2 Zellen radial")
+              .arg(auf.Erdreich.ZellenWinkel)
+              .arg(auf.Erdreich.ZellenRadial),
+          QStringLiteral("Konvergenz: nach %1 Einschwingjahren")
+              .arg(a.RegisterAngaben.Einschwingjahre),
+          QStringLiteral("Frostschutzstunden %1 %2 h")
+              .arg(an.OhneRegister.FrostschutzStunden)
+              .arg(an.MitRegister.FrostschutzStunden),
+          QStringLiteral("Frostschutzstunden weniger %1 h").arg(an.FrostschutzStundenGespart),
+          QStringLiteral("Gewählte Variante der Studie Variante 3 von 4 der Studie: "
+                         "Rohrlaenge = 50. Rang 1 von 3")})
+        EXPECT_TRUE(alles.contains(teil)) << teil.toStdString();
+    EXPECT_FALSE(alles.contains(QStringLiteral("Crank–Nicolson"))) << "the classic grid's text";
+    // without WRG and without a study neither section
+    const QString klassisch = [] {
+        PdfBerichtSchreiben(*test::StandardAuswertung(), {}, QStringLiteral("k.pdf"));
+        return Seiten(QStringLiteral("k.pdf"), 1, 20);
+    }();
+    EXPECT_FALSE(klassisch.contains(QStringLiteral("Lüftungsgerät mit Wärmerückgewinnung")));
+    EXPECT_FALSE(klassisch.contains(QStringLiteral("Gewählte Variante")));
+    EXPECT_TRUE(klassisch.contains(QStringLiteral("Crank–Nicolson")));
+}
+
 TEST(PdfBericht, ALongProjectNameIsWrappedNotCut) {
     test::TArbeitsVerzeichnis ort;
     TAuswertung a = *test::StandardAuswertung();
