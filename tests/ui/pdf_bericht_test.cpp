@@ -179,8 +179,8 @@ TEST(PdfBericht, RegisterModelVentilationUnitAndTheStudysVariant) {
     // the run's own figures in their places, with or without the register in their columns
     for (const QString& teil :
          {QStringLiteral("Rechenmodell Register: die Rohrreihe im Erdreich"),
-          // "Auflösung" comes back with the fl ligature
-          QStringLiteral("%1 Zellen im Winkel um das Rohr, %2 Zellen radial")
+          // letters, not the fl ligature
+          QStringLiteral("Auflösung: %1 Zellen im Winkel um das Rohr, %2 Zellen radial")
               .arg(auf.Erdreich.ZellenWinkel)
               .arg(auf.Erdreich.ZellenRadial),
           QStringLiteral("Konvergenz: nach %1 Einschwingjahren")
