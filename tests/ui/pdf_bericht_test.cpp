@@ -108,6 +108,23 @@ TEST(PdfBericht, FirstPageSummaryGermanNumbersChangedInputsFirst) {
     }
 }
 
+TEST(PdfBericht, NumbersFollowTheLocaleOfTheHeader) {
+    test::TArbeitsVerzeichnis ort;
+    TBerichtKopf kopf;
+    kopf.Zahlenformat = QLocale(QLocale::English);
+    const int seiten =
+        PdfBerichtSchreiben(*test::StandardAuswertung(), kopf, QStringLiteral("e.pdf"));
+    const QString alles = Seiten(QStringLiteral("e.pdf"), 1, seiten);
+    if (alles.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    // the default design: 750 m of pipe, 76 745 EUR, outlet down to -2.1 °C
+    for (const QString& teil : {QStringLiteral("je 50.0 m lang (zusammen 750.0 m)"),
+                                QStringLiteral("Investition 76 745 EUR"),
+                                QStringLiteral("Tiefste Austrittstemperatur -2.1 °C"),
+                                QStringLiteral("Rohrdurchmesser DRohr 0.1922 m 0.1922")})
+        EXPECT_TRUE(alles.contains(teil)) << teil.toStdString();
+    EXPECT_FALSE(alles.contains(QStringLiteral("0,1922")));
+}
+
 TEST(PdfBericht, TheStatementNamesWhatFailsOnPageOne) {
     test::TArbeitsVerzeichnis ort;
     struct TFall {
