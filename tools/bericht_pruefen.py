@@ -14,7 +14,7 @@ import subprocess
 import sys
 import tempfile
 
-ERWARTETE_SEITEN = 6
+ERWARTETE_SEITEN = 10
 ANSICHTEN = ["jahr", "dauerlinie", "energie", "kondensat", "kennwerte"]
 fehler = []
 
@@ -75,8 +75,20 @@ def satzspiegel_pruefen(pdf, ordner):
 
 
 def zahl(wert, dezimalen):
+    """As the German report prints it: decimal comma, groups of three from five digits on (the
+    thin space between them comes out of pdftotext as a blank)."""
     text = f"{wert:.{dezimalen}f}"
-    return "0" + text[2:] if re.fullmatch(r"-0\.?0*", text) else text
+    if re.fullmatch(r"-0\.?0*", text):
+        text = text[1:]
+    vorzeichen, text = ("-", text[1:]) if text.startswith("-") else ("", text)
+    ganz, _, bruch = text.partition(".")
+    if len(ganz) >= 5:
+        ganz = f"{int(ganz):,}".replace(",", " ")
+    return vorzeichen + ganz + ("," + bruch if bruch else "")
+
+
+def steht_im_text(wert, flach):
+    return f" {wert} " in f" {flach} "
 
 
 def main():
@@ -133,9 +145,10 @@ def main():
                      for m, w in enumerate(k["HeizenergieMonat"], start=1)]
         erwartet += [(f"Kühlenergie Monat {m}", zahl(w, 1))
                      for m, w in enumerate(k["KuehlenergieMonat"], start=1)]
-        woerter = set(flach.split(" "))
         for name, wert in erwartet:
-            pruefen(wert in woerter, f"Kennwert {name} = {wert} steht nicht im Bericht")
+            pruefen(steht_im_text(wert, flach), f"Kennwert {name} = {wert} steht nicht im Bericht")
+        erste = " ".join(text.split("\f")[0].split())
+        pruefen("Die Auslegung erfüllt" in erste, "Seite 1 ohne die Aussage der Auslegungsprüfung")
 
         satzspiegel_pruefen(pdf, ordner)
 
@@ -172,17 +185,17 @@ def main():
             text = " ".join(starten(["pdftotext", lang, "-"], ordner).stdout.split())
             ohne = "".join(text.split())
             pruefen("".join(name.split()) in ohne, "der lange Projektname fehlt oder ist gekürzt")
-            pruefen(os.path.join(projekt, "lang.kov").replace(" ", "") in ohne,
-                    "die Projektdatei fehlt im Bericht")
+            pruefen("Projektdateilang.kov" in ohne, "die Projektdatei fehlt im Bericht")
+            pruefen(ordner.replace(" ", "") not in ohne, "ein absoluter Pfad steht im Bericht")
             pruefen("Format EnergyPlus-Wetterdatei (EPW)" in text, "die Wetterdatei fehlt")
             with tempfile.TemporaryDirectory() as lauf_ordner:
                 j = json.loads(starten([a.kov_run, "-C", lauf_ordner, "--json", "--projekt",
                                         os.path.join(projekt, "lang.kov")], lauf_ordner).stdout)
-            woerter = set(text.split(" "))
             for name_, wert in [("Heizenergie", zahl(j["Heizenergie"], 1)),
                                 ("Kühlenergie", zahl(j["Kuehlenergie"], 1)),
                                 ("Kondensat", zahl(j["Kennwerte"]["KondensatJahr"], 1))]:
-                pruefen(wert in woerter, f"Projekt: {name_} = {wert} steht nicht im Bericht")
+                pruefen(steht_im_text(wert, text),
+                        f"Projekt: {name_} = {wert} steht nicht im Bericht")
             pruefen(j["Kennwerte"]["KondensatJahr"] > 0, "die Wetterdatei gibt Kondensat")
             satzspiegel_pruefen(lang, ordner)
 

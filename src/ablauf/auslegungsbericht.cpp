@@ -89,6 +89,7 @@ std::vector<TEingabeZeile> EingabeZeilen(const TRegisterParameter& p, const TArb
             z.Wert = EingabeWertText(p, e, werte);
             z.Einheit = e.Einheit;
             z.Abgeleitet = e.Abgeleitet;
+            z.IstText = FeldTyp(e) == TFeldTyp::Text;
             if (!e.Abgeleitet) {
                 z.Standard = EingabeWertText(standard, e);
                 z.Abweichend = !FeldGleich(p, standard, e);

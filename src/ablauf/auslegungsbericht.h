@@ -20,6 +20,7 @@ struct TEingabeZeile {
     std::string Standard;    // the default's value; empty for a field the program computes
     bool Abweichend = false; // the value is not the default (never for a computed field)
     bool Abgeleitet = false; // computed by the program
+    bool IstText = false;    // a text field: its value is printed as it is
 };
 
 // Every field of the catalogue, grouped in the order of the groups and within a group in the

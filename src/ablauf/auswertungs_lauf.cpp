@@ -53,6 +53,12 @@ TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
     a.Modell = std::make_shared<const TModell>(static_cast<const TModell&>(k));
     a.Kennwerte = KennwerteBerechnen(k);
     a.Wetter = std::move(wetter);
+    a.Bewertung = BewertungBilden(k, a.Kennwerte);
+    a.RegisterAngaben.Gerechnet = k.RegisterErgebnis.Gerechnet;
+    a.RegisterAngaben.Einschwingjahre = k.RegisterErgebnis.Einschwingjahre;
+    a.RegisterAngaben.VerschiedeneRohre = k.RegisterErgebnis.VerschiedeneRohre;
+    a.RegisterAngaben.Aufloesung = k.RegisterErgebnis.Aufloesung;
+    a.RegisterAngaben.EinschwingAenderung = k.RegisterErgebnis.EinschwingAenderung;
     return a;
 }
 

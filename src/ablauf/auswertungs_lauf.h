@@ -6,7 +6,9 @@
 
 #include "ablauf/lauf_pruefung.h"
 #include "files/wetter_info.h"
+#include "register/bewertung.h"
 #include "register/kennwerte.h"
+#include "register/register_modell.h"
 
 #include <memory>
 #include <string>
@@ -24,6 +26,16 @@ struct TWetterQuelle {
 // previous report, or the site file info describes (given when the run read one).
 TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* standortDatei = nullptr);
 
+// The register model's resolution and settling, for the report (Gerechnet false for the
+// classic model).
+struct TRegisterAngaben {
+    bool Gerechnet = false;
+    int Einschwingjahre = 0;
+    int VerschiedeneRohre = 0;
+    TRegisterAufloesung Aufloesung;
+    double EinschwingAenderung = 0.0; // relative change of the energies in the recorded year
+};
+
 // What the result views, the exports and the design report read of a finished run.
 struct TAuswertung {
     // parameters with the derived fields, series, totals and working values of the run
@@ -33,6 +45,8 @@ struct TAuswertung {
     std::vector<std::string> Hinweise; // notes beyond faults (a schedule shorter than the year)
     // the files the run read and wrote, which no export of its results may replace
     std::vector<TDateiRolle> Dateien;
+    TBewertung Bewertung; // costs and the design check of the run
+    TRegisterAngaben RegisterAngaben;
 };
 
 // The evaluation of the finished run held in k (a copy: k may run again).

@@ -199,15 +199,20 @@ std::vector<TPruefRegel> AuslegungPruefen(const TRegisterParameter& p, const TPr
 
     TPruefRegel w = Regel("Wetter", "Wetter des Standorts", 0, 0, "", "", 0);
     w.HatWert = false;
-    if (!p.WetterDatei.empty())
-        Urteilen(w, TUrteil::Erfuellt, "Gerechnet mit dem Wetter des Standorts.");
-    else if (p.EingebautesWetter)
-        Urteilen(w, TUrteil::Hinweis,
-                 "Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, nicht mit dem Wetter "
-                 "des Standorts.");
-    else
+    // in the order the run looks for its weather
+    if (!p.EingebautesWetter)
         Urteilen(w, TUrteil::Hinweis,
                  "Gerechnet mit dem Wetter aus dem vorigen Bericht, nicht mit einer Wetterdatei "
+                 "des Standorts.");
+    else if (!p.Klima.empty())
+        Urteilen(w, TUrteil::Erfuellt,
+                 "Gerechnet mit dem Testreferenzjahr der Region des Standorts (eingebautes "
+                 "Klima).");
+    else if (!p.WetterDatei.empty())
+        Urteilen(w, TUrteil::Erfuellt, "Gerechnet mit dem Wetter des Standorts.");
+    else
+        Urteilen(w, TUrteil::Hinweis,
+                 "Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, nicht mit dem Wetter "
                  "des Standorts.");
     regeln.push_back(std::move(w));
     return regeln;

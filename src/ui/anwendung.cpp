@@ -8,6 +8,7 @@
 #include "ui/info_fenster.h"
 #include "ui/lauf_steuerung.h"
 #include "ui/start_fenster.h"
+#include "ui/varianten_begruendung.h"
 #include "ui/varianten_fenster.h"
 
 #include <QPushButton>
@@ -165,6 +166,13 @@ bool TAnwendung::VarianteUebernehmen(const TRegisterParameter& p, int boden,
                                      std::uint64_t projektNummer) {
     if (projektNummer != SitzungStand.ProjektNummer()) return false;
     Eingabe->VarianteZeigen(p, boden);
+    TProjekt& projekt = SitzungStand.Projekt();
+    projekt.VarianteParameter = Eingabe->AktuelleParameter();
+    projekt.Variantenbegruendung.clear();
+    if (Varianten && Varianten->GewaehlteVariante() >= 0)
+        projekt.Variantenbegruendung = VariantenBegruendung(
+            Varianten->Studie(), Varianten->Ergebnis(),
+            static_cast<std::size_t>(Varianten->GewaehlteVariante()), QLocale(QLocale::German));
     return true;
 }
 

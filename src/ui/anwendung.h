@@ -7,6 +7,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -41,6 +42,10 @@ struct TProjekt {
     std::string WetterInfoDatei;
     bool WetterInfoGelesen = false;
     TWetterInfo WetterInfo;
+    // the set of the study's variant last taken over and why it was chosen, for the report of a
+    // run with exactly that set
+    TRegisterParameter VarianteParameter;
+    QStringList Variantenbegruendung;
 };
 
 // What the windows share: the project, the results of its last run and the chart storage. The

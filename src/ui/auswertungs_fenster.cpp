@@ -221,7 +221,12 @@ bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
     if (Auswertung && !AusgabeZulassen(this, QStringLiteral("KOV"), datei, "Der PDF-Bericht",
                                        "den PDF-Bericht", Auswertung->Dateien))
         return false;
-    return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, Kopf, datei); });
+    TBerichtKopf kopf = Kopf;
+    if (ProjektdateiQuelle) {
+        const QString projektdatei = ProjektdateiQuelle();
+        if (!projektdatei.isEmpty()) kopf.Projektdatei = projektdatei;
+    }
+    return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, kopf, datei); });
 }
 
 void TAuswertungsFenster::BildSpeichernClick() {

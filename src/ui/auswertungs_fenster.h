@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -32,6 +33,11 @@ public:
 
     // Shows the evaluation of a run in every view; kopf goes into the PDF report.
     void Anzeigen(std::shared_ptr<const TAuswertung> auswertung, TBerichtKopf kopf = {});
+    // Where the report finds the project file when it is written: a project saved after the
+    // run is named by the file it was saved to.
+    void ProjektdateiQuelleSetzen(std::function<QString()> quelle) {
+        ProjektdateiQuelle = std::move(quelle);
+    }
     bool HatAuswertung() const { return Auswertung != nullptr; }
     const TAuswertung& Ergebnis() const { return *Auswertung; }
 
@@ -70,6 +76,7 @@ private:
     std::array<TDiagrammAnsicht*, 4> Diagramme{};
     std::shared_ptr<const TAuswertung> Auswertung;
     TBerichtKopf Kopf;
+    std::function<QString()> ProjektdateiQuelle;
     QString Ordner; // where the last export went, for the next file dialog
 };
 

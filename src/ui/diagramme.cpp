@@ -3,6 +3,7 @@
 #include "model/kalender.h"
 #include "register/auswertung.h"
 #include "register/kennwerte_text.h"
+#include "ui/bericht_format.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -33,8 +34,9 @@ const QColor Braun(120, 80, 30);
 const QColor Grau(70, 70, 70);
 const QColor Tuerkis(0, 130, 140);
 
+// German views: decimal comma
 QString Zahl(double wert, int dezimalen) {
-    return QString::fromStdString(KennwertZahl(wert, dezimalen));
+    return BerichtZahl(QLocale(QLocale::German), wert, dezimalen);
 }
 
 QFont Schrift(double pixel, bool fett = false) {

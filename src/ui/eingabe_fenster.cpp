@@ -12,12 +12,14 @@
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
 #include "ui/ausgabe_pruefung.h"
+#include "ui/bericht_format.h"
 #include "ui/betriebszeiten_dialog.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
+#include "ui/pruef_anzeige.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QAction>
@@ -338,7 +340,10 @@ void TForm2::KennwerteAnlegen() {
     // as wide as its texts need in the platform's font; the window grows with it
     const int breite = std::max(KennwerteBreite, KennwerteKasten->sizeHint().width());
     KennwerteKasten->setGeometry(KlassischeBreite - 24, 96, breite, 297);
-    resize(KlassischeBreite - 24 + breite + 8, height());
+    Pruefung = new TPruefAnzeige(this);
+    Pruefung->setGeometry(KennwerteKasten->geometry().right() + 8, 96,
+                          std::max(KennwerteBreite, Pruefung->sizeHint().width()), 420);
+    resize(Pruefung->geometry().right() + 8, height());
     Menue->setGeometry(0, 0, width(), Menue->sizeHint().height());
 
     Vorschau = new TKennwertVorschau(this);
@@ -353,10 +358,9 @@ void TForm2::KennwerteAnlegen() {
 }
 
 void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
-    const QLocale deutsch(QLocale::German);
-    const auto zahl = [&deutsch](double wert, int dezimalen) {
-        QString text = deutsch.toString(wert, 'f', dezimalen);
-        return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    // decimal comma, thousands by a thin space as in the report
+    const auto zahl = [](double wert, int dezimalen) {
+        return BerichtZahl(QLocale(QLocale::German), wert, dezimalen);
     };
     KTausMin->setText(w ? zahl(w->TausMin, 1) : QStringLiteral("–"));
     KHeizenergie->setText(w ? zahl(w->HeizenergieNutzbar, 0) : QStringLiteral("–"));
@@ -366,6 +370,7 @@ void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
     KLeistungszahl->setText(w ? zahl(w->Leistungszahl, 1) : QStringLiteral("–"));
     KZustand->setStyleSheet(w ? QString() : QStringLiteral("color: #b00000;"));
     KZustand->setText(w ? tr("für die Eingaben, ohne Bericht") : UmbruchErlauben(grund));
+    Pruefung->Zeigen(w ? &w->Pruefung : nullptr);
     if (w) LetzteKennwerte = *w;
     KennwerteGueltig = w != nullptr;
 }

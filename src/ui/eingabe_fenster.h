@@ -23,6 +23,7 @@ class QToolButton;
 namespace kov {
 
 class TFortschrittsBalken;
+class TPruefAnzeige;
 
 class TSitzung;
 
@@ -118,6 +119,7 @@ public:
     QLabel* KLeistungszahl = nullptr;
     QLabel* KZustand = nullptr; // "wird berechnet", or why nothing can be computed
     TKennwertVorschau* Vorschau = nullptr;
+    TPruefAnzeige* Pruefung = nullptr; // the design check beside the live figures
     // the figures shown; true when they are those of the fields as they are now
     const TVorschauWerte& Kennwerte() const { return LetzteKennwerte; }
     bool KennwerteAktuell() const { return KennwerteGueltig && !Vorschau->Rechnet(); }

@@ -9,6 +9,7 @@
 #include "ui/klima_check_anzeige.h"
 #include "ui/lauf_steuerung.h"
 #include "ui/meldung.h"
+#include "ui/varianten_begruendung.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -113,6 +114,8 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
                             "Ergebnisse, Grafiken und der Bericht bleiben"));
     Kennwerte = new TKennwerteFenster(this);
     Auswertung = new TAuswertungsFenster(this);
+    Auswertung->ProjektdateiQuelleSetzen(
+        [this] { return QString::fromStdString(Sitzung.Projekt().Datei); });
     KnoepfeSetzen();
 
     connect(&Steuerung, &TLaufSteuerung::MonatFertig, this,
@@ -225,6 +228,9 @@ void TForm1::LaufFertig(const TEinzellaufErgebnis& ergebnis) {
     // the evaluation's views are filled when the window is opened: its charts take a while
     LetzteAuswertung = ergebnis.Auswertung;
     LetzteProjektdatei = QString::fromStdString(Sitzung.Projekt().Datei);
+    LetzteVariantenbegruendung.clear();
+    if (GleicheEingaben(auswertung.Modell->Parameter, Sitzung.Projekt().VarianteParameter))
+        LetzteVariantenbegruendung = Sitzung.Projekt().Variantenbegruendung;
     if (Auswertung->isVisible()) AuswertungFuellen();
     Fehlerfrei = true;
     emit LaufVollendet();
@@ -306,6 +312,8 @@ void TForm1::ProjektSchliessen() {
     delete Auswertung;
     Kennwerte = new TKennwerteFenster(this);
     Auswertung = new TAuswertungsFenster(this);
+    Auswertung->ProjektdateiQuelleSetzen(
+        [this] { return QString::fromStdString(Sitzung.Projekt().Datei); });
     LetzteAuswertung.reset();
     Sitzung.Grafik().Bild.fill(Qt::white);
     Fehlerfrei = true;
@@ -366,6 +374,7 @@ void TForm1::AuswertungFuellen() {
     if (Auswertung->HatAuswertung() && &Auswertung->Ergebnis() == LetzteAuswertung.get()) return;
     TBerichtKopf kopf;
     kopf.Projektdatei = LetzteProjektdatei;
+    kopf.Variantenbegruendung = LetzteVariantenbegruendung;
     Auswertung->Anzeigen(LetzteAuswertung, kopf);
     // the design under the other years of its region, computed beside the window
     const TRegisterParameter& p = LetzteAuswertung->Modell->Parameter;

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <deque>
@@ -150,6 +151,8 @@ private:
     std::thread::id RechenFaden;
     std::shared_ptr<const TAuswertung> LetzteAuswertung;
     QString LetzteProjektdatei; // the project file of the last run, for its PDF report
+    // why the study chose the last run's set, when it was a study's variant
+    QStringList LetzteVariantenbegruendung;
 };
 
 } // namespace kov

@@ -42,6 +42,7 @@ TVorschauWerte VorschauRechnen(const TLaufDaten& daten, const std::atomic<bool>*
     w.Druckverlust = kw.DruckverlustNenn.Gesamt;
     w.Stroemungsgeschwindigkeit = k->Werte.Stroemungsgeschwindigkeit;
     w.Leistungszahl = kw.Leistungszahl;
+    w.Pruefung = AuslegungPruefen(k->Parameter, PruefDatenSammeln(*k, kw));
     return w;
 }
 

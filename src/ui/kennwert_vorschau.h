@@ -4,6 +4,7 @@
 // site file is read once and reused while the project names the same file.
 
 #include "ablauf/lauf_daten.h"
+#include "register/auslegungs_pruefung.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 class QTimer;
 
@@ -27,6 +29,7 @@ struct TVorschauWerte {
     double Druckverlust = 0.0;              // Pa, the register's at nominal flow
     double Stroemungsgeschwindigkeit = 0.0; // m/s in one pipe
     double Leistungszahl = 0.0;
+    std::vector<TPruefRegel> Pruefung; // the design check of the run
 };
 
 // The figures of a run of p with the inputs gathered relative to projektOrdner, nothing written.

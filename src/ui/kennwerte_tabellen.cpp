@@ -2,6 +2,7 @@
 
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
+#include "ui/bericht_format.h"
 #include "ui/regelungs_vergleich.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,9 @@ QTableWidget* TabelleAnlegen(QWidget* eltern, const QStringList& koepfe) {
 
 void ZelleSetzen(QTableWidget* tabelle, int zeile, int spalte, const std::string& text,
                  bool rechts) {
-    auto* zelle = new QTableWidgetItem(QString::fromStdString(text));
+    // German view: decimal comma (the copied text keeps the figures as kov-run prints them)
+    auto* zelle = new QTableWidgetItem(
+        ZahlenOertlich(QLocale(QLocale::German), QString::fromStdString(text)));
     zelle->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
     tabelle->setItem(zeile, spalte, zelle);
 }

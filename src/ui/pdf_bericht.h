@@ -1,13 +1,17 @@
 #pragma once
-// The design report as a PDF document (A4, German): title with project, file and date, the
-// inputs with the values that differ from the defaults marked, the weather source and its
-// summary, the design figures, the year, duration-curve and energy charts as vector graphics,
-// and a note on the method. Page numbers in the foot of every page.
+// The design report as a PDF document (A4): on the first page the project, its site and
+// climate, the design in one table, the statement of the design check, the key figures and the
+// costs; then the check rule by rule, the design figures, the costs with their assumptions, the
+// ventilation unit, the model of the run, the weather, the charts as vector graphics and the
+// inputs as an appendix, changed values first. Page numbers in the foot of every page. Every
+// text is translatable (context "PdfBericht"); numbers follow the locale of the header.
 
 #include "ablauf/auswertungs_lauf.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace kov {
 
@@ -15,6 +19,11 @@ struct TBerichtKopf {
     QString Projektname;  // empty: the run's Projektname
     QString Projektdatei; // empty: the run had no project file
     QDate Datum;          // invalid: today
+    // decimal sign of every number; digits grouped by a thin space either way
+    QLocale Zahlenformat{QLocale::German};
+    // a page with the variant the study chose and why (rank, Pareto front, conditions met),
+    // lines of text; empty: none
+    QStringList Variantenbegruendung;
 };
 
 // Writes the report to datei atomically; returns its number of pages. Faults raise TDateiFehler

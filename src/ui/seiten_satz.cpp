@@ -61,6 +61,8 @@ QFont BerichtSchrift(double punkt, bool fett) {
     QFont schrift(QStringLiteral("DejaVu Sans"));
     schrift.setPointSizeF(punkt);
     schrift.setBold(fett);
+    // no ligatures: "fl" and "ffi" stay letters a reader can search for and copy
+    schrift.setStyleStrategy(QFont::PreferNoShaping);
     return schrift;
 }
 

@@ -138,16 +138,22 @@ TEST(AuslegungsPruefung, WeatherAndARegisterThatNeverRan) {
     struct Fall {
         const char* name;
         std::string datei;
+        std::string klima;
         bool eingebaut;
         TUrteil urteil;
         const char* kennzeichen;
     } faelle[] = {
-        {"site file", "standort.epw", true, TUrteil::Erfuellt, "Standorts."},
-        {"built-in Swiss year", "", true, TUrteil::Hinweis, "Schweizer Auslegungsjahr"},
-        {"read back from the last report", "", false, TUrteil::Hinweis, "vorigen Bericht"},
+        {"site file", "standort.epw", "", true, TUrteil::Erfuellt, "Standorts."},
+        {"built-in Swiss year", "", "", true, TUrteil::Hinweis, "Schweizer Auslegungsjahr"},
+        {"read back from the last report", "", "", false, TUrteil::Hinweis, "vorigen Bericht"},
+        // a built-in climate is the region's reference year, never the Swiss year
+        {"built-in climate", "", "TRY2015-05-Jahr", true, TUrteil::Erfuellt, "Testreferenzjahr"},
+        // the previous report is read before any site file the project still names
+        {"report before site file", "standort.epw", "", false, TUrteil::Hinweis, "vorigen Bericht"},
     };
     for (const Fall& f : faelle) {
         p.WetterDatei = f.datei;
+        p.Klima = f.klima;
         p.EingebautesWetter = f.eingebaut;
         const TPruefRegel r = RegelNamens(AuslegungPruefen(p, d), "Wetter");
         EXPECT_EQ(r.Urteil, f.urteil) << f.name;

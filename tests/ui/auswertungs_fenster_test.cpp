@@ -8,11 +8,13 @@
 #include "test_hilfen.h"
 #include "ui/anlage_ansicht.h"
 #include "ui/anwendung.h"
+#include "ui/bericht_format.h"
 #include "ui/diagramm_ansicht.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 #include "ui/kennwerte_fenster.h"
 #include "ui/klima_check_anzeige.h"
+#include "ui/kopflos.h"
 #include "ui/lauf_steuerung.h"
 
 #include <QFileDialog>
@@ -29,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace kov {
 namespace {
@@ -124,9 +127,10 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
         for (int s = 0; s < 4; ++s)
             EXPECT_EQ(Fenster.Tabelle->item(z, s)->text(), kennwerte.Tabelle->item(z, s)->text())
                 << z << "/" << s;
-    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20.3"));
-    EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text().toStdString(),
-              KennwertZahl(k.Ergebnis.Heizenergie, 1));
+    // with a decimal comma, the year's total grouped by a thin space
+    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20,3"));
+    EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text(),
+              BerichtZahl(QLocale(QLocale::German), k.Ergebnis.Heizenergie, 1));
     for (const TAnsicht ansicht : AlleAnsichten) {
         if (!IstDiagramm(ansicht)) continue;
         EXPECT_FALSE(Fenster.Diagramm(ansicht)->chart()->series().isEmpty());
@@ -181,8 +185,43 @@ TEST_F(AuswertungsFenster, EinProjektMitWetterdateiStehtImBericht) {
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("chicago.pdf"), QStringLiteral("-")});
     if (!text.waitForFinished(60000) || text.exitCode() != 0) GTEST_SKIP() << "pdftotext fehlt";
     const QString inhalt = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei projekt/chicago.kov")));
+    // the project by its name, the weather file outside the project by its name alone
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei chicago.kov")));
     EXPECT_TRUE(inhalt.contains(QStringLiteral("Wetterdatei Chicago Ohare Intl Ap, USA")));
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("USA_IL_Chicago-OHare.Intl.AP.725300_TMY3.epw")));
+    const QString testdaten = QString::fromStdString(KOV_TESTDATEN);
+    EXPECT_FALSE(inhalt.contains(testdaten))
+        << inhalt.mid(inhalt.indexOf(testdaten) - 80, 200).toStdString();
+
+    // kov --bericht prints the same report for the same project
+    TKopflosAufruf aufruf;
+    aufruf.Projekt = QStringLiteral("projekt/chicago.kov");
+    aufruf.Pdf = QStringLiteral("kopflos.pdf");
+    std::ostringstream aus, fehler;
+    ASSERT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
+    QProcess kopflos;
+    kopflos.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("kopflos.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(kopflos.waitForFinished(60000));
+    EXPECT_EQ(QString::fromUtf8(kopflos.readAllStandardOutput()).simplified(), inhalt);
+}
+
+TEST_F(AuswertungsFenster, EinNachDemLaufGespeichertesProjektStehtImBericht) {
+    Oeffnen();
+    ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("vorher.pdf")));
+    ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("spaeter.kov")));
+    ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("nachher.pdf")));
+    const auto text = [](const QString& datei) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    const QString vorher = text(QStringLiteral("vorher.pdf"));
+    if (vorher.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    EXPECT_TRUE(vorher.contains(QStringLiteral("Projektdatei – (Eingaben ohne Projektdatei)")));
+    EXPECT_TRUE(
+        text(QStringLiteral("nachher.pdf")).contains(QStringLiteral("Projektdatei spaeter.kov")));
 }
 
 TEST_F(AuswertungsFenster, WertUnterDerMausUndZoom) {

@@ -20,8 +20,10 @@
 namespace kov {
 namespace {
 
+// the views' German form, written out here: decimal comma, no groups below five digits
 QString Zahl(double wert, int dezimalen) {
-    return QString::fromStdString(KennwertZahl(wert, dezimalen));
+    return QString::fromStdString(KennwertZahl(wert, dezimalen))
+        .replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 template <class T> QList<T*> Reihen(QChart& chart) {
@@ -125,7 +127,7 @@ TEST(Diagramme, DurationCurvesAndFrostLimit) {
         EXPECT_EQ(punkte.front(), QPointF(1, k.Kurve[1]));
         EXPECT_EQ(punkte.back(), QPointF(StundenImJahr, k.Kurve[StundenImJahr]));
     }
-    EXPECT_EQ(linien[2]->name(), QStringLiteral("Frostgrenze 0.0 °C"));
+    EXPECT_EQ(linien[2]->name(), QStringLiteral("Frostgrenze 0,0 °C"));
     EXPECT_EQ(linien[2]->points(), (QList<QPointF>{{0, 0.0}, {8760, 0.0}}));
     const auto* x = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
     EXPECT_EQ(x->min(), 0);

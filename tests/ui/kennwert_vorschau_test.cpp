@@ -1,6 +1,7 @@
 // The live figures beside the input window's fields: those of kov-run for the same project,
 // those of the last edit after a quick series of edits, a reason instead of figures for an
-// input that cannot be run, and the weather file read once while its name stays.
+// input that cannot be run, the weather file read once while its name stays, and the design
+// check beside them.
 
 #include "ui/kennwert_vorschau.h"
 
@@ -8,6 +9,7 @@
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"
+#include "ui/pruef_anzeige.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -104,7 +106,54 @@ TEST_F(KennwertVorschau, GleichDenZahlenVonKovRun) {
         EXPECT_EQ(Form2.KTausMin->text(), QLocale(QLocale::German).toString(w.TausMin, 'f', 1))
             << f.Name;
         EXPECT_FALSE(std::filesystem::exists("kov.txt")) << f.Name << ": no file is written";
+
+        // the design check beside the figures: kov-run's verdicts, rule by rule, and the
+        // overall line counting what fails
+        const nlohmann::json& regeln = j.at("Pruefung").at("Regeln");
+        const TPruefAnzeige& anzeige = *Form2.Pruefung;
+        ASSERT_EQ(w.Pruefung.size(), regeln.size()) << f.Name;
+        ASSERT_GE(anzeige.Zeilen.size(), regeln.size()) << f.Name;
+        int verletzt = 0;
+        for (std::size_t i = 0; i < regeln.size(); ++i) {
+            const std::string urteil = regeln[i].at("Urteil").get<std::string>();
+            EXPECT_EQ(std::string(UrteilText(w.Pruefung[i].Urteil)), urteil)
+                << f.Name << ", Regel " << regeln[i].at("Name");
+            EXPECT_EQ(anzeige.Zeilen[i].Zeichen->accessibleName().toStdString(), urteil)
+                << f.Name << ", Regel " << regeln[i].at("Name");
+            EXPECT_EQ(anzeige.Zeilen[i].Name->text(), TPruefAnzeige::RegelName(w.Pruefung[i]));
+            verletzt += urteil == "nicht erfüllt" ? 1 : 0;
+        }
+        EXPECT_EQ(
+            anzeige.Gesamt->text().startsWith(QStringLiteral("Nicht erfüllt: %1").arg(verletzt)),
+            verletzt > 0)
+            << f.Name << ": " << anzeige.Gesamt->text().toStdString();
     }
+}
+
+TEST_F(KennwertVorschau, DiePruefungFolgtDenEingaben) {
+    ASSERT_TRUE(Abwarten());
+    const TPruefAnzeige& anzeige = *Form2.Pruefung;
+    EXPECT_GE(anzeige.geometry().left(), Form2.KennwerteKasten->geometry().right());
+    EXPECT_LE(anzeige.geometry().right(), Form2.width());
+    // the velocity rule is the first: 2,36 m/s at 3700 m3/h; 6000 m3/h give
+    // 6000 / 3600 / 3.14159 / 0.1922^2 * 4 / 15 = 3,83 m/s, above the 3 m/s of common practice
+    struct TFall {
+        const char* Volumenstrom;
+        QString Wert;
+        QString Urteil;
+    };
+    for (const TFall& f : std::initializer_list<TFall>{
+             {"6000", QStringLiteral("3,83 m/s"), QStringLiteral("nicht erfüllt")},
+             {"3700", QStringLiteral("2,36 m/s"), QStringLiteral("erfüllt")}}) {
+        Form2.EVolumenstrom->setText(QString::fromLatin1(f.Volumenstrom));
+        ASSERT_TRUE(Abwarten()) << f.Volumenstrom;
+        EXPECT_EQ(anzeige.Zeilen[0].Wert->text(), f.Wert) << f.Volumenstrom;
+        EXPECT_EQ(anzeige.Zeilen[0].Zeichen->accessibleName(), f.Urteil) << f.Volumenstrom;
+    }
+    // an input that cannot be run leaves no verdict standing
+    Form2.ERohrlaenge->setText(QStringLiteral("4o"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return anzeige.Zeilen[0].Wert->text() == "–"; }, 5000));
+    EXPECT_EQ(anzeige.Gesamt->text(), QStringLiteral("–"));
 }
 
 TEST_F(KennwertVorschau, SchnelleEingabenEndenMitDenZahlenDerLetzten) {

@@ -11,7 +11,10 @@
 #include "model/bodenarten.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
+#include "ui/auswertungs_fenster.h"
 #include "ui/eingabe_fenster.h"
+#include "ui/grafik_fenster.h"
+#include "ui/varianten_begruendung.h"
 #include "ui/varianten_tabelle.h"
 
 #include <QAction>
@@ -25,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -581,6 +585,36 @@ TEST_F(Variantenvergleich, TakeOverSetsTheInputWindowAndMarksTheProject) {
     EXPECT_TRUE(Anwendung.Projekt().Geaendert);
     EXPECT_TRUE(eingabe.windowTitle().endsWith(QStringLiteral(" *")));
     EXPECT_TRUE(eingabe.isVisible());
+    // why it was chosen, kept for the report of a run with exactly this set
+    const QStringList& begruendung = Anwendung.Projekt().Variantenbegruendung;
+    ASSERT_FALSE(begruendung.isEmpty());
+    EXPECT_TRUE(begruendung.front().startsWith(QStringLiteral("Variante 6 von ")))
+        << begruendung.front().toStdString();
+    EXPECT_TRUE(begruendung.front().contains(QStringLiteral("AnzahlRohre = 20")));
+    EXPECT_TRUE(begruendung.front().contains(QStringLiteral("Boden = Lehm trocken")));
+    EXPECT_TRUE(
+        GleicheEingaben(Anwendung.Projekt().VarianteParameter, eingabe.AktuelleParameter()));
+
+    // a run of the variant: its report carries the page; edited after, the report has none
+    TForm1& grafik = Anwendung.Form1();
+    const auto bericht = [&](const QString& datei) {
+        EXPECT_TRUE(test::MeldungenAbfangen([&] {
+                        eingabe.Berechnen->click();
+                        test::LaufAbwarten(grafik);
+                    }).empty());
+        grafik.Button17->click();
+        EXPECT_TRUE(grafik.Auswertung->PdfSpeichern(datei));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+        text.waitForFinished(60000);
+        return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    };
+    const QString mit = bericht(QStringLiteral("variante.pdf"));
+    if (mit.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    EXPECT_TRUE(mit.contains(QStringLiteral("Gewählte Variante der Studie Variante 6 von ")));
+    eingabe.EHeizgrenze->setText(QStringLiteral("9"));
+    EXPECT_FALSE(bericht(QStringLiteral("geaendert.pdf"))
+                     .contains(QStringLiteral("Gewählte Variante der Studie")));
 }
 
 TEST_F(Variantenvergleich, CsvExportEqualsTheEnginesTable) {
