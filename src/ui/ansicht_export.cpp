@@ -6,6 +6,7 @@
 #include "ui/seiten_satz.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsLayout>
@@ -31,14 +32,16 @@ void KennwerteZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel
             {{QString::fromStdString(m.Monat), QString::fromStdString(m.Heizenergie),
               QString::fromStdString(m.Kuehlenergie), QString::fromStdString(m.Kondensat)},
              m.Monat == "Jahr"});
-    const QVector<TSpalte> spaltenEinzeln{{QStringLiteral("Kennwert"), 0.46},
-                                          {QStringLiteral("Wert"), 0.13, Qt::AlignRight},
-                                          {QStringLiteral("Einheit"), 0.11},
-                                          {QStringLiteral("Zeitpunkt"), 0.30}};
-    const QVector<TSpalte> spaltenMonate{{QStringLiteral("Monat"), 0.25},
-                                         {QStringLiteral("Heizenergie kWh"), 0.26, Qt::AlignRight},
-                                         {QStringLiteral("Kühlenergie kWh"), 0.26, Qt::AlignRight},
-                                         {QStringLiteral("Kondensat kg"), 0.23, Qt::AlignRight}};
+    const QVector<TSpalte> spaltenEinzeln{
+        {QCoreApplication::translate("kov::Diagramme", "Kennwert"), 0.46},
+        {QCoreApplication::translate("kov::Diagramme", "Wert"), 0.13, Qt::AlignRight},
+        {QCoreApplication::translate("kov::Diagramme", "Einheit"), 0.11},
+        {QCoreApplication::translate("kov::Diagramme", "Zeitpunkt"), 0.30}};
+    const QVector<TSpalte> spaltenMonate{
+        {QCoreApplication::translate("kov::Diagramme", "Monat"), 0.25},
+        {QCoreApplication::translate("kov::Diagramme", "Heizenergie kWh"), 0.26, Qt::AlignRight},
+        {QCoreApplication::translate("kov::Diagramme", "Kühlenergie kWh"), 0.26, Qt::AlignRight},
+        {QCoreApplication::translate("kov::Diagramme", "Kondensat kg"), 0.23, Qt::AlignRight}};
     TTabellenZeile kopfEinzeln{{}, true}, kopfMonate{{}, true};
     for (const TSpalte& s : spaltenEinzeln)
         kopfEinzeln.Zellen.append(s.Kopf);

@@ -11,6 +11,7 @@
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/zahl_format.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -118,9 +119,9 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
         for (int s = 0; s < 4; ++s)
             EXPECT_EQ(Fenster.Tabelle->item(z, s)->text(), kennwerte.Tabelle->item(z, s)->text())
                 << z << "/" << s;
-    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20.3"));
-    EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text().toStdString(),
-              KennwertZahl(k.Ergebnis.Heizenergie, 1));
+    EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20,3"));
+    EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text(),
+              ZahlTextAnsicht(QString::fromStdString(KennwertZahl(k.Ergebnis.Heizenergie, 1))));
     for (const TAnsicht ansicht : AlleAnsichten) {
         if (!IstDiagramm(ansicht)) continue;
         EXPECT_FALSE(Fenster.Diagramm(ansicht)->chart()->series().isEmpty());

@@ -1,6 +1,7 @@
 // The charts of the result views: what each one draws from the evaluation, the units on every
 // axis, and the text of the value under the mouse at the edges of days, hours and months.
 #include "ui/diagramme.h"
+#include "ui/zahl_format.h"
 
 #include "auswertungs_hilfen.h"
 #include "model/kalender.h"
@@ -20,8 +21,9 @@
 namespace kov {
 namespace {
 
+// the core's figure as the German views write it (decimal comma, grouped thousands)
 QString Zahl(double wert, int dezimalen) {
-    return QString::fromStdString(KennwertZahl(wert, dezimalen));
+    return ZahlTextAnsicht(QString::fromStdString(KennwertZahl(wert, dezimalen)));
 }
 
 template <class T> QList<T*> Reihen(QChart& chart) {
@@ -125,7 +127,7 @@ TEST(Diagramme, DurationCurvesAndFrostLimit) {
         EXPECT_EQ(punkte.front(), QPointF(1, k.Kurve[1]));
         EXPECT_EQ(punkte.back(), QPointF(StundenImJahr, k.Kurve[StundenImJahr]));
     }
-    EXPECT_EQ(linien[2]->name(), QStringLiteral("Frostgrenze 0.0 °C"));
+    EXPECT_EQ(linien[2]->name(), QStringLiteral("Frostgrenze 0,0 °C"));
     EXPECT_EQ(linien[2]->points(), (QList<QPointF>{{0, 0.0}, {8760, 0.0}}));
     const auto* x = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
     EXPECT_EQ(x->min(), 0);
