@@ -947,6 +947,261 @@
     </message>
 </context>
 <context>
+    <name>kov::Kennwerte</name>
+    <message>
+        <source>Reynoldszahl bei Nenn-Volumenstrom</source>
+        <translation>Reynolds number at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Rohrreibungszahl</source>
+        <translation>Pipe friction factor</translation>
+    </message>
+    <message>
+        <source>Druckverlust Rohrreibung</source>
+        <translation>Pressure drop, pipe friction</translation>
+    </message>
+    <message>
+        <source>Druckverlust Einzelwiderstände</source>
+        <translation>Pressure drop, local losses</translation>
+    </message>
+    <message>
+        <source>Zusätzlicher Druckverlust</source>
+        <translation>Additional pressure drop</translation>
+    </message>
+    <message>
+        <source>Druckverlust gesamt</source>
+        <translation>Total pressure drop</translation>
+    </message>
+    <message>
+        <source>Ventilatorleistung bei Nenn-Volumenstrom</source>
+        <translation>Fan power at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Ventilator-Stromverbrauch im Jahr</source>
+        <translation>Fan electricity per year</translation>
+    </message>
+    <message>
+        <source>Leistungszahl (nutzbare Energie / Ventilatorstrom)</source>
+        <translation>Coefficient of performance (useful energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Leistungszahl brutto (alle Energie / Ventilatorstrom)</source>
+        <translation>Gross coefficient of performance (all energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Tiefste Austrittstemperatur</source>
+        <translation>Lowest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Höchste Austrittstemperatur</source>
+        <translation>Highest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Tiefste Eintrittstemperatur</source>
+        <translation>Lowest inlet temperature</translation>
+    </message>
+    <message>
+        <source>Höchste Eintrittstemperatur</source>
+        <translation>Highest inlet temperature</translation>
+    </message>
+    <message>
+        <source>Stunden mit Aussenluft unter Frostgrenze</source>
+        <translation>Hours with outdoor air below the frost limit</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden mit Austritt unter Frostgrenze</source>
+        <translation>Operating hours with the outlet below the frost limit</translation>
+    </message>
+    <message>
+        <source>Größte Heizleistung</source>
+        <translation>Highest heating power</translation>
+    </message>
+    <message>
+        <source>Größte Kühlleistung</source>
+        <translation>Highest cooling power</translation>
+    </message>
+    <message>
+        <source>Nutzbare Heizenergie (Aussenluft bis Heizgrenze)</source>
+        <translation>Useful heating energy (outdoor air up to the heating limit)</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie (Aussenluft ab Kühlgrenze)</source>
+        <translation>Useful cooling energy (outdoor air from the cooling limit)</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie (Aussenluft ab Komfortgrenze)</source>
+        <translation>Useful cooling energy (outdoor air from the comfort limit)</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Heizenergie (Aussenluft über Heizgrenze)</source>
+        <translation>Unwanted heating energy (outdoor air above the heating limit)</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Kühlenergie (Aussenluft unter Kühlgrenze)</source>
+        <translation>Unwanted cooling energy (outdoor air below the cooling limit)</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Kühlenergie (Aussenluft unter Komfortgrenze)</source>
+        <translation>Unwanted cooling energy (outdoor air below the comfort limit)</translation>
+    </message>
+    <message>
+        <source>Nutzbarer Ertrag je m² Rohrinnenfläche</source>
+        <translation>Useful yield per m² of inner pipe surface</translation>
+    </message>
+    <message>
+        <source>Nutzbarer Ertrag je m Rohr</source>
+        <translation>Useful yield per m of pipe</translation>
+    </message>
+    <message>
+        <source>Stunden der Heizperiode (Aussenluft bis Heizgrenze)</source>
+        <translation>Hours of the heating season (outdoor air up to the heating limit)</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad η gegen ungestörtes Erdreich, Heizperiode</source>
+        <translation>Efficiency η against the undisturbed ground, heating season</translation>
+    </message>
+    <message>
+        <source>Mittlere Ansaugtemperatur nach Register, Heizperiode</source>
+        <translation>Mean intake temperature after the heat exchanger, heating season</translation>
+    </message>
+    <message>
+        <source>Mittlere Aussentemperatur, Heizperiode</source>
+        <translation>Mean outdoor temperature, heating season</translation>
+    </message>
+    <message>
+        <source>Kondensat im Jahr</source>
+        <translation>Condensate per year</translation>
+    </message>
+    <message>
+        <source>Stunden mit Kondensat</source>
+        <translation>Hours with condensate</translation>
+    </message>
+    <message>
+        <source>Größte Kondensatmenge</source>
+        <translation>Largest condensate flow</translation>
+    </message>
+    <message>
+        <source>Änderung Heizenergie gegen letztes Einschwingjahr</source>
+        <translation>Change of heating energy against the last settling year</translation>
+    </message>
+    <message>
+        <source>Änderung Kühlenergie gegen letztes Einschwingjahr</source>
+        <translation>Change of cooling energy against the last settling year</translation>
+    </message>
+    <message>
+        <source>mit dem Volumenstrom gewichtet</source>
+        <translation>weighted with the volume flow</translation>
+    </message>
+    <message>
+        <source>Wetter ohne Feuchtedaten</source>
+        <translation>weather without humidity data</translation>
+    </message>
+    <message>
+        <source>Amortisationszeit</source>
+        <translation>Payback time</translation>
+    </message>
+    <message>
+        <source>Annuität Kapital</source>
+        <translation>Annuity, capital</translation>
+    </message>
+    <message>
+        <source>Annuität Ventilatorstrom</source>
+        <translation>Annuity, fan electricity</translation>
+    </message>
+    <message>
+        <source>Annuität Wartung</source>
+        <translation>Annuity, maintenance</translation>
+    </message>
+    <message>
+        <source>Annuität der Erlöse</source>
+        <translation>Annuity of the revenues</translation>
+    </message>
+    <message>
+        <source>Annuität der Kosten</source>
+        <translation>Annuity of the costs</translation>
+    </message>
+    <message>
+        <source>Investition</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Kosten je kWh</source>
+        <translation>Costs per kWh</translation>
+    </message>
+    <message>
+        <source>Nettonutzen</source>
+        <translation>Net benefit</translation>
+    </message>
+    <message>
+        <source>CO₂-Einsparung</source>
+        <translation>CO₂ saving</translation>
+    </message>
+    <message>
+        <source>Achsabstand der Rohre</source>
+        <translation>Distance between the pipe axes</translation>
+    </message>
+    <message>
+        <source>Druckverlust bei Nenn-Volumenstrom</source>
+        <translation>Pressure drop at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit bei Nenn-Volumenstrom</source>
+        <translation>Air velocity at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Reynoldszahl beim kleinsten Volumenstrom</source>
+        <translation>Reynolds number at the smallest volume flow</translation>
+    </message>
+    <message>
+        <source>Rohrlänge gegen nützliche Länge</source>
+        <translation>Pipe length against useful length</translation>
+    </message>
+    <message>
+        <source>Tiefste Austrittstemperatur im Betrieb</source>
+        <translation>Lowest outlet temperature in operation</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe</source>
+        <translation>Laying depth</translation>
+    </message>
+    <message>
+        <source>Wetter des Standorts</source>
+        <translation>Weather of the site</translation>
+    </message>
+    <message>
+        <source>erfüllt</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>nicht erfüllt</source>
+        <translation>not met</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>Die Auslegung erfüllt alle Prüfungen.</source>
+        <translation>The design passes every check.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3–%4 Uhr (Stunde %5)</source>
+        <translation>%2 %1, %3:00–%4:00 (hour %5)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 °C)</source>
+        <translation>%1 (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Die Auslegung erfüllt nicht: %1.</source>
+        <translation>The design fails: %1.</translation>
+    </message>
+    <message>
+        <source>Hinweise: %1.</source>
+        <translation>Notes: %1.</translation>
+    </message>
+</context>
+<context>
     <name>kov::Monate</name>
     <message>
         <source>Jan</source>
@@ -1486,18 +1741,6 @@
         <translation>the field is empty</translation>
     </message>
     <message>
-        <source>„%1“ ist keine %2</source>
-        <translation>“%1” is not a %2</translation>
-    </message>
-    <message>
-        <source>ganze Zahl</source>
-        <translation>whole number</translation>
-    </message>
-    <message>
-        <source>Zahl</source>
-        <translation>number</translation>
-    </message>
-    <message>
         <source>%1: %2 – erwartet wird %3.</source>
         <translation>%1: %2 – expected is %3.</translation>
     </message>
@@ -1508,22 +1751,6 @@
     <message>
         <source>eine Dezimalzahl wie 12.5 oder 12,5</source>
         <translation>a decimal number such as 12.5</translation>
-    </message>
-    <message>
-        <source>Das neue Projekt</source>
-        <translation>The new project</translation>
-    </message>
-    <message>
-        <source>Das Projekt „%1“</source>
-        <translation>The project “%1”</translation>
-    </message>
-    <message>
-        <source> hat ungespeicherte Änderungen.
-
-Sollen sie gespeichert werden?</source>
-        <translation> has unsaved changes.
-
-Save them?</translation>
     </message>
     <message>
         <source>Speichern</source>
@@ -1586,6 +1813,30 @@ Calculate with this weather file?</translation>
     <message>
         <source>benutzerdefiniert</source>
         <translation>user-defined</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine ganze Zahl</source>
+        <translation>“%1” is not a whole number</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Das neue Projekt hat ungespeicherte Änderungen.
+
+Sollen sie gespeichert werden?</source>
+        <translation>The new project has unsaved changes.
+
+Save them?</translation>
+    </message>
+    <message>
+        <source>Das Projekt „%1“ hat ungespeicherte Änderungen.
+
+Sollen sie gespeichert werden?</source>
+        <translation>The project “%1” has unsaved changes.
+
+Save them?</translation>
     </message>
 </context>
 <context>

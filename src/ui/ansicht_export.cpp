@@ -3,7 +3,9 @@
 #include "files/text_datei.h"
 #include "model/fehler.h"
 #include "register/kennwerte_text.h"
+#include "ui/kern_texte.h"
 #include "ui/seiten_satz.h"
+#include "ui/zahl_format.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -25,12 +27,15 @@ void KennwerteZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel
     const TKennwerte& kw = a.Kennwerte;
     QVector<TTabellenZeile> einzeln, monate;
     for (const TKennwertZeile& z : KennwerteZeilen(kw, a.Modell->Parameter))
-        einzeln.append({{QString::fromStdString(z.Bezeichnung), QString::fromStdString(z.Wert),
-                         QString::fromStdString(z.Einheit), QString::fromStdString(z.Zeitpunkt)}});
+        einzeln.append({{KernText(z.Bezeichnung), ZahlTextAnsicht(QString::fromStdString(z.Wert)),
+                         QString::fromStdString(z.Einheit), KernText(z.Zeitpunkt)}});
     for (const TKennwertMonat& m : KennwerteMonatsZeilen(kw, a.Modell->Ergebnis))
         monate.append(
-            {{QString::fromStdString(m.Monat), QString::fromStdString(m.Heizenergie),
-              QString::fromStdString(m.Kuehlenergie), QString::fromStdString(m.Kondensat)},
+            {{m.Monat == "Jahr" ? QCoreApplication::translate("kov::Diagramme", "Jahr")
+                                : QCoreApplication::translate("kov::Monate", m.Monat.c_str()),
+              ZahlTextAnsicht(QString::fromStdString(m.Heizenergie)),
+              ZahlTextAnsicht(QString::fromStdString(m.Kuehlenergie)),
+              ZahlTextAnsicht(QString::fromStdString(m.Kondensat))},
              m.Monat == "Jahr"});
     const QVector<TSpalte> spaltenEinzeln{
         {QCoreApplication::translate("kov::Diagramme", "Kennwert"), 0.46},

@@ -542,10 +542,9 @@ QStringList TForm2::EingabeFehler() const {
         const QString eintrag =
             EingabeAusserhalbBereich(feld->text(), zeile.Ganzzahl, bereich)
                 ? tr("„%1“ liegt ausserhalb des Bereichs %2").arg(feld->text().trimmed(), bereich)
-            : feld->text().trimmed().isEmpty()
-                ? tr("das Feld ist leer")
-                : tr("„%1“ ist keine %2")
-                      .arg(feld->text().trimmed(), zeile.Ganzzahl ? tr("ganze Zahl") : tr("Zahl"));
+            : feld->text().trimmed().isEmpty() ? tr("das Feld ist leer")
+            : zeile.Ganzzahl ? tr("„%1“ ist keine ganze Zahl").arg(feld->text().trimmed())
+                             : tr("„%1“ ist keine Zahl").arg(feld->text().trimmed());
         meldungen << tr("%1: %2 – erwartet wird %3.")
                          .arg(ZeilenText(feld), eintrag,
                               zeile.Ganzzahl ? tr("eine ganze Zahl wie 15")
@@ -664,15 +663,15 @@ bool TForm2::AenderungenKlaeren() {
     AenderungPruefen();
     TProjekt& projekt = Sitzung.Projekt();
     if (!projekt.Geaendert) return true;
-    const QString name =
+    const QString frageText =
         projekt.Datei.empty()
-            ? tr("Das neue Projekt")
-            : tr("Das Projekt „%1“")
+            ? tr("Das neue Projekt hat ungespeicherte Änderungen.\n\nSollen sie gespeichert "
+                 "werden?")
+            : tr("Das Projekt „%1“ hat ungespeicherte Änderungen.\n\nSollen sie gespeichert "
+                 "werden?")
                   .arg(QFileInfo(QString::fromStdString(projekt.Datei)).fileName());
-    QMessageBox frage(QMessageBox::Question, tr("KOV - Eingaben"),
-                      name + tr(" hat ungespeicherte Änderungen.\n\nSollen sie "
-                                "gespeichert werden?"),
-                      QMessageBox::NoButton, isVisible() ? this : nullptr);
+    QMessageBox frage(QMessageBox::Question, tr("KOV - Eingaben"), frageText, QMessageBox::NoButton,
+                      isVisible() ? this : nullptr);
     QPushButton* speichern = frage.addButton(tr("Speichern"), QMessageBox::AcceptRole);
     QPushButton* verwerfen = frage.addButton(tr("Verwerfen"), QMessageBox::DestructiveRole);
     QPushButton* abbrechen = frage.addButton(tr("Abbrechen"), QMessageBox::RejectRole);

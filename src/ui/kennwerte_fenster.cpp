@@ -3,6 +3,7 @@
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
 #include "ui/kennwerte_tabellen.h"
+#include "ui/kern_texte.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -92,8 +93,7 @@ void TKennwerteFenster::Anzeigen(const TKennwerte& kw, const TRegisterParameter&
 }
 
 void TKennwerteFenster::BewertungAnzeigen(const TBewertung& b) {
-    Aussage->setText(
-        tr("Auslegungsprüfung: %1").arg(QString::fromStdString(AuslegungsAussage(b.Pruefung))));
+    Aussage->setText(tr("Auslegungsprüfung: %1").arg(AussageText(b.Pruefung)));
     PruefungsTabelleFuellen(Pruefungstabelle, b.Pruefung);
     KostenTabelleFuellen(Kostentabelle, b.Kosten);
     Aussage->show();

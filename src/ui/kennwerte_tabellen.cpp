@@ -2,6 +2,7 @@
 
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
+#include "ui/kern_texte.h"
 #include "ui/zahl_format.h"
 
 #include <QCoreApplication>
@@ -84,10 +85,10 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
     tabelle->setRowCount(static_cast<int>(zeilen.size()));
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
-        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
         ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
         ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
-        ZelleSetzen(tabelle, z, 3, zeile.Zeitpunkt, false);
+        ZelleSetzen(tabelle, z, 3, KernText(zeile.Zeitpunkt).toStdString(), false);
     }
     const std::vector<TKennwertMonat> monate = KennwerteMonatsZeilen(kw, e);
     monatstabelle->setRowCount(static_cast<int>(monate.size()));
@@ -120,10 +121,10 @@ void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRege
     tabelle->setRowCount(static_cast<int>(zeilen.size()));
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TPruefZeile& zeile = zeilen[static_cast<std::size_t>(z)];
-        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
         ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
         ZelleSetzen(tabelle, z, 2, zeile.Grenze, false);
-        ZelleSetzen(tabelle, z, 3, zeile.Urteil, false);
+        ZelleSetzen(tabelle, z, 3, KernText(zeile.Urteil).toStdString(), false);
         const TUrteil urteil = regeln[static_cast<std::size_t>(z)].Urteil;
         for (int s = 0; s < tabelle->columnCount(); ++s) {
             QTableWidgetItem* zelle = tabelle->item(z, s);
@@ -147,7 +148,7 @@ void KostenTabelleFuellen(QTableWidget* tabelle, const TWirtschaftlichkeit& w) {
     tabelle->setRowCount(static_cast<int>(zeilen.size()));
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
-        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
         ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
         ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
     }

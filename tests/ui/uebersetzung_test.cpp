@@ -1,8 +1,10 @@
 // The English interface beside the German one: the translation file, the language choice, the
 // windows in both languages, German number format in the views and the report that stays German.
 
+#include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
 #include "model/parameter_katalog.h"
+#include "register/kennwerte_text.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
@@ -11,6 +13,7 @@
 #include "ui/info_fenster.h"
 #include "ui/katalog_texte.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/kern_texte.h"
 #include "ui/parameter_dialog.h"
 #include "ui/sprache.h"
 #include "ui/start_fenster.h"
@@ -155,6 +158,35 @@ TEST(Uebersetzung, JederKatalogTextHatSeineEnglischeFassung) {
     }
     for (int g = 0; g <= static_cast<int>(TParameterGruppe::Auslegungspruefung); ++g)
         pruefen(GruppenName(static_cast<TParameterGruppe>(g)), "Gruppe");
+}
+
+TEST(Uebersetzung, KennwerteUndPruefungDesKerns) {
+    const TAuswertung& a = *test::StandardAuswertung();
+    const std::vector<TKennwertZeile> zeilen = KennwerteZeilen(a.Kennwerte, a.Modell->Parameter);
+    {
+        TSprachUmgebung englisch(QStringLiteral("en"));
+        // every label of the figures of a run without ventilation unit
+        for (const TKennwertZeile& z : zeilen)
+            EXPECT_NE(KernText(z.Bezeichnung).toStdString(), z.Bezeichnung) << "nicht übersetzt";
+        const struct {
+            const char* Kern;
+            const char* Englisch;
+        } faelle[] = {
+            {"26. Januar, 08–09 Uhr (Stunde 609)", "January 26, 08:00–09:00 (hour 609)"},
+            {"Stunden mit Aussenluft unter Frostgrenze (-2.5 °C)",
+             "Hours with outdoor air below the frost limit (-2.5 °C)"},
+            {"nicht erfüllt", "not met"},
+            {"Tiefste Austrittstemperatur im Betrieb", "Lowest outlet temperature in operation"},
+            {"ein Text, den niemand übersetzt", "ein Text, den niemand übersetzt"},
+        };
+        for (const auto& f : faelle)
+            EXPECT_EQ(KernText(f.Kern).toStdString(), f.Englisch) << f.Kern;
+    }
+    // German keeps the core's words; the limit gets its decimal comma
+    EXPECT_EQ(KernText("26. Januar, 08–09 Uhr (Stunde 609)").toStdString(),
+              "26. Januar, 08–09 Uhr (Stunde 609)");
+    EXPECT_EQ(KernText("Stunden mit Aussenluft unter Frostgrenze (-2.5 °C)").toStdString(),
+              "Stunden mit Aussenluft unter Frostgrenze (-2,5 °C)");
 }
 
 TEST(Sprache, FolgtDemGebietsschemaBisDerNutzerWaehlt) {
