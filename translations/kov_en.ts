@@ -9,6 +9,53 @@
     </message>
 </context>
 <context>
+    <name>kov::Bodenarten</name>
+    <message>
+        <source>Erde trocken  (lambda 0.35 W/mK)</source>
+        <translation>Soil, dry  (lambda 0.35 W/mK)</translation>
+    </message>
+    <message>
+        <source>Erde feucht     (lambda 1.5 W/mK)</source>
+        <translation>Soil, moist  (lambda 1.5 W/mK)</translation>
+    </message>
+    <message>
+        <source>Erde nass       (lambda 2.5 W/mK)</source>
+        <translation>Soil, wet  (lambda 2.5 W/mK)</translation>
+    </message>
+    <message>
+        <source>Erde tonig       (lambda 1.5 W/mK)</source>
+        <translation>Soil, clayey  (lambda 1.5 W/mK)</translation>
+    </message>
+    <message>
+        <source>Lehm trocken (lambda 0.4 W/mK)</source>
+        <translation>Loam, dry  (lambda 0.4 W/mK)</translation>
+    </message>
+    <message>
+        <source>Lehm nass      (lambda 1.6 W/mK)</source>
+        <translation>Loam, wet  (lambda 1.6 W/mK)</translation>
+    </message>
+    <message>
+        <source>Magerbeton   (lambda 0.93 W/mK)</source>
+        <translation>Lean concrete  (lambda 0.93 W/mK)</translation>
+    </message>
+    <message>
+        <source>Sand, trocken (lambda 0.4 W/mK)</source>
+        <translation>Sand, dry  (lambda 0.4 W/mK)</translation>
+    </message>
+    <message>
+        <source>Sand feucht    (lambda 1.0 W/mK)</source>
+        <translation>Sand, moist  (lambda 1.0 W/mK)</translation>
+    </message>
+    <message>
+        <source>Sand feucht, gewalzt  (lambda 1.2 W/mK)</source>
+        <translation>Sand, moist, compacted  (lambda 1.2 W/mK)</translation>
+    </message>
+    <message>
+        <source>Stahlbeton      (lambda 1.8 W/mK)</source>
+        <translation>Reinforced concrete  (lambda 1.8 W/mK)</translation>
+    </message>
+</context>
+<context>
     <name>kov::Diagramme</name>
     <message>
         <source>Kennwert</source>
@@ -1199,6 +1246,94 @@
     <message>
         <source>Hinweise: %1.</source>
         <translation>Notes: %1.</translation>
+    </message>
+    <message>
+        <source>Heizenergie</source>
+        <translation>Heating energy</translation>
+    </message>
+    <message>
+        <source>Kühlenergie</source>
+        <translation>Cooling energy</translation>
+    </message>
+    <message>
+        <source>nutzbare Heizenergie</source>
+        <translation>useful heating energy</translation>
+    </message>
+    <message>
+        <source>nutzbare Kühlenergie</source>
+        <translation>useful cooling energy</translation>
+    </message>
+    <message>
+        <source>nutzbare Energie (Heizen + Kühlen)</source>
+        <translation>useful energy (heating + cooling)</translation>
+    </message>
+    <message>
+        <source>Ventilatorstrom</source>
+        <translation>fan electricity</translation>
+    </message>
+    <message>
+        <source>Leistungszahl</source>
+        <translation>coefficient of performance</translation>
+    </message>
+    <message>
+        <source>tiefste Austrittstemperatur</source>
+        <translation>lowest outlet temperature</translation>
+    </message>
+    <message>
+        <source>höchste Austrittstemperatur</source>
+        <translation>highest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Froststunden nach dem Register</source>
+        <translation>frost hours after the heat exchanger</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit</source>
+        <translation>air velocity</translation>
+    </message>
+    <message>
+        <source>Druckverlust</source>
+        <translation>pressure drop</translation>
+    </message>
+    <message>
+        <source>Rohrlänge aller Rohre</source>
+        <translation>pipe length of all pipes</translation>
+    </message>
+    <message>
+        <source>Leistungszahl brutto</source>
+        <translation>gross coefficient of performance</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad Heizperiode</source>
+        <translation>efficiency, heating season</translation>
+    </message>
+    <message>
+        <source>mittlere Ansaugtemperatur Heizperiode</source>
+        <translation>mean intake temperature, heating season</translation>
+    </message>
+    <message>
+        <source>Frostschutzstunden des Lüftungsgeräts</source>
+        <translation>frost protection hours of the ventilation unit</translation>
+    </message>
+    <message>
+        <source>Vorheizenergie des Lüftungsgeräts</source>
+        <translation>pre-heating energy of the ventilation unit</translation>
+    </message>
+    <message>
+        <source>Wärmeersparnis im Gebäude nach WRG</source>
+        <translation>heat saved in the building after heat recovery</translation>
+    </message>
+    <message>
+        <source>tiefste Zuluft nach WRG</source>
+        <translation>lowest supply air after heat recovery</translation>
+    </message>
+    <message>
+        <source>jährlicher Nettonutzen</source>
+        <translation>yearly net benefit</translation>
+    </message>
+    <message>
+        <source>dynamische Amortisationszeit</source>
+        <translation>dynamic payback time</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "model/parameter_katalog.h"
 #include "ui/anwendung.h"
 #include "ui/fortschritts_balken.h"
+#include "ui/katalog_texte.h"
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
@@ -249,7 +250,7 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     CErde->setInsertPolicy(QComboBox::NoInsert);
     CErde->setMaxVisibleItems(12);
     for (const TBodenart& art : Bodenarten())
-        CErde->addItem(QString::fromUtf8(art.Text.data(), static_cast<qsizetype>(art.Text.size())));
+        CErde->addItem(BodenartText(art.Text));
     CErde->setFont(grundschrift);
     CErde->setMinimumWidth(240);
     CErde->setFixedHeight(FeldHoehe);

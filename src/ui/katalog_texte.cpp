@@ -283,7 +283,31 @@ const char* const Quelltexte[] = {
                       "Praxis: 2300, darunter strömt die Luft laminar."),
 };
 
+// the soil list of the input window and of the study, blanks as the classic list has them
+const char* const BodenQuelltexte[] = {
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Erde trocken  (lambda 0.35 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Erde feucht     (lambda 1.5 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Erde nass       (lambda 2.5 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Erde tonig       (lambda 1.5 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Lehm trocken (lambda 0.4 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Lehm nass      (lambda 1.6 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Magerbeton   (lambda 0.93 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Sand, trocken (lambda 0.4 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Sand feucht    (lambda 1.0 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Sand feucht, gewalzt  (lambda 1.2 W/mK)"),
+    QT_TRANSLATE_NOOP("kov::Bodenarten", "Stahlbeton      (lambda 1.8 W/mK)"),
+};
+
 } // namespace
+
+QString BodenartText(std::string_view deutsch) {
+    const std::string text(deutsch);
+    return QCoreApplication::translate("kov::Bodenarten", text.c_str());
+}
+
+std::span<const char* const> BodenartQuelltexte() {
+    return BodenQuelltexte;
+}
 
 QString KatalogText(std::string_view deutsch) {
     const std::string text(deutsch);

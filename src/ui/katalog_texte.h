@@ -12,5 +12,8 @@ namespace kov {
 QString KatalogText(std::string_view deutsch);
 // Every catalogue text the translation knows; a text missing here stays German in the interface.
 std::span<const char* const> KatalogQuelltexte();
+// A soil of the list (model/bodenarten) in the interface's language; the values stay.
+QString BodenartText(std::string_view deutsch);
+std::span<const char* const> BodenartQuelltexte();
 
 } // namespace kov

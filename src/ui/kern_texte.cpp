@@ -9,7 +9,8 @@ namespace kov {
 
 namespace {
 
-// The labels of the figures, costs and checks as the core writes them, for the translation tools.
+// The labels of the figures, costs, checks and study figures as the core writes them, for the
+// translation tools.
 [[maybe_unused]] const char* const Quelltexte[] = {
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Reynoldszahl bei Nenn-Volumenstrom"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Rohrreibungszahl"),
@@ -67,6 +68,29 @@ namespace {
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Tiefste Austrittstemperatur im Betrieb"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Verlegetiefe"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Wetter des Standorts"),
+    // the figures of a variant study
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Heizenergie"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Kühlenergie"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "nutzbare Heizenergie"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "nutzbare Kühlenergie"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "nutzbare Energie (Heizen + Kühlen)"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Ventilatorstrom"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Leistungszahl"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "tiefste Austrittstemperatur"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "höchste Austrittstemperatur"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Froststunden nach dem Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Luftgeschwindigkeit"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Druckverlust"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Rohrlänge aller Rohre"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Leistungszahl brutto"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Wirkungsgrad Heizperiode"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "mittlere Ansaugtemperatur Heizperiode"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Frostschutzstunden des Lüftungsgeräts"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Vorheizenergie des Lüftungsgeräts"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Wärmeersparnis im Gebäude nach WRG"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "tiefste Zuluft nach WRG"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "jährlicher Nettonutzen"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "dynamische Amortisationszeit"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "erfüllt"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "nicht erfüllt"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Hinweis"),

@@ -4,6 +4,7 @@
 #include "files/text_datei.h"
 #include "model/bodenarten.h"
 #include "model/fehler.h"
+#include "ui/anwendung.h"
 #include "ui/diagramme.h"
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
@@ -13,6 +14,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -213,7 +215,9 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
 
     CsvDateiDialog = [this] {
         return QFileDialog::getSaveFileName(this, tr("Tabelle der Varianten exportieren"),
-                                            QStringLiteral("varianten.csv"),
+                                            // in the project's folder
+                                            QDir(QString::fromStdString(Sitzung.EingabeOrdner()))
+                                                .filePath(QStringLiteral("varianten.csv")),
                                             tr("CSV-Dateien (*.csv);;Alle Dateien (*)"));
     };
 }

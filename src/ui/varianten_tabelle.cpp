@@ -3,6 +3,7 @@
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
 #include "ui/katalog_texte.h"
+#include "ui/kern_texte.h"
 #include "ui/zahl_format.h"
 
 #include <QBrush>
@@ -40,7 +41,7 @@ QString KennwertText(double wert, std::string_view einheit) {
 }
 
 QString KennwertTitel(const TStudienKennwert& k) {
-    QString titel = Text(k.Bezeichnung);
+    QString titel = KernText(std::string(k.Bezeichnung));
     if (!k.Einheit.empty()) titel += QStringLiteral(" [") + Text(k.Einheit) + QLatin1Char(']');
     return titel;
 }
@@ -59,7 +60,7 @@ QString VariationsWert(const TVariation& v, double wert) {
     if (v.Name == BodenDimension) {
         const std::string_view name = Bodenarten()[static_cast<std::size_t>(wert)].Text;
         // the list pads its names with blanks to line up the conductivities
-        return Text(name).simplified();
+        return BodenartText(name).simplified();
     }
     char text[32];
     const auto [ende, fehler] = std::to_chars(text, text + sizeof text, wert);
@@ -197,7 +198,8 @@ QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
         QStringList namen;
         for (const std::string& name : v.Verletzt) {
             const TStudienKennwert* k = StudienKennwert(name);
-            namen << (k != nullptr ? Text(k->Bezeichnung) : QString::fromStdString(name));
+            namen << (k != nullptr ? KernText(std::string(k->Bezeichnung))
+                                   : QString::fromStdString(name));
         }
         return QCoreApplication::translate("kov::TVariantenTabelle", "verletzt: %1")
             .arg(namen.join(QStringLiteral(", ")));

@@ -3,6 +3,7 @@
 
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
+#include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
 #include "register/kennwerte_text.h"
 #include "test_hilfen.h"
@@ -158,6 +159,15 @@ TEST(Uebersetzung, JederKatalogTextHatSeineEnglischeFassung) {
     }
     for (int g = 0; g <= static_cast<int>(TParameterGruppe::Auslegungspruefung); ++g)
         pruefen(GruppenName(static_cast<TParameterGruppe>(g)), "Gruppe");
+    // the soil list: every soil but the empty first item
+    std::set<std::string> boeden;
+    for (const char* text : BodenartQuelltexte())
+        boeden.insert(text);
+    for (const TBodenart& art : Bodenarten()) {
+        if (art.Text.empty()) continue;
+        EXPECT_TRUE(boeden.count(std::string(art.Text))) << art.Text;
+        EXPECT_NE(BodenartText(art.Text).toStdString(), std::string(art.Text)) << art.Text;
+    }
 }
 
 TEST(Uebersetzung, KennwerteUndPruefungDesKerns) {
