@@ -122,8 +122,10 @@ void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRege
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TPruefZeile& zeile = zeilen[static_cast<std::size_t>(z)];
         ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
-        ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
-        ZelleSetzen(tabelle, z, 2, zeile.Grenze, false);
+        ZelleSetzen(tabelle, z, 1,
+                    GroesseTextAnsicht(QString::fromStdString(zeile.Wert)).toStdString(), true);
+        ZelleSetzen(tabelle, z, 2,
+                    GroesseTextAnsicht(QString::fromStdString(zeile.Grenze)).toStdString(), false);
         ZelleSetzen(tabelle, z, 3, KernText(zeile.Urteil).toStdString(), false);
         const TUrteil urteil = regeln[static_cast<std::size_t>(z)].Urteil;
         for (int s = 0; s < tabelle->columnCount(); ++s) {

@@ -47,4 +47,12 @@ QString ZahlTextAnsicht(const QString& text) {
     return Deutsch() ? DeutschSchreiben(text) : text;
 }
 
+QString GroesseTextAnsicht(const QString& text) {
+    static const QRegularExpression groesse(
+        QStringLiteral("^((?:[<>≤≥]=? )?)(-?[0-9]+(?:\\.[0-9]+)?)( \\S.*)?$"));
+    const QRegularExpressionMatch treffer = groesse.match(text);
+    if (!treffer.hasMatch() || !Deutsch()) return text;
+    return treffer.captured(1) + DeutschSchreiben(treffer.captured(2)) + treffer.captured(3);
+}
+
 } // namespace kov

@@ -12,5 +12,8 @@ QString ZahlAnsicht(double wert, int dezimalen);
 // A number as the core writes it ("-1234.5", "20") in the interface's format; any other text
 // ("–", "12.5 °C", "nicht berechnet") comes back unchanged.
 QString ZahlTextAnsicht(const QString& text);
+// A quantity as the design check writes it, a number with an optional comparison before and a
+// unit after it ("≤ 3.00 m/s", "27.0 Pa"), with its number in the interface's format.
+QString GroesseTextAnsicht(const QString& text);
 
 } // namespace kov

@@ -385,6 +385,18 @@ TEST(Zahlformat, DeutscheAnsichtenMitDezimalkommaUndSchmalenTausendern) {
         EXPECT_EQ(ZahlTextAnsicht(QString::fromUtf8(text)), QString::fromUtf8(text)) << text;
     EXPECT_EQ(ZahlTextAnsicht(QStringLiteral("-4321.50")),
               QStringLiteral("-4") + schmal + QStringLiteral("321,50"));
+    // the design check's quantities: comparison, number, unit
+    const struct {
+        const char* Kern;
+        QString Deutsch;
+    } groessen[] = {{"≤ 3.00 m/s", QStringLiteral("≤ 3,00 m/s")},
+                    {"27.0 Pa", QStringLiteral("27,0 Pa")},
+                    {"≥ 2300", QStringLiteral("≥ 2") + schmal + QStringLiteral("300")},
+                    {"-2.1 °C", QStringLiteral("-2,1 °C")},
+                    {"–", QStringLiteral("–")},
+                    {"TRY2015-05-Jahr", QStringLiteral("TRY2015-05-Jahr")}};
+    for (const auto& g : groessen)
+        EXPECT_EQ(GroesseTextAnsicht(QString::fromUtf8(g.Kern)), g.Deutsch) << g.Kern;
 }
 
 TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
