@@ -1622,7 +1622,7 @@
     </message>
     <message>
         <source>Ein- und Austrittstemperaturen Erdregister</source>
-        <translation>Inlet and outlet temperatures, earth-air heat exchanger</translation>
+        <translation>Inlet and outlet air temperatures</translation>
     </message>
     <message>
         <source>Tage</source>
@@ -1631,6 +1631,10 @@
     <message>
         <source>Temperatur [°C]</source>
         <translation>Temperature [°C]</translation>
+    </message>
+    <message>
+        <source>KOV 1.2 - Erdregister, Stundenwerte des Auslegungsjahres</source>
+        <translation>KOV 1.2 - earth-air heat exchanger, hourly values of the design year</translation>
     </message>
 </context>
 <context>
