@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -172,6 +173,17 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, Auswertung->Kennwerte,
                              Auswertung->Modell->Parameter, Auswertung->Modell->Ergebnis);
     Wert->clear();
+    resize(GroesseFuerTabellen());
+}
+
+QSize TAuswertungsFenster::GroesseFuerTabellen() const {
+    // both tables side by side without scrolling, as far as the screen allows: frames, tabs,
+    // scroll area and the row of buttons take about 80 pixels beside and 150 under them
+    QSize noetig(Tabelle->width() + Monatstabelle->width() + 80,
+                 std::max(Tabelle->height(), Monatstabelle->height()) + 150);
+    if (const QScreen* bildschirm = screen())
+        noetig = noetig.boundedTo(bildschirm->availableGeometry().size() - QSize(40, 80));
+    return noetig.expandedTo(size());
 }
 
 TAnsicht TAuswertungsFenster::AktuelleAnsicht() const {

@@ -30,6 +30,9 @@ public:
     bool HatAuswertung() const { return Auswertung != nullptr; }
     const TAuswertung& Ergebnis() const { return *Auswertung; }
 
+    // The window's size for the figures and the monthly table side by side: never smaller than
+    // now, never larger than the screen.
+    QSize GroesseFuerTabellen() const;
     TAnsicht AktuelleAnsicht() const;
     void AnsichtWaehlen(TAnsicht ansicht);
     TDiagrammAnsicht* Diagramm(TAnsicht ansicht) const;

@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -347,6 +348,15 @@ TEST(Oberflaeche, FensterInBeidenSprachenOhneAbgeschnitteneTexte) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&auswertung)) << sprache;
         EXPECT_EQ(AbgeschnitteneTexte(auswertung).join(QLatin1Char('\n')).toStdString(), "")
             << sprache << ": Auswertung";
+        // the figures and the monthly table side by side at the window's first size, as far as
+        // the screen has room (the offscreen screen is smaller than a desktop)
+        const QSize tabellen(auswertung.Tabelle->width() + auswertung.Monatstabelle->width(),
+                             auswertung.Tabelle->height());
+        const QSize bildschirm = auswertung.screen()->availableGeometry().size();
+        EXPECT_GE(auswertung.width(), std::min(tabellen.width(), bildschirm.width() - 40))
+            << sprache;
+        EXPECT_GE(auswertung.height(), std::min(tabellen.height(), bildschirm.height() - 80))
+            << sprache;
         auswertung.hide();
 
         TVariantenFenster& varianten = anwendung.Variantenvergleich();
