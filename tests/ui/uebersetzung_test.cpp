@@ -6,6 +6,7 @@
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
 #include "register/kennwerte_text.h"
+#include "register/variantenstudie.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
@@ -19,6 +20,7 @@
 #include "ui/sprache.h"
 #include "ui/start_fenster.h"
 #include "ui/varianten_fenster.h"
+#include "ui/varianten_tabelle.h"
 #include "ui/zahl_format.h"
 
 #include <QComboBox>
@@ -31,7 +33,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QListWidget>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -365,6 +371,41 @@ TEST(Oberflaeche, FensterInBeidenSprachenOhneAbgeschnitteneTexte) {
         EXPECT_EQ(AbgeschnitteneTexte(varianten).join(QLatin1Char('\n')).toStdString(), "")
             << sprache << ": Varianten";
     }
+}
+
+TEST(Oberflaeche, VariantentabelleZeigtDieBedingungenGanz) {
+    test::TArbeitsVerzeichnis arbeit;
+    TAnwendung anwendung;
+    TVariantenFenster& f = anwendung.Variantenvergleich();
+    // 4 variants; 10 pipes at 3700 m3/h run at 3.54 m/s and break both limits below
+    const auto waehlen = [](QComboBox* wahl, const char* name) {
+        wahl->setCurrentIndex(std::max(0, wahl->findData(QString::fromLatin1(name))));
+    };
+    for (std::size_t i = 0; i < f.ParameterWahl.size(); ++i) {
+        waehlen(f.ParameterWahl[i], "");
+        f.WerteFeld[i]->clear();
+    }
+    waehlen(f.ParameterWahl[0], "AnzahlRohre");
+    f.WerteFeld[0]->setText(QStringLiteral("10,20"));
+    waehlen(f.ParameterWahl[1], "Rohrlaenge");
+    f.WerteFeld[1]->setText(QStringLiteral("30,60"));
+    for (int i = 0; i < f.BodenWahl->count(); ++i)
+        f.BodenWahl->item(i)->setCheckState(Qt::Unchecked);
+    waehlen(f.BedingungsWahl[0], "Stroemungsgeschwindigkeit");
+    f.GrenzFeld[0]->setText(QStringLiteral("3"));
+    waehlen(f.BedingungsWahl[2], "DruckverlustGesamt");
+    f.GrenzFeld[2]->setText(QStringLiteral("5"));
+    QSignalSpy ende(&f, &TVariantenFenster::LaufBeendet);
+    ASSERT_TRUE(f.StartenClick());
+    ASSERT_TRUE(ende.wait(60000));
+    const int spalte =
+        f.Modell->ErsteKennwertSpalte() + static_cast<int>(StudienKennwerte().size());
+    int breitester = 0;
+    for (int z = 0; z < f.Sortierung->rowCount(); ++z)
+        breitester = std::max(breitester, f.Tabelle->fontMetrics().horizontalAdvance(
+                                              f.Sortierung->index(z, spalte).data().toString()));
+    EXPECT_GT(breitester, 0) << "no variant breaks a condition";
+    EXPECT_GE(f.Tabelle->columnWidth(spalte), breitester);
 }
 
 TEST(Zahlformat, DeutscheAnsichtenMitDezimalkommaUndSchmalenTausendern) {
