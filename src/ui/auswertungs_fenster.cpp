@@ -168,6 +168,9 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
                                    TBerichtKopf kopf) {
     Auswertung = std::move(auswertung);
     Kopf = std::move(kopf);
+    // the file dialogs start in the project's folder until an export went elsewhere
+    if (!OrdnerGewaehlt && !Kopf.Projektdatei.isEmpty())
+        Ordner = QFileInfo(Kopf.Projektdatei).absolutePath();
     for (TDiagrammAnsicht* ansicht : Diagramme)
         ansicht->Anzeigen(Auswertung);
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, Auswertung->Kennwerte,
@@ -237,6 +240,7 @@ void TAuswertungsFenster::BildSpeichernClick() {
     const QString ziel =
         MitEndung(datei, filter == FilterSvg() ? QStringLiteral(".svg") : QStringLiteral(".png"));
     Ordner = QFileInfo(ziel).absolutePath();
+    OrdnerGewaehlt = true;
     BildSpeichern(ansicht, ziel, groesse);
 }
 
@@ -249,6 +253,7 @@ void TAuswertungsFenster::CsvSpeichernClick() {
     if (datei.isEmpty()) return;
     const QString ziel = MitEndung(datei, QStringLiteral(".csv"));
     Ordner = QFileInfo(ziel).absolutePath();
+    OrdnerGewaehlt = true;
     CsvSpeichern(ziel,
                  filter == FilterCsvPunkt() ? TDezimalZeichen::Punkt : TDezimalZeichen::Komma);
 }
@@ -262,6 +267,7 @@ void TAuswertungsFenster::PdfSpeichernClick() {
     if (datei.isEmpty()) return;
     const QString ziel = MitEndung(datei, QStringLiteral(".pdf"));
     Ordner = QFileInfo(ziel).absolutePath();
+    OrdnerGewaehlt = true;
     PdfSpeichern(ziel);
 }
 

@@ -64,7 +64,8 @@ private:
     std::array<TDiagrammAnsicht*, 4> Diagramme{};
     std::shared_ptr<const TAuswertung> Auswertung;
     TBerichtKopf Kopf;
-    QString Ordner; // where the last export went, for the next file dialog
+    QString Ordner;              // where the last export went, for the next file dialog
+    bool OrdnerGewaehlt = false; // by an export; until then the project's folder
 };
 
 // Asks for the size of a picture: width and height in pixels, 1600 × 1000 at first.

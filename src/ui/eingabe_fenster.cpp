@@ -129,6 +129,7 @@ constexpr int SpaltenBreiten[] = {16, 128, 57, 46, 2, 16, 87, 57, 96, 8, 15};
 constexpr int ZeilenHoehen[] = {32, 32, 32, 32, 32, 32, 1, 8, 23, 32, 32, 9};
 constexpr int BetriebZeile = 8;
 
+// a field's classic y (128..256 in the upper boxes, 320 and 352 in "Betrieb") to its grid row
 int FeldZeileNummer(int y) {
     return y < 297 ? (y - 128) / 32 + 1 : (y - 320) / 32 + BetriebZeile + 1;
 }

@@ -29,11 +29,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QListWidget>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
