@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -79,7 +80,9 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
             if (!e.Einheit.empty()) text += QStringLiteral(" [") + Text(e.Einheit) + u']';
             wahl->addItem(text, Text(e.Name));
             wahl->setItemData(wahl->count() - 1,
-                              Text(e.Beschreibung) + QStringLiteral("\nName: ") + Text(e.Name),
+                              KatalogText(e.Beschreibung) + QLatin1Char('\n') +
+                                  QCoreApplication::translate("kov::TParameterDialog", "Name: %1")
+                                      .arg(Text(e.Name)),
                               Qt::ToolTipRole);
             // the usual design parameters stand apart from the rest of the catalogue
             if (j == 7) wahl->insertSeparator(wahl->count());
