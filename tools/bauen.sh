@@ -21,7 +21,7 @@ cd "$wurzel"
 
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libjpeg-dev libgtest-dev
         libgmock-dev libbenchmark-dev nlohmann-json3-dev libdeflate-dev fonts-dejavu-core poppler-utils
-        python3)
+        python3 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 case "$modus" in
   test | paket) pakete+=(dpkg-dev desktop-file-utils) ;;
   fuzz) pakete+=(clang libclang-rt-14-dev) ;;

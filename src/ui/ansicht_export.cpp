@@ -3,9 +3,12 @@
 #include "files/text_datei.h"
 #include "model/fehler.h"
 #include "register/kennwerte_text.h"
+#include "ui/kern_texte.h"
 #include "ui/seiten_satz.h"
+#include "ui/zahl_format.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsLayout>
@@ -24,21 +27,26 @@ void KennwerteZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel
     const TKennwerte& kw = a.Kennwerte;
     QVector<TTabellenZeile> einzeln, monate;
     for (const TKennwertZeile& z : KennwerteZeilen(kw, a.Modell->Parameter))
-        einzeln.append({{QString::fromStdString(z.Bezeichnung), QString::fromStdString(z.Wert),
-                         QString::fromStdString(z.Einheit), QString::fromStdString(z.Zeitpunkt)}});
+        einzeln.append({{KernText(z.Bezeichnung), ZahlTextAnsicht(QString::fromStdString(z.Wert)),
+                         QString::fromStdString(z.Einheit), KernText(z.Zeitpunkt)}});
     for (const TKennwertMonat& m : KennwerteMonatsZeilen(kw, a.Modell->Ergebnis))
         monate.append(
-            {{QString::fromStdString(m.Monat), QString::fromStdString(m.Heizenergie),
-              QString::fromStdString(m.Kuehlenergie), QString::fromStdString(m.Kondensat)},
+            {{m.Monat == "Jahr" ? QCoreApplication::translate("kov::Diagramme", "Jahr")
+                                : QCoreApplication::translate("kov::Monate", m.Monat.c_str()),
+              ZahlTextAnsicht(QString::fromStdString(m.Heizenergie)),
+              ZahlTextAnsicht(QString::fromStdString(m.Kuehlenergie)),
+              ZahlTextAnsicht(QString::fromStdString(m.Kondensat))},
              m.Monat == "Jahr"});
-    const QVector<TSpalte> spaltenEinzeln{{QStringLiteral("Kennwert"), 0.46},
-                                          {QStringLiteral("Wert"), 0.13, Qt::AlignRight},
-                                          {QStringLiteral("Einheit"), 0.11},
-                                          {QStringLiteral("Zeitpunkt"), 0.30}};
-    const QVector<TSpalte> spaltenMonate{{QStringLiteral("Monat"), 0.25},
-                                         {QStringLiteral("Heizenergie kWh"), 0.26, Qt::AlignRight},
-                                         {QStringLiteral("Kühlenergie kWh"), 0.26, Qt::AlignRight},
-                                         {QStringLiteral("Kondensat kg"), 0.23, Qt::AlignRight}};
+    const QVector<TSpalte> spaltenEinzeln{
+        {QCoreApplication::translate("kov::Diagramme", "Kennwert"), 0.46},
+        {QCoreApplication::translate("kov::Diagramme", "Wert"), 0.13, Qt::AlignRight},
+        {QCoreApplication::translate("kov::Diagramme", "Einheit"), 0.11},
+        {QCoreApplication::translate("kov::Diagramme", "Zeitpunkt"), 0.30}};
+    const QVector<TSpalte> spaltenMonate{
+        {QCoreApplication::translate("kov::Diagramme", "Monat"), 0.25},
+        {QCoreApplication::translate("kov::Diagramme", "Heizenergie kWh"), 0.26, Qt::AlignRight},
+        {QCoreApplication::translate("kov::Diagramme", "Kühlenergie kWh"), 0.26, Qt::AlignRight},
+        {QCoreApplication::translate("kov::Diagramme", "Kondensat kg"), 0.23, Qt::AlignRight}};
     TTabellenZeile kopfEinzeln{{}, true}, kopfMonate{{}, true};
     for (const TSpalte& s : spaltenEinzeln)
         kopfEinzeln.Zellen.append(s.Kopf);

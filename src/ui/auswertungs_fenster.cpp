@@ -9,6 +9,7 @@
 #include "ui/meldung.h"
 #include "ui/regelungs_vergleich.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -29,10 +31,20 @@ namespace kov {
 
 namespace {
 
-const QString FilterPng = QStringLiteral("PNG-Bild (*.png)");
-const QString FilterSvg = QStringLiteral("SVG-Grafik (*.svg)");
-const QString FilterCsvPunkt = QStringLiteral("CSV mit Dezimalpunkt, Komma getrennt (*.csv)");
-const QString FilterCsvKomma = QStringLiteral("CSV mit Dezimalkomma, Semikolon getrennt (*.csv)");
+QString FilterPng() {
+    return QCoreApplication::translate("kov::TAuswertungsFenster", "PNG-Bild (*.png)");
+}
+QString FilterSvg() {
+    return QCoreApplication::translate("kov::TAuswertungsFenster", "SVG-Grafik (*.svg)");
+}
+QString FilterCsvPunkt() {
+    return QCoreApplication::translate("kov::TAuswertungsFenster",
+                                       "CSV mit Dezimalpunkt, Komma getrennt (*.csv)");
+}
+QString FilterCsvKomma() {
+    return QCoreApplication::translate("kov::TAuswertungsFenster",
+                                       "CSV mit Dezimalkomma, Semikolon getrennt (*.csv)");
+}
 
 QString MitEndung(QString datei, const QString& endung) {
     if (QFileInfo(datei).suffix().isEmpty()) datei += endung;
@@ -44,24 +56,25 @@ QString MitEndung(QString datei, const QString& endung) {
 bool BildGroesseErfragen(QWidget* eltern, QSize& groesse) {
     QDialog dialog(eltern);
     dialog.setObjectName(QStringLiteral("BildGroesse"));
-    dialog.setWindowTitle(QStringLiteral("Bildgröße"));
+    dialog.setWindowTitle(QCoreApplication::translate("kov::TAuswertungsFenster", "Bildgröße"));
     auto* breite = new QSpinBox(&dialog);
     auto* hoehe = new QSpinBox(&dialog);
     breite->setObjectName(QStringLiteral("Breite"));
     hoehe->setObjectName(QStringLiteral("Hoehe"));
     for (QSpinBox* feld : {breite, hoehe}) {
         feld->setRange(100, 10000);
-        feld->setSuffix(QStringLiteral(" Pixel"));
+        feld->setSuffix(QCoreApplication::translate("kov::TAuswertungsFenster", " Pixel"));
     }
     breite->setValue(groesse.width());
     hoehe->setValue(groesse.height());
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    knoepfe->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("kov::TAuswertungsFenster", "Abbrechen"));
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("Breite:"), breite);
-    form->addRow(QStringLiteral("Höhe:"), hoehe);
+    form->addRow(QCoreApplication::translate("kov::TAuswertungsFenster", "Breite:"), breite);
+    form->addRow(QCoreApplication::translate("kov::TAuswertungsFenster", "Höhe:"), hoehe);
     form->addRow(knoepfe);
     if (dialog.exec() != QDialog::Accepted) return false;
     groesse = QSize(breite->value(), hoehe->value());
@@ -70,7 +83,8 @@ bool BildGroesseErfragen(QWidget* eltern, QSize& groesse) {
 
 TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
     setObjectName(QStringLiteral("AuswertungsFenster"));
-    setWindowTitle(QStringLiteral("Programm KOV:  Auswertung des Erdregisters"));
+    setWindowTitle(QCoreApplication::translate("kov::TAuswertungsFenster",
+                                               "Programm KOV:  Auswertung des Erdregisters"));
     move(120, 90);
     resize(1000, 700);
     Ordner = QDir::currentPath();
@@ -85,7 +99,8 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
 
     for (std::size_t i = 0; i < Diagramme.size(); ++i) {
         auto* ansicht = new TDiagrammAnsicht(AlleAnsichten[i], this);
-        ansicht->setToolTip(QStringLiteral(
+        ansicht->setToolTip(QCoreApplication::translate(
+            "kov::TAuswertungsFenster",
             "Mausrad: zoomen, linke Maustaste ziehen: Ausschnitt vergrössern, rechte Maustaste: "
             "einen Schritt zurück"));
         connect(ansicht, &TDiagrammAnsicht::WertGeaendert, Wert, &QLabel::setText);
@@ -131,19 +146,26 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
         connect(k, &QPushButton::clicked, this, [this, aktion] { (this->*aktion)(); });
         return k;
     };
-    ZoomZurueck =
-        knopf(QStringLiteral("Ganzes Diagramm"), "ZoomZurueck", QStringLiteral("Zoom zurücksetzen"),
-              &TAuswertungsFenster::ZoomZuruecksetzenClick);
-    Bild = knopf(QStringLiteral("Bild speichern…"), "Bild",
-                 QStringLiteral("Die gezeigte Ansicht als PNG oder SVG"),
+    ZoomZurueck = knopf(
+        QCoreApplication::translate("kov::TAuswertungsFenster", "Ganzes Diagramm"), "ZoomZurueck",
+        QCoreApplication::translate("kov::TAuswertungsFenster", "Zoom zurücksetzen"),
+        &TAuswertungsFenster::ZoomZuruecksetzenClick);
+    Bild = knopf(QCoreApplication::translate("kov::TAuswertungsFenster", "Bild speichern…"), "Bild",
+                 QCoreApplication::translate("kov::TAuswertungsFenster",
+                                             "Die gezeigte Ansicht als PNG oder SVG"),
                  &TAuswertungsFenster::BildSpeichernClick);
-    Csv = knopf(QStringLiteral("Stundenwerte (CSV)…"), "Csv",
-                QStringLiteral("Alle Stundenwerte des Laufs mit Datum und Uhrzeit"),
-                &TAuswertungsFenster::CsvSpeichernClick);
-    Pdf = knopf(QStringLiteral("PDF-Bericht…"), "Pdf",
-                QStringLiteral("Auslegungsbericht mit Eingaben, Wetter, Kennwerten und Diagrammen"),
+    Csv =
+        knopf(QCoreApplication::translate("kov::TAuswertungsFenster", "Stundenwerte (CSV)…"), "Csv",
+              QCoreApplication::translate("kov::TAuswertungsFenster",
+                                          "Alle Stundenwerte des Laufs mit Datum und Uhrzeit"),
+              &TAuswertungsFenster::CsvSpeichernClick);
+    Pdf = knopf(QCoreApplication::translate("kov::TAuswertungsFenster", "PDF-Bericht…"), "Pdf",
+                QCoreApplication::translate(
+                    "kov::TAuswertungsFenster",
+                    "Auslegungsbericht mit Eingaben, Wetter, Kennwerten und Diagrammen"),
                 &TAuswertungsFenster::PdfSpeichernClick);
-    Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    Schliessen = new QPushButton(
+        QCoreApplication::translate("kov::TAuswertungsFenster", "Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     connect(Schliessen, &QPushButton::clicked, this, &QDialog::hide);
 
@@ -164,6 +186,9 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
                                    TBerichtKopf kopf) {
     Auswertung = std::move(auswertung);
     Kopf = std::move(kopf);
+    // the file dialogs start in the project's folder until an export went elsewhere
+    if (!OrdnerGewaehlt && !Kopf.Projektdatei.isEmpty())
+        Ordner = QFileInfo(Kopf.Projektdatei).absolutePath();
     for (TDiagrammAnsicht* ansicht : Diagramme)
         ansicht->Anzeigen(Auswertung);
     Anlage->Anzeigen(Auswertung);
@@ -175,6 +200,17 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, Auswertung->Kennwerte,
                              Auswertung->Modell->Parameter, Auswertung->Modell->Ergebnis);
     Wert->clear();
+    resize(GroesseFuerTabellen());
+}
+
+QSize TAuswertungsFenster::GroesseFuerTabellen() const {
+    // both tables side by side without scrolling, as far as the screen allows: frames, tabs,
+    // scroll area and the row of buttons take about 80 pixels beside and 150 under them
+    QSize noetig(Tabelle->width() + Monatstabelle->width() + 80,
+                 std::max(Tabelle->height(), Monatstabelle->height()) + 150);
+    if (const QScreen* bildschirm = screen())
+        noetig = noetig.boundedTo(bildschirm->availableGeometry().size() - QSize(40, 80));
+    return noetig.expandedTo(size());
 }
 
 TAnsicht TAuswertungsFenster::AktuelleAnsicht() const {
@@ -232,20 +268,21 @@ bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
 void TAuswertungsFenster::BildSpeichernClick() {
     const TAnsicht ansicht = AktuelleAnsicht();
     const auto* quelle = dynamic_cast<const TBildQuelle*>(Reiter->currentWidget());
-    QString filter = FilterPng;
+    QString filter = FilterPng();
     const QString datei = QFileDialog::getSaveFileName(
         this,
-        QStringLiteral("Ansicht „%1“ speichern")
+        QCoreApplication::translate("kov::TAuswertungsFenster", "Ansicht „%1“ speichern")
             .arg(quelle ? quelle->BildTitel() : AnsichtTitel(ansicht)),
         QDir(Ordner).filePath((quelle ? quelle->BildDateiName() : AnsichtDateiName(ansicht)) +
                               QStringLiteral(".png")),
-        FilterPng + QStringLiteral(";;") + FilterSvg, &filter);
+        FilterPng() + QStringLiteral(";;") + FilterSvg(), &filter);
     if (datei.isEmpty()) return;
     QSize groesse = StandardBildGroesse;
     if (!BildGroesseErfragen(this, groesse)) return;
     const QString ziel =
-        MitEndung(datei, filter == FilterSvg ? QStringLiteral(".svg") : QStringLiteral(".png"));
+        MitEndung(datei, filter == FilterSvg() ? QStringLiteral(".svg") : QStringLiteral(".png"));
     Ordner = QFileInfo(ziel).absolutePath();
+    OrdnerGewaehlt = true;
     if (quelle != nullptr) {
         if (Auswertung && !AusgabeZulassen(this, QStringLiteral("KOV"), ziel, "Das Bild",
                                            "das Bild", Auswertung->Dateien))
@@ -256,25 +293,29 @@ void TAuswertungsFenster::BildSpeichernClick() {
 }
 
 void TAuswertungsFenster::CsvSpeichernClick() {
-    QString filter = FilterCsvKomma;
+    QString filter = FilterCsvKomma();
     const QString datei = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Stundenwerte speichern"),
+        this, QCoreApplication::translate("kov::TAuswertungsFenster", "Stundenwerte speichern"),
         QDir(Ordner).filePath(QStringLiteral("stundenwerte.csv")),
-        FilterCsvKomma + QStringLiteral(";;") + FilterCsvPunkt, &filter);
+        FilterCsvKomma() + QStringLiteral(";;") + FilterCsvPunkt(), &filter);
     if (datei.isEmpty()) return;
     const QString ziel = MitEndung(datei, QStringLiteral(".csv"));
     Ordner = QFileInfo(ziel).absolutePath();
-    CsvSpeichern(ziel, filter == FilterCsvPunkt ? TDezimalZeichen::Punkt : TDezimalZeichen::Komma);
+    OrdnerGewaehlt = true;
+    CsvSpeichern(ziel,
+                 filter == FilterCsvPunkt() ? TDezimalZeichen::Punkt : TDezimalZeichen::Komma);
 }
 
 void TAuswertungsFenster::PdfSpeichernClick() {
-    const QString datei =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Auslegungsbericht speichern"),
-                                     QDir(Ordner).filePath(QStringLiteral("auslegungsbericht.pdf")),
-                                     QStringLiteral("PDF-Dokument (*.pdf)"));
+    const QString datei = QFileDialog::getSaveFileName(
+        this,
+        QCoreApplication::translate("kov::TAuswertungsFenster", "Auslegungsbericht speichern"),
+        QDir(Ordner).filePath(QStringLiteral("auslegungsbericht.pdf")),
+        QCoreApplication::translate("kov::TAuswertungsFenster", "PDF-Dokument (*.pdf)"));
     if (datei.isEmpty()) return;
     const QString ziel = MitEndung(datei, QStringLiteral(".pdf"));
     Ordner = QFileInfo(ziel).absolutePath();
+    OrdnerGewaehlt = true;
     PdfSpeichern(ziel);
 }
 

@@ -41,6 +41,9 @@ public:
     bool HatAuswertung() const { return Auswertung != nullptr; }
     const TAuswertung& Ergebnis() const { return *Auswertung; }
 
+    // The window's size for the figures and the monthly table side by side: never smaller than
+    // now, never larger than the screen.
+    QSize GroesseFuerTabellen() const;
     TAnsicht AktuelleAnsicht() const;
     void AnsichtWaehlen(TAnsicht ansicht);
     TDiagrammAnsicht* Diagramm(TAnsicht ansicht) const;
@@ -77,7 +80,8 @@ private:
     std::shared_ptr<const TAuswertung> Auswertung;
     TBerichtKopf Kopf;
     std::function<QString()> ProjektdateiQuelle;
-    QString Ordner; // where the last export went, for the next file dialog
+    QString Ordner;              // where the last export went, for the next file dialog
+    bool OrdnerGewaehlt = false; // by an export; until then the project's folder
 };
 
 // Asks for the size of a picture: width and height in pixels, 1600 × 1000 at first.

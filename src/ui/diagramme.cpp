@@ -3,13 +3,14 @@
 #include "model/kalender.h"
 #include "register/auswertung.h"
 #include "register/kennwerte_text.h"
-#include "ui/bericht_format.h"
+#include "ui/zahl_format.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
@@ -22,11 +23,32 @@ namespace kov {
 
 namespace {
 
-const std::array<const char*, 13> MonatKurz{"",    "Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                            "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-const std::array<const char*, 13> MonatLang{"",        "Januar",   "Februar", "März",   "April",
-                                            "Mai",     "Juni",     "Juli",    "August", "September",
-                                            "Oktober", "November", "Dezember"};
+const std::array<const char*, 13> MonatKurz{"",
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Jan"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Feb"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Mär"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Apr"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Mai"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Jun"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Jul"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Aug"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Sep"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Okt"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Nov"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Dez")};
+const std::array<const char*, 13> MonatLang{"",
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Januar"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Februar"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "März"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "April"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Mai"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Juni"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Juli"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "August"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "September"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Oktober"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "November"),
+                                            QT_TRANSLATE_NOOP("kov::Monate", "Dezember")};
 
 const QColor Blau(31, 90, 180);
 const QColor Rot(200, 40, 40);
@@ -34,9 +56,9 @@ const QColor Braun(120, 80, 30);
 const QColor Grau(70, 70, 70);
 const QColor Tuerkis(0, 130, 140);
 
-// German views: decimal comma
+// in the interface's number format
 QString Zahl(double wert, int dezimalen) {
-    return BerichtZahl(QLocale(QLocale::German), wert, dezimalen);
+    return ZahlTextAnsicht(QString::fromStdString(KennwertZahl(wert, dezimalen)));
 }
 
 QFont Schrift(double pixel, bool fett = false) {
@@ -81,18 +103,23 @@ QCategoryAxis* MonatsTagAchse(double schrift) {
     double ende = 0;
     for (int m = 1; m <= 12; ++m) {
         ende += TageImMonat(m);
-        achse->append(QString::fromUtf8(MonatKurz[static_cast<std::size_t>(m)]), ende);
+        achse->append(
+            QCoreApplication::translate("kov::Monate", MonatKurz[static_cast<std::size_t>(m)]),
+            ende);
     }
     achse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-    AchseGestalten(achse, QStringLiteral("Tag im Jahr [d], Monate beschriftet"), schrift);
+    AchseGestalten(
+        achse, QCoreApplication::translate("kov::Diagramme", "Tag im Jahr [d], Monate beschriftet"),
+        schrift);
     return achse;
 }
 
 QBarCategoryAxis* MonatsAchse(double schrift) {
     auto* achse = new QBarCategoryAxis;
     for (int m = 1; m <= 12; ++m)
-        achse->append(QString::fromUtf8(MonatKurz[static_cast<std::size_t>(m)]));
-    AchseGestalten(achse, QStringLiteral("Monat"), schrift);
+        achse->append(
+            QCoreApplication::translate("kov::Monate", MonatKurz[static_cast<std::size_t>(m)]));
+    AchseGestalten(achse, QCoreApplication::translate("kov::Diagramme", "Monat"), schrift);
     achse->setGridLineVisible(false);
     return achse;
 }
@@ -122,7 +149,8 @@ void TagesBandAnhaengen(QChart& chart, const TTagesWerte& werte, const QString& 
                         const QColor& farbe, QAbstractAxis* x, QAbstractAxis* y) {
     auto* oben = new QLineSeries;
     auto* unten = new QLineSeries;
-    auto* mittel = Linie(name + QStringLiteral(" Tagesmittel"), farbe, 1.6);
+    auto* mittel = Linie(QCoreApplication::translate("kov::Diagramme", "%1 Tagesmittel").arg(name),
+                         farbe, 1.6);
     QList<QPointF> o, u, m;
     for (std::size_t tag = 1; tag <= TageImJahr; ++tag) {
         o.append({TagX(tag), werte.Max[tag]});
@@ -136,7 +164,7 @@ void TagesBandAnhaengen(QChart& chart, const TTagesWerte& werte, const QString& 
     // an area series draws its edges but does not own them
     oben->setParent(band);
     unten->setParent(band);
-    band->setName(name + QStringLiteral(" Tag min–max"));
+    band->setName(QCoreApplication::translate("kov::Diagramme", "%1 Tag min–max").arg(name));
     QColor fuellung = farbe;
     fuellung.setAlpha(70);
     band->setBrush(fuellung);
@@ -148,7 +176,9 @@ void TagesBandAnhaengen(QChart& chart, const TTagesWerte& werte, const QString& 
 std::unique_ptr<QChart> JahresDiagramm(const TAuswertung& a, double schrift) {
     const TJahresVerlauf v = JahresVerlaufBerechnen(*a.Modell);
     auto chart = LeeresDiagramm(
-        QStringLiteral("Ein- und Austrittstemperatur: Tagesminimum, -mittel, -maximum"), schrift);
+        QCoreApplication::translate(
+            "kov::Diagramme", "Ein- und Austrittstemperatur: Tagesminimum, -mittel, -maximum"),
+        schrift);
     double min = v.Eintritt.Min[1], max = v.Eintritt.Max[1];
     for (std::size_t tag = 1; tag <= TageImJahr; ++tag) {
         min = std::min({min, v.Eintritt.Min[tag], v.Austritt.Min[tag]});
@@ -159,16 +189,20 @@ std::unique_ptr<QChart> JahresDiagramm(const TAuswertung& a, double schrift) {
         max = std::max(max, v.ErdTemperatur[m]);
     }
     QAbstractAxis* x = MonatsTagAchse(schrift);
-    QAbstractAxis* y = WertAchse(min, max, 5, QStringLiteral("Temperatur [°C]"), schrift);
+    QAbstractAxis* y = WertAchse(
+        min, max, 5, QCoreApplication::translate("kov::Diagramme", "Temperatur [°C]"), schrift);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    TagesBandAnhaengen(*chart, v.Eintritt, QStringLiteral("Eintritt"), Blau, x, y);
-    TagesBandAnhaengen(*chart, v.Austritt, QStringLiteral("Austritt"), Rot, x, y);
+    TagesBandAnhaengen(*chart, v.Eintritt,
+                       QCoreApplication::translate("kov::Diagramme", "Eintritt"), Blau, x, y);
+    TagesBandAnhaengen(*chart, v.Austritt,
+                       QCoreApplication::translate("kov::Diagramme", "Austritt"), Rot, x, y);
 
     const bool vorgegeben = a.Modell->Parameter.SpezielleRandbedingung;
-    auto* erde = Linie(vorgegeben ? QStringLiteral("Erdreich am Rand, vorgegeben")
-                                  : QStringLiteral("Erdreich in Rohrtiefe"),
-                       Braun, 2.2, Qt::DashLine);
+    auto* erde = Linie(
+        vorgegeben ? QCoreApplication::translate("kov::Diagramme", "Erdreich am Rand, vorgegeben")
+                   : QCoreApplication::translate("kov::Diagramme", "Erdreich in Rohrtiefe"),
+        Braun, 2.2, Qt::DashLine);
     QList<QPointF> stufen;
     double anfang = 0;
     for (int m = 1; m <= 12; ++m) {
@@ -186,7 +220,9 @@ std::unique_ptr<QChart> JahresDiagramm(const TAuswertung& a, double schrift) {
 std::unique_ptr<QChart> DauerlinienDiagramm(const TAuswertung& a, double schrift) {
     const TDauerlinien d = DauerlinienBerechnen(*a.Modell);
     auto chart = LeeresDiagramm(
-        QStringLiteral("Dauerlinien der Ein- und Austrittstemperatur (nach Temperatur sortiert)"),
+        QCoreApplication::translate(
+            "kov::Diagramme",
+            "Dauerlinien der Ein- und Austrittstemperatur (nach Temperatur sortiert)"),
         schrift);
     const double min =
         std::min({d.Eintritt[StundenImJahr], d.Austritt[StundenImJahr], d.Frostgrenze});
@@ -197,9 +233,12 @@ std::unique_ptr<QChart> DauerlinienDiagramm(const TAuswertung& a, double schrift
     x->setTickAnchor(0);
     x->setTickInterval(1000);
     x->setLabelFormat(QStringLiteral("%.0f"));
-    AchseGestalten(x, QStringLiteral("Stunden im Jahr mit mindestens dieser Temperatur [h]"),
+    AchseGestalten(x,
+                   QCoreApplication::translate(
+                       "kov::Diagramme", "Stunden im Jahr mit mindestens dieser Temperatur [h]"),
                    schrift);
-    QAbstractAxis* y = WertAchse(min, max, 5, QStringLiteral("Temperatur [°C]"), schrift);
+    QAbstractAxis* y = WertAchse(
+        min, max, 5, QCoreApplication::translate("kov::Diagramme", "Temperatur [°C]"), schrift);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
@@ -207,8 +246,9 @@ std::unique_ptr<QChart> DauerlinienDiagramm(const TAuswertung& a, double schrift
         const TStundenFeld& Kurve;
         QString Name;
         QColor Farbe;
-    } kurven[] = {{d.Eintritt, QStringLiteral("Eintritt (Aussenluft)"), Blau},
-                  {d.Austritt, QStringLiteral("Austritt"), Rot}};
+    } kurven[] = {
+        {d.Eintritt, QCoreApplication::translate("kov::Diagramme", "Eintritt (Aussenluft)"), Blau},
+        {d.Austritt, QCoreApplication::translate("kov::Diagramme", "Austritt"), Rot}};
     for (const auto& k : kurven) {
         auto* linie = Linie(k.Name, k.Farbe, 1.8);
         QList<QPointF> punkte;
@@ -218,9 +258,9 @@ std::unique_ptr<QChart> DauerlinienDiagramm(const TAuswertung& a, double schrift
         linie->replace(punkte);
         Anhaengen(*chart, linie, x, y);
     }
-    auto* frost =
-        Linie(QStringLiteral("Frostgrenze ") + Zahl(d.Frostgrenze, 1) + QStringLiteral(" °C"),
-              Tuerkis, 1.6, Qt::DashLine);
+    auto* frost = Linie(QCoreApplication::translate("kov::Diagramme", "Frostgrenze %1 °C")
+                            .arg(Zahl(d.Frostgrenze, 1)),
+                        Tuerkis, 1.6, Qt::DashLine);
     frost->replace(QList<QPointF>{{0, d.Frostgrenze}, {StundenImJahr, d.Frostgrenze}});
     Anhaengen(*chart, frost, x, y);
     return chart;
@@ -242,25 +282,32 @@ double Groesstes(const TMonatsFeld& f) {
 std::unique_ptr<QChart> EnergieDiagramm(const TAuswertung& a, double schrift) {
     const TKennwerte& kw = a.Kennwerte;
     auto chart = LeeresDiagramm(
-        QStringLiteral("Heiz- und Kühlenergie je Monat, Strom des Ventilators"), schrift);
+        QCoreApplication::translate("kov::Diagramme",
+                                    "Heiz- und Kühlenergie je Monat, Strom des Ventilators"),
+        schrift);
     auto* balken = new QBarSeries;
-    balken->append(Balken(QStringLiteral("Heizenergie"), Rot, kw.HeizenergieMonat));
-    balken->append(Balken(QStringLiteral("Kühlenergie"), Blau, kw.KuehlenergieMonat));
+    balken->append(Balken(QCoreApplication::translate("kov::Diagramme", "Heizenergie"), Rot,
+                          kw.HeizenergieMonat));
+    balken->append(Balken(QCoreApplication::translate("kov::Diagramme", "Kühlenergie"), Blau,
+                          kw.KuehlenergieMonat));
     const double max = std::max(Groesstes(kw.HeizenergieMonat), Groesstes(kw.KuehlenergieMonat));
     QAbstractAxis* x = MonatsAchse(schrift);
     QAbstractAxis* y =
-        WertAchse(0, max, RunderSchritt(max), QStringLiteral("Energie [kWh]"), schrift);
+        WertAchse(0, max, RunderSchritt(max),
+                  QCoreApplication::translate("kov::Diagramme", "Energie [kWh]"), schrift);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     Anhaengen(*chart, balken, x, y);
     // the fan uses a fraction of what the register gives: its own scale on the right
     const double strom = Groesstes(kw.VentilatorenergieMonat);
     QValueAxis* rechts =
-        WertAchse(0, strom, RunderSchritt(strom), QStringLiteral("Ventilatorstrom [kWh]"), schrift);
+        WertAchse(0, strom, RunderSchritt(strom),
+                  QCoreApplication::translate("kov::Diagramme", "Ventilatorstrom [kWh]"), schrift);
     rechts->setGridLineVisible(false);
     rechts->setLabelsColor(Grau);
     chart->addAxis(rechts, Qt::AlignRight);
-    auto* linie = Linie(QStringLiteral("Ventilatorstrom (rechte Achse)"), Grau, 2.0);
+    auto* linie = Linie(
+        QCoreApplication::translate("kov::Diagramme", "Ventilatorstrom (rechte Achse)"), Grau, 2.0);
     linie->setPointsVisible(true);
     linie->setMarkerSize(schrift * 0.5);
     for (std::size_t m = 1; m <= 12; ++m)
@@ -273,16 +320,22 @@ std::unique_ptr<QChart> KondensatDiagramm(const TAuswertung& a, double schrift) 
     const TKennwerte& kw = a.Kennwerte;
     const QString titel =
         !kw.KondensatBekannt
-            ? QStringLiteral("Kondensat je Monat: ohne Feuchtedaten im Wetter nicht berechnet")
-        : kw.KondensatJahr > 0 ? QStringLiteral("Kondensat je Monat (Jahr ") +
-                                     Zahl(kw.KondensatJahr, 1) + QStringLiteral(" kg)")
-                               : QStringLiteral("Kondensat je Monat: kein Kondensat im Jahr");
+            ? QCoreApplication::translate(
+                  "kov::Diagramme",
+                  "Kondensat je Monat: ohne Feuchtedaten im Wetter nicht berechnet")
+        : kw.KondensatJahr > 0
+            ? QCoreApplication::translate("kov::Diagramme", "Kondensat je Monat (Jahr %1 kg)")
+                  .arg(Zahl(kw.KondensatJahr, 1))
+            : QCoreApplication::translate("kov::Diagramme",
+                                          "Kondensat je Monat: kein Kondensat im Jahr");
     auto chart = LeeresDiagramm(titel, schrift);
     auto* balken = new QBarSeries;
-    balken->append(Balken(QStringLiteral("Kondensat"), Tuerkis, kw.KondensatMonat));
+    balken->append(Balken(QCoreApplication::translate("kov::Diagramme", "Kondensat"), Tuerkis,
+                          kw.KondensatMonat));
     const double max = Groesstes(kw.KondensatMonat);
     QAbstractAxis* x = MonatsAchse(schrift);
-    QAbstractAxis* y = WertAchse(0, max, RunderSchritt(max), QStringLiteral("Kondensat [kg]"),
+    QAbstractAxis* y = WertAchse(0, max, RunderSchritt(max),
+                                 QCoreApplication::translate("kov::Diagramme", "Kondensat [kg]"),
                                  schrift, max < 5 ? "%.1f" : "%.0f");
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -297,7 +350,7 @@ int MonatAusX(double x) {
 }
 
 QString Monatsname(int m) {
-    return QString::fromUtf8(MonatLang[static_cast<std::size_t>(m)]);
+    return QCoreApplication::translate("kov::Monate", MonatLang[static_cast<std::size_t>(m)]);
 }
 
 } // namespace
@@ -325,21 +378,34 @@ void AchseGestalten(QAbstractAxis* achse, const QString& titel, double schrift) 
 QString AnsichtTitel(TAnsicht ansicht) {
     switch (ansicht) {
     case TAnsicht::Jahr:
-        return QStringLiteral("Jahr");
+        return QCoreApplication::translate("kov::Diagramme", "Jahr");
     case TAnsicht::Dauerlinie:
-        return QStringLiteral("Dauerlinie");
+        return QCoreApplication::translate("kov::Diagramme", "Dauerlinie");
     case TAnsicht::Energie:
-        return QStringLiteral("Energie");
+        return QCoreApplication::translate("kov::Diagramme", "Energie");
     case TAnsicht::Kondensat:
-        return QStringLiteral("Kondensat");
+        return QCoreApplication::translate("kov::Diagramme", "Kondensat");
     case TAnsicht::Kennwerte:
         break;
     }
-    return QStringLiteral("Kennwerte");
+    return QCoreApplication::translate("kov::Diagramme", "Kennwerte");
 }
 
+// the same names in every language, so that a folder of pictures reads the same
 QString AnsichtDateiName(TAnsicht ansicht) {
-    return AnsichtTitel(ansicht).toLower();
+    switch (ansicht) {
+    case TAnsicht::Jahr:
+        return QStringLiteral("jahr");
+    case TAnsicht::Dauerlinie:
+        return QStringLiteral("dauerlinie");
+    case TAnsicht::Energie:
+        return QStringLiteral("energie");
+    case TAnsicht::Kondensat:
+        return QStringLiteral("kondensat");
+    case TAnsicht::Kennwerte:
+        break;
+    }
+    return QStringLiteral("kennwerte");
 }
 
 bool IstDiagramm(TAnsicht ansicht) {
@@ -376,8 +442,10 @@ QString WertBeschreibung(TAnsicht ansicht, const TAuswertung& a, QPointF wert) {
         const int tagImMonat = (stunde - ErsteStundeImMonat(monat)) / 24 + 1;
         const TJahresVerlauf v = JahresVerlaufBerechnen(m);
         const auto t = static_cast<std::size_t>(tag);
-        return QStringLiteral("Tag %1 (%2. %3): Eintritt %4 / %5 / %6 °C, Austritt %7 / %8 / %9 "
-                              "°C (Minimum / Mittel / Maximum), Erdreich %10 °C")
+        return QCoreApplication::translate(
+                   "kov::Diagramme",
+                   "Tag %1 (%2. %3): Eintritt %4 / %5 / %6 °C, Austritt %7 / %8 / %9 "
+                   "°C (Minimum / Mittel / Maximum), Erdreich %10 °C")
             .arg(tag)
             .arg(tagImMonat)
             .arg(Monatsname(monat), Zahl(v.Eintritt.Min[t], 1), Zahl(v.Eintritt.Mittel[t], 1),
@@ -390,7 +458,8 @@ QString WertBeschreibung(TAnsicht ansicht, const TAuswertung& a, QPointF wert) {
         if (!(x >= 1 && x <= StundenImJahr)) return {};
         const auto h = static_cast<std::size_t>(x);
         const TDauerlinien d = DauerlinienBerechnen(m);
-        return QStringLiteral("%1 h im Jahr mit mindestens: Eintritt %2 °C, Austritt %3 °C")
+        return QCoreApplication::translate(
+                   "kov::Diagramme", "%1 h im Jahr mit mindestens: Eintritt %2 °C, Austritt %3 °C")
             .arg(h)
             .arg(Zahl(d.Eintritt[h], 1), Zahl(d.Austritt[h], 1));
     }
@@ -398,14 +467,16 @@ QString WertBeschreibung(TAnsicht ansicht, const TAuswertung& a, QPointF wert) {
         const int monat = MonatAusX(wert.x());
         if (monat == 0) return {};
         const auto i = static_cast<std::size_t>(monat);
-        return QStringLiteral("%1: Heizenergie %2 kWh, Kühlenergie %3 kWh, Ventilatorstrom %4 kWh")
+        return QCoreApplication::translate(
+                   "kov::Diagramme",
+                   "%1: Heizenergie %2 kWh, Kühlenergie %3 kWh, Ventilatorstrom %4 kWh")
             .arg(Monatsname(monat), Zahl(kw.HeizenergieMonat[i], 1),
                  Zahl(kw.KuehlenergieMonat[i], 1), Zahl(kw.VentilatorenergieMonat[i], 1));
     }
     case TAnsicht::Kondensat: {
         const int monat = MonatAusX(wert.x());
         if (monat == 0) return {};
-        return QStringLiteral("%1: Kondensat %2 kg")
+        return QCoreApplication::translate("kov::Diagramme", "%1: Kondensat %2 kg")
             .arg(Monatsname(monat), Zahl(kw.KondensatMonat[static_cast<std::size_t>(monat)], 2));
     }
     case TAnsicht::Kennwerte:

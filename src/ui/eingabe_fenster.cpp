@@ -15,12 +15,15 @@
 #include "ui/bericht_format.h"
 #include "ui/betriebszeiten_dialog.h"
 #include "ui/fortschritts_balken.h"
+#include "ui/katalog_texte.h"
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
 #include "ui/parameter_dialog.h"
 #include "ui/pruef_anzeige.h"
+#include "ui/sprache.h"
 #include "ui/zahl_eingabe.h"
+#include "ui/zahl_format.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -33,6 +36,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +47,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -68,7 +73,6 @@ struct TFeldZeile {
 };
 
 constexpr int FeldBreite = 57;
-constexpr int RechterRand = 576; // right end of the room for texts in the 584 pixel window
 constexpr int KlassischeBreite = 584;
 constexpr int KennwerteBreite = 252; // the live figures right of the classic window
 constexpr int FeldHoehe = 24;
@@ -108,24 +112,31 @@ const std::array<TFeldZeile, 13> FeldZeilen{{
      QT_TRANSLATE_NOOP("kov::TForm2", "°C"), 384, 352, FeldBreite, true, false},
 }};
 
-QLabel* TextSetzen(QWidget* eltern, const QString& text, int x, int y) {
-    auto* marke = new QLabel(text, eltern);
-    marke->adjustSize();
-    marke->move(x, y);
-    return marke;
-}
+// The classic window in one grid: the three group boxes lie under the cells of their fields, so
+// that the fields of "Betrieb" stand under those of the boxes above. Columns and rows have the
+// classic window's pixel sizes as their least size; a longer text widens its column and the
+// window with it, where the classic window made its font smaller.
+enum TSpalte {
+    RandLinks,      // 16: group box to its labels
+    MarkeLinks,     // 128: labels of the left column and the gap to the field
+    FeldLinks,      // 57
+    EinheitLinks,   // 46: gap and unit
+    KastenGrenze,   // 2: to the right box's frame
+    RandRechts,     // 16
+    MarkeRechts,    // 87
+    FeldRechts,     // 57
+    EinheitRechts,  // 96: the unit, or the rest of Edit1 and its button
+    RandEnde,       // 8
+    KennwerteLuecke // 15: to the live figures
+};
+constexpr int SpaltenBreiten[] = {16, 128, 57, 46, 2, 16, 87, 57, 96, 8, 15};
+// rows: the boxes' titles, five field rows, the box's foot, the gap, then "Betrieb"
+constexpr int ZeilenHoehen[] = {32, 32, 32, 32, 32, 32, 1, 8, 23, 32, 32, 9};
+constexpr int BetriebZeile = 8;
 
-// The positions are made for a narrow font; a wider platform font gets smaller until the text
-// fits the room its label has, so that no text is cut off or runs under a field.
-void Einpassen(QLabel* marke, int breite) {
-    constexpr int KleinstePixelgroesse = 8;
-    QFont schrift = marke->font();
-    if (schrift.pixelSize() <= 0) schrift.setPixelSize(QFontInfo(schrift).pixelSize());
-    while (QFontMetrics(schrift).horizontalAdvance(marke->text()) > breite &&
-           schrift.pixelSize() > KleinstePixelgroesse)
-        schrift.setPixelSize(schrift.pixelSize() - 1);
-    marke->setFont(schrift);
-    marke->adjustSize();
+// a field's classic y (128..256 in the upper boxes, 320 and 352 in "Betrieb") to its grid row
+int FeldZeileNummer(int y) {
+    return y < 297 ? (y - 128) / 32 + 1 : (y - 320) / 32 + BetriebZeile + 1;
 }
 
 QFont Schrift(const QFont& basis, int pixel, bool fett, bool kursiv) {
@@ -141,39 +152,56 @@ QFont Schrift(const QFont& basis, int pixel, bool fett, bool kursiv) {
 TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     setWindowTitle(tr("KOV - Eingaben"));
     move(26, 45);
-    resize(584, 528);
     setFont(Schrift(font(), 13, false, false));
+    const QFont grundschrift = font();
 
     auto* ueberschrift =
-        TextSetzen(this, tr("Eingabedaten für die Berechnung eines  Einzelrohres"), 41, 48);
+        new QLabel(tr("Eingabedaten für die Berechnung eines  Einzelrohres"), this);
+    ueberschrift->setObjectName(QStringLiteral("Ueberschrift"));
     ueberschrift->setFont(Schrift(font(), 20, true, false));
-    Einpassen(ueberschrift, RechterRand - 41);
+    ueberschrift->setContentsMargins(9, 0, 0, 0);
 
+    auto* raster = new QGridLayout;
+    raster->setSpacing(0);
+    for (int s = 0; s < static_cast<int>(std::size(SpaltenBreiten)); ++s)
+        raster->setColumnMinimumWidth(s, SpaltenBreiten[s]);
+    for (int z = 0; z < static_cast<int>(std::size(ZeilenHoehen)); ++z)
+        raster->setRowMinimumHeight(z, ZeilenHoehen[z]);
+    // the boxes first: what follows lies above them
     auto* rohre = new QGroupBox(tr("Erdregister - Rohre"), this);
-    rohre->setGeometry(32, 96, 249, 193);
     rohre->setFont(Schrift(font(), 15, false, false));
+    raster->addWidget(rohre, 0, RandLinks, 7, KastenGrenze - RandLinks + 1);
     auto* stoffwerte = new QGroupBox(tr("Stoffwerte Erde und Klima"), this);
-    stoffwerte->setGeometry(281, 96, 264, 193);
+    raster->addWidget(stoffwerte, 0, RandRechts, 7, RandEnde - RandRechts + 1);
     auto* betrieb = new QGroupBox(tr("Betrieb Erdregister"), this);
-    betrieb->setGeometry(32, 297, 513, 96);
+    raster->addWidget(betrieb, BetriebZeile, RandLinks, 4, RandEnde - RandLinks + 1);
 
     for (const TFeldZeile& zeile : FeldZeilen) {
+        const bool links = zeile.X == 176;
+        const int z = FeldZeileNummer(zeile.Y);
         auto* feld = new QLineEdit(this);
         feld->setObjectName(QString::fromLatin1(zeile.Name));
-        feld->setGeometry(zeile.X, zeile.Y, zeile.Breite, FeldHoehe);
+        feld->setFont(grundschrift);
+        feld->setFixedSize(zeile.Breite, FeldHoehe);
         feld->setEnabled(zeile.Editierbar);
         this->*zeile.Feld = feld;
+        const int feldSpalte = links ? FeldLinks : FeldRechts;
+        raster->addWidget(feld, z, feldSpalte, 1, feld == Edit1 ? 2 : 1,
+                          Qt::AlignLeft | Qt::AlignTop);
 
-        const int zeilenX = zeile.X == 176 ? 48 : 297;
         auto* marke = new QLabel(tr(zeile.Zeile), this);
+        marke->setFont(grundschrift);
         marke->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        Einpassen(marke, zeile.X - zeilenX - 4);
-        marke->setGeometry(zeilenX, zeile.Y, zeile.X - zeilenX - 4, FeldHoehe);
+        marke->setMinimumHeight(FeldHoehe);
+        marke->setContentsMargins(0, 0, 4, 0);
+        raster->addWidget(marke, z, feldSpalte - 1, Qt::AlignLeft | Qt::AlignTop);
         if (zeile.Einheit[0] != '\0') {
             auto* einheit = new QLabel(tr(zeile.Einheit), this);
+            einheit->setFont(grundschrift);
             einheit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            Einpassen(einheit, 40);
-            einheit->setGeometry(zeile.X + zeile.Breite + 6, zeile.Y, 40, FeldHoehe);
+            einheit->setMinimumHeight(FeldHoehe);
+            einheit->setContentsMargins(6, 0, 0, 0);
+            raster->addWidget(einheit, z, feldSpalte + 1, Qt::AlignLeft | Qt::AlignTop);
         }
     }
     Edit1->setText(QString::fromUtf8(EingebautesWetterName));
@@ -182,8 +210,13 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     WetterKnopf->setText(QStringLiteral("…"));
     WetterKnopf->setToolTip(tr("Wetterdatei eines Standorts wählen oder zum "
                                "eingebauten Auslegungsjahr zurückkehren"));
-    WetterKnopf->setGeometry(384 + 153 - WetterKnopfBreite + 2, 256, WetterKnopfBreite - 2,
-                             FeldHoehe);
+    WetterKnopf->setFixedSize(WetterKnopfBreite - 2, FeldHoehe);
+    raster->addWidget(WetterKnopf, FeldZeileNummer(256), FeldRechts, 1, 2,
+                      Qt::AlignRight | Qt::AlignTop);
+    // the button takes the right end of Edit1's classic room
+    raster->setColumnMinimumWidth(
+        EinheitRechts, std::max(SpaltenBreiten[EinheitRechts],
+                                Edit1->width() + WetterKnopfBreite - SpaltenBreiten[FeldRechts]));
     WetterKnopf->setPopupMode(QToolButton::InstantPopup);
     WetterKnopf->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     auto* wetterMenue = new QMenu(WetterKnopf);
@@ -223,8 +256,11 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     CErde->setInsertPolicy(QComboBox::NoInsert);
     CErde->setMaxVisibleItems(12);
     for (const TBodenart& art : Bodenarten())
-        CErde->addItem(QString::fromUtf8(art.Text.data(), static_cast<qsizetype>(art.Text.size())));
-    CErde->setGeometry(297, 128, 240, FeldHoehe);
+        CErde->addItem(BodenartText(art.Text));
+    CErde->setFont(grundschrift);
+    CErde->setMinimumWidth(240);
+    CErde->setFixedHeight(FeldHoehe);
+    raster->addWidget(CErde, 1, MarkeRechts, 1, 3, Qt::AlignTop);
     connect(CErde, &QComboBox::currentIndexChanged, this, [this] { CErdeChange(); });
 
     for (QLineEdit* feld : {ERohrlaenge, EDRohr, EAnzahlrohre, EVolumenstrom})
@@ -266,28 +302,60 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     AktionVariantenvergleich = parameter->addAction(tr("&Variantenvergleich…"));
     connect(AktionVariantenvergleich, &QAction::triggered, this,
             [this] { emit VariantenvergleichGewuenscht(); });
-    Menue->setGeometry(0, 0, 584, Menue->sizeHint().height());
+    SprachMenueAnlegen(Menue, this);
 
     Berechnen = new QPushButton(tr("Berechnen"), this);
     Berechnen->setObjectName(QStringLiteral("Berechnen"));
-    Berechnen->setGeometry(32, 414, 97, 41);
+    Berechnen->setMinimumSize(97, 41);
     connect(Berechnen, &QPushButton::clicked, this, [this] { BerechnenClick(); });
 
     ProgressBar1 = new TFortschrittsBalken(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(137, 416, 304, 41);
+    ProgressBar1->setMinimumSize(304, 41);
 
     Schliessen = new QPushButton(tr("Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
-    Schliessen->setGeometry(448, 416, 97, 41);
+    Schliessen->setMinimumSize(97, 41);
     connect(Schliessen, &QPushButton::clicked, this, [this] { SchliessenClick(); });
 
-    auto* zeile = TextSetzen(
-        this, tr("KOV 1.2 - Erdregister: Luftvorwärmung und -kühlung im Erdreich"), 41, 464);
+    auto* zeile =
+        new QLabel(tr("KOV 1.2 - Erdregister: Luftvorwärmung und -kühlung im Erdreich"), this);
+    zeile->setObjectName(QStringLiteral("Fusszeile"));
     zeile->setFont(Schrift(font(), 15, true, true));
-    Einpassen(zeile, RechterRand - 41);
+    zeile->setContentsMargins(9, 0, 0, 0);
 
     KennwerteAnlegen();
+    raster->addWidget(KennwerteKasten, 0, KennwerteLuecke + 1,
+                      static_cast<int>(std::size(ZeilenHoehen)), 1);
+    // the design check beside the live figures, as tall as the boxes
+    raster->addWidget(Pruefung, 0, KennwerteLuecke + 2, static_cast<int>(std::size(ZeilenHoehen)),
+                      1);
+
+    // the buttons under the boxes: Berechnen 97, progress bar 304, Schliessen 97 wide
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->setSpacing(8);
+    knoepfe->addWidget(Berechnen);
+    knoepfe->addWidget(ProgressBar1, 1);
+    knoepfe->addWidget(Schliessen);
+    raster->setRowMinimumHeight(static_cast<int>(std::size(ZeilenHoehen)), 21);
+    raster->addLayout(knoepfe, static_cast<int>(std::size(ZeilenHoehen)) + 1, RandLinks, 1,
+                      RandEnde - RandLinks);
+
+    // heading at y 48 under the menu bar, boxes at 96, the foot line under the buttons
+    auto* fenster = new QVBoxLayout(this);
+    fenster->setMenuBar(Menue);
+    fenster->setSpacing(0);
+    fenster->setContentsMargins(32, std::max(0, 48 - Menue->sizeHint().height()), 8, 8);
+    fenster->addWidget(ueberschrift);
+    fenster->addSpacing(std::max(0, 48 - ueberschrift->sizeHint().height()));
+    fenster->addLayout(raster);
+    fenster->addSpacing(8);
+    fenster->addWidget(zeile);
+    fenster->addStretch(1);
+    resize(sizeHint().expandedTo(QSize(KlassischeBreite, 528)));
+    // the places are known before the window is first shown
+    fenster->activate();
+
     Kreate();
 }
 
@@ -338,13 +406,9 @@ void TForm2::KennwerteAnlegen() {
     raster->setRowStretch(reihe, 1);
     raster->setColumnStretch(0, 1);
     // as wide as its texts need in the platform's font; the window grows with it
-    const int breite = std::max(KennwerteBreite, KennwerteKasten->sizeHint().width());
-    KennwerteKasten->setGeometry(KlassischeBreite - 24, 96, breite, 297);
+    KennwerteKasten->setMinimumWidth(KennwerteBreite);
     Pruefung = new TPruefAnzeige(this);
-    Pruefung->setGeometry(KennwerteKasten->geometry().right() + 8, 96,
-                          std::max(KennwerteBreite, Pruefung->sizeHint().width()), 420);
-    resize(Pruefung->geometry().right() + 8, height());
-    Menue->setGeometry(0, 0, width(), Menue->sizeHint().height());
+    Pruefung->setMinimumWidth(KennwerteBreite);
 
     Vorschau = new TKennwertVorschau(this);
     connect(Vorschau, &TKennwertVorschau::Veraltet, this, [this] {
@@ -358,10 +422,7 @@ void TForm2::KennwerteAnlegen() {
 }
 
 void TForm2::KennwerteZeigen(const TVorschauWerte* w, const QString& grund) {
-    // decimal comma, thousands by a thin space as in the report
-    const auto zahl = [](double wert, int dezimalen) {
-        return BerichtZahl(QLocale(QLocale::German), wert, dezimalen);
-    };
+    const auto zahl = [](double wert, int dezimalen) { return ZahlAnsicht(wert, dezimalen); };
     KTausMin->setText(w ? zahl(w->TausMin, 1) : QStringLiteral("–"));
     KHeizenergie->setText(w ? zahl(w->HeizenergieNutzbar, 0) : QStringLiteral("–"));
     KKuehlenergie->setText(w ? zahl(w->KuehlenergieNutzbar, 0) : QStringLiteral("–"));
@@ -497,10 +558,9 @@ QStringList TForm2::EingabeFehler() const {
         const QString eintrag =
             EingabeAusserhalbBereich(feld->text(), zeile.Ganzzahl, bereich)
                 ? tr("„%1“ liegt ausserhalb des Bereichs %2").arg(feld->text().trimmed(), bereich)
-            : feld->text().trimmed().isEmpty()
-                ? tr("das Feld ist leer")
-                : tr("„%1“ ist keine %2")
-                      .arg(feld->text().trimmed(), zeile.Ganzzahl ? tr("ganze Zahl") : tr("Zahl"));
+            : feld->text().trimmed().isEmpty() ? tr("das Feld ist leer")
+            : zeile.Ganzzahl ? tr("„%1“ ist keine ganze Zahl").arg(feld->text().trimmed())
+                             : tr("„%1“ ist keine Zahl").arg(feld->text().trimmed());
         meldungen << tr("%1: %2 – erwartet wird %3.")
                          .arg(ZeilenText(feld), eintrag,
                               zeile.Ganzzahl ? tr("eine ganze Zahl wie 15")
@@ -619,15 +679,15 @@ bool TForm2::AenderungenKlaeren() {
     AenderungPruefen();
     TProjekt& projekt = Sitzung.Projekt();
     if (!projekt.Geaendert) return true;
-    const QString name =
+    const QString frageText =
         projekt.Datei.empty()
-            ? tr("Das neue Projekt")
-            : tr("Das Projekt „%1“")
+            ? tr("Das neue Projekt hat ungespeicherte Änderungen.\n\nSollen sie gespeichert "
+                 "werden?")
+            : tr("Das Projekt „%1“ hat ungespeicherte Änderungen.\n\nSollen sie gespeichert "
+                 "werden?")
                   .arg(QFileInfo(QString::fromStdString(projekt.Datei)).fileName());
-    QMessageBox frage(QMessageBox::Question, tr("KOV - Eingaben"),
-                      name + tr(" hat ungespeicherte Änderungen.\n\nSollen sie "
-                                "gespeichert werden?"),
-                      QMessageBox::NoButton, isVisible() ? this : nullptr);
+    QMessageBox frage(QMessageBox::Question, tr("KOV - Eingaben"), frageText, QMessageBox::NoButton,
+                      isVisible() ? this : nullptr);
     QPushButton* speichern = frage.addButton(tr("Speichern"), QMessageBox::AcceptRole);
     QPushButton* verwerfen = frage.addButton(tr("Verwerfen"), QMessageBox::DestructiveRole);
     QPushButton* abbrechen = frage.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
@@ -670,6 +730,7 @@ bool TForm2::ProjektLaden(const QString& datei) {
         return false;
     }
     ProjektUebernehmen(p, name);
+    BodenartZeigen();
     emit ProjektGewechselt();
     return true;
 }
@@ -714,7 +775,10 @@ void TForm2::VarianteZeigen(const TRegisterParameter& p, int boden) {
     Parameter() = p;
     Wertsetzen();
     // the soil list names the soil whose values the fields now hold
-    if (boden > 0) CErde->setCurrentIndex(boden);
+    if (boden > 0)
+        CErde->setCurrentIndex(boden);
+    else
+        BodenartZeigen();
     AenderungPruefen();
     show();
     raise();
@@ -725,6 +789,7 @@ bool TForm2::WeitereParameter() {
     if (dialog.exec() != QDialog::Accepted) return false;
     Parameter() = dialog.Ergebnis();
     Wertsetzen();
+    BodenartZeigen();
     return true;
 }
 
@@ -740,10 +805,11 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
         return false;
     }
     if (fragen) {
-        QMessageBox frage(QMessageBox::Question, tr("KOV - Wetterdaten"),
-                          UmbruchErlauben(QString::fromStdString(WetterInfoText(info))) +
-                              QStringLiteral("\nMit dieser Wetterdatei rechnen?"),
-                          QMessageBox::NoButton, this);
+        QMessageBox frage(
+            QMessageBox::Question, tr("KOV - Wetterdaten"),
+            UmbruchErlauben(QString::fromStdString(WetterInfoText(info))) +
+                QCoreApplication::translate("kov::TForm2", "\nMit dieser Wetterdatei rechnen?"),
+            QMessageBox::NoButton, this);
         QPushButton* ja = frage.addButton(tr("Übernehmen"), QMessageBox::AcceptRole);
         QPushButton* nein = frage.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
         frage.setDefaultButton(ja);

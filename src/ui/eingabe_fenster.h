@@ -36,6 +36,9 @@ public:
     void Wertsetzen();
     void vSetzen();
     void CErdeChange();
+    // The soil list names the soil whose three values the parameter set holds, or says
+    // "benutzerdefiniert" when they are those of no soil; the fields stay as they are.
+    void BodenartZeigen();
     void WerteLesen();
     // Asks for a run of the fields' values in the chart window.
     void BerechnenClick();

@@ -1,5 +1,6 @@
 #include "ui/grafik_zeichnung.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -127,7 +128,9 @@ void Achsen(QImage& bild, double massstab, const QString& titel, const QString& 
     f.Text(0.5, 0.92, untertitel);
     f.Text(0.85, 0.16, xText);
     f.Text(0.23, 0.97, yText);
-    f.Text(0.22, 0.04, QStringLiteral("KOV 1.2 - Erdregister, Stundenwerte des Auslegungsjahres"));
+    f.Text(0.22, 0.04,
+           QCoreApplication::translate("kov::TForm1",
+                                       "KOV 1.2 - Erdregister, Stundenwerte des Auslegungsjahres"));
 }
 
 void ZeichneGrafik(QImage& bild, double massstab, const TStundenReihen& reihen, int ersteStunde,

@@ -4,6 +4,7 @@
 #include "ui/anwendung.h"
 #include "ui/hersteller.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -55,18 +56,18 @@ TForm4::TForm4() {
     schrift.setPixelSize(13);
     setFont(schrift);
 
-    QLabel* titel = ZeileAnlegen(this, "Programm  K O V", 105, 20, 38, true);
+    QLabel* titel = ZeileAnlegen(this, tr("Programm  K O V"), 105, 20, 38, true);
     QPalette rot = titel->palette();
     rot.setColor(QPalette::WindowText, QColor(255, 0, 0));
     titel->setPalette(rot);
-    QLabel* version = ZeileAnlegen(this, "Version 1.2,   Juli 2000", 105, 79, 23, true);
+    QLabel* version = ZeileAnlegen(this, tr("Version 1.2,   Juli 2000"), 105, 79, 23, true);
     version->setObjectName(QStringLiteral("Version"));
     // the line keeps the program's historic text; the build this is shows under the mouse
     version->setToolTip(QString::fromStdString(VersionText("Programmversion")));
 
-    ZeileAnlegen(this, "Autoren:", 33, 120);
-    ZeileAnlegen(this, "das Team der KOV Entwicklung", 105, 120);
-    ZeileAnlegen(this, "Vertrieb:", 33, 145);
+    ZeileAnlegen(this, tr("Autoren:"), 33, 120);
+    ZeileAnlegen(this, tr("das Team der KOV Entwicklung"), 105, 120);
+    ZeileAnlegen(this, tr("Vertrieb:"), 33, 145);
     Label3 = new TVerweisLabel(QString::fromUtf8(HerstellerName), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     ZeileAnlegen(this, Label3, 105, 145, 15, false, true);
@@ -74,16 +75,18 @@ TForm4::TForm4() {
                  QString::fromUtf8(HerstellerStrasse) + QStringLiteral(",  ") +
                      QString::fromUtf8(HerstellerOrt),
                  105, 162);
-    ZeileAnlegen(this, QStringLiteral("Software für ") + QString::fromUtf8(HerstellerBeschreibung),
+    ZeileAnlegen(this,
+                 tr("Software für %1")
+                     .arg(QCoreApplication::translate("kov::TForm3", HerstellerBeschreibung)),
                  105, 180);
-    ZeileAnlegen(this, "Fax:   0123 / 45 67 89-9", 105, 199);
-    ZeileAnlegen(this, "Tel.:  0123 / 45 67 89-0", 105, 216);
+    ZeileAnlegen(this, tr("Fax:   0123 / 45 67 89-9"), 105, 199);
+    ZeileAnlegen(this, tr("Tel.:  0123 / 45 67 89-0"), 105, 216);
     Label8 = new TVerweisLabel(QString::fromUtf8(HerstellerEmail), this);
     Label8->setObjectName(QStringLiteral("Label8"));
     ZeileAnlegen(this, Label8, 105, 234, 15, false, true);
-    ZeileAnlegen(this, "Literatur:", 33, 278);
-    ZeileAnlegen(this, "Luft-Erdregister: Auslegung und Betrieb.", 105, 278);
-    ZeileAnlegen(this, "Bericht der KOV Entwicklung, Heft 3, 1999", 104, 296);
+    ZeileAnlegen(this, tr("Literatur:"), 33, 278);
+    ZeileAnlegen(this, tr("Luft-Erdregister: Auslegung und Betrieb."), 105, 278);
+    ZeileAnlegen(this, tr("Bericht der KOV Entwicklung, Heft 3, 1999"), 104, 296);
     ZeileAnlegen(this, tr("Klimadaten: Datenbasis: Deutscher Wetterdienst, CC BY 4.0"), 105, 318);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);

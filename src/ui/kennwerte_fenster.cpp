@@ -3,8 +3,10 @@
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
 #include "ui/kennwerte_tabellen.h"
+#include "ui/kern_texte.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +21,8 @@ namespace kov {
 
 TKennwerteFenster::TKennwerteFenster(QWidget* eltern) : QDialog(eltern) {
     setObjectName(QStringLiteral("KennwerteFenster"));
-    setWindowTitle(QStringLiteral("Programm KOV:  Kennwerte des Erdregisters"));
+    setWindowTitle(QCoreApplication::translate("kov::TKennwerteFenster",
+                                               "Programm KOV:  Kennwerte des Erdregisters"));
     QFont schrift = font();
     schrift.setPixelSize(13);
     setFont(schrift);
@@ -40,16 +43,21 @@ TKennwerteFenster::TKennwerteFenster(QWidget* eltern) : QDialog(eltern) {
     Pruefungstabelle->hide();
     Kostentabelle->hide();
 
-    auto* hinweis = new QLabel(
-        QStringLiteral("Energien und Ventilatorstrom über die Stunden 2 bis 8760 wie die "
+    auto* hinweis =
+        new QLabel(QCoreApplication::translate(
+                       "kov::TKennwerteFenster",
+                       "Energien und Ventilatorstrom über die Stunden 2 bis 8760 wie die "
                        "Jahressummen,\nExtremwerte, Stunden und Kondensat über alle 8760 "
                        "Stunden des Berichts."),
-        this);
+                   this);
 
-    Kopieren = new QPushButton(QStringLiteral("Kopieren"), this);
+    Kopieren =
+        new QPushButton(QCoreApplication::translate("kov::TKennwerteFenster", "Kopieren"), this);
     Kopieren->setObjectName(QStringLiteral("Kopieren"));
-    Kopieren->setToolTip(QStringLiteral("Beide Tabellen als Text in die Zwischenablage"));
-    Schliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    Kopieren->setToolTip(QCoreApplication::translate(
+        "kov::TKennwerteFenster", "Beide Tabellen als Text in die Zwischenablage"));
+    Schliessen =
+        new QPushButton(QCoreApplication::translate("kov::TKennwerteFenster", "Schliessen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     connect(Kopieren, &QPushButton::clicked, this, &TKennwerteFenster::KopierenClick);
     connect(Schliessen, &QPushButton::clicked, this, &QDialog::hide);
@@ -85,8 +93,7 @@ void TKennwerteFenster::Anzeigen(const TKennwerte& kw, const TRegisterParameter&
 }
 
 void TKennwerteFenster::BewertungAnzeigen(const TBewertung& b) {
-    Aussage->setText(
-        tr("Auslegungsprüfung: %1").arg(QString::fromStdString(AuslegungsAussage(b.Pruefung))));
+    Aussage->setText(tr("Auslegungsprüfung: %1").arg(AussageText(b.Pruefung)));
     PruefungsTabelleFuellen(Pruefungstabelle, b.Pruefung);
     KostenTabelleFuellen(Kostentabelle, b.Kosten);
     Aussage->show();

@@ -2,8 +2,9 @@
 
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
-#include "ui/bericht_format.h"
+#include "ui/kern_texte.h"
 #include "ui/regelungs_vergleich.h"
+#include "ui/zahl_format.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -31,11 +32,18 @@ QTableWidget* TabelleAnlegen(QWidget* eltern, const QStringList& koepfe) {
 
 void ZelleSetzen(QTableWidget* tabelle, int zeile, int spalte, const std::string& text,
                  bool rechts) {
-    // German view: decimal comma (the copied text keeps the figures as kov-run prints them)
-    auto* zelle = new QTableWidgetItem(
-        ZahlenOertlich(QLocale(QLocale::German), QString::fromStdString(text)));
+    const QString inhalt = QString::fromStdString(text);
+    // the figures' columns hold numbers as the core writes them
+    auto* zelle = new QTableWidgetItem(rechts ? ZahlTextAnsicht(inhalt) : inhalt);
     zelle->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
     tabelle->setItem(zeile, spalte, zelle);
+}
+
+// the core names the rows "Januar" .. "Dezember" and "Jahr"
+std::string MonatsZeile(const std::string& name) {
+    const QString text = name == "Jahr" ? QCoreApplication::translate("kov::Diagramme", "Jahr")
+                                        : QCoreApplication::translate("kov::Monate", name.c_str());
+    return text.toStdString();
 }
 
 // The table as large as its contents: every row and column visible without scrolling.
@@ -56,14 +64,19 @@ void GroesseAnpassen(QTableWidget* tabelle) {
 } // namespace
 
 QTableWidget* KennwerteTabelleAnlegen(QWidget* eltern) {
-    return TabelleAnlegen(eltern, {QStringLiteral("Kennwert"), QStringLiteral("Wert"),
-                                   QStringLiteral("Einheit"), QStringLiteral("Zeitpunkt")});
+    return TabelleAnlegen(eltern,
+                          {QCoreApplication::translate("kov::TKennwerteFenster", "Kennwert"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Wert"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Einheit"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Zeitpunkt")});
 }
 
 QTableWidget* MonatsTabelleAnlegen(QWidget* eltern) {
-    return TabelleAnlegen(eltern,
-                          {QStringLiteral("Monat"), QStringLiteral("Heizenergie\nkWh"),
-                           QStringLiteral("Kühlenergie\nkWh"), QStringLiteral("Kondensat\nkg")});
+    return TabelleAnlegen(
+        eltern, {QCoreApplication::translate("kov::TKennwerteFenster", "Monat"),
+                 QCoreApplication::translate("kov::TKennwerteFenster", "Heizenergie\nkWh"),
+                 QCoreApplication::translate("kov::TKennwerteFenster", "Kühlenergie\nkWh"),
+                 QCoreApplication::translate("kov::TKennwerteFenster", "Kondensat\nkg")});
 }
 
 void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle,
@@ -73,10 +86,10 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
     tabelle->setRowCount(static_cast<int>(zeilen.size()));
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
-        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
         ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
         ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
-        ZelleSetzen(tabelle, z, 3, zeile.Zeitpunkt, false);
+        ZelleSetzen(tabelle, z, 3, KernText(zeile.Zeitpunkt).toStdString(), false);
         // the heating-period figures carry their definitions
         if (zeile.Bezeichnung.starts_with("Wirkungsgrad η") ||
             zeile.Bezeichnung.starts_with("Mittlere Ansaugtemperatur"))
@@ -87,7 +100,7 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
     monatstabelle->setRowCount(static_cast<int>(monate.size()));
     for (int z = 0; z < static_cast<int>(monate.size()); ++z) {
         const TKennwertMonat& monat = monate[static_cast<std::size_t>(z)];
-        ZelleSetzen(monatstabelle, z, 0, monat.Monat, false);
+        ZelleSetzen(monatstabelle, z, 0, MonatsZeile(monat.Monat), false);
         ZelleSetzen(monatstabelle, z, 1, monat.Heizenergie, true);
         ZelleSetzen(monatstabelle, z, 2, monat.Kuehlenergie, true);
         ZelleSetzen(monatstabelle, z, 3, monat.Kondensat, true);
@@ -102,10 +115,11 @@ void KennwerteTabellenFuellen(QTableWidget* tabelle, QTableWidget* monatstabelle
 }
 
 QTableWidget* PruefungsTabelleAnlegen(QWidget* eltern) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("TKennwerteFenster", text);
-    };
-    return TabelleAnlegen(eltern, {tr("Prüfung"), tr("Wert"), tr("Grenze"), tr("Urteil")});
+    return TabelleAnlegen(eltern,
+                          {QCoreApplication::translate("kov::TKennwerteFenster", "Prüfung"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Wert"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Grenze"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Urteil")});
 }
 
 void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRegel>& regeln) {
@@ -113,10 +127,12 @@ void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRege
     tabelle->setRowCount(static_cast<int>(zeilen.size()));
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TPruefZeile& zeile = zeilen[static_cast<std::size_t>(z)];
-        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
-        ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
-        ZelleSetzen(tabelle, z, 2, zeile.Grenze, false);
-        ZelleSetzen(tabelle, z, 3, zeile.Urteil, false);
+        ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
+        ZelleSetzen(tabelle, z, 1,
+                    GroesseTextAnsicht(QString::fromStdString(zeile.Wert)).toStdString(), true);
+        ZelleSetzen(tabelle, z, 2,
+                    GroesseTextAnsicht(QString::fromStdString(zeile.Grenze)).toStdString(), false);
+        ZelleSetzen(tabelle, z, 3, KernText(zeile.Urteil).toStdString(), false);
         const TUrteil urteil = regeln[static_cast<std::size_t>(z)].Urteil;
         for (int s = 0; s < tabelle->columnCount(); ++s) {
             QTableWidgetItem* zelle = tabelle->item(z, s);
@@ -129,10 +145,10 @@ void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRege
 }
 
 QTableWidget* KostenTabelleAnlegen(QWidget* eltern) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("TKennwerteFenster", text);
-    };
-    return TabelleAnlegen(eltern, {tr("Kosten"), tr("Wert"), tr("Einheit")});
+    return TabelleAnlegen(eltern,
+                          {QCoreApplication::translate("kov::TKennwerteFenster", "Kosten"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Wert"),
+                           QCoreApplication::translate("kov::TKennwerteFenster", "Einheit")});
 }
 
 void KostenTabelleFuellen(QTableWidget* tabelle, const TWirtschaftlichkeit& w) {
@@ -140,7 +156,7 @@ void KostenTabelleFuellen(QTableWidget* tabelle, const TWirtschaftlichkeit& w) {
     tabelle->setRowCount(static_cast<int>(zeilen.size()));
     for (int z = 0; z < static_cast<int>(zeilen.size()); ++z) {
         const TKennwertZeile& zeile = zeilen[static_cast<std::size_t>(z)];
-        ZelleSetzen(tabelle, z, 0, zeile.Bezeichnung, false);
+        ZelleSetzen(tabelle, z, 0, KernText(zeile.Bezeichnung).toStdString(), false);
         ZelleSetzen(tabelle, z, 1, zeile.Wert, true);
         ZelleSetzen(tabelle, z, 2, zeile.Einheit, false);
     }

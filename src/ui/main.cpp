@@ -1,6 +1,7 @@
 #include "model/version.h"
 #include "ui/anwendung.h"
 #include "ui/kopflos.h"
+#include "ui/sprache.h"
 #include "ui/start_fenster.h"
 
 #include <QApplication>
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setWindowIcon(kov::ProgrammSymbol());
+    // before the first window, whose texts are translated when it is built
+    kov::TUebersetzung uebersetzung;
+    uebersetzung.Laden(kov::SpracheBestimmen());
     // creates the chart storage, then the start, input, chart and info windows, all hidden
     kov::TAnwendung anwendung;
     anwendung.Form3().showMaximized();

@@ -1,12 +1,16 @@
 #include "ui/parameter_dialog.h"
 
 #include "ablauf/lauf_pruefung.h"
+#include "ui/katalog_texte.h"
 #include "ui/meldung.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,12 +39,37 @@ constexpr TParameterGruppe Gruppen[] = {TParameterGruppe::RohreUndLuftstrom,
                                         TParameterGruppe::Wirtschaftlichkeit,
                                         TParameterGruppe::Auslegungspruefung};
 
-constexpr const char* MonatKurz[13] = {"",    "Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                       "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+constexpr const char* MonatKurz[13] = {"",
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Jan"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Feb"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Mär"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Apr"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Mai"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Jun"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Jul"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Aug"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Sep"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Okt"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Nov"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Dez")};
 
-constexpr const char* MonatLang[13] = {"",        "Januar",   "Februar", "März",   "April",
-                                       "Mai",     "Juni",     "Juli",    "August", "September",
-                                       "Oktober", "November", "Dezember"};
+constexpr const char* MonatLang[13] = {"",
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Januar"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Februar"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "März"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "April"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Mai"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Juni"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Juli"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "August"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "September"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Oktober"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "November"),
+                                       QT_TRANSLATE_NOOP("kov::Monate", "Dezember")};
+
+QString Monat(int monat) {
+    return QCoreApplication::translate("kov::Monate", MonatLang[monat]);
+}
 
 constexpr const char* FalschStil = "QLineEdit { background-color: #ffd6d6; }";
 
@@ -49,19 +78,35 @@ QString Text(std::string_view text) {
 }
 
 QString Tipp(const TKatalogEintrag& e) {
-    QString tipp = Text(e.Beschreibung);
+    QString tipp = KatalogText(e.Beschreibung);
     const std::string bereich = BereichsText(e);
-    if (!bereich.empty()) tipp += QStringLiteral("\nBereich: ") + QString::fromStdString(bereich);
-    if (!e.Einheit.empty()) tipp += QStringLiteral("\nEinheit: ") + Text(e.Einheit);
-    return tipp + QStringLiteral("\nName: ") + Text(e.Name);
+    if (!bereich.empty())
+        tipp += QLatin1Char('\n') +
+                TParameterDialog::tr("Bereich: %1").arg(QString::fromStdString(bereich));
+    if (!e.Einheit.empty())
+        tipp += QLatin1Char('\n') + TParameterDialog::tr("Einheit: %1").arg(Text(e.Einheit));
+    return tipp + QLatin1Char('\n') + TParameterDialog::tr("Name: %1").arg(Text(e.Name));
 }
 
 QString Wo(const TKatalogEintrag& e, int monat) {
-    QString wo = Text(e.Bezeichnung);
-    if (monat > 0) wo += QLatin1Char(' ') + QString::fromUtf8(MonatLang[monat]);
+    QString wo = KatalogText(e.Bezeichnung);
+    if (monat > 0) wo += QLatin1Char(' ') + Monat(monat);
     wo += QStringLiteral(" (") + Text(e.Name);
     if (monat > 0) wo += QStringLiteral("[%1]").arg(monat);
     return wo + QLatin1Char(')');
+}
+
+QString AnteileZuGross() {
+    return TParameterDialog::tr(
+        "Adiabater Anteil und Kelleranteil dürfen zusammen höchstens 1 sein.");
+}
+
+// A file dialog starts in the folder of the file the field names (relative to the project's
+// folder), else in the project's folder; "" is the working directory.
+QString DateiOrdner(const QString& feld, const QString& basis) {
+    if (feld.isEmpty()) return basis;
+    const QFileInfo info(QDir(basis.isEmpty() ? QDir::currentPath() : basis), feld);
+    return info.absoluteDir().exists() ? info.absolutePath() : basis;
 }
 
 QString AnfangsText(const TRegisterParameter& p, const TKatalogEintrag& e, int monat) {
@@ -86,7 +131,7 @@ QString AnfangsText(const TRegisterParameter& p, const TKatalogEintrag& e, int m
 TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
                                    std::string basisOrdner)
     : QDialog(eltern), Ausgang(p), Werte(p), BasisOrdner(std::move(basisOrdner)) {
-    setWindowTitle(QStringLiteral("KOV - Weitere Parameter"));
+    setWindowTitle(tr("KOV - Weitere Parameter"));
     setObjectName(QStringLiteral("ParameterDialog"));
     auto* aussen = new QVBoxLayout(this);
     Seiten = new QTabWidget(this);
@@ -106,7 +151,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
             const bool anteilErde = FeldTyp(e) == TFeldTyp::Zahl && !IstLaufWert(e) &&
                                     &FeldWert<double>(Ausgang, e) == &Ausgang.AnteilErde;
             if (e.Abgeleitet && !anteilErde) continue;
-            auto* marke = new QLabel(Text(e.Bezeichnung), seite);
+            auto* marke = new QLabel(KatalogText(e.Bezeichnung), seite);
             marke->setToolTip(Tipp(e));
             raster->addWidget(marke, zeile, 0);
             auto* einheit = new QLabel(Text(e.Einheit), seite);
@@ -116,9 +161,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
                 auto* feld = new QLineEdit(AnfangsText(p, e, monat), seite);
                 feld->setObjectName(Text(e.Name) +
                                     (monat > 0 ? QStringLiteral("_%1").arg(monat) : QString()));
-                feld->setToolTip(monat > 0 ? QString::fromUtf8(MonatLang[monat]) +
-                                                 QLatin1Char('\n') + Tipp(e)
-                                           : Tipp(e));
+                feld->setToolTip(monat > 0 ? Monat(monat) + QLatin1Char('\n') + Tipp(e) : Tipp(e));
                 if (breite > 0) feld->setFixedWidth(breite);
                 feld->setCursorPosition(0);
                 Eingaben.push_back({&e, monat, feld, nullptr, feld->text()});
@@ -162,10 +205,11 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
                 reihe->addWidget(feld, 1);
                 auto* waehlen = new QToolButton(seite);
                 waehlen->setText(QStringLiteral("…"));
-                waehlen->setToolTip(QStringLiteral("Datei wählen"));
+                waehlen->setToolTip(tr("Datei wählen"));
                 connect(waehlen, &QToolButton::clicked, this, [this, feld] {
-                    const QString pfad =
-                        QFileDialog::getOpenFileName(this, QStringLiteral("Datei wählen"));
+                    const QString pfad = QFileDialog::getOpenFileName(
+                        this, tr("Datei wählen"),
+                        DateiOrdner(feld->text(), QString::fromStdString(BasisOrdner)));
                     if (!pfad.isEmpty()) feld->setText(pfad);
                 });
                 reihe->addWidget(waehlen);
@@ -177,7 +221,8 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
                 reihe->setHorizontalSpacing(3);
                 reihe->setVerticalSpacing(0);
                 for (int m = 1; m <= 12; ++m) {
-                    auto* name = new QLabel(QString::fromUtf8(MonatKurz[m]), seite);
+                    auto* name =
+                        new QLabel(QCoreApplication::translate("kov::Monate", MonatKurz[m]), seite);
                     name->setAlignment(Qt::AlignCenter);
                     reihe->addWidget(name, 0, m - 1);
                     reihe->addWidget(zeileAnlegen(m, 54), 1, m - 1);
@@ -196,7 +241,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
         raster->setRowStretch(zeile, 1);
         groesste = groesste.expandedTo(seite->sizeHint());
         flaeche->setWidget(seite);
-        Seiten->addTab(flaeche, Text(GruppenName(gruppe)));
+        Seiten->addTab(flaeche, KatalogText(GruppenName(gruppe)));
     }
 
     Hinweis = new QLabel(this);
@@ -205,8 +250,8 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
     Hinweis->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
     aussen->addWidget(Hinweis);
     Knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Übernehmen"));
-    Knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    Knoepfe->button(QDialogButtonBox::Ok)->setText(tr("Übernehmen"));
+    Knoepfe->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(Knoepfe, &QDialogButtonBox::accepted, this, &TParameterDialog::accept);
     connect(Knoepfe, &QDialogButtonBox::rejected, this, &TParameterDialog::reject);
     aussen->addWidget(Knoepfe);
@@ -262,8 +307,7 @@ bool TParameterDialog::Lesen(TRegisterParameter& p, QStringList* fehler) const {
                 gefunden << Wo(e, eingabe.Monat) +
                                 (EingabeAusserhalbBereich(text, false, bereich)
                                      ? tr(": liegt ausserhalb des Bereichs %1").arg(bereich)
-                                     : QStringLiteral(
-                                           ": keine Zahl (Dezimalpunkt oder -komma, z. B. 0,25)"));
+                                     : tr(": keine Zahl (Dezimalpunkt oder -komma, z. B. 0,25)"));
                 break;
             }
             if (FeldTyp(e) == TFeldTyp::Zahl)
@@ -275,7 +319,7 @@ bool TParameterDialog::Lesen(TRegisterParameter& p, QStringList* fehler) const {
         case TFeldTyp::Ganzzahl: {
             std::int32_t zahl = 0;
             if (!EingabeGanzzahlLesen(text, zahl)) {
-                gefunden << Wo(e, 0) + QStringLiteral(": keine ganze Zahl");
+                gefunden << Wo(e, 0) + tr(": keine ganze Zahl");
                 break;
             }
             FeldWert<std::int32_t>(p, e) = zahl;
@@ -305,8 +349,7 @@ bool TParameterDialog::Lesen(TRegisterParameter& p, QStringList* fehler) const {
     }
     const auto anteil = [](double a) { return a >= 0 && a <= 1; };
     if (anteil(p.AnteilAdiabat) && anteil(p.AnteilKeller) && p.AnteilAdiabat + p.AnteilKeller > 1)
-        gefunden << QStringLiteral(
-            "Adiabater Anteil und Kelleranteil dürfen zusammen höchstens 1 sein.");
+        gefunden << AnteileZuGross();
     AnteilErdeBerechnen(p);
     if (fehler != nullptr) *fehler = gefunden;
     return gefunden.isEmpty();
@@ -323,13 +366,13 @@ void TParameterDialog::Pruefen() {
         for (const QString& zeile : fehler)
             if (zeile.startsWith(wo)) grund = zeile;
         // the two shares are one fault of both fields
-        if (grund.isEmpty() && fehler.filter(QStringLiteral("zusammen höchstens 1")).size() > 0 &&
+        if (grund.isEmpty() && fehler.contains(AnteileZuGross()) &&
             (eingabe.Eintrag->Name == "AnteilAdiabat" || eingabe.Eintrag->Name == "AnteilKeller"))
-            grund = fehler.filter(QStringLiteral("zusammen höchstens 1")).front();
+            grund = AnteileZuGross();
         eingabe.Zeile->setStyleSheet(grund.isEmpty() ? QString() : QString::fromLatin1(FalschStil));
-        const QString tipp = eingabe.Monat > 0 ? QString::fromUtf8(MonatLang[eingabe.Monat]) +
-                                                     QLatin1Char('\n') + Tipp(*eingabe.Eintrag)
-                                               : Tipp(*eingabe.Eintrag);
+        const QString tipp = eingabe.Monat > 0
+                                 ? Monat(eingabe.Monat) + QLatin1Char('\n') + Tipp(*eingabe.Eintrag)
+                                 : Tipp(*eingabe.Eintrag);
         eingabe.Zeile->setToolTip(grund.isEmpty() ? tipp : grund + QStringLiteral("\n\n") + tipp);
     }
     if (AnteilErdeFeld != nullptr) AnteilErdeFeld->setText(ZahlZeigen(p.AnteilErde, 1));
@@ -358,8 +401,8 @@ void TParameterDialog::accept() {
         meldungen << QString::fromStdString(meldung);
     if (!meldungen.isEmpty()) {
         MeldungZeigen(this, QMessageBox::Warning, windowTitle(),
-                      QStringLiteral("Die Parameter wurden nicht übernommen:\n\n") +
-                          meldungen.join(QLatin1Char('\n')));
+                      tr("Die Parameter wurden nicht übernommen:\n\n%1")
+                          .arg(meldungen.join(QLatin1Char('\n'))));
         return;
     }
     Werte = p;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
@@ -78,16 +79,22 @@ TForm3::TForm3() {
         const char* Text;
         int X, Y, Breite, Hoehe, PixelHoehe;
     } ueberschriften[] = {
-        {"Label1", "Programm  KOV - LT", 342, 39, 390, 45, 38},
-        {"Label2", "Berechnung von  Luft - Erdregistern", 380, 90, 314, 21, 18},
-        {"Label3", "Light - Version des Programms KOV", 380, 122, 322, 21, 18},
+        {"Label1", QT_TRANSLATE_NOOP("kov::TForm3", "Programm  KOV - LT"), 342, 39, 390, 45, 38},
+        {"Label2", QT_TRANSLATE_NOOP("kov::TForm3", "Berechnung von  Luft - Erdregistern"), 380, 90,
+         314, 21, 18},
+        {"Label3", QT_TRANSLATE_NOOP("kov::TForm3", "Light - Version des Programms KOV"), 380, 122,
+         322, 21, 18},
     };
     for (const auto& u : ueberschriften) {
-        QLabel* label = TextAnlegen(this, QString::fromUtf8(u.Text), u.PixelHoehe, rot);
+        QLabel* label = TextAnlegen(this, tr(u.Text), u.PixelHoehe, rot);
         label->setObjectName(QString::fromLatin1(u.Name));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        // a substitute for Arial may need more height than Arial for its descenders
-        label->setGeometry(u.X, u.Y, u.Breite, std::max(u.Hoehe, label->fontMetrics().height()));
+        // a substitute for Arial, or a translation, may need more room than laid out: the label
+        // grows about its centre, and in height for the font's descenders
+        const int breite =
+            std::max(u.Breite, label->fontMetrics().horizontalAdvance(label->text()) + 2);
+        label->setGeometry(u.X - (breite - u.Breite) / 2, u.Y, breite,
+                           std::max(u.Hoehe, label->fontMetrics().height()));
     }
 
     const struct {
@@ -100,7 +107,7 @@ TForm3::TForm3() {
                    {HerstellerEmail, 140}};
     int nummer = 4;
     for (const auto& k : kontakt) {
-        QLabel* label = TextAnlegen(this, QString::fromUtf8(k.Text), 15, rot);
+        QLabel* label = TextAnlegen(this, tr(k.Text), 15, rot);
         label->setObjectName(QStringLiteral("Label%1").arg(nummer++));
         label->move(49, k.Y);
         label->adjustSize();
@@ -113,11 +120,15 @@ TForm3::TForm3() {
     BildZeigen(StartbildDaten());
 
     ButtonLaden =
-        KnopfAnlegen(this, "ButtonLaden", QStringLiteral("Neues Projekt"), 49, 217, 189, 40);
-    Button1 = KnopfAnlegen(this, "Button1", QStringLiteral("Projekt laden"), 49, 286, 189, 40);
+        KnopfAnlegen(this, "ButtonLaden",
+                     QCoreApplication::translate("kov::TForm3", "Neues Projekt"), 49, 217, 189, 40);
+    Button1 =
+        KnopfAnlegen(this, "Button1", QCoreApplication::translate("kov::TForm3", "Projekt laden"),
+                     49, 286, 189, 40);
     Button2 = KnopfAnlegen(this, "Button2", QStringLiteral("Info"), 49, 354, 189, 41);
     ButtonBeenden =
-        KnopfAnlegen(this, "ButtonBeenden", QStringLiteral("Beenden"), 49, 423, 189, 41);
+        KnopfAnlegen(this, "ButtonBeenden", QCoreApplication::translate("kov::TForm3", "Beenden"),
+                     49, 423, 189, 41);
     connect(ButtonLaden, &QPushButton::clicked, this, &TForm3::ButtonNeuClick);
     connect(Button1, &QPushButton::clicked, this, &TForm3::ButtonLadenClick);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Info);

@@ -3,12 +3,15 @@
 #include "files/stunden_ausgabe.h"
 #include "model/bodenarten.h"
 #include "ui/anwendung.h"
+#include "ui/katalog_texte.h"
+#include "ui/kern_texte.h"
 #include "ui/varianten_tabelle.h"
 #include "ui/varianten_texte.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,11 +76,13 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
         wahl->addItem(QStringLiteral("—"), QString());
         for (std::size_t j = 0; j < parameter.size(); ++j) {
             const TKatalogEintrag& e = *parameter[j];
-            QString text = Text(e.Bezeichnung);
+            QString text = KatalogText(e.Bezeichnung);
             if (!e.Einheit.empty()) text += QStringLiteral(" [") + Text(e.Einheit) + u']';
             wahl->addItem(text, Text(e.Name));
             wahl->setItemData(wahl->count() - 1,
-                              Text(e.Beschreibung) + QStringLiteral("\nName: ") + Text(e.Name),
+                              KatalogText(e.Beschreibung) + QLatin1Char('\n') +
+                                  QCoreApplication::translate("kov::TParameterDialog", "Name: %1")
+                                      .arg(Text(e.Name)),
                               Qt::ToolTipRole);
             // the usual design parameters stand apart from the rest of the catalogue
             if (j == 7) wahl->insertSeparator(wahl->count());
@@ -115,7 +120,7 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
         wahl->setObjectName(QStringLiteral("BedingungsWahl%1").arg(i + 1));
         wahl->addItem(QStringLiteral("—"), QString());
         for (const TStudienKennwert& k : StudienKennwerte())
-            wahl->addItem(Text(k.Bezeichnung), Text(k.Name));
+            wahl->addItem(KernText(std::string(k.Bezeichnung)), Text(k.Name));
         auto* vergleich = new QComboBox(bedingungsKasten);
         vergleich->addItem(tr("≤ höchstens"));
         vergleich->addItem(tr("≥ mindestens"));
@@ -150,7 +155,8 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
     BodenWahl = new QListWidget(bodenKasten);
     BodenWahl->setObjectName(QStringLiteral("BodenWahl"));
     for (std::size_t art = 1; art < Bodenarten().size(); ++art) {
-        auto* eintrag = new QListWidgetItem(Text(Bodenarten()[art].Text).simplified(), BodenWahl);
+        auto* eintrag =
+            new QListWidgetItem(BodenartText(Bodenarten()[art].Text).simplified(), BodenWahl);
         eintrag->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         eintrag->setCheckState(Qt::Unchecked);
     }

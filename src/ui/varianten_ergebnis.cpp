@@ -16,6 +16,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -216,7 +217,9 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
 
     CsvDateiDialog = [this] {
         return QFileDialog::getSaveFileName(this, tr("Tabelle der Varianten exportieren"),
-                                            QStringLiteral("varianten.csv"),
+                                            // in the project's folder
+                                            QDir(QString::fromStdString(Sitzung.EingabeOrdner()))
+                                                .filePath(QStringLiteral("varianten.csv")),
                                             tr("CSV-Dateien (*.csv);;Alle Dateien (*)"));
     };
 }

@@ -305,6 +305,9 @@ void TVariantenFenster::LaufAbschliessen(const TStudienErgebnis& ergebnis, bool 
     Fortschritt->setValue(static_cast<int>(Rechnet ? berechnet : Geprueft));
     Fortschritt->setFormat(Rechnet ? tr("%v von %m Varianten berechnet")
                                    : tr("%v von %m Varianten geprüft"));
+    // the marks are known now: the conditions' column as wide as its longest entry
+    Tabelle->resizeColumnToContents(Modell->ErsteKennwertSpalte() +
+                                    static_cast<int>(StudienKennwerte().size()));
     EingabenSperren(false);
     DiagrammZeichnen();
     emit LaufBeendet();

@@ -2,9 +2,13 @@
 
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
+#include "ui/katalog_texte.h"
+#include "ui/kern_texte.h"
+#include "ui/zahl_format.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -33,20 +37,21 @@ const QColor FrontHintergrund(255, 243, 196);
 QString KennwertText(double wert, std::string_view einheit) {
     // an infinite payback: the variant does not pay back
     if (!std::isfinite(wert)) return QStringLiteral("–");
-    return QString::number(wert, 'f', Dezimalen(einheit));
+    return ZahlAnsicht(wert, Dezimalen(einheit));
 }
 
 QString KennwertTitel(const TStudienKennwert& k) {
-    QString titel = Text(k.Bezeichnung);
+    QString titel = KernText(std::string(k.Bezeichnung));
     if (!k.Einheit.empty()) titel += QStringLiteral(" [") + Text(k.Einheit) + QLatin1Char(']');
     return titel;
 }
 
 QString VariationsTitel(const TVariation& v) {
-    if (v.Name == BodenDimension) return QStringLiteral("Bodenart");
+    if (v.Name == BodenDimension)
+        return QCoreApplication::translate("kov::TVariantenTabelle", "Bodenart");
     const TKatalogEintrag* e = KatalogEintrag(v.Name);
     if (e == nullptr) return QString::fromStdString(v.Name);
-    QString titel = Text(e->Bezeichnung);
+    QString titel = KatalogText(e->Bezeichnung);
     if (!e->Einheit.empty()) titel += QStringLiteral(" [") + Text(e->Einheit) + QLatin1Char(']');
     return titel;
 }
@@ -55,7 +60,7 @@ QString VariationsWert(const TVariation& v, double wert) {
     if (v.Name == BodenDimension) {
         const std::string_view name = Bodenarten()[static_cast<std::size_t>(wert)].Text;
         // the list pads its names with blanks to line up the conductivities
-        return Text(name).simplified();
+        return BodenartText(name).simplified();
     }
     if (!v.Texte.empty()) return QString::fromStdString(VariationsText(v, wert));
     char text[32];
@@ -189,21 +194,27 @@ QVariant TVariantenTabelle::data(const QModelIndex& index, int rolle) const {
     }
     if (spalte == bedingungen) {
         if (!anzeige) return double(v.Verletzt.size());
-        if (v.Verletzt.empty()) return QStringLiteral("erfüllt");
+        if (v.Verletzt.empty())
+            return QCoreApplication::translate("kov::TVariantenTabelle", "erfüllt");
         QStringList namen;
         for (const std::string& name : v.Verletzt) {
             const TStudienKennwert* k = StudienKennwert(name);
-            namen << (k != nullptr ? Text(k->Bezeichnung) : QString::fromStdString(name));
+            namen << (k != nullptr ? KernText(std::string(k->Bezeichnung))
+                                   : QString::fromStdString(name));
         }
-        return QStringLiteral("verletzt: ") + namen.join(QStringLiteral(", "));
+        return QCoreApplication::translate("kov::TVariantenTabelle", "verletzt: %1")
+            .arg(namen.join(QStringLiteral(", ")));
     }
     if (!anzeige)
         return double((v.ParetoRohrlaenge ? 2 : 0) + (v.ParetoVentilator ? 1 : 0) +
                       (v.ParetoAnnuitaet ? 4 : 0));
     QStringList fronten;
-    if (v.ParetoRohrlaenge) fronten << QStringLiteral("Rohrlänge");
-    if (v.ParetoVentilator) fronten << QStringLiteral("Ventilatorstrom");
-    if (v.ParetoAnnuitaet) fronten << QStringLiteral("Annuität");
+    if (v.ParetoRohrlaenge)
+        fronten << QCoreApplication::translate("kov::TVariantenTabelle", "Rohrlänge");
+    if (v.ParetoVentilator)
+        fronten << QCoreApplication::translate("kov::TVariantenTabelle", "Ventilatorstrom");
+    if (v.ParetoAnnuitaet)
+        fronten << QCoreApplication::translate("kov::TVariantenTabelle", "Annuität");
     return fronten.join(QStringLiteral(", "));
 }
 
@@ -212,7 +223,7 @@ QVariant TVariantenTabelle::headerData(int abschnitt, Qt::Orientation richtung, 
     if (rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole) return {};
     const int kennwerte = ErsteKennwertSpalte();
     const int bedingungen = kennwerte + static_cast<int>(StudienKennwerte().size());
-    if (abschnitt == 0) return QStringLiteral("Variante");
+    if (abschnitt == 0) return QCoreApplication::translate("kov::TVariantenTabelle", "Variante");
     if (abschnitt < kennwerte)
         return VariationsTitel(Studie->Variationen[static_cast<std::size_t>(abschnitt - 1)]);
     if (abschnitt < bedingungen) {
@@ -223,12 +234,15 @@ QVariant TVariantenTabelle::headerData(int abschnitt, Qt::Orientation richtung, 
     }
     if (abschnitt == bedingungen)
         return rolle == Qt::ToolTipRole
-                   ? QStringLiteral("Die Bedingungen, die eine Variante nicht einhält")
-                   : QStringLiteral("Bedingungen");
+                   ? QCoreApplication::translate("kov::TVariantenTabelle",
+                                                 "Die Bedingungen, die eine Variante nicht einhält")
+                   : QCoreApplication::translate("kov::TVariantenTabelle", "Bedingungen");
     return rolle == Qt::ToolTipRole
-               ? QStringLiteral("Pareto-optimal: keine zulässige Variante gibt mehr nutzbare "
-                                "Energie für weniger Rohrlänge (bzw. Ventilatorstrom)")
-               : QStringLiteral("Pareto-optimal");
+               ? QCoreApplication::translate(
+                     "kov::TVariantenTabelle",
+                     "Pareto-optimal: keine zulässige Variante gibt mehr nutzbare "
+                     "Energie für weniger Rohrlänge (bzw. Ventilatorstrom)")
+               : QCoreApplication::translate("kov::TVariantenTabelle", "Pareto-optimal");
 }
 
 } // namespace kov

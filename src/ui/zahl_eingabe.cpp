@@ -1,6 +1,7 @@
 #include "ui/zahl_eingabe.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <charconv>
 #include <cmath>
@@ -128,7 +129,7 @@ bool EingabeAusserhalbBereich(const QString& text, bool ganzzahl, QString& berei
         std::int64_t gelesen = 0;
         const auto [ende, fehler] = std::from_chars(ziffern.data(), ziffern.end(), gelesen);
         (void)ende;
-        bereich = QStringLiteral("-2147483648 bis 2147483647");
+        bereich = QCoreApplication::translate("kov::ZahlEingabe", "-2147483648 bis 2147483647");
         const std::int64_t zahl = s.front() == '-' ? -gelesen : gelesen;
         return fehler == std::errc::result_out_of_range ||
                zahl < std::numeric_limits<std::int32_t>::min() ||
@@ -140,7 +141,8 @@ bool EingabeAusserhalbBereich(const QString& text, bool ganzzahl, QString& berei
     const auto [ende, fehler] = std::from_chars(s.data(), s.data() + s.size(), gelesen);
     (void)ende;
     // too large or, not zero, too close to zero
-    bereich = QStringLiteral("-1.8e308 bis 1.8e308 (Beträge ab 4.9e-324)");
+    bereich = QCoreApplication::translate("kov::ZahlEingabe",
+                                          "-1.8e308 bis 1.8e308 (Beträge ab 4.9e-324)");
     return fehler == std::errc::result_out_of_range;
 }
 

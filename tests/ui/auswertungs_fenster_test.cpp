@@ -16,6 +16,7 @@
 #include "ui/klima_check_anzeige.h"
 #include "ui/kopflos.h"
 #include "ui/lauf_steuerung.h"
+#include "ui/zahl_format.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -127,10 +128,9 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
         for (int s = 0; s < 4; ++s)
             EXPECT_EQ(Fenster.Tabelle->item(z, s)->text(), kennwerte.Tabelle->item(z, s)->text())
                 << z << "/" << s;
-    // with a decimal comma, the year's total grouped by a thin space
     EXPECT_EQ(Fenster.Tabelle->item(2, 1)->text(), QStringLiteral("20,3"));
     EXPECT_EQ(Fenster.Monatstabelle->item(12, 1)->text(),
-              BerichtZahl(QLocale(QLocale::German), k.Ergebnis.Heizenergie, 1));
+              ZahlTextAnsicht(QString::fromStdString(KennwertZahl(k.Ergebnis.Heizenergie, 1))));
     for (const TAnsicht ansicht : AlleAnsichten) {
         if (!IstDiagramm(ansicht)) continue;
         EXPECT_FALSE(Fenster.Diagramm(ansicht)->chart()->series().isEmpty());

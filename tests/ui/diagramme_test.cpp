@@ -1,6 +1,7 @@
 // The charts of the result views: what each one draws from the evaluation, the units on every
 // axis, and the text of the value under the mouse at the edges of days, hours and months.
 #include "ui/diagramme.h"
+#include "ui/zahl_format.h"
 
 #include "auswertungs_hilfen.h"
 #include "model/kalender.h"
@@ -20,10 +21,9 @@
 namespace kov {
 namespace {
 
-// the views' German form, written out here: decimal comma, no groups below five digits
+// the core's figure as the German views write it (decimal comma, grouped thousands)
 QString Zahl(double wert, int dezimalen) {
-    return QString::fromStdString(KennwertZahl(wert, dezimalen))
-        .replace(QLatin1Char('.'), QLatin1Char(','));
+    return ZahlTextAnsicht(QString::fromStdString(KennwertZahl(wert, dezimalen)));
 }
 
 template <class T> QList<T*> Reihen(QChart& chart) {

@@ -7,9 +7,10 @@
 #include "register/kosten_text.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
-#include "ui/bericht_format.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
+#include "ui/kern_texte.h"
+#include "ui/zahl_format.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -40,10 +41,6 @@ protected:
         });
     }
 };
-
-QString Deutsch(const std::string& text) {
-    return ZahlenOertlich(QLocale(QLocale::German), QString::fromStdString(text));
-}
 
 // Every cell's text fits its column and every row is inside the table.
 void AllesSichtbar(const QTableWidget* t, const char* name) {
@@ -79,9 +76,11 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
     ASSERT_EQ(fenster.Tabelle->rowCount(), static_cast<int>(zeilen.size()));
     for (int z = 0; z < fenster.Tabelle->rowCount(); ++z) {
         const TKennwertZeile& erwartet = zeilen[static_cast<std::size_t>(z)];
-        // shown with a decimal comma
-        EXPECT_EQ(fenster.Tabelle->item(z, 0)->text(), Deutsch(erwartet.Bezeichnung));
-        EXPECT_EQ(fenster.Tabelle->item(z, 1)->text(), Deutsch(erwartet.Wert))
+        // the core's label; in the German view a limit in it has its decimal comma
+        EXPECT_EQ(fenster.Tabelle->item(z, 0)->text(), KernText(erwartet.Bezeichnung));
+        // the core's figure, in the German view with a decimal comma
+        EXPECT_EQ(fenster.Tabelle->item(z, 1)->text(),
+                  ZahlTextAnsicht(QString::fromStdString(erwartet.Wert)))
             << erwartet.Bezeichnung;
         EXPECT_EQ(fenster.Tabelle->item(z, 2)->text().toStdString(), erwartet.Einheit)
             << erwartet.Bezeichnung;
@@ -94,7 +93,7 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
     ASSERT_EQ(fenster.Monatstabelle->rowCount(), 13);
     EXPECT_EQ(fenster.Monatstabelle->item(2, 0)->text(), QStringLiteral("März"));
     EXPECT_EQ(fenster.Monatstabelle->item(12, 1)->text(),
-              Deutsch(KennwertZahl(k.Ergebnis.Heizenergie, 1)));
+              ZahlTextAnsicht(QString::fromStdString(KennwertZahl(k.Ergebnis.Heizenergie, 1))));
 
     // the design check of the same run: the default design's outlet falls below 0 °C
     const TBewertung bewertung = BewertungBilden(k, kw);
@@ -119,7 +118,7 @@ TEST_F(KennwerteFenster, NachDemLaufErreichbarMitDenZahlenDesKerns) {
               static_cast<int>(KostenUebersicht(bewertung.Kosten).size()));
     EXPECT_EQ(fenster.Kostentabelle->item(0, 0)->text(), QStringLiteral("Investition"));
     EXPECT_EQ(fenster.Kostentabelle->item(0, 1)->text(),
-              QStringLiteral("76") + SchmalesLeerzeichen + QStringLiteral("745"));
+              QStringLiteral("76") + QChar(0x202F) + QStringLiteral("745"));
     AllesSichtbar(fenster.Kostentabelle, "Kostentabelle");
     EXPECT_LE(fenster.x() + fenster.frameGeometry().width(), 1280) << "fits a 1280 x 1024 screen";
     EXPECT_LE(fenster.y() + fenster.frameGeometry().height(), 1024);

@@ -128,9 +128,9 @@ TEST_F(Variantenvergleich, IsReachedFromTheInputWindowsMenu) {
     TForm2& eingabe = Anwendung.Form2();
     ASSERT_NE(eingabe.AktionVariantenvergleich, nullptr);
     EXPECT_EQ(eingabe.AktionVariantenvergleich->text().toStdString(), "&Variantenvergleich…");
-    // beside the existing commands, in the parameter menu
+    // beside the existing commands, in the parameter menu (before "Sprache / Language")
     const QList<QAction*> menues = eingabe.Menue->actions();
-    ASSERT_EQ(menues.size(), 2);
+    ASSERT_EQ(menues.size(), 3);
     EXPECT_TRUE(menues[1]->menu()->actions().contains(eingabe.AktionWeitereParameter));
     EXPECT_TRUE(menues[1]->menu()->actions().contains(eingabe.AktionVariantenvergleich));
     EXPECT_FALSE(F.isVisible());

@@ -1,0 +1,19 @@
+#pragma once
+// Numbers in the views and tables as the interface's language writes them. German views write a
+// decimal comma and group thousands with a narrow no-break space (12 345,6); other languages
+// keep the point the report and kov-run write. Edit fields and files are not touched by this.
+
+#include <QString>
+
+namespace kov {
+
+// Fixed point with `dezimalen` digits after the decimal sign; "-0" is shown as "0".
+QString ZahlAnsicht(double wert, int dezimalen);
+// A number as the core writes it ("-1234.5", "20") in the interface's format; any other text
+// ("–", "12.5 °C", "nicht berechnet") comes back unchanged.
+QString ZahlTextAnsicht(const QString& text);
+// A quantity as the design check writes it, a number with an optional comparison before and a
+// unit after it ("≤ 3.00 m/s", "27.0 Pa"), with its number in the interface's format.
+QString GroesseTextAnsicht(const QString& text);
+
+} // namespace kov

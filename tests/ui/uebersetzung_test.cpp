@@ -1,0 +1,592 @@
+// The English interface beside the German one: the translation file, the language choice, the
+// windows in both languages, German number format in the views and the report that stays German.
+
+#include "auswertungs_hilfen.h"
+#include "fenster_hilfen.h"
+#include "model/bodenarten.h"
+#include "model/parameter_katalog.h"
+#include "register/kennwerte_text.h"
+#include "register/variantenstudie.h"
+#include "test_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/auswertungs_fenster.h"
+#include "ui/eingabe_fenster.h"
+#include "ui/grafik_fenster.h"
+#include "ui/info_fenster.h"
+#include "ui/katalog_texte.h"
+#include "ui/kennwerte_fenster.h"
+#include "ui/kern_texte.h"
+#include "ui/parameter_dialog.h"
+#include "ui/sprache.h"
+#include "ui/start_fenster.h"
+#include "ui/varianten_fenster.h"
+#include "ui/varianten_tabelle.h"
+#include "ui/zahl_format.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kov {
+namespace {
+
+// The interface's language for one test; German again afterwards, as the other tests expect.
+class TSprachUmgebung {
+public:
+    explicit TSprachUmgebung(const TSprache& sprache) { EXPECT_TRUE(Uebersetzung.Laden(sprache)); }
+    ~TSprachUmgebung() {
+        Uebersetzung.Laden(QStringLiteral("de"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    TUebersetzung Uebersetzung;
+};
+
+struct TTsEintrag {
+    QString Kontext, Quelle, Uebersetzung;
+    bool Unfertig = false;
+};
+
+std::vector<TTsEintrag> TsLesen(const QString& datei) {
+    QFile f(datei);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << datei.toStdString();
+    std::vector<TTsEintrag> eintraege;
+    QXmlStreamReader xml(&f);
+    QString kontext;
+    TTsEintrag e;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == u"name") kontext = xml.readElementText();
+        if (xml.name() == u"message") e = TTsEintrag{kontext, {}, {}, false};
+        if (xml.name() == u"source") e.Quelle = xml.readElementText();
+        if (xml.name() == u"translation") {
+            const QString typ = xml.attributes().value(QStringLiteral("type")).toString();
+            e.Unfertig = typ == u"unfinished" || typ == u"vanished" || typ == u"obsolete";
+            e.Uebersetzung = xml.readElementText();
+            eintraege.push_back(e);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return eintraege;
+}
+
+std::multiset<QString> Platzhalter(const QString& text) {
+    static const QRegularExpression muster(QStringLiteral("%(\\d+|[vm])"));
+    std::multiset<QString> gefunden;
+    for (auto it = muster.globalMatch(text); it.hasNext();)
+        gefunden.insert(it.next().captured(0));
+    return gefunden;
+}
+
+// "&Speichern": the letter after a single & is the menu entry's mnemonic
+bool HatKuerzel(const QString& text) {
+    static const QRegularExpression kuerzel(QStringLiteral("&[^&\\s]"));
+    return kuerzel.match(text).hasMatch();
+}
+
+TEST(Uebersetzung, JederEintragIstFertigUndPasstZurQuelle) {
+    const std::vector<TTsEintrag> eintraege = TsLesen(QStringLiteral(KOV_TS_DATEIEN));
+    // the interface has some 500 texts; a file that lost them would pass every check below
+    ASSERT_GT(eintraege.size(), 500u);
+    for (const TTsEintrag& e : eintraege) {
+        const std::string fall = e.Kontext.toStdString() + " / \"" + e.Quelle.toStdString() + "\"";
+        EXPECT_FALSE(e.Unfertig) << fall;
+        EXPECT_FALSE(e.Uebersetzung.trimmed().isEmpty()) << fall;
+        // every argument the code fills in must have its place in the English sentence
+        EXPECT_EQ(Platzhalter(e.Quelle), Platzhalter(e.Uebersetzung)) << fall;
+        EXPECT_EQ(HatKuerzel(e.Quelle), HatKuerzel(e.Uebersetzung)) << fall;
+        // texts that are glued to a number or a unit keep their blanks and line breaks
+        EXPECT_EQ(e.Quelle.startsWith(QLatin1Char(' ')),
+                  e.Uebersetzung.startsWith(QLatin1Char(' ')))
+            << fall;
+        EXPECT_EQ(e.Quelle.endsWith(QLatin1Char('\n')), e.Uebersetzung.endsWith(QLatin1Char('\n')))
+            << fall;
+    }
+}
+
+TEST(Uebersetzung, EnglischUndDeutschMitQtsEigenenTexten) {
+    {
+        TSprachUmgebung englisch(QStringLiteral("en"));
+        EXPECT_EQ(englisch.Uebersetzung.Sprache(), QStringLiteral("en"));
+        EXPECT_EQ(QCoreApplication::translate("kov::TForm2", "Berechnen"),
+                  QStringLiteral("Calculate"));
+        EXPECT_EQ(QCoreApplication::translate("kov::TForm3", "Neues Projekt"),
+                  QStringLiteral("New project"));
+        EXPECT_EQ(QLocale().language(), QLocale::English);
+        // Qt's own buttons stay in Qt's English
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  QStringLiteral("Cancel"));
+    }
+    TUebersetzung deutsch;
+    ASSERT_TRUE(deutsch.Laden(QStringLiteral("de")));
+    EXPECT_EQ(QCoreApplication::translate("kov::TForm2", "Berechnen"), QStringLiteral("Berechnen"));
+    EXPECT_EQ(QLocale().language(), QLocale::German);
+    // Debian's qt6-translations-l10n: the buttons of file dialogs and message boxes in German
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+}
+
+TEST(Uebersetzung, JederKatalogTextHatSeineEnglischeFassung) {
+    std::set<std::string> bekannt;
+    for (const char* text : KatalogQuelltexte())
+        bekannt.insert(text);
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    const auto pruefen = [&](std::string_view text, std::string_view wo) {
+        if (text.empty()) return;
+        EXPECT_TRUE(bekannt.count(std::string(text)))
+            << wo << ": \"" << text << "\" fehlt in KatalogQuelltexte (ui/katalog_texte.cpp)";
+        EXPECT_NE(KatalogText(text).toStdString(), std::string(text))
+            << wo << ": \"" << text << "\" ist nicht übersetzt";
+    };
+    for (const TKatalogEintrag& e : ParameterKatalog()) {
+        pruefen(e.Bezeichnung, e.Name);
+        pruefen(e.Beschreibung, e.Name);
+    }
+    for (int g = 0; g <= static_cast<int>(TParameterGruppe::Auslegungspruefung); ++g)
+        pruefen(GruppenName(static_cast<TParameterGruppe>(g)), "Gruppe");
+    // the soil list: every soil but the empty first item
+    std::set<std::string> boeden;
+    for (const char* text : BodenartQuelltexte())
+        boeden.insert(text);
+    for (const TBodenart& art : Bodenarten()) {
+        if (art.Text.empty()) continue;
+        EXPECT_TRUE(boeden.count(std::string(art.Text))) << art.Text;
+        EXPECT_NE(BodenartText(art.Text).toStdString(), std::string(art.Text)) << art.Text;
+    }
+}
+
+TEST(Uebersetzung, KennwerteUndPruefungDesKerns) {
+    const TAuswertung& a = *test::StandardAuswertung();
+    const std::vector<TKennwertZeile> zeilen = KennwerteZeilen(a.Kennwerte, a.Modell->Parameter);
+    {
+        TSprachUmgebung englisch(QStringLiteral("en"));
+        // every label of the figures of a run without ventilation unit
+        for (const TKennwertZeile& z : zeilen)
+            EXPECT_NE(KernText(z.Bezeichnung).toStdString(), z.Bezeichnung) << "nicht übersetzt";
+        const struct {
+            const char* Kern;
+            const char* Englisch;
+        } faelle[] = {
+            {"26. Januar, 08–09 Uhr (Stunde 609)", "January 26, 08:00–09:00 (hour 609)"},
+            {"Stunden mit Aussenluft unter Frostgrenze (-2.5 °C)",
+             "Hours with outdoor air below the frost limit (-2.5 °C)"},
+            {"nicht erfüllt", "not met"},
+            {"Tiefste Austrittstemperatur im Betrieb", "Lowest outlet temperature in operation"},
+            {"ein Text, den niemand übersetzt", "ein Text, den niemand übersetzt"},
+        };
+        for (const auto& f : faelle)
+            EXPECT_EQ(KernText(f.Kern).toStdString(), f.Englisch) << f.Kern;
+    }
+    // German keeps the core's words; the limit gets its decimal comma
+    EXPECT_EQ(KernText("26. Januar, 08–09 Uhr (Stunde 609)").toStdString(),
+              "26. Januar, 08–09 Uhr (Stunde 609)");
+    EXPECT_EQ(KernText("Stunden mit Aussenluft unter Frostgrenze (-2.5 °C)").toStdString(),
+              "Stunden mit Aussenluft unter Frostgrenze (-2,5 °C)");
+}
+
+TEST(Sprache, FolgtDemGebietsschemaBisDerNutzerWaehlt) {
+    static QTemporaryDir einstellungen;
+    ASSERT_TRUE(einstellungen.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen.path());
+    SpracheMerken({});
+    const struct {
+        const char* Gebiet;
+        const char* Sprache;
+    } faelle[] = {{"de_DE", "de"}, {"de_AT", "de"}, {"de_CH", "de"}, {"en_US", "en"},
+                  {"en_GB", "en"}, {"fr_FR", "en"}, {"C", "en"}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(SpracheBestimmen(QLocale(QString::fromLatin1(f.Gebiet))).toStdString(), f.Sprache)
+            << f.Gebiet;
+
+    SpracheMerken(QStringLiteral("en"));
+    EXPECT_EQ(SpracheBestimmen(QLocale(QStringLiteral("de_DE"))), QStringLiteral("en"));
+    SpracheMerken(QStringLiteral("de"));
+    EXPECT_EQ(SpracheBestimmen(QLocale(QStringLiteral("en_US"))), QStringLiteral("de"));
+    SpracheMerken(QStringLiteral("xx")); // no language of the program: forgotten
+    EXPECT_EQ(SpracheBestimmen(QLocale(QStringLiteral("en_US"))), QStringLiteral("en"));
+
+    // the menu offers both, the one in use checked, and keeps a choice for the next start
+    test::TArbeitsVerzeichnis arbeit;
+    TAnwendung anwendung;
+    QMenu* menue = anwendung.Form2().Menue->findChild<QMenu*>(QStringLiteral("SprachMenue"));
+    ASSERT_NE(menue, nullptr);
+    EXPECT_EQ(menue->title(), QStringLiteral("Sprache / Language"));
+    auto* deutsch = menue->findChild<QAction*>(QStringLiteral("Sprache_de"));
+    auto* englisch = menue->findChild<QAction*>(QStringLiteral("Sprache_en"));
+    ASSERT_TRUE(deutsch && englisch);
+    EXPECT_TRUE(englisch->isChecked()) << "en_US without a choice";
+    const QStringList meldungen = test::MeldungenAbfangen([&] { deutsch->trigger(); });
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].contains(QStringLiteral("nächsten Start")));
+    EXPECT_EQ(GemerkteSprache(), QStringLiteral("de"));
+    SpracheMerken({});
+}
+
+// Every plain one-line label of the window shows its whole text at its width.
+QStringList AbgeschnitteneTexte(const QWidget& fenster) {
+    QStringList abgeschnitten;
+    for (const QLabel* marke : fenster.findChildren<QLabel*>()) {
+        if (!marke->isVisible() || marke->wordWrap() || marke->text().isEmpty()) continue;
+        if (marke->textFormat() == Qt::RichText || marke->text().contains(QLatin1Char('<')))
+            continue;
+        for (const QString& zeile : marke->text().split(QLatin1Char('\n'))) {
+            const int noetig = marke->fontMetrics().horizontalAdvance(zeile);
+            if (noetig > marke->contentsRect().width())
+                abgeschnitten << QStringLiteral("%1: \"%2\" braucht %3, hat %4")
+                                     .arg(marke->objectName(), zeile)
+                                     .arg(noetig)
+                                     .arg(marke->contentsRect().width());
+        }
+    }
+    // a push button does not elide: its text runs over its frame
+    for (const QPushButton* knopf : fenster.findChildren<QPushButton*>()) {
+        if (!knopf->isVisible() || knopf->text().isEmpty()) continue;
+        const QString text = QString(knopf->text()).remove(QLatin1Char('&'));
+        const int noetig = knopf->fontMetrics().horizontalAdvance(text) + 6;
+        if (noetig > knopf->width())
+            abgeschnitten << QStringLiteral("%1: \"%2\" braucht %3, hat %4")
+                                 .arg(knopf->objectName(), text)
+                                 .arg(noetig)
+                                 .arg(knopf->width());
+    }
+    return abgeschnitten;
+}
+
+// The longest entry of a table's column fits the column.
+QStringList AbgeschnitteneSpalten(const QTableWidget& tabelle) {
+    QStringList abgeschnitten;
+    const QFontMetrics metrik = tabelle.fontMetrics();
+    for (int s = 0; s < tabelle.columnCount(); ++s)
+        for (int z = 0; z < tabelle.rowCount(); ++z) {
+            const QTableWidgetItem* zelle = tabelle.item(z, s);
+            if (zelle == nullptr) continue;
+            const QFontMetrics m(zelle->font());
+            if (m.horizontalAdvance(zelle->text()) > tabelle.columnWidth(s))
+                abgeschnitten << QStringLiteral("%1 [%2,%3] \"%4\"")
+                                     .arg(tabelle.objectName())
+                                     .arg(z)
+                                     .arg(s)
+                                     .arg(zelle->text());
+        }
+    return abgeschnitten;
+}
+
+TEST(Oberflaeche, FensterInBeidenSprachenOhneAbgeschnitteneTexte) {
+    const struct {
+        const char* Sprache;
+        const char* Berechnen;
+        const char* Titel;
+        const char* Projekt;
+        const char* Neu;
+    } faelle[] = {{"de", "Berechnen", "KOV - Eingaben", "&Projekt", "Neues Projekt"},
+                  {"en", "Calculate", "KOV - Inputs", "&Project", "New project"}};
+    for (const auto& f : faelle) {
+        const std::string sprache = f.Sprache;
+        TSprachUmgebung umgebung(QString::fromLatin1(f.Sprache));
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        TForm2& eingabe = anwendung.Form2();
+        EXPECT_EQ(anwendung.Form3()
+                      .findChild<QPushButton*>(QStringLiteral("ButtonLaden"))
+                      ->text()
+                      .toStdString(),
+                  f.Neu)
+            << sprache;
+        for (QWidget* fenster :
+             std::initializer_list<QWidget*>{&anwendung.Form3(), &anwendung.Form4()}) {
+            fenster->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster)) << sprache;
+            EXPECT_EQ(AbgeschnitteneTexte(*fenster).join(QLatin1Char('\n')).toStdString(), "")
+                << sprache << ": " << fenster->objectName().toStdString();
+            fenster->hide();
+        }
+
+        eingabe.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&eingabe)) << sprache;
+        EXPECT_EQ(eingabe.Berechnen->text().toStdString(), f.Berechnen) << sprache;
+        EXPECT_EQ(eingabe.windowTitle().toStdString(), f.Titel) << sprache;
+        EXPECT_EQ(eingabe.Menue->actions().front()->text().toStdString(), f.Projekt) << sprache;
+        EXPECT_EQ(AbgeschnitteneTexte(eingabe).join(QLatin1Char('\n')).toStdString(), "")
+            << sprache << ": Eingabefenster";
+
+        // the run, then its figures and the evaluation
+        ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                        eingabe.Berechnen->click();
+                        test::LaufAbwarten(anwendung.Form1());
+                    }).empty())
+            << sprache;
+        EXPECT_EQ(AbgeschnitteneTexte(anwendung.Form1()).join(QLatin1Char('\n')).toStdString(), "")
+            << sprache;
+        anwendung.Form1().Button16->click();
+        TKennwerteFenster& kennwerte = *anwendung.Form1().Kennwerte;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&kennwerte)) << sprache;
+        EXPECT_EQ(AbgeschnitteneTexte(kennwerte).join(QLatin1Char('\n')).toStdString(), "")
+            << sprache << ": Kennwerte";
+        for (const QTableWidget* t : {kennwerte.Tabelle, kennwerte.Monatstabelle})
+            EXPECT_EQ(AbgeschnitteneSpalten(*t).join(QLatin1Char('\n')).toStdString(), "")
+                << sprache;
+        kennwerte.hide();
+
+        anwendung.Form1().Button17->click();
+        TAuswertungsFenster& auswertung = *anwendung.Form1().Auswertung;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&auswertung)) << sprache;
+        EXPECT_EQ(AbgeschnitteneTexte(auswertung).join(QLatin1Char('\n')).toStdString(), "")
+            << sprache << ": Auswertung";
+        // the figures and the monthly table side by side at the window's first size, as far as
+        // the screen has room (the offscreen screen is smaller than a desktop)
+        const QSize tabellen(auswertung.Tabelle->width() + auswertung.Monatstabelle->width(),
+                             auswertung.Tabelle->height());
+        const QSize bildschirm = auswertung.screen()->availableGeometry().size();
+        EXPECT_GE(auswertung.width(), std::min(tabellen.width(), bildschirm.width() - 40))
+            << sprache;
+        EXPECT_GE(auswertung.height(), std::min(tabellen.height(), bildschirm.height() - 80))
+            << sprache;
+        auswertung.hide();
+
+        TVariantenFenster& varianten = anwendung.Variantenvergleich();
+        varianten.Oeffnen();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&varianten)) << sprache;
+        EXPECT_EQ(AbgeschnitteneTexte(varianten).join(QLatin1Char('\n')).toStdString(), "")
+            << sprache << ": Varianten";
+    }
+}
+
+TEST(Oberflaeche, VariantentabelleZeigtDieBedingungenGanz) {
+    test::TArbeitsVerzeichnis arbeit;
+    TAnwendung anwendung;
+    TVariantenFenster& f = anwendung.Variantenvergleich();
+    // 4 variants; 10 pipes at 3700 m3/h run at 3.54 m/s and break both limits below
+    const auto waehlen = [](QComboBox* wahl, const char* name) {
+        wahl->setCurrentIndex(std::max(0, wahl->findData(QString::fromLatin1(name))));
+    };
+    for (std::size_t i = 0; i < f.ParameterWahl.size(); ++i) {
+        waehlen(f.ParameterWahl[i], "");
+        f.WerteFeld[i]->clear();
+    }
+    waehlen(f.ParameterWahl[0], "AnzahlRohre");
+    f.WerteFeld[0]->setText(QStringLiteral("10,20"));
+    waehlen(f.ParameterWahl[1], "Rohrlaenge");
+    f.WerteFeld[1]->setText(QStringLiteral("30,60"));
+    for (int i = 0; i < f.BodenWahl->count(); ++i)
+        f.BodenWahl->item(i)->setCheckState(Qt::Unchecked);
+    waehlen(f.BedingungsWahl[0], "Stroemungsgeschwindigkeit");
+    f.GrenzFeld[0]->setText(QStringLiteral("3"));
+    waehlen(f.BedingungsWahl[2], "DruckverlustGesamt");
+    f.GrenzFeld[2]->setText(QStringLiteral("5"));
+    QSignalSpy ende(&f, &TVariantenFenster::LaufBeendet);
+    ASSERT_TRUE(f.StartenClick());
+    ASSERT_TRUE(ende.wait(60000));
+    const int spalte =
+        f.Modell->ErsteKennwertSpalte() + static_cast<int>(StudienKennwerte().size());
+    int breitester = 0;
+    for (int z = 0; z < f.Sortierung->rowCount(); ++z)
+        breitester = std::max(breitester, f.Tabelle->fontMetrics().horizontalAdvance(
+                                              f.Sortierung->index(z, spalte).data().toString()));
+    EXPECT_GT(breitester, 0) << "no variant breaks a condition";
+    EXPECT_GE(f.Tabelle->columnWidth(spalte), breitester);
+}
+
+TEST(Zahlformat, DeutscheAnsichtenMitDezimalkommaUndSchmalenTausendern) {
+    const QString schmal(QChar(0x202F));
+    const struct {
+        double Wert;
+        int Dezimalen;
+        QString Deutsch, Englisch;
+    } faelle[] = {
+        {20.34, 1, QStringLiteral("20,3"), QStringLiteral("20.3")},
+        {12345.67, 1, QStringLiteral("12") + schmal + QStringLiteral("345,7"),
+         QStringLiteral("12345.7")},
+        {-1234567.0, 0,
+         QStringLiteral("-1") + schmal + QStringLiteral("234") + schmal + QStringLiteral("567"),
+         QStringLiteral("-1234567")},
+        {999.0, 0, QStringLiteral("999"), QStringLiteral("999")},
+        {-0.04, 1, QStringLiteral("0,0"), QStringLiteral("0.0")}, // no minus before a zero
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(ZahlAnsicht(f.Wert, f.Dezimalen), f.Deutsch) << f.Wert;
+        {
+            TSprachUmgebung englisch(QStringLiteral("en"));
+            EXPECT_EQ(ZahlAnsicht(f.Wert, f.Dezimalen), f.Englisch) << f.Wert;
+        }
+    }
+    // text that is not a bare number stays as the core wrote it
+    for (const char* text : {"–", "12.5 °C", "nicht berechnet", "1.2.3", "TRY2015"})
+        EXPECT_EQ(ZahlTextAnsicht(QString::fromUtf8(text)), QString::fromUtf8(text)) << text;
+    EXPECT_EQ(ZahlTextAnsicht(QStringLiteral("-4321.50")),
+              QStringLiteral("-4") + schmal + QStringLiteral("321,50"));
+    // the design check's quantities: comparison, number, unit
+    const struct {
+        const char* Kern;
+        QString Deutsch;
+    } groessen[] = {{"≤ 3.00 m/s", QStringLiteral("≤ 3,00 m/s")},
+                    {"27.0 Pa", QStringLiteral("27,0 Pa")},
+                    {"≥ 2300", QStringLiteral("≥ 2") + schmal + QStringLiteral("300")},
+                    {"-2.1 °C", QStringLiteral("-2,1 °C")},
+                    {"–", QStringLiteral("–")},
+                    {"TRY2015-05-Jahr", QStringLiteral("TRY2015-05-Jahr")}};
+    for (const auto& g : groessen)
+        EXPECT_EQ(GroesseTextAnsicht(QString::fromUtf8(g.Kern)), g.Deutsch) << g.Kern;
+}
+
+TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
+    test::TArbeitsVerzeichnis arbeit;
+    TAnwendung anwendung;
+    anwendung.Form2().show();
+    ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                    anwendung.Form2().Berechnen->click();
+                    test::LaufAbwarten(anwendung.Form1());
+                }).empty());
+    anwendung.Form1().Button16->click();
+    const TKennwerteFenster& kennwerte = *anwendung.Form1().Kennwerte;
+    // the friction of the defaults, 20.34 Pa as kov-run --json gives it
+    EXPECT_EQ(kennwerte.Tabelle->item(2, 1)->text(), QStringLiteral("20,3"));
+    // the year's heating energy has five digits before the comma
+    const QString jahr = kennwerte.Monatstabelle->item(12, 1)->text();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^\\d{1,3}(\u202F\\d{3})*,\\d$")).match(jahr).hasMatch())
+        << jahr.toStdString();
+    EXPECT_EQ(kennwerte.Monatstabelle->item(12, 0)->text(), QStringLiteral("Jahr"));
+}
+
+TEST(Bodenliste, NenntDenBodenNachDemDialogUndNachDemLaden) {
+    test::TArbeitsVerzeichnis arbeit;
+    TAnwendung anwendung;
+    TForm2& eingabe = anwendung.Form2();
+    const struct {
+        const char* Fall;
+        const char* Lambda;
+        const char* Rho;
+        const char* Cp;
+    } faelle[] = {{"Sand feucht", "1.0", "1700", "700"},
+                  {"Stahlbeton, mit Dezimalkomma", "1,8", "2400", "1100"},
+                  {"Erde trocken", "0.35", "1500", "840"},
+                  {"kein Boden der Liste", "1.5", "1400", "1400"}};
+    const int eintraege[] = {9, 11, 1, 0}; // the list's item, 0: none of the list
+    int i = 0;
+    for (const auto& f : faelle) {
+        const int erwartet = eintraege[i++];
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TParameterDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->Feld("LambdaErde")->setText(QString::fromLatin1(f.Lambda));
+            dialog->Feld("RhoErde")->setText(QString::fromLatin1(f.Rho));
+            dialog->Feld("CpErde")->setText(QString::fromLatin1(f.Cp));
+            dialog->accept();
+        });
+        ASSERT_TRUE(eingabe.WeitereParameter()) << f.Fall;
+        EXPECT_EQ(eingabe.CErde->currentIndex(), erwartet) << f.Fall;
+        EXPECT_EQ(eingabe.CErde->currentText(), erwartet > 0 ? eingabe.CErde->itemText(erwartet)
+                                                             : QStringLiteral("benutzerdefiniert"))
+            << f.Fall;
+        // naming the soil does not rewrite the fields with the list's strings
+        EXPECT_EQ(eingabe.AktuelleParameter().LambdaErde, anwendung.Kontext().Parameter.LambdaErde)
+            << f.Fall;
+    }
+
+    // chosen from the list, saved, then another project, then loaded again
+    eingabe.CErde->setCurrentIndex(6);
+    ASSERT_TRUE(eingabe.ProjektSpeichernNach(QStringLiteral("lehm.kov")));
+    ASSERT_TRUE(eingabe.ProjektNeu());
+    EXPECT_EQ(eingabe.CErde->currentIndex(), 0);
+    ASSERT_TRUE(eingabe.ProjektLaden(QStringLiteral("lehm.kov")));
+    EXPECT_EQ(eingabe.CErde->currentIndex(), 6);
+    EXPECT_EQ(eingabe.ElambdaErde->text(), QStringLiteral("1.6"));
+}
+
+TEST(Bericht, BleibtMitEnglischerOberflaecheByteGleich) {
+    const QByteArray lang = qgetenv("LANG");
+    qputenv("LANG", "en_US.UTF-8");
+    {
+        TSprachUmgebung englisch(QStringLiteral("en"));
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        anwendung.Form2().show();
+        ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                        anwendung.Form2().Berechnen->click();
+                        test::LaufAbwarten(anwendung.Form1());
+                    }).empty());
+        QFile bericht(QStringLiteral("kov.txt"));
+        ASSERT_TRUE(bericht.open(QIODevice::ReadOnly));
+        // the classic run's report, as kov-run writes it with the defaults
+        EXPECT_EQ(QCryptographicHash::hash(bericht.readAll(), QCryptographicHash::Md5).toHex(),
+                  QByteArray("fc1e045996c553eb16216cd9487b911d"));
+    }
+    qputenv("LANG", lang);
+}
+
+} // namespace
+} // namespace kov
+
+namespace kov {
+namespace {
+
+// Pictures of the main windows in both languages for docs/, written only when
+// KOV_SCREENSHOT_DIR names a directory: start_de.png, eingabe_en.png, ...
+TEST(Bildschirmfotos, HauptfensterInBeidenSprachen) {
+    const QString ziel = qEnvironmentVariable("KOV_SCREENSHOT_DIR");
+    if (ziel.isEmpty()) GTEST_SKIP() << "KOV_SCREENSHOT_DIR ist nicht gesetzt";
+    const QDir verzeichnis(QDir(ziel).absolutePath());
+    ASSERT_TRUE(verzeichnis.exists());
+    for (const char* kuerzel : {"de", "en"}) {
+        const QString sprache = QString::fromLatin1(kuerzel);
+        const auto speichern = [&](QWidget& fenster, const char* name) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+            QTest::qWait(200);
+            const QString datei =
+                verzeichnis.filePath(QStringLiteral("%1_%2.png").arg(QLatin1String(name), sprache));
+            EXPECT_TRUE(fenster.grab().save(datei)) << datei.toStdString();
+        };
+        TSprachUmgebung umgebung(sprache);
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        anwendung.Form3().resize(846, 619);
+        anwendung.Form3().show();
+        speichern(anwendung.Form3(), "start");
+        anwendung.Form3().hide();
+        TForm2& eingabe = anwendung.Form2();
+        eingabe.show();
+        speichern(eingabe, "eingabe");
+        ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                        eingabe.Berechnen->click();
+                        test::LaufAbwarten(anwendung.Form1());
+                    }).empty());
+        speichern(anwendung.Form1(), "grafik");
+        anwendung.Form1().Button16->click();
+        speichern(*anwendung.Form1().Kennwerte, "kennwerte");
+        anwendung.Form1().Kennwerte->hide();
+        anwendung.Form1().Button17->click();
+        speichern(*anwendung.Form1().Auswertung, "auswertung");
+        anwendung.Form1().Auswertung->hide();
+        TParameterDialog dialog(&eingabe, eingabe.AktuelleParameter(), {});
+        dialog.show();
+        speichern(dialog, "parameter");
+        dialog.reject();
+        anwendung.Variantenvergleich().Oeffnen();
+        speichern(anwendung.Variantenvergleich(), "varianten");
+    }
+}
+
+} // namespace
+} // namespace kov

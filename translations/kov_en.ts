@@ -1,0 +1,2621 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de_DE">
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Die Geschwindigkeit ist mit diesem Rohrdurchmesser und Volumenstrom keine endliche Zahl.</source>
+        <translation>With this pipe diameter and volume flow the velocity is not a finite number.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::Bodenarten</name>
+    <message>
+        <source>Erde trocken  (lambda 0.35 W/mK)</source>
+        <translation>Soil, dry  (lambda 0.35 W/mK)</translation>
+    </message>
+    <message>
+        <source>Erde feucht     (lambda 1.5 W/mK)</source>
+        <translation>Soil, moist  (lambda 1.5 W/mK)</translation>
+    </message>
+    <message>
+        <source>Erde nass       (lambda 2.5 W/mK)</source>
+        <translation>Soil, wet  (lambda 2.5 W/mK)</translation>
+    </message>
+    <message>
+        <source>Erde tonig       (lambda 1.5 W/mK)</source>
+        <translation>Soil, clayey  (lambda 1.5 W/mK)</translation>
+    </message>
+    <message>
+        <source>Lehm trocken (lambda 0.4 W/mK)</source>
+        <translation>Loam, dry  (lambda 0.4 W/mK)</translation>
+    </message>
+    <message>
+        <source>Lehm nass      (lambda 1.6 W/mK)</source>
+        <translation>Loam, wet  (lambda 1.6 W/mK)</translation>
+    </message>
+    <message>
+        <source>Magerbeton   (lambda 0.93 W/mK)</source>
+        <translation>Lean concrete  (lambda 0.93 W/mK)</translation>
+    </message>
+    <message>
+        <source>Sand, trocken (lambda 0.4 W/mK)</source>
+        <translation>Sand, dry  (lambda 0.4 W/mK)</translation>
+    </message>
+    <message>
+        <source>Sand feucht    (lambda 1.0 W/mK)</source>
+        <translation>Sand, moist  (lambda 1.0 W/mK)</translation>
+    </message>
+    <message>
+        <source>Sand feucht, gewalzt  (lambda 1.2 W/mK)</source>
+        <translation>Sand, moist, compacted  (lambda 1.2 W/mK)</translation>
+    </message>
+    <message>
+        <source>Stahlbeton      (lambda 1.8 W/mK)</source>
+        <translation>Reinforced concrete  (lambda 1.8 W/mK)</translation>
+    </message>
+</context>
+<context>
+    <name>kov::Diagramme</name>
+    <message>
+        <source>Kennwert</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Zeitpunkt</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Heizenergie kWh</source>
+        <translation>Heating energy kWh</translation>
+    </message>
+    <message>
+        <source>Kühlenergie kWh</source>
+        <translation>Cooling energy kWh</translation>
+    </message>
+    <message>
+        <source>Kondensat kg</source>
+        <translation>Condensate kg</translation>
+    </message>
+    <message>
+        <source>Tag im Jahr [d], Monate beschriftet</source>
+        <translation>Day of the year [d], months labelled</translation>
+    </message>
+    <message>
+        <source>%1 Tagesmittel</source>
+        <translation>%1 daily mean</translation>
+    </message>
+    <message>
+        <source>%1 Tag min–max</source>
+        <translation>%1 daily min–max</translation>
+    </message>
+    <message>
+        <source>Ein- und Austrittstemperatur: Tagesminimum, -mittel, -maximum</source>
+        <translation>Inlet and outlet temperature: daily minimum, mean, maximum</translation>
+    </message>
+    <message>
+        <source>Temperatur [°C]</source>
+        <translation>Temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Eintritt</source>
+        <translation>Inlet</translation>
+    </message>
+    <message>
+        <source>Austritt</source>
+        <translation>Outlet</translation>
+    </message>
+    <message>
+        <source>Erdreich am Rand, vorgegeben</source>
+        <translation>Ground at the boundary, prescribed</translation>
+    </message>
+    <message>
+        <source>Erdreich in Rohrtiefe</source>
+        <translation>Undisturbed ground at pipe depth</translation>
+    </message>
+    <message>
+        <source>Dauerlinien der Ein- und Austrittstemperatur (nach Temperatur sortiert)</source>
+        <translation>Duration curves of inlet and outlet temperature (sorted by temperature)</translation>
+    </message>
+    <message>
+        <source>Stunden im Jahr mit mindestens dieser Temperatur [h]</source>
+        <translation>Hours of the year with at least this temperature [h]</translation>
+    </message>
+    <message>
+        <source>Eintritt (Aussenluft)</source>
+        <translation>Inlet (outdoor air)</translation>
+    </message>
+    <message>
+        <source>Frostgrenze %1 °C</source>
+        <translation>Frost limit %1 °C</translation>
+    </message>
+    <message>
+        <source>Heiz- und Kühlenergie je Monat, Strom des Ventilators</source>
+        <translation>Heating and cooling energy per month, fan electricity</translation>
+    </message>
+    <message>
+        <source>Heizenergie</source>
+        <translation>Heating energy</translation>
+    </message>
+    <message>
+        <source>Kühlenergie</source>
+        <translation>Cooling energy</translation>
+    </message>
+    <message>
+        <source>Energie [kWh]</source>
+        <translation>Energy [kWh]</translation>
+    </message>
+    <message>
+        <source>Ventilatorstrom [kWh]</source>
+        <translation>Fan electricity [kWh]</translation>
+    </message>
+    <message>
+        <source>Ventilatorstrom (rechte Achse)</source>
+        <translation>Fan electricity (right axis)</translation>
+    </message>
+    <message>
+        <source>Kondensat je Monat: ohne Feuchtedaten im Wetter nicht berechnet</source>
+        <translation>Condensate per month: not computed, the weather has no humidity data</translation>
+    </message>
+    <message>
+        <source>Kondensat je Monat (Jahr %1 kg)</source>
+        <translation>Condensate per month (year %1 kg)</translation>
+    </message>
+    <message>
+        <source>Kondensat je Monat: kein Kondensat im Jahr</source>
+        <translation>Condensate per month: no condensate in the year</translation>
+    </message>
+    <message>
+        <source>Kondensat</source>
+        <translation>Condensate</translation>
+    </message>
+    <message>
+        <source>Kondensat [kg]</source>
+        <translation>Condensate [kg]</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Dauerlinie</source>
+        <translation>Duration curve</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>Kennwerte</source>
+        <translation>Key figures</translation>
+    </message>
+    <message>
+        <source>Tag %1 (%2. %3): Eintritt %4 / %5 / %6 °C, Austritt %7 / %8 / %9 °C (Minimum / Mittel / Maximum), Erdreich %10 °C</source>
+        <translation>Day %1 (%3 %2): inlet %4 / %5 / %6 °C, outlet %7 / %8 / %9 °C (minimum / mean / maximum), ground %10 °C</translation>
+    </message>
+    <message>
+        <source>%1 h im Jahr mit mindestens: Eintritt %2 °C, Austritt %3 °C</source>
+        <translation>%1 h of the year with at least: inlet %2 °C, outlet %3 °C</translation>
+    </message>
+    <message>
+        <source>%1: Heizenergie %2 kWh, Kühlenergie %3 kWh, Ventilatorstrom %4 kWh</source>
+        <translation>%1: heating energy %2 kWh, cooling energy %3 kWh, fan electricity %4 kWh</translation>
+    </message>
+    <message>
+        <source>%1: Kondensat %2 kg</source>
+        <translation>%1: condensate %2 kg</translation>
+    </message>
+</context>
+<context>
+    <name>kov::Katalog</name>
+    <message>
+        <source>Rohre und Luftstrom</source>
+        <translation>Pipes and air flow</translation>
+    </message>
+    <message>
+        <source>Stoffwerte</source>
+        <translation>Material properties</translation>
+    </message>
+    <message>
+        <source>Regelung</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Umgebung und Keller</source>
+        <translation>Surroundings and cellar</translation>
+    </message>
+    <message>
+        <source>Numerik und Monitorpunkt</source>
+        <translation>Numerics and monitor point</translation>
+    </message>
+    <message>
+        <source>Daten und Ausgabe</source>
+        <translation>Data and output</translation>
+    </message>
+    <message>
+        <source>Lüftungsanlage und Betrieb</source>
+        <translation>Ventilation unit and operation</translation>
+    </message>
+    <message>
+        <source>Wirtschaftlichkeit</source>
+        <translation>Economics</translation>
+    </message>
+    <message>
+        <source>Auslegungsprüfung</source>
+        <translation>Design check</translation>
+    </message>
+    <message>
+        <source>Projektname</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>Name des Projekts, steht im Bericht.</source>
+        <translation>Name of the project, printed in the report.</translation>
+    </message>
+    <message>
+        <source>Rohrdurchmesser</source>
+        <translation>Pipe diameter</translation>
+    </message>
+    <message>
+        <source>Innendurchmesser eines Rohrs.</source>
+        <translation>Inner diameter of one pipe.</translation>
+    </message>
+    <message>
+        <source>Rohrlänge</source>
+        <translation>Pipe length</translation>
+    </message>
+    <message>
+        <source>Länge jedes Rohrs.</source>
+        <translation>Length of each pipe.</translation>
+    </message>
+    <message>
+        <source>Rohrwandstärke</source>
+        <translation>Pipe wall thickness</translation>
+    </message>
+    <message>
+        <source>Wandstärke der Rohre.</source>
+        <translation>Wall thickness of the pipes.</translation>
+    </message>
+    <message>
+        <source>Anzahl Rohre</source>
+        <translation>Number of pipes</translation>
+    </message>
+    <message>
+        <source>Anzahl der parallelen Rohre des Registers.</source>
+        <translation>Number of parallel pipes of the heat exchanger.</translation>
+    </message>
+    <message>
+        <source>Luftvolumenstrom</source>
+        <translation>Air volume flow</translation>
+    </message>
+    <message>
+        <source>Nenn-Volumenstrom des ganzen Registers.</source>
+        <translation>Nominal volume flow of the whole heat exchanger.</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit</source>
+        <translation>Air velocity</translation>
+    </message>
+    <message>
+        <source>Mittlere Luftgeschwindigkeit in einem Rohr bei Nenn-Volumenstrom.</source>
+        <translation>Mean air velocity in one pipe at the nominal volume flow.</translation>
+    </message>
+    <message>
+        <source>Lambda Erde</source>
+        <translation>Lambda soil</translation>
+    </message>
+    <message>
+        <source>Wärmeleitfähigkeit des Erdreichs.</source>
+        <translation>Thermal conductivity of the soil.</translation>
+    </message>
+    <message>
+        <source>rho Erde</source>
+        <translation>rho soil</translation>
+    </message>
+    <message>
+        <source>Dichte des Erdreichs.</source>
+        <translation>Density of the soil.</translation>
+    </message>
+    <message>
+        <source>cp Erde</source>
+        <translation>cp soil</translation>
+    </message>
+    <message>
+        <source>Spezifische Wärmekapazität des Erdreichs.</source>
+        <translation>Specific heat capacity of the soil.</translation>
+    </message>
+    <message>
+        <source>Lambda Rohr</source>
+        <translation>Lambda pipe</translation>
+    </message>
+    <message>
+        <source>Wärmeleitfähigkeit der Rohrwand.</source>
+        <translation>Thermal conductivity of the pipe wall.</translation>
+    </message>
+    <message>
+        <source>rho Rohr</source>
+        <translation>rho pipe</translation>
+    </message>
+    <message>
+        <source>Dichte der Rohrwand.</source>
+        <translation>Density of the pipe wall.</translation>
+    </message>
+    <message>
+        <source>cp Rohr</source>
+        <translation>cp pipe</translation>
+    </message>
+    <message>
+        <source>Spezifische Wärmekapazität der Rohrwand.</source>
+        <translation>Specific heat capacity of the pipe wall.</translation>
+    </message>
+    <message>
+        <source>Lambda Luft</source>
+        <translation>Lambda air</translation>
+    </message>
+    <message>
+        <source>Wärmeleitfähigkeit der Luft.</source>
+        <translation>Thermal conductivity of the air.</translation>
+    </message>
+    <message>
+        <source>rho Luft</source>
+        <translation>rho air</translation>
+    </message>
+    <message>
+        <source>Dichte der Luft.</source>
+        <translation>Density of the air.</translation>
+    </message>
+    <message>
+        <source>cp Luft</source>
+        <translation>cp air</translation>
+    </message>
+    <message>
+        <source>Spezifische Wärmekapazität der Luft.</source>
+        <translation>Specific heat capacity of the air.</translation>
+    </message>
+    <message>
+        <source>Viskosität Luft</source>
+        <translation>Viscosity of air</translation>
+    </message>
+    <message>
+        <source>Kinematische Viskosität der Luft.</source>
+        <translation>Kinematic viscosity of the air.</translation>
+    </message>
+    <message>
+        <source>Wärmeübergang bei Stillstand</source>
+        <translation>Heat transfer at standstill</translation>
+    </message>
+    <message>
+        <source>Wärmeübergang Luft–Rohr bei stehender Luft (bis 0.01 adiabat).</source>
+        <translation>Air-to-pipe heat transfer coefficient with still air (up to 0.01 adiabatic).</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe Rohre</source>
+        <translation>Pipe laying depth</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe der Rohre unter der offenen Geländeoberfläche.</source>
+        <translation>Laying depth of the pipes below the open ground surface.</translation>
+    </message>
+    <message>
+        <source>Simulationsradius</source>
+        <translation>Simulation radius</translation>
+    </message>
+    <message>
+        <source>Simulationsradius um die Rohre (aktiver Speicher, ohne Kelleranteil).</source>
+        <translation>Simulated radius around the pipes (active storage, without the cellar share).</translation>
+    </message>
+    <message>
+        <source>Einzelwiderstände Rohrstrang</source>
+        <translation>Local losses of a pipe run</translation>
+    </message>
+    <message>
+        <source>Summe der Einzelwiderstandsbeiwerte eines Rohrstrangs (Einlass, Auslass, Bögen).</source>
+        <translation>Sum of the local loss coefficients of one pipe run (inlet, outlet, bends).</translation>
+    </message>
+    <message>
+        <source>Zusätzlicher Druckverlust</source>
+        <translation>Additional pressure drop</translation>
+    </message>
+    <message>
+        <source>Weiterer Druckverlust des Registers bei Nenn-Volumenstrom (Ansaugung, Filter, Verteiler).</source>
+        <translation>Further pressure drop of the heat exchanger at the nominal volume flow (air intake, filter, manifold).</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad Ventilator</source>
+        <translation>Fan efficiency</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkungsgrad von Ventilator und Motor, größer als 0 bis 1.</source>
+        <translation>Overall efficiency of fan and motor, greater than 0 up to 1.</translation>
+    </message>
+    <message>
+        <source>Sonnenerwärmung</source>
+        <translation>Solar warming</translation>
+    </message>
+    <message>
+        <source>Mittlere Erwärmung des Bodens durch die Sonne; nur das Registermodell rechnet mit ihr (zur Aussenluft über dem Erdreich addiert), das klassische nicht.</source>
+        <translation>Mean warming of the ground by the sun; only the register model uses it (added to the outdoor air above the ground), the classic model does not.</translation>
+    </message>
+    <message>
+        <source>Geregelter Betrieb</source>
+        <translation>Controlled operation</translation>
+    </message>
+    <message>
+        <source>Geregelter Betrieb mit Bypass-Klappe: die Freigabegrenzen sind aktiv.</source>
+        <translation>Controlled operation with a bypass damper: the release limits are active.</translation>
+    </message>
+    <message>
+        <source>Kühlgrenze</source>
+        <translation>Cooling limit</translation>
+    </message>
+    <message>
+        <source>Freigabe Sommer: ab dieser Aussentemperatur läuft das Register.</source>
+        <translation>Summer release: from this outdoor temperature on the heat exchanger runs.</translation>
+    </message>
+    <message>
+        <source>Heizgrenze</source>
+        <translation>Heating limit</translation>
+    </message>
+    <message>
+        <source>Freigabe Winter: bis zu dieser Aussentemperatur läuft das Register.</source>
+        <translation>Winter release: up to this outdoor temperature the heat exchanger runs.</translation>
+    </message>
+    <message>
+        <source>Einschalthysterese</source>
+        <translation>Switch-on hysteresis</translation>
+    </message>
+    <message>
+        <source>Einschalthysterese der Regelung (wird nur berichtet).</source>
+        <translation>Switch-on hysteresis of the control (only reported).</translation>
+    </message>
+    <message>
+        <source>Ausschalthysterese</source>
+        <translation>Switch-off hysteresis</translation>
+    </message>
+    <message>
+        <source>Ausschalthysterese der Regelung (wird nur berichtet).</source>
+        <translation>Switch-off hysteresis of the control (only reported).</translation>
+    </message>
+    <message>
+        <source>Frostgrenze</source>
+        <translation>Frost limit</translation>
+    </message>
+    <message>
+        <source>Austrittstemperatur, unter der die Luft das Gerät hinter dem Register durch Frost gefährdet.</source>
+        <translation>Outlet temperature below which the air puts the unit behind the heat exchanger at risk of frost.</translation>
+    </message>
+    <message>
+        <source>Adiabater Anteil</source>
+        <translation>Adiabatic share</translation>
+    </message>
+    <message>
+        <source>Adiabater Anteil des Rohrumfangs (Nachbarrohre und nach unten), 0..1.</source>
+        <translation>Adiabatic share of the pipe circumference (neighbouring pipes and downwards), 0..1.</translation>
+    </message>
+    <message>
+        <source>Kelleranteil</source>
+        <translation>Cellar share</translation>
+    </message>
+    <message>
+        <source>Anteil des Rohrumfangs gegen einen Keller, 0..1.</source>
+        <translation>Share of the pipe circumference facing a cellar, 0..1.</translation>
+    </message>
+    <message>
+        <source>Anteil Erde</source>
+        <translation>Soil share</translation>
+    </message>
+    <message>
+        <source>Anteil des Rohrumfangs gegen das Erdreich: 1 − adiabater Anteil − Kelleranteil.</source>
+        <translation>Share of the pipe circumference facing the soil: 1 − adiabatic share − cellar share.</translation>
+    </message>
+    <message>
+        <source>Kellertemperatur</source>
+        <translation>Cellar temperature</translation>
+    </message>
+    <message>
+        <source>Kellertemperatur je Monat.</source>
+        <translation>Cellar temperature per month.</translation>
+    </message>
+    <message>
+        <source>k-Wert Kellerboden</source>
+        <translation>U-value of the cellar floor</translation>
+    </message>
+    <message>
+        <source>Wärmedurchgangskoeffizient des Kellerbodens.</source>
+        <translation>Thermal transmittance of the cellar floor.</translation>
+    </message>
+    <message>
+        <source>Lambda Bodenplatte</source>
+        <translation>Lambda floor slab</translation>
+    </message>
+    <message>
+        <source>Wärmeleitfähigkeit von Bodenplatte und Erdreich zwischen Keller und Rohr.</source>
+        <translation>Thermal conductivity of the floor slab and the soil between cellar and pipe.</translation>
+    </message>
+    <message>
+        <source>cp Bodenplatte</source>
+        <translation>cp floor slab</translation>
+    </message>
+    <message>
+        <source>Spezifische Wärmekapazität der Schicht unter dem Keller.</source>
+        <translation>Specific heat capacity of the layer under the cellar.</translation>
+    </message>
+    <message>
+        <source>rho Bodenplatte</source>
+        <translation>rho floor slab</translation>
+    </message>
+    <message>
+        <source>Dichte der Schicht unter dem Keller.</source>
+        <translation>Density of the layer under the cellar.</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe unter Keller</source>
+        <translation>Laying depth under the cellar</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe der Rohre unter dem Keller.</source>
+        <translation>Laying depth of the pipes under the cellar.</translation>
+    </message>
+    <message>
+        <source>Eingebautes Wetterjahr</source>
+        <translation>Built-in weather year</translation>
+    </message>
+    <message>
+        <source>Eingebautes Auslegungsjahr; sonst das Wetter aus dem letzten Bericht.</source>
+        <translation>Built-in design year; otherwise the weather from the last report.</translation>
+    </message>
+    <message>
+        <source>Wetterdatensatz</source>
+        <translation>Weather data set</translation>
+    </message>
+    <message>
+        <source>Name des Wetterdatensatzes, steht im Bericht.</source>
+        <translation>Name of the weather data set, printed in the report.</translation>
+    </message>
+    <message>
+        <source>Wetterdatei</source>
+        <translation>Weather file</translation>
+    </message>
+    <message>
+        <source>Wetterdatei des Standorts (EPW, DWD-Testreferenzjahr oder Stundentabelle); leer: das eingebaute Auslegungsjahr.</source>
+        <translation>Weather file of the site (EPW, DWD test reference year or hourly table); empty: the built-in design year.</translation>
+    </message>
+    <message>
+        <source>Ausgabedatei</source>
+        <translation>Output file</translation>
+    </message>
+    <message>
+        <source>Name des Berichts.</source>
+        <translation>Name of the report.</translation>
+    </message>
+    <message>
+        <source>Lüftungsfahrplan</source>
+        <translation>Ventilation schedule</translation>
+    </message>
+    <message>
+        <source>Einen Lüftungsfahrplan einlesen.</source>
+        <translation>Read a ventilation schedule.</translation>
+    </message>
+    <message>
+        <source>Fahrplandatei</source>
+        <translation>Schedule file</translation>
+    </message>
+    <message>
+        <source>Name der Datei des Lüftungsfahrplans.</source>
+        <translation>Name of the ventilation schedule file.</translation>
+    </message>
+    <message>
+        <source>Anzahl Rechengitter</source>
+        <translation>Number of grid cells</translation>
+    </message>
+    <message>
+        <source>Anzahl der Rechenzellen, axial und radial.</source>
+        <translation>Number of computational cells, axial and radial.</translation>
+    </message>
+    <message>
+        <source>Gitterfaktor</source>
+        <translation>Grid factor</translation>
+    </message>
+    <message>
+        <source>Wachstumsfaktor der Ringbreiten des radialen Gitters.</source>
+        <translation>Growth factor of the ring widths of the radial grid.</translation>
+    </message>
+    <message>
+        <source>Radiusteiler</source>
+        <translation>Radius divider</translation>
+    </message>
+    <message>
+        <source>Breite des ersten Erdrings in Wandstärken.</source>
+        <translation>Width of the first ground ring in wall thicknesses.</translation>
+    </message>
+    <message>
+        <source>Simulationszeitschritt</source>
+        <translation>Simulation time step</translation>
+    </message>
+    <message>
+        <source>Simulationszeitschritt.</source>
+        <translation>Simulation time step.</translation>
+    </message>
+    <message>
+        <source>Anzahl Sub-Schritte</source>
+        <translation>Number of sub-steps</translation>
+    </message>
+    <message>
+        <source>Unterteilungen eines Zeitschritts.</source>
+        <translation>Subdivisions of one time step.</translation>
+    </message>
+    <message>
+        <source>Einschwingjahre</source>
+        <translation>Settling years</translation>
+    </message>
+    <message>
+        <source>Gerechnete Jahre vor dem ausgewerteten Jahr.</source>
+        <translation>Years computed before the evaluated year.</translation>
+    </message>
+    <message>
+        <source>Monitorpunkt axial</source>
+        <translation>Monitor point, axial</translation>
+    </message>
+    <message>
+        <source>Axiale Zelle des Monitorpunkts, vom Einlass her.</source>
+        <translation>Axial cell of the monitor point, counted from the inlet.</translation>
+    </message>
+    <message>
+        <source>Monitorpunkt radial</source>
+        <translation>Monitor point, radial</translation>
+    </message>
+    <message>
+        <source>Radiale Zelle des Monitorpunkts, von der Achse her.</source>
+        <translation>Radial cell of the monitor point, counted from the axis.</translation>
+    </message>
+    <message>
+        <source>Monitorsektor</source>
+        <translation>Monitor sector</translation>
+    </message>
+    <message>
+        <source>Sektor des Monitorpunkts: 1 Erde, 2 adiabat, 3 Keller.</source>
+        <translation>Sector of the monitor point: 1 soil, 2 adiabatic, 3 cellar.</translation>
+    </message>
+    <message>
+        <source>Achsabstand Monitorpunkt</source>
+        <translation>Monitor point distance from the axis</translation>
+    </message>
+    <message>
+        <source>Abstand des Monitorpunkts von der Rohrachse.</source>
+        <translation>Distance of the monitor point from the pipe axis.</translation>
+    </message>
+    <message>
+        <source>Abstand Monitorpunkt vom Einlass</source>
+        <translation>Monitor point distance from the inlet</translation>
+    </message>
+    <message>
+        <source>Abstand des Monitorpunkts vom Einlass.</source>
+        <translation>Distance of the monitor point from the inlet.</translation>
+    </message>
+    <message>
+        <source>Spezielle Randbedingung</source>
+        <translation>Special boundary condition</translation>
+    </message>
+    <message>
+        <source>Erdtemperaturen am Rand aus den vorgegebenen Monatswerten statt berechnet.</source>
+        <translation>Ground temperatures at the boundary from the prescribed monthly values instead of computed ones.</translation>
+    </message>
+    <message>
+        <source>Erdtemperatur</source>
+        <translation>Ground temperature</translation>
+    </message>
+    <message>
+        <source>Vorgegebene Erdtemperatur je Monat (spezielle Randbedingung).</source>
+        <translation>Prescribed ground temperature per month (special boundary condition).</translation>
+    </message>
+    <message>
+        <source>Länderkennung</source>
+        <translation>Country code</translation>
+    </message>
+    <message>
+        <source>Länderkennung; D, d, A und a schreiben den Stundenteil mit Dezimalkomma.</source>
+        <translation>Country code; D, d, A and a write the hourly part with a decimal comma.</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät mit WRG</source>
+        <translation>Ventilation unit with heat recovery</translation>
+    </message>
+    <message>
+        <source>Hinter dem Register steht ein Lüftungsgerät mit Wärmerückgewinnung; seine Kennwerte werden mit und ohne Register gerechnet.</source>
+        <translation>A ventilation unit with heat recovery follows the heat exchanger; its figures are computed with and without the heat exchanger.</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad WRG</source>
+        <translation>Heat recovery efficiency</translation>
+    </message>
+    <message>
+        <source>Temperaturänderungsgrad der Wärmerückgewinnung auf der Zuluftseite.</source>
+        <translation>Temperature efficiency of the heat recovery on the supply air side.</translation>
+    </message>
+    <message>
+        <source>Frostgrenze WRG</source>
+        <translation>Heat recovery frost limit</translation>
+    </message>
+    <message>
+        <source>Ansaugtemperatur, unter der das Lüftungsgerät Frostschutz braucht; ein Vorheizregister hebt die Luft bis auf sie an.</source>
+        <translation>Intake temperature below which the ventilation unit needs frost protection; a pre-heater raises the air to it.</translation>
+    </message>
+    <message>
+        <source>Ablufttemperatur</source>
+        <translation>Extract air temperature</translation>
+    </message>
+    <message>
+        <source>Temperatur der Abluft, die in die Wärmerückgewinnung eintritt.</source>
+        <translation>Temperature of the extract air entering the heat recovery.</translation>
+    </message>
+    <message>
+        <source>Zuluft-Solltemperatur</source>
+        <translation>Supply air set temperature</translation>
+    </message>
+    <message>
+        <source>Zulufttemperatur, die das Gebäude in der Heizperiode verlangt; darunter heizt ein Nachheizregister nach.</source>
+        <translation>Supply air temperature the building requires in the heating season; below it a re-heater heats up.</translation>
+    </message>
+    <message>
+        <source>Komfortgrenze</source>
+        <translation>Comfort limit</translation>
+    </message>
+    <message>
+        <source>Zulufttemperatur, über der die Luft für die Räume zu warm ist; Kühlung zählt mit Lüftungsgerät nur darüber.</source>
+        <translation>Supply air temperature above which the air is too warm for the rooms; with a ventilation unit cooling counts only above it.</translation>
+    </message>
+    <message>
+        <source>Sommer-Bypass WRG</source>
+        <translation>Heat recovery summer bypass</translation>
+    </message>
+    <message>
+        <source>Außerhalb der Heizperiode umgeht die Zuluft die Wärmerückgewinnung, sobald die Ansaugluft ZuluftSoll erreicht; kühlere Luft hebt sie nur bis ZuluftSoll.</source>
+        <translation>Outside the heating season the supply air bypasses the heat recovery as soon as the intake air reaches ZuluftSoll; cooler air is raised only up to ZuluftSoll.</translation>
+    </message>
+    <message>
+        <source>Betriebszeiten</source>
+        <translation>Operating times</translation>
+    </message>
+    <message>
+        <source>Wochenplan der Lüftung, z. B. &quot;Mo-Fr 7-18; Sa 8-12 50%; Nacht 22-6&quot;; leer: immer Nenn-Volumenstrom (oder die Fahrplandatei).</source>
+        <translation>Weekly ventilation schedule, e.g. &quot;Mo-Fr 7-18; Sa 8-12 50%; Nacht 22-6&quot; (German day names); empty: always the nominal volume flow (or the schedule file).</translation>
+    </message>
+    <message>
+        <source>Regelungsart</source>
+        <translation>Control mode</translation>
+    </message>
+    <message>
+        <source>klassisch: Freigabegrenzen Heizgrenze/Kuehlgrenze; bedarf: das Register läuft nur, wenn es die Ansaugluft dorthin bringt, wohin das Gebäude sie braucht.</source>
+        <translation>klassisch: release limits Heizgrenze/Kuehlgrenze; bedarf: the heat exchanger runs only when it brings the intake air where the building needs it.</translation>
+    </message>
+    <message>
+        <source>Eingebautes Klima</source>
+        <translation>Built-in climate</translation>
+    </message>
+    <message>
+        <source>Testreferenzjahr des DWD einer der 15 Regionen (z. B. TRY2015-05-Jahr, 5 oder 5:Wint:2045); leer: kein eingebautes Klima.</source>
+        <translation>DWD test reference year of one of the 15 regions (e.g. TRY2015-05-Jahr, 5 or 5:Wint:2045); empty: no built-in climate.</translation>
+    </message>
+    <message>
+        <source>Rechenmodell</source>
+        <translation>Calculation model</translation>
+    </message>
+    <message>
+        <source>klassisch: ein Rohr in radialen Erdringen; register: alle Rohre nebeneinander im Erdreich unter der Oberfläche, mit der Feuchte der Luft.</source>
+        <translation>klassisch: one pipe in radial ground rings; register: all pipes side by side in the ground below the surface, with the humidity of the air.</translation>
+    </message>
+    <message>
+        <source>Rohrabstand</source>
+        <translation>Pipe spacing</translation>
+    </message>
+    <message>
+        <source>Abstand der Achsen benachbarter Rohre (0,2 bis 20 m), nur im Registermodell.</source>
+        <translation>Distance between the axes of neighbouring pipes (0.2 to 20 m), register model only.</translation>
+    </message>
+    <message>
+        <source>Wärmeübergang Oberfläche</source>
+        <translation>Surface heat transfer</translation>
+    </message>
+    <message>
+        <source>Wärmeübergangskoeffizient der Erdoberfläche zur Aussenluft, nur im Registermodell.</source>
+        <translation>Heat transfer coefficient from the ground surface to the outdoor air, register model only.</translation>
+    </message>
+    <message>
+        <source>Rohrpreistabelle</source>
+        <translation>Pipe price table</translation>
+    </message>
+    <message>
+        <source>Preis je Meter verlegtes Rohr nach Innendurchmesser als Paare Durchmesser m:Preis EUR/m, durch Semikolon getrennt und nach Durchmesser steigend; Annahme, zu prüfen: 0.1:25;0.15:35;0.2:50;0.3:90;0.4:140, dazwischen linear.</source>
+        <translation>Price per metre of laid pipe by inner diameter as pairs diameter m:price EUR/m, separated by semicolons and rising in diameter; assumption, to be checked: 0.1:25;0.15:35;0.2:50;0.3:90;0.4:140, linear in between.</translation>
+    </message>
+    <message>
+        <source>Preis Graben</source>
+        <translation>Trench price</translation>
+    </message>
+    <message>
+        <source>Preis je m3 Graben für Aushub, Bettung und Verfüllung; der Graben ist so lang wie ein Rohr, Anzahl Rohre mal Rohrabstand breit und reicht bis unter die Rohre; Annahme, zu prüfen: 40 EUR/m3.</source>
+        <translation>Price per m3 of trench for excavation, bedding and backfill; the trench is as long as one pipe, number of pipes times pipe spacing wide and reaches below the pipes; assumption, to be checked: 40 EUR/m3.</translation>
+    </message>
+    <message>
+        <source>Fixkosten</source>
+        <translation>Fixed costs</translation>
+    </message>
+    <message>
+        <source>Kosten unabhängig von der Rohrlänge: Verteiler und Sammler, Ansaugturm, Kondensatablauf; Annahme, zu prüfen: 8000 EUR.</source>
+        <translation>Costs independent of the pipe length: manifolds, air intake tower, condensate drain; assumption, to be checked: 8000 EUR.</translation>
+    </message>
+    <message>
+        <source>Wartung und Instandsetzung</source>
+        <translation>Maintenance and repair</translation>
+    </message>
+    <message>
+        <source>Jährliche Kosten für Wartung, Inspektion und Instandsetzung als Anteil der Investition; Annahme, zu prüfen: 0.015.</source>
+        <translation>Yearly costs of maintenance, inspection and repair as a share of the investment; assumption, to be checked: 0.015.</translation>
+    </message>
+    <message>
+        <source>Nutzungsdauer</source>
+        <translation>Service life</translation>
+    </message>
+    <message>
+        <source>Rechnerische Nutzungsdauer des Registers, nach ihr wird es ersetzt; Annahme, zu prüfen: 50 Jahre.</source>
+        <translation>Calculated service life of the heat exchanger, after which it is replaced; assumption, to be checked: 50 years.</translation>
+    </message>
+    <message>
+        <source>Zinssatz</source>
+        <translation>Interest rate</translation>
+    </message>
+    <message>
+        <source>Kalkulationszinssatz der Annuitätenrechnung; Annahme, zu prüfen: 0.03.</source>
+        <translation>Calculation interest rate of the annuity method; assumption, to be checked: 0.03.</translation>
+    </message>
+    <message>
+        <source>Betrachtungszeitraum</source>
+        <translation>Period under consideration</translation>
+    </message>
+    <message>
+        <source>Zeitraum der Annuitätenrechnung; Annahme, zu prüfen: 20 Jahre.</source>
+        <translation>Period of the annuity calculation; assumption, to be checked: 20 years.</translation>
+    </message>
+    <message>
+        <source>Preisänderung Investition</source>
+        <translation>Price change, investment</translation>
+    </message>
+    <message>
+        <source>Preisänderungsfaktor je Jahr für Ersatzbeschaffungen; Annahme, zu prüfen: 1.02.</source>
+        <translation>Price change factor per year for replacements; assumption, to be checked: 1.02.</translation>
+    </message>
+    <message>
+        <source>Preisänderung Betrieb</source>
+        <translation>Price change, operation</translation>
+    </message>
+    <message>
+        <source>Preisänderungsfaktor je Jahr für Wartung und Instandsetzung; Annahme, zu prüfen: 1.02.</source>
+        <translation>Price change factor per year for maintenance and repair; assumption, to be checked: 1.02.</translation>
+    </message>
+    <message>
+        <source>Preisänderung Energie</source>
+        <translation>Price change, energy</translation>
+    </message>
+    <message>
+        <source>Preisänderungsfaktor je Jahr für Wärme, Kälte und Strom; Annahme, zu prüfen: 1.03.</source>
+        <translation>Price change factor per year for heat, cooling and electricity; assumption, to be checked: 1.03.</translation>
+    </message>
+    <message>
+        <source>Wärmepreis</source>
+        <translation>Heat price</translation>
+    </message>
+    <message>
+        <source>Preis der Wärme, die das Register dem Wärmeerzeuger erspart; Annahme, zu prüfen: 0.10 EUR/kWh.</source>
+        <translation>Price of the heat the heat exchanger saves the heat generator; assumption, to be checked: 0.10 EUR/kWh.</translation>
+    </message>
+    <message>
+        <source>Strompreis</source>
+        <translation>Electricity price</translation>
+    </message>
+    <message>
+        <source>Preis des Stroms für den Ventilator; Annahme, zu prüfen: 0.30 EUR/kWh.</source>
+        <translation>Price of the electricity for the fan; assumption, to be checked: 0.30 EUR/kWh.</translation>
+    </message>
+    <message>
+        <source>Kältepreis</source>
+        <translation>Cooling price</translation>
+    </message>
+    <message>
+        <source>Preis der Kälte, die das Register der Kühlung erspart; Annahme, zu prüfen: 0.10 EUR/kWh.</source>
+        <translation>Price of the cooling the heat exchanger saves the chiller; assumption, to be checked: 0.10 EUR/kWh.</translation>
+    </message>
+    <message>
+        <source>CO2-Faktor Wärme</source>
+        <translation>CO2 factor, heat</translation>
+    </message>
+    <message>
+        <source>CO2-Ausstoß des Wärmeerzeugers je kWh Wärme; Annahme, zu prüfen: 0.24 kg/kWh (Gas-Brennwertkessel).</source>
+        <translation>CO2 emission of the heat generator per kWh of heat; assumption, to be checked: 0.24 kg/kWh (gas condensing boiler).</translation>
+    </message>
+    <message>
+        <source>CO2-Faktor Strom</source>
+        <translation>CO2 factor, electricity</translation>
+    </message>
+    <message>
+        <source>CO2-Ausstoß je kWh Strom; Annahme, zu prüfen: 0.38 kg/kWh (Strommix).</source>
+        <translation>CO2 emission per kWh of electricity; assumption, to be checked: 0.38 kg/kWh (electricity mix).</translation>
+    </message>
+    <message>
+        <source>Höchste Luftgeschwindigkeit</source>
+        <translation>Highest air velocity</translation>
+    </message>
+    <message>
+        <source>Grenze der Luftgeschwindigkeit im Rohr bei Nenn-Volumenstrom; übliche Praxis: 3 m/s.</source>
+        <translation>Limit of the air velocity in the pipe at the nominal volume flow; common practice: 3 m/s.</translation>
+    </message>
+    <message>
+        <source>Druckverlust-Budget</source>
+        <translation>Pressure drop budget</translation>
+    </message>
+    <message>
+        <source>Druckverlust, den das Register bei Nenn-Volumenstrom höchstens haben soll; übliche Praxis: 50 Pa.</source>
+        <translation>Highest pressure drop the heat exchanger should have at the nominal volume flow; common practice: 50 Pa.</translation>
+    </message>
+    <message>
+        <source>Frostfreie Tiefe</source>
+        <translation>Frost-free depth</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe, unter der der Boden nicht gefriert; übliche Praxis: 0.8 m.</source>
+        <translation>Laying depth below which the ground does not freeze; common practice: 0.8 m.</translation>
+    </message>
+    <message>
+        <source>Mindest-Rohrabstand</source>
+        <translation>Minimum pipe spacing</translation>
+    </message>
+    <message>
+        <source>Kleinster Achsabstand der Rohre; übliche Praxis: 1 m.</source>
+        <translation>Smallest distance between the pipe axes; common practice: 1 m.</translation>
+    </message>
+    <message>
+        <source>Mindest-Reynoldszahl</source>
+        <translation>Minimum Reynolds number</translation>
+    </message>
+    <message>
+        <source>Kleinste Reynoldszahl beim kleinsten Volumenstrom des Fahrplans; übliche Praxis: 2300, darunter strömt die Luft laminar.</source>
+        <translation>Smallest Reynolds number at the smallest volume flow of the schedule; common practice: 2300, below it the air flows laminar.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::Kennwerte</name>
+    <message>
+        <source>Reynoldszahl bei Nenn-Volumenstrom</source>
+        <translation>Reynolds number at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Rohrreibungszahl</source>
+        <translation>Pipe friction factor</translation>
+    </message>
+    <message>
+        <source>Druckverlust Rohrreibung</source>
+        <translation>Pressure drop, pipe friction</translation>
+    </message>
+    <message>
+        <source>Druckverlust Einzelwiderstände</source>
+        <translation>Pressure drop, local losses</translation>
+    </message>
+    <message>
+        <source>Zusätzlicher Druckverlust</source>
+        <translation>Additional pressure drop</translation>
+    </message>
+    <message>
+        <source>Druckverlust gesamt</source>
+        <translation>Total pressure drop</translation>
+    </message>
+    <message>
+        <source>Ventilatorleistung bei Nenn-Volumenstrom</source>
+        <translation>Fan power at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Ventilator-Stromverbrauch im Jahr</source>
+        <translation>Fan electricity per year</translation>
+    </message>
+    <message>
+        <source>Leistungszahl (nutzbare Energie / Ventilatorstrom)</source>
+        <translation>Coefficient of performance (useful energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Leistungszahl brutto (alle Energie / Ventilatorstrom)</source>
+        <translation>Gross coefficient of performance (all energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Tiefste Austrittstemperatur</source>
+        <translation>Lowest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Höchste Austrittstemperatur</source>
+        <translation>Highest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Tiefste Eintrittstemperatur</source>
+        <translation>Lowest inlet temperature</translation>
+    </message>
+    <message>
+        <source>Höchste Eintrittstemperatur</source>
+        <translation>Highest inlet temperature</translation>
+    </message>
+    <message>
+        <source>Stunden mit Aussenluft unter Frostgrenze</source>
+        <translation>Hours with outdoor air below the frost limit</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden mit Austritt unter Frostgrenze</source>
+        <translation>Operating hours with the outlet below the frost limit</translation>
+    </message>
+    <message>
+        <source>Größte Heizleistung</source>
+        <translation>Highest heating power</translation>
+    </message>
+    <message>
+        <source>Größte Kühlleistung</source>
+        <translation>Highest cooling power</translation>
+    </message>
+    <message>
+        <source>Nutzbare Heizenergie (Aussenluft bis Heizgrenze)</source>
+        <translation>Useful heating energy (outdoor air up to the heating limit)</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie (Aussenluft ab Kühlgrenze)</source>
+        <translation>Useful cooling energy (outdoor air from the cooling limit)</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie (Aussenluft ab Komfortgrenze)</source>
+        <translation>Useful cooling energy (outdoor air from the comfort limit)</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Heizenergie (Aussenluft über Heizgrenze)</source>
+        <translation>Unwanted heating energy (outdoor air above the heating limit)</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Kühlenergie (Aussenluft unter Kühlgrenze)</source>
+        <translation>Unwanted cooling energy (outdoor air below the cooling limit)</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Kühlenergie (Aussenluft unter Komfortgrenze)</source>
+        <translation>Unwanted cooling energy (outdoor air below the comfort limit)</translation>
+    </message>
+    <message>
+        <source>Nutzbarer Ertrag je m² Rohrinnenfläche</source>
+        <translation>Useful yield per m² of inner pipe surface</translation>
+    </message>
+    <message>
+        <source>Nutzbarer Ertrag je m Rohr</source>
+        <translation>Useful yield per m of pipe</translation>
+    </message>
+    <message>
+        <source>Stunden der Heizperiode (Aussenluft bis Heizgrenze)</source>
+        <translation>Hours of the heating season (outdoor air up to the heating limit)</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad η gegen ungestörtes Erdreich, Heizperiode</source>
+        <translation>Efficiency η against the undisturbed ground, heating season</translation>
+    </message>
+    <message>
+        <source>Mittlere Ansaugtemperatur nach Register, Heizperiode</source>
+        <translation>Mean intake temperature after the heat exchanger, heating season</translation>
+    </message>
+    <message>
+        <source>Mittlere Aussentemperatur, Heizperiode</source>
+        <translation>Mean outdoor temperature, heating season</translation>
+    </message>
+    <message>
+        <source>Kondensat im Jahr</source>
+        <translation>Condensate per year</translation>
+    </message>
+    <message>
+        <source>Stunden mit Kondensat</source>
+        <translation>Hours with condensate</translation>
+    </message>
+    <message>
+        <source>Größte Kondensatmenge</source>
+        <translation>Largest condensate flow</translation>
+    </message>
+    <message>
+        <source>Änderung Heizenergie gegen letztes Einschwingjahr</source>
+        <translation>Change of heating energy against the last settling year</translation>
+    </message>
+    <message>
+        <source>Änderung Kühlenergie gegen letztes Einschwingjahr</source>
+        <translation>Change of cooling energy against the last settling year</translation>
+    </message>
+    <message>
+        <source>mit dem Volumenstrom gewichtet</source>
+        <translation>weighted with the volume flow</translation>
+    </message>
+    <message>
+        <source>Wetter ohne Feuchtedaten</source>
+        <translation>weather without humidity data</translation>
+    </message>
+    <message>
+        <source>Amortisationszeit</source>
+        <translation>Payback time</translation>
+    </message>
+    <message>
+        <source>Annuität Kapital</source>
+        <translation>Annuity, capital</translation>
+    </message>
+    <message>
+        <source>Annuität Ventilatorstrom</source>
+        <translation>Annuity, fan electricity</translation>
+    </message>
+    <message>
+        <source>Annuität Wartung</source>
+        <translation>Annuity, maintenance</translation>
+    </message>
+    <message>
+        <source>Annuität der Erlöse</source>
+        <translation>Annuity of the revenues</translation>
+    </message>
+    <message>
+        <source>Annuität der Kosten</source>
+        <translation>Annuity of the costs</translation>
+    </message>
+    <message>
+        <source>Investition</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Kosten je kWh</source>
+        <translation>Costs per kWh</translation>
+    </message>
+    <message>
+        <source>Nettonutzen</source>
+        <translation>Net benefit</translation>
+    </message>
+    <message>
+        <source>CO₂-Einsparung</source>
+        <translation>CO₂ saving</translation>
+    </message>
+    <message>
+        <source>Achsabstand der Rohre</source>
+        <translation>Distance between the pipe axes</translation>
+    </message>
+    <message>
+        <source>Druckverlust bei Nenn-Volumenstrom</source>
+        <translation>Pressure drop at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit bei Nenn-Volumenstrom</source>
+        <translation>Air velocity at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Reynoldszahl beim kleinsten Volumenstrom</source>
+        <translation>Reynolds number at the smallest volume flow</translation>
+    </message>
+    <message>
+        <source>Rohrlänge gegen nützliche Länge</source>
+        <translation>Pipe length against useful length</translation>
+    </message>
+    <message>
+        <source>Tiefste Austrittstemperatur im Betrieb</source>
+        <translation>Lowest outlet temperature in operation</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe</source>
+        <translation>Laying depth</translation>
+    </message>
+    <message>
+        <source>Wetter des Standorts</source>
+        <translation>Weather of the site</translation>
+    </message>
+    <message>
+        <source>erfüllt</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>nicht erfüllt</source>
+        <translation>not met</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>Die Auslegung erfüllt alle Prüfungen.</source>
+        <translation>The design passes every check.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3–%4 Uhr (Stunde %5)</source>
+        <translation>%2 %1, %3:00–%4:00 (hour %5)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 °C)</source>
+        <translation>%1 (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Die Auslegung erfüllt nicht: %1.</source>
+        <translation>The design fails: %1.</translation>
+    </message>
+    <message>
+        <source>Hinweise: %1.</source>
+        <translation>Notes: %1.</translation>
+    </message>
+    <message>
+        <source>Heizenergie</source>
+        <translation>Heating energy</translation>
+    </message>
+    <message>
+        <source>Kühlenergie</source>
+        <translation>Cooling energy</translation>
+    </message>
+    <message>
+        <source>nutzbare Heizenergie</source>
+        <translation>useful heating energy</translation>
+    </message>
+    <message>
+        <source>nutzbare Kühlenergie</source>
+        <translation>useful cooling energy</translation>
+    </message>
+    <message>
+        <source>nutzbare Energie (Heizen + Kühlen)</source>
+        <translation>useful energy (heating + cooling)</translation>
+    </message>
+    <message>
+        <source>Ventilatorstrom</source>
+        <translation>fan electricity</translation>
+    </message>
+    <message>
+        <source>Leistungszahl</source>
+        <translation>coefficient of performance</translation>
+    </message>
+    <message>
+        <source>tiefste Austrittstemperatur</source>
+        <translation>lowest outlet temperature</translation>
+    </message>
+    <message>
+        <source>höchste Austrittstemperatur</source>
+        <translation>highest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Froststunden nach dem Register</source>
+        <translation>frost hours after the heat exchanger</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit</source>
+        <translation>air velocity</translation>
+    </message>
+    <message>
+        <source>Druckverlust</source>
+        <translation>pressure drop</translation>
+    </message>
+    <message>
+        <source>Rohrlänge aller Rohre</source>
+        <translation>pipe length of all pipes</translation>
+    </message>
+    <message>
+        <source>Leistungszahl brutto</source>
+        <translation>gross coefficient of performance</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad Heizperiode</source>
+        <translation>efficiency, heating season</translation>
+    </message>
+    <message>
+        <source>mittlere Ansaugtemperatur Heizperiode</source>
+        <translation>mean intake temperature, heating season</translation>
+    </message>
+    <message>
+        <source>Frostschutzstunden des Lüftungsgeräts</source>
+        <translation>frost protection hours of the ventilation unit</translation>
+    </message>
+    <message>
+        <source>Vorheizenergie des Lüftungsgeräts</source>
+        <translation>pre-heating energy of the ventilation unit</translation>
+    </message>
+    <message>
+        <source>Wärmeersparnis im Gebäude nach WRG</source>
+        <translation>heat saved in the building after heat recovery</translation>
+    </message>
+    <message>
+        <source>tiefste Zuluft nach WRG</source>
+        <translation>lowest supply air after heat recovery</translation>
+    </message>
+    <message>
+        <source>jährlicher Nettonutzen</source>
+        <translation>yearly net benefit</translation>
+    </message>
+    <message>
+        <source>dynamische Amortisationszeit</source>
+        <translation>dynamic payback time</translation>
+    </message>
+</context>
+<context>
+    <name>kov::Monate</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TAuswertungsFenster</name>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV mit Dezimalpunkt, Komma getrennt (*.csv)</source>
+        <translation>CSV with decimal point, comma separated (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV mit Dezimalkomma, Semikolon getrennt (*.csv)</source>
+        <translation>CSV with decimal comma, semicolon separated (*.csv)</translation>
+    </message>
+    <message>
+        <source>Bildgröße</source>
+        <translation>Image size</translation>
+    </message>
+    <message>
+        <source> Pixel</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Breite:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Höhe:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>Programm KOV:  Auswertung des Erdregisters</source>
+        <translation>KOV:  Evaluation of the earth-air heat exchanger</translation>
+    </message>
+    <message>
+        <source>Mausrad: zoomen, linke Maustaste ziehen: Ausschnitt vergrössern, rechte Maustaste: einen Schritt zurück</source>
+        <translation>Mouse wheel: zoom; drag with the left button: enlarge a section; right button: one step back</translation>
+    </message>
+    <message>
+        <source>Ganzes Diagramm</source>
+        <translation>Whole chart</translation>
+    </message>
+    <message>
+        <source>Zoom zurücksetzen</source>
+        <translation>Reset the zoom</translation>
+    </message>
+    <message>
+        <source>Bild speichern…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>Die gezeigte Ansicht als PNG oder SVG</source>
+        <translation>The view shown, as PNG or SVG</translation>
+    </message>
+    <message>
+        <source>Stundenwerte (CSV)…</source>
+        <translation>Hourly values (CSV)…</translation>
+    </message>
+    <message>
+        <source>Alle Stundenwerte des Laufs mit Datum und Uhrzeit</source>
+        <translation>All hourly values of the run with date and time</translation>
+    </message>
+    <message>
+        <source>PDF-Bericht…</source>
+        <translation>PDF report…</translation>
+    </message>
+    <message>
+        <source>Auslegungsbericht mit Eingaben, Wetter, Kennwerten und Diagrammen</source>
+        <translation>Design report with inputs, weather, key figures and charts</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ansicht „%1“ speichern</source>
+        <translation>Save view “%1”</translation>
+    </message>
+    <message>
+        <source>Stundenwerte speichern</source>
+        <translation>Save hourly values</translation>
+    </message>
+    <message>
+        <source>Auslegungsbericht speichern</source>
+        <translation>Save design report</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TForm1</name>
+    <message>
+        <source>Berechnung</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kennwerte</source>
+        <translation>Key figures</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Evaluation</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Programm KOV:  Ein- und Austrittstemperaturen des Erdregisters</source>
+        <translation>KOV:  Inlet and outlet temperatures of the earth-air heat exchanger</translation>
+    </message>
+    <message>
+        <source>Druckverlust, Ventilator, Extremwerte, Monatsenergien, Kondensat des letzten Laufs</source>
+        <translation>Pressure drop, fan, extremes, monthly energies, condensate of the last run</translation>
+    </message>
+    <message>
+        <source>Jahresverlauf, Dauerlinien, Energie, Kondensat und Kennwerte des letzten Laufs; Bilder, CSV, PDF-Bericht</source>
+        <translation>Course of the year, duration curves, energy, condensate and key figures of the last run; images, CSV, PDF report</translation>
+    </message>
+    <message>
+        <source>Den Lauf bei der nächsten Stunde beenden (Esc); die bisherigen Ergebnisse, Grafiken und der Bericht bleiben</source>
+        <translation>Stop the run at the next hour (Esc); the results, charts and report so far are kept</translation>
+    </message>
+    <message>
+        <source>Ein- und Austrittstemperaturen Erdregister</source>
+        <translation>Inlet and outlet air temperatures</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Temperatur [°C]</source>
+        <translation>Temperature [°C]</translation>
+    </message>
+    <message>
+        <source>KOV 1.2 - Erdregister, Stundenwerte des Auslegungsjahres</source>
+        <translation>KOV 1.2 - earth-air heat exchanger, hourly values of the design year</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TForm2</name>
+    <message>
+        <source>Rohrlänge:</source>
+        <translation>Pipe length:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Rohrdurchmesser:</source>
+        <translation>Pipe diameter:</translation>
+    </message>
+    <message>
+        <source>Rohrwandstärke:</source>
+        <translation>Pipe wall thickness:</translation>
+    </message>
+    <message>
+        <source>Anzahl Rohre:</source>
+        <translation>Number of pipes:</translation>
+    </message>
+    <message>
+        <source>Verlegietiefe Rohre:</source>
+        <translation>Pipe laying depth:</translation>
+    </message>
+    <message>
+        <source>Lambda Erde</source>
+        <translation>Lambda soil</translation>
+    </message>
+    <message>
+        <source>W/mK</source>
+        <translation>W/mK</translation>
+    </message>
+    <message>
+        <source>rho Erde</source>
+        <translation>rho soil</translation>
+    </message>
+    <message>
+        <source>kg/m3</source>
+        <translation>kg/m3</translation>
+    </message>
+    <message>
+        <source>cp Erde</source>
+        <translation>cp soil</translation>
+    </message>
+    <message>
+        <source>J/kgK</source>
+        <translation>J/kgK</translation>
+    </message>
+    <message>
+        <source>Wetterdaten: </source>
+        <translation>Weather data: </translation>
+    </message>
+    <message>
+        <source>Luftvolumenstrom</source>
+        <translation>Air volume flow</translation>
+    </message>
+    <message>
+        <source>m3/h</source>
+        <translation>m3/h</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit: </source>
+        <translation>Air velocity: </translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>Heizgrenze</source>
+        <translation>Heating limit</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Kühlgrenze</source>
+        <translation>Cooling limit</translation>
+    </message>
+    <message>
+        <source>KOV - Eingaben</source>
+        <translation>KOV - Inputs</translation>
+    </message>
+    <message>
+        <source>Eingabedaten für die Berechnung eines  Einzelrohres</source>
+        <translation>Input data for the calculation of a single pipe</translation>
+    </message>
+    <message>
+        <source>Erdregister - Rohre</source>
+        <translation>Earth-air heat exchanger - pipes</translation>
+    </message>
+    <message>
+        <source>Stoffwerte Erde und Klima</source>
+        <translation>Soil properties and climate</translation>
+    </message>
+    <message>
+        <source>Betrieb Erdregister</source>
+        <translation>Operation of the heat exchanger</translation>
+    </message>
+    <message>
+        <source>Wetterdatei eines Standorts wählen oder zum eingebauten Auslegungsjahr zurückkehren</source>
+        <translation>Choose the weather file of a site or return to the built-in design year</translation>
+    </message>
+    <message>
+        <source>Wetterdatei wählen…</source>
+        <translation>Choose weather file…</translation>
+    </message>
+    <message>
+        <source>Eingebautes Auslegungsjahr (%1)</source>
+        <translation>Built-in design year (%1)</translation>
+    </message>
+    <message>
+        <source>Eingebautes Klima (DWD-Testreferenzjahr)…</source>
+        <translation>Built-in climate (DWD test reference year)…</translation>
+    </message>
+    <message>
+        <source>KOV-Projekte (*.kov);;Alle Dateien (*)</source>
+        <translation>KOV projects (*.kov);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Wetterdatei wählen</source>
+        <translation>Choose weather file</translation>
+    </message>
+    <message>
+        <source>Wetterdaten (*.epw *.dat *.csv *.txt);;Alle Dateien (*)</source>
+        <translation>Weather data (*.epw *.dat *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Projekt</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter</source>
+        <translation>P&amp;arameters</translation>
+    </message>
+    <message>
+        <source>&amp;Weitere Parameter…</source>
+        <translation>&amp;More parameters…</translation>
+    </message>
+    <message>
+        <source>&amp;Variantenvergleich…</source>
+        <translation>&amp;Variant comparison…</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>KOV 1.2 - Erdregister: Luftvorwärmung und -kühlung im Erdreich</source>
+        <translation>KOV 1.2 - earth-air heat exchanger: pre-heating and pre-cooling of air in the ground</translation>
+    </message>
+    <message>
+        <source>Kennwerte der Eingaben</source>
+        <translation>Key figures of the inputs</translation>
+    </message>
+    <message>
+        <source>Tiefste Austrittstemperatur</source>
+        <translation>Lowest outlet temperature</translation>
+    </message>
+    <message>
+        <source>Nutzbare Heizenergie</source>
+        <translation>Useful heating energy</translation>
+    </message>
+    <message>
+        <source>kWh/a</source>
+        <translation>kWh/a</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie</source>
+        <translation>Useful cooling energy</translation>
+    </message>
+    <message>
+        <source>Druckverlust</source>
+        <translation>Pressure drop</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit</source>
+        <translation>Air velocity</translation>
+    </message>
+    <message>
+        <source>Leistungszahl</source>
+        <translation>Coefficient of performance</translation>
+    </message>
+    <message>
+        <source>-00000</source>
+        <translation>-00000</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>being computed …</translation>
+    </message>
+    <message>
+        <source>für die Eingaben, ohne Bericht</source>
+        <translation>for the inputs, without a report</translation>
+    </message>
+    <message>
+        <source>„%1“ liegt ausserhalb des Bereichs %2</source>
+        <translation>“%1” lies outside the range %2</translation>
+    </message>
+    <message>
+        <source>das Feld ist leer</source>
+        <translation>the field is empty</translation>
+    </message>
+    <message>
+        <source>%1: %2 – erwartet wird %3.</source>
+        <translation>%1: %2 – expected is %3.</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl wie 15</source>
+        <translation>a whole number such as 15</translation>
+    </message>
+    <message>
+        <source>eine Dezimalzahl wie 12.5 oder 12,5</source>
+        <translation>a decimal number such as 12.5</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht geladen:
+
+</source>
+        <translation>The project was not loaded:
+
+</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert:</source>
+        <translation>The project was not saved:</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert:
+
+</source>
+        <translation>The project was not saved:
+
+</translation>
+    </message>
+    <message>
+        <source>KOV - Wetterdaten</source>
+        <translation>KOV - Weather data</translation>
+    </message>
+    <message>
+        <source>Die Wetterdatei wurde nicht übernommen:
+
+</source>
+        <translation>The weather file was not taken over:
+
+</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Eingebautes Auslegungsjahr</source>
+        <translation>Built-in design year</translation>
+    </message>
+    <message>
+        <source>
+Mit dieser Wetterdatei rechnen?</source>
+        <translation>
+Calculate with this weather file?</translation>
+    </message>
+    <message>
+        <source>benutzerdefiniert</source>
+        <translation>user-defined</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine ganze Zahl</source>
+        <translation>“%1” is not a whole number</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Das neue Projekt hat ungespeicherte Änderungen.
+
+Sollen sie gespeichert werden?</source>
+        <translation>The new project has unsaved changes.
+
+Save them?</translation>
+    </message>
+    <message>
+        <source>Das Projekt „%1“ hat ungespeicherte Änderungen.
+
+Sollen sie gespeichert werden?</source>
+        <translation>The project “%1” has unsaved changes.
+
+Save them?</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TForm3</name>
+    <message>
+        <source>Neues Projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Projekt laden</source>
+        <translation>Load project</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Lüftungs- und Gebäudetechnik</source>
+        <translation>Ventilation and building services</translation>
+    </message>
+    <message>
+        <source>Programm  KOV - LT</source>
+        <translation>Program  KOV - LT</translation>
+    </message>
+    <message>
+        <source>Berechnung von  Luft - Erdregistern</source>
+        <translation>Design of  earth-air heat exchangers</translation>
+    </message>
+    <message>
+        <source>Light - Version des Programms KOV</source>
+        <translation>Light edition of the program KOV</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TForm4</name>
+    <message>
+        <source>Klimadaten: Datenbasis: Deutscher Wetterdienst, CC BY 4.0</source>
+        <translation>Climate data: Datenbasis: Deutscher Wetterdienst, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>Programm  K O V</source>
+        <translation>Program  K O V</translation>
+    </message>
+    <message>
+        <source>Version 1.2,   Juli 2000</source>
+        <translation>Version 1.2,   July 2000</translation>
+    </message>
+    <message>
+        <source>Autoren:</source>
+        <translation>Authors:</translation>
+    </message>
+    <message>
+        <source>das Team der KOV Entwicklung</source>
+        <translation>the team of KOV Entwicklung</translation>
+    </message>
+    <message>
+        <source>Vertrieb:</source>
+        <translation>Distribution:</translation>
+    </message>
+    <message>
+        <source>Software für %1</source>
+        <translation>Software for %1</translation>
+    </message>
+    <message>
+        <source>Fax:   0123 / 45 67 89-9</source>
+        <translation>Fax:   +49 123 45 67 89-9</translation>
+    </message>
+    <message>
+        <source>Tel.:  0123 / 45 67 89-0</source>
+        <translation>Phone: +49 123 45 67 89-0</translation>
+    </message>
+    <message>
+        <source>Literatur:</source>
+        <translation>Literature:</translation>
+    </message>
+    <message>
+        <source>Luft-Erdregister: Auslegung und Betrieb.</source>
+        <translation>Luft-Erdregister: Auslegung und Betrieb (earth-air heat exchangers: design and operation).</translation>
+    </message>
+    <message>
+        <source>Bericht der KOV Entwicklung, Heft 3, 1999</source>
+        <translation>Report of KOV Entwicklung, no. 3, 1999</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TKennwerteFenster</name>
+    <message>
+        <source>Auslegungsprüfung: %1</source>
+        <translation>Design check: %1</translation>
+    </message>
+    <message>
+        <source>Programm KOV:  Kennwerte des Erdregisters</source>
+        <translation>KOV:  Key figures of the earth-air heat exchanger</translation>
+    </message>
+    <message>
+        <source>Energien und Ventilatorstrom über die Stunden 2 bis 8760 wie die Jahressummen,
+Extremwerte, Stunden und Kondensat über alle 8760 Stunden des Berichts.</source>
+        <translation>Energies and fan electricity over hours 2 to 8760 like the yearly totals,
+extremes, hours and condensate over all 8760 hours of the report.</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Beide Tabellen als Text in die Zwischenablage</source>
+        <translation>Both tables as text to the clipboard</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kennwert</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Zeitpunkt</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Heizenergie
+kWh</source>
+        <translation>Heating energy
+kWh</translation>
+    </message>
+    <message>
+        <source>Kühlenergie
+kWh</source>
+        <translation>Cooling energy
+kWh</translation>
+    </message>
+    <message>
+        <source>Kondensat
+kg</source>
+        <translation>Condensate
+kg</translation>
+    </message>
+    <message>
+        <source>Prüfung</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Grenze</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Kosten</source>
+        <translation>Costs</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TKlimaDialog</name>
+    <message>
+        <source>KOV - Eingebautes Klima</source>
+        <translation>KOV - Built-in climate</translation>
+    </message>
+    <message>
+        <source>%1 – %2 (%3)</source>
+        <translation>%1 – %2 (%3)</translation>
+    </message>
+    <message>
+        <source>mittleres Jahr</source>
+        <translation>mean year</translation>
+    </message>
+    <message>
+        <source>extremer Sommer</source>
+        <translation>extreme summer</translation>
+    </message>
+    <message>
+        <source>extremer Winter</source>
+        <translation>extreme winter</translation>
+    </message>
+    <message>
+        <source>heute (1995–2012)</source>
+        <translation>present (1995–2012)</translation>
+    </message>
+    <message>
+        <source>Zukunft (2031–2060)</source>
+        <translation>future (2031–2060)</translation>
+    </message>
+    <message>
+        <source> ° N</source>
+        <translation> ° N</translation>
+    </message>
+    <message>
+        <source> ° O</source>
+        <translation> ° E</translation>
+    </message>
+    <message>
+        <source>Nächste Station</source>
+        <translation>Nearest station</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Art des Jahres:</source>
+        <translation>Kind of year:</translation>
+    </message>
+    <message>
+        <source>Zeitraum:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Standort:</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Testreferenzjahre des DWD, CC BY 4.0. Datenbasis: Deutscher Wetterdienst.</source>
+        <translation>Test reference years of the DWD, CC BY 4.0. Datenbasis: Deutscher Wetterdienst.</translation>
+    </message>
+    <message>
+        <source>Nächste Station: %1, %2 km entfernt</source>
+        <translation>Nearest station: %1, %2 km away</translation>
+    </message>
+    <message>
+        <source>Nicht lesbar: %1</source>
+        <translation>Not readable: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TParameterDialog</name>
+    <message>
+        <source>Bereich: %1</source>
+        <translation>Range: %1</translation>
+    </message>
+    <message>
+        <source>Einheit: %1</source>
+        <translation>Unit: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Adiabater Anteil und Kelleranteil dürfen zusammen höchstens 1 sein.</source>
+        <translation>The adiabatic share and the cellar share together must not exceed 1.</translation>
+    </message>
+    <message>
+        <source>KOV - Weitere Parameter</source>
+        <translation>KOV - More parameters</translation>
+    </message>
+    <message>
+        <source>Datei wählen</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>: liegt ausserhalb des Bereichs %1</source>
+        <translation>: lies outside the range %1</translation>
+    </message>
+    <message>
+        <source>: keine Zahl (Dezimalpunkt oder -komma, z. B. 0,25)</source>
+        <translation>: not a number (decimal point or comma, e.g. 0.25)</translation>
+    </message>
+    <message>
+        <source>: keine ganze Zahl</source>
+        <translation>: not a whole number</translation>
+    </message>
+    <message>
+        <source>Die Parameter wurden nicht übernommen:
+
+%1</source>
+        <translation>The parameters were not applied:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TVariantenFenster</name>
+    <message>
+        <source>Variierte Parameter</source>
+        <translation>Varied parameters</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Werte: Liste 10,12,15 · Bereich von:bis:schritt · mit Dezimalkomma 0,15; 0,2</source>
+        <translation>Values: list 10,12,15 · range from:to:step · with decimal comma 0,15; 0,2</translation>
+    </message>
+    <message>
+        <source>Bedingungen</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>≤ höchstens</source>
+        <translation>≤ at most</translation>
+    </message>
+    <message>
+        <source>≥ mindestens</source>
+        <translation>≥ at least</translation>
+    </message>
+    <message>
+        <source>Bodenarten</source>
+        <translation>Soil types</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>1 Wert</source>
+        <translation>1 value</translation>
+    </message>
+    <message>
+        <source>%1 Werte</source>
+        <translation>%1 values</translation>
+    </message>
+    <message>
+        <source>Keine gewählt: es gilt der Boden des Eingabefensters.</source>
+        <translation>None chosen: the soil of the input window applies.</translation>
+    </message>
+    <message>
+        <source>Alle %1 Bodenarten: jede Variante wird auf jedem Boden gerechnet, vom besten bis zum schlechtesten.</source>
+        <translation>All %1 soil types: every variant is computed on every soil, from the best to the worst.</translation>
+    </message>
+    <message>
+        <source>%1 Bodenart(en) gewählt.</source>
+        <translation>%1 soil type(s) chosen.</translation>
+    </message>
+    <message>
+        <source>1 Variante</source>
+        <translation>1 variant</translation>
+    </message>
+    <message>
+        <source>%1 Varianten</source>
+        <translation>%1 variants</translation>
+    </message>
+    <message>
+        <source>Eingaben prüfen</source>
+        <translation>Check inputs</translation>
+    </message>
+    <message>
+        <source>Bedingungen geändert: %1 von %2 berechneten Varianten zulässig, ohne neue Rechnung.</source>
+        <translation>Conditions changed: %1 of %2 computed variants admissible, without a new calculation.</translation>
+    </message>
+    <message>
+        <source>  (Frostgrenze des Projekts: %1 °C)</source>
+        <translation>  (frost limit of the project: %1 °C)</translation>
+    </message>
+    <message>
+        <source>meiste nutzbare Energie für wenig Rohrlänge</source>
+        <translation>most useful energy for little pipe length</translation>
+    </message>
+    <message>
+        <source>meiste nutzbare Energie für wenig Ventilatorstrom</source>
+        <translation>most useful energy for little fan electricity</translation>
+    </message>
+    <message>
+        <source>meiste nutzbare Energie für wenig Annuität</source>
+        <translation>most useful energy for a low annuity</translation>
+    </message>
+    <message>
+        <source>Pareto-optimal ist eine Variante, die alle Bedingungen erfüllt und die keine andere mit mindestens so viel nutzbarer Energie bei weniger Rohrlänge (bzw. Ventilatorstrom oder Annuität der Kosten) übertrifft.</source>
+        <translation>A variant is Pareto-optimal when it meets every condition and no other variant with at least as much useful energy needs less pipe length (or fan electricity, or annuity of the costs).</translation>
+    </message>
+    <message>
+        <source>x-Achse:</source>
+        <translation>x axis:</translation>
+    </message>
+    <message>
+        <source>y-Achse:</source>
+        <translation>y axis:</translation>
+    </message>
+    <message>
+        <source>Pareto-Front:</source>
+        <translation>Pareto front:</translation>
+    </message>
+    <message>
+        <source>verletzt eine Bedingung</source>
+        <translation>violates a condition</translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation>admissible</translation>
+    </message>
+    <message>
+        <source>Pareto-Front</source>
+        <translation>Pareto front</translation>
+    </message>
+    <message>
+        <source>Pareto-optimal</source>
+        <translation>Pareto-optimal</translation>
+    </message>
+    <message>
+        <source>gewählt</source>
+        <translation>chosen</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Die Werte der gewählten Variante in das Eingabefenster übernehmen</source>
+        <translation>Take the values of the chosen variant into the input window</translation>
+    </message>
+    <message>
+        <source>Dezimalkomma (Trenner „;“)</source>
+        <translation>Decimal comma (separator “;”)</translation>
+    </message>
+    <message>
+        <source>CSV exportieren…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Schliessen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Tabelle der Varianten exportieren</source>
+        <translation>Export the table of variants</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv);;Alle Dateien (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Bitte zuerst eine berechnete Variante in der Tabelle wählen.</source>
+        <translation>Please choose a computed variant in the table first.</translation>
+    </message>
+    <message>
+        <source>Variante %1 ins Eingabefenster übernommen.</source>
+        <translation>Variant %1 taken into the input window.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle wurde nicht exportiert:
+
+</source>
+        <translation>The table was not exported:
+
+</translation>
+    </message>
+    <message>
+        <source>Tabelle nach %1 exportiert.</source>
+        <translation>Table exported to %1.</translation>
+    </message>
+    <message>
+        <source>Noch keine Studie gerechnet</source>
+        <translation>No study computed yet</translation>
+    </message>
+    <message>
+        <source>Studie starten</source>
+        <translation>Start study</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Threads:</source>
+        <translation>Threads:</translation>
+    </message>
+    <message>
+        <source>alle Kerne</source>
+        <translation>all cores</translation>
+    </message>
+    <message>
+        <source>Zahl der Threads, auf denen die Varianten gerechnet werden; „alle Kerne“: einer je Prozessorkern</source>
+        <translation>Number of threads the variants are computed on; “all cores”: one per processor core</translation>
+    </message>
+    <message>
+        <source>Die Studie wurde nicht gestartet:
+
+</source>
+        <translation>The study was not started:
+
+</translation>
+    </message>
+    <message>
+        <source>Die Studie wurde nicht gestartet:</source>
+        <translation>The study was not started:</translation>
+    </message>
+    <message>
+        <source>Eine Studie rechnet mit dem eingebauten Wetterjahr oder der Wetterdatei des Projekts, nicht mit dem Wetter eines früheren Berichts.</source>
+        <translation>A study computes with the built-in weather year or the project&apos;s weather file, not with the weather of an earlier report.</translation>
+    </message>
+    <message>
+        <source>Prüfe %v von %m Varianten</source>
+        <translation>Checking %v of %m variants</translation>
+    </message>
+    <message>
+        <source>Jede Variante wird vor dem ersten Lauf geprüft …</source>
+        <translation>Every variant is checked before the first run …</translation>
+    </message>
+    <message>
+        <source>Die Studie wird abgebrochen …</source>
+        <translation>The study is being cancelled …</translation>
+    </message>
+    <message>
+        <source>Die Restzeit wird geschätzt …</source>
+        <translation>Estimating the remaining time …</translation>
+    </message>
+    <message>
+        <source>Die Studie läuft, %1.</source>
+        <translation>The study is running, %1.</translation>
+    </message>
+    <message>
+        <source>%v von %m Varianten berechnet</source>
+        <translation>%v of %m variants computed</translation>
+    </message>
+    <message>
+        <source>%v von %m Varianten berechnet – %1</source>
+        <translation>%v of %m variants computed – %1</translation>
+    </message>
+    <message>
+        <source>Die Studie endete mit einem Fehler nach %1 von %2 Varianten: %3</source>
+        <translation>The study ended with a fault after %1 of %2 variants: %3</translation>
+    </message>
+    <message>
+        <source>Die Studie endete mit einem Fehler:
+
+</source>
+        <translation>The study ended with a fault:
+
+</translation>
+    </message>
+    <message>
+        <source>Die Studie wurde abgelehnt, nichts berechnet.</source>
+        <translation>The study was refused, nothing computed.</translation>
+    </message>
+    <message>
+        <source>Die Studie wurde nicht gestartet: nicht jede der %1 Varianten lässt sich berechnen.%2
+
+</source>
+        <translation>The study was not started: not every one of the %1 variants can be computed.%2
+
+</translation>
+    </message>
+    <message>
+        <source> Die ersten 20:</source>
+        <translation> The first 20:</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: %1 von %2 Varianten berechnet (%3).</source>
+        <translation>Cancelled: %1 of %2 variants computed (%3).</translation>
+    </message>
+    <message>
+        <source>Fertig: %1 Varianten in %2, davon %3 zulässig.</source>
+        <translation>Done: %1 variants in %2, %3 of them admissible.</translation>
+    </message>
+    <message>
+        <source>%v von %m Varianten geprüft</source>
+        <translation>%v of %m variants checked</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TVariantenTabelle</name>
+    <message>
+        <source>Bodenart</source>
+        <translation>Soil type</translation>
+    </message>
+    <message>
+        <source>erfüllt</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>verletzt: %1</source>
+        <translation>violated: %1</translation>
+    </message>
+    <message>
+        <source>Rohrlänge</source>
+        <translation>Pipe length</translation>
+    </message>
+    <message>
+        <source>Ventilatorstrom</source>
+        <translation>Fan electricity</translation>
+    </message>
+    <message>
+        <source>Annuität</source>
+        <translation>Annuity</translation>
+    </message>
+    <message>
+        <source>Variante</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Die Bedingungen, die eine Variante nicht einhält</source>
+        <translation>The conditions a variant does not meet</translation>
+    </message>
+    <message>
+        <source>Bedingungen</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>Pareto-optimal: keine zulässige Variante gibt mehr nutzbare Energie für weniger Rohrlänge (bzw. Ventilatorstrom)</source>
+        <translation>Pareto-optimal: no admissible variant gives more useful energy for less pipe length (or fan electricity)</translation>
+    </message>
+    <message>
+        <source>Pareto-optimal</source>
+        <translation>Pareto-optimal</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ZahlEingabe</name>
+    <message>
+        <source>-2147483648 bis 2147483647</source>
+        <translation>-2147483648 to 2147483647</translation>
+    </message>
+    <message>
+        <source>-1.8e308 bis 1.8e308 (Beträge ab 4.9e-324)</source>
+        <translation>-1.8e308 to 1.8e308 (magnitudes from 4.9e-324)</translation>
+    </message>
+</context>
+</TS>
