@@ -53,6 +53,7 @@ TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
     a.Modell = std::make_shared<const TModell>(static_cast<const TModell&>(k));
     a.Kennwerte = KennwerteBerechnen(k);
     a.Wetter = std::move(wetter);
+    a.Hoehe = k.RegisterErgebnis.Hoehe;
     return a;
 }
 

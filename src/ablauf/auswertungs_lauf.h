@@ -30,6 +30,7 @@ struct TAuswertung {
     TKennwerte Kennwerte;
     TWetterQuelle Wetter;
     std::vector<std::string> Hinweise; // notes beyond faults (a schedule shorter than the year)
+    double Hoehe = 0.0; // m, the site's height the register model took its air pressure for
 };
 
 // The evaluation of the finished run held in k (a copy: k may run again).

@@ -84,10 +84,14 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     const double ri = p.DRohr / 2;
     z.WandWiderstand = std::log((ri + p.WandstaerkeRohr) / ri) / (2 * Pi * p.LambdaRohr);
 
+    // with a held ring every pipe is alone and all carry the same air: one class of N pipes
+    const bool ring = a.Ringradius > 0;
+    if (ring) z.P = 1;
     std::vector<double> abstaende;
-    for (int m = 1; m < z.N; ++m)
+    for (int m = 1; m < z.N && !ring; ++m)
         abstaende.push_back(m * p.Rohrabstand);
-    const TModalSystem s = RohrAntwortBerechnen(ErdreichDaten(p), abstaende, a.Erdreich);
+    const TModalSystem s = ring ? RingAntwortBerechnen(ErdreichDaten(p), a.Ringradius, a.Erdreich)
+                                : RohrAntwortBerechnen(ErdreichDaten(p), abstaende, a.Erdreich);
     z.K = static_cast<int>(s.Lambda.size());
     const auto K = Z(z.K);
     const auto P = Z(z.P);
@@ -112,9 +116,10 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     z.Antwort.assign(P * P, 0.0);
     z.Gewicht.assign(P, 0.0);
     for (int n = 0; n < z.N; ++n)
-        z.Gewicht[Z(Klasse(n, z.N))] += 1;
+        z.Gewicht[ring ? 0 : Z(Klasse(n, z.N))] += 1;
     for (int i = 0; i < z.P; ++i)
         for (int n = 0; n < z.N; ++n) {
+            if (ring && n != i) continue;
             const int j = Klasse(n, z.N);
             const std::vector<double>& c = s.Ausgang[Z(std::abs(i - n))];
             double* ziel = &z.Kopplung[(Z(i) * P + Z(j)) * K];
@@ -130,6 +135,7 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
         z.KopplungMittel[ijk] = z.Kopplung[ijk] * z.Mittel[ijk % K];
     z.Moden.assign(Z(z.M) * P * K, 0.0);
     z.ModenJahresanfang.assign(Z(z.M) * P * K, 0.0);
+    z.ModenStunde.assign(a.FeldStunde > 0 ? Z(z.M) * P * K : 0, 0.0);
     z.FreiAlle.assign(P * Z(z.M), 0.0);
     z.FlussAlle.assign(P * Z(z.M), 0.0);
     z.Frei.assign(P, 0.0);
@@ -340,6 +346,10 @@ double Aenderung(double neu, double alt) {
 
 } // namespace
 
+TErdreichDaten RegisterErdreich(const TRegisterParameter& p) {
+    return ErdreichDaten(p);
+}
+
 bool RegisterModell(const TRegisterParameter& p) {
     return p.Modell == "register";
 }
@@ -400,7 +410,15 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
     e.Luftdruck = LuftdruckInHoehe(hoehe);
 
     // the undisturbed ground, periodic over the year, at the depth of the axes
-    {
+    if (aufloesung.Ringradius > 0) {
+        // the soil inside the ring follows the ring's monthly temperature with its own lag
+        TStundenFeld rand{};
+        for (int h = 1; h <= StundenImJahr; ++h)
+            rand[Z(h)] = k.Werte.ErdTemperaturMonat[Z(MonatDerStunde(h))];
+        PeriodischRechnen(
+            RingRandBerechnen(ErdreichDaten(p), aufloesung.Ringradius, aufloesung.Erdreich), rand,
+            e.TUngestoert);
+    } else {
         TStundenFeld antrieb{};
         for (int h = 1; h <= StundenImJahr; ++h)
             antrieb[Z(h)] = r.Tein[Z(h)] + p.Sonnenerwaermung;
@@ -449,13 +467,14 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                 lauf.Alpha = vorrat.Alpha;
                 lauf.KZelle = vorrat.KZelle;
                 TLuftZustand l;
-                l.Feucht = e.Feuchtedaten;
+                l.Feucht = e.Feuchtedaten && aufloesung.Ringradius <= 0;
                 l.Druck = e.Luftdruck;
                 const double pd =
                     l.Feucht ? Saettigungsdruck(std::min(r.TTaupunkt[hh], tEin)) : 0.0;
                 const double x = l.Feucht ? Feuchtegehalt(pd, l.Druck) : 0.0;
-                l.Massenstrom =
-                    DichteTrockeneLuft(tEin, pd, l.Druck) * p.Volumenstrom * R / 3600 / z.N;
+                const double dichte =
+                    aufloesung.Ringradius > 0 ? p.RhoLuft : DichteTrockeneLuft(tEin, pd, l.Druck);
+                l.Massenstrom = dichte * p.Volumenstrom * R / 3600 / z.N;
                 l.Cp = p.CpLuft + CpDampf * x;
                 const double ntu = vorrat.KZelle / (l.Massenstrom * l.Cp);
                 l.Durchlass = std::exp(-ntu);
@@ -532,6 +551,8 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                 e.TausRandrohr[hh] = tEin;
                 e.TausMittelrohr[hh] = tEin;
             }
+            if (h == aufloesung.FeldStunde)
+                std::copy(z.Moden.begin(), z.Moden.end(), z.ModenStunde.begin());
             r.Taus[hh] = lauf.TAusAktuell;
             r.Betrieb[hh] = lauf.InBetrieb ? 1.0 : 0.0;
             if (!FahrplanFolgen(p)) r.RelVolumenstrom[hh] = lauf.InBetrieb ? 1.0 : 0.0;
@@ -567,12 +588,17 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
     e.Einschwingjahre = durchlauf - 1;
     e.Heizenergie = summen.Heiz;
     e.Kuehlenergie = summen.Kuehl;
+    e.HeizenergieAb2 = summen.HeizAb2;
+    e.KuehlenergieAb2 = summen.KuehlAb2;
     e.LatenteEnergie = summen.Latent;
     e.LatentWand = summen.LatentWand;
     e.WaermeInsErdreich = summen.Erdreich;
     e.EnthalpieAbgabeLuft = summen.Enthalpie;
     e.KondensatJahr = summen.Kondensat;
     e.KondensatMonat = summen.KondensatMonat;
+    // the report's condensate column carries the register's balance, 0 without humidity data
+    r.KondensatGerechnet = true;
+    r.KondensatLauf = e.Kondensat;
     e.TausMin = summen.TausMin;
     if (rueckmeldung.NachMonat)
         for (int monat = 1; monat <= 12; ++monat)

@@ -19,6 +19,9 @@ bool RegisterModell(const TRegisterParameter& p);
 // empty for the classic model, except for a model name it does not know).
 std::vector<std::string> RegisterParameterMeldungen(const TRegisterParameter& p);
 
+// The soil, surface and pipe of p as the register model's ground takes them.
+TErdreichDaten RegisterErdreich(const TRegisterParameter& p);
+
 // Mean air velocity in one pipe at nominal flow, m/s.
 double RohrGeschwindigkeit(const TRegisterParameter& p);
 

@@ -17,6 +17,14 @@ struct TRegisterAufloesung {
     // the next, or after the most years
     double EinschwingGrenze = 0.001;
     int MaxEinschwingjahre = 10;
+    // > 0: the classic model's problem instead of the register's, for checking the numerics
+    // against the classic fine-grid reference: every pipe alone in soil whose circle of this
+    // radius (m, from the axis) is held at the classic monthly undisturbed temperature, the air
+    // dry with the fixed density RhoLuft and CpLuft
+    double Ringradius = 0.0;
+    // 1..8760: the modes at the end of this hour of every pass are kept in
+    // TRegisterZustand::ModenStunde, for the picture of the ground at that hour
+    int FeldStunde = 0;
 };
 
 struct TRegisterErgebnis {
@@ -38,6 +46,8 @@ struct TRegisterErgebnis {
     double EnthalpieAbgabeLuft = 0.0; // kWh the moist air gave off between inlet and outlet, net
     double TausMin = 0.0;             // °C, lowest hourly outlet of the register while running
     double EinschwingAenderung = 0.0; // relative change of the energies in the recorded year
+    double HeizenergieAb2 = 0.0;      // kWh, hours 2..8760 as the classic yearly totals count
+    double KuehlenergieAb2 = 0.0;     // kWh, the same
     bool Feuchtedaten = false;        // false: "keine Feuchtedaten", no condensate
     double Luftdruck = 0.0;           // Pa used for the air's density
     double Hoehe = 0.0;               // m above sea level the pressure was taken for
@@ -63,6 +73,7 @@ struct TRegisterZustand {
     std::vector<double> KopplungMittel; // [P][P][K] Kopplung times the mode's Mittel
     std::vector<double> Moden;          // [P][K][M]: the axial cells innermost
     std::vector<double> ModenJahresanfang;
+    std::vector<double> ModenStunde; // the modes at the end of TRegisterAufloesung::FeldStunde
     // work of the hour loop
     std::vector<double> Frei, Fluss, TEin, XEin, TWand, Matrix, Rechts, Rest;
     std::vector<int> Pivot;

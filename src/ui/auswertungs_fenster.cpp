@@ -3,6 +3,7 @@
 #include "ui/diagramm_ansicht.h"
 #include "ui/kennwerte_tabellen.h"
 #include "ui/meldung.h"
+#include "ui/querschnitt_ansicht.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -100,9 +101,12 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
     rollen->setWidget(tabellen);
     rollen->setWidgetResizable(true);
     Reiter->addTab(rollen, AnsichtTitel(TAnsicht::Kennwerte));
+    Querschnitt = new TQuerschnittAnsicht;
+    Reiter->addTab(Querschnitt, tr("Querschnitt"));
     connect(Reiter, &QTabWidget::currentChanged, this, [this] {
         Wert->clear();
         ZoomZurueck->setEnabled(IstDiagramm(AktuelleAnsicht()));
+        Bild->setEnabled(Reiter->currentWidget() != Querschnitt);
     });
 
     const auto knopf = [this](const QString& text, const char* name, const QString& tipp,
@@ -150,11 +154,14 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
         ansicht->Anzeigen(Auswertung);
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, Auswertung->Kennwerte,
                              Auswertung->Modell->Parameter, Auswertung->Modell->Ergebnis);
+    Querschnitt->Anzeigen(Auswertung);
     Wert->clear();
 }
 
 TAnsicht TAuswertungsFenster::AktuelleAnsicht() const {
-    return AlleAnsichten[static_cast<std::size_t>(std::max(0, Reiter->currentIndex()))];
+    // the cross-section, a tab after the views, has no export of its own here
+    const auto i = static_cast<std::size_t>(std::max(0, Reiter->currentIndex()));
+    return AlleAnsichten[std::min(i, std::size(AlleAnsichten) - 1)];
 }
 
 void TAuswertungsFenster::AnsichtWaehlen(TAnsicht ansicht) {

@@ -19,6 +19,7 @@ class QTableWidget;
 namespace kov {
 
 class TDiagrammAnsicht;
+class TQuerschnittAnsicht;
 
 class TAuswertungsFenster : public QDialog {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
     QLabel* Wert = nullptr; // the value under the mouse
     QTableWidget* Tabelle = nullptr;
     QTableWidget* Monatstabelle = nullptr;
+    TQuerschnittAnsicht* Querschnitt = nullptr; // the register's ground at a chosen hour
     QPushButton* ZoomZurueck = nullptr;
     QPushButton* Bild = nullptr;
     QPushButton* Csv = nullptr;
