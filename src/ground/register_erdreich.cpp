@@ -532,6 +532,11 @@ TModalSystem RohrSystemBerechnen(const TErdreichDaten& d, std::span<const double
 
 } // namespace
 
+void SymmetrischZerlegen(int n, std::vector<double>& a, std::vector<double>& werte,
+                         std::vector<double>& vektoren) {
+    JacobiEigen(n, a, werte, vektoren);
+}
+
 double StationaereAntwort(const TModalSystem& s, int o) {
     const auto oo = static_cast<std::size_t>(o);
     double summe = s.Direkt[oo];

@@ -38,6 +38,11 @@ struct TModalSystem {
     std::vector<double> Direkt;               // [output]
 };
 
+// Eigenvalues and eigenvectors of the symmetric n x n matrix a (row-major, destroyed):
+// vektoren[i * n + k] is component i of vector k.
+void SymmetrischZerlegen(int n, std::vector<double>& a, std::vector<double>& werte,
+                         std::vector<double>& vektoren);
+
 // Output o after the input u has been held long enough for every mode to settle, per unit u.
 double StationaereAntwort(const TModalSystem& s, int o);
 

@@ -77,9 +77,13 @@ struct TRegisterZustand {
     // work of the hour loop
     std::vector<double> Frei, Fluss, TEin, XEin, TWand, Matrix, Rechts, Rest;
     std::vector<int> Pivot;
-    std::vector<double> MatrixStunde; // the hour's dry coupling, factorised once for all cells
-    std::vector<int> PivotStunde;
-    std::vector<double> InverseStunde; // its inverse
+    // the walls' resistance matrix B = Antwort + WandWiderstand I is G^-1/2 U L U^T G^1/2 with G
+    // the class weights, so (I + W B)^-1 = Links diag(1 / (1 + W L)) Rechts for every hour's W
+    std::vector<double> EigenWerte;    // [P] L
+    std::vector<double> EigenLinks;    // [P][P] G^-1/2 U
+    std::vector<double> EigenRechts;   // [P][P] U^T G^1/2
+    std::vector<double> EigenHilfe;    // [P][P] work of the hour
+    std::vector<double> InverseStunde; // (I + W B)^-1 of the hour's dry coupling
     std::vector<double> FreiAlle;      // [P][M] free part of the walls of a step
     std::vector<double> FlussAlle;     // [P][M] W/m into the ground over a step
 };

@@ -156,6 +156,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
             case TFeldTyp::Text: {
                 QLineEdit* feld = zeileAnlegen(0, 0);
                 if (e.Name == "Modell") {
+                    raster->setAlignment(marke, Qt::AlignLeft | Qt::AlignTop);
                     raster->addWidget(ModellWahlAnlegen(feld, seite), zeile, 1, 1, 3);
                     break;
                 }

@@ -3,12 +3,12 @@
 #include "ablauf/auswertungs_lauf.h"
 #include "model/fehler.h"
 #include "register/register_lauf.h"
-#include "ui/zahl_eingabe.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -33,6 +33,11 @@ QColor Farbe(double a) {
     }
     const double f = (a - 0.5) / 0.5;
     return QColor(255, kanal(1 - 0.8 * f), kanal(1 - 0.9 * f));
+}
+
+// one decimal with the German decimal comma
+QString Zahl(double wert) {
+    return QLocale(QLocale::German, QLocale::Germany).toString(wert, 'f', 1);
 }
 
 } // namespace
@@ -79,7 +84,7 @@ void TQuerschnittBild::paintEvent(QPaintEvent*) {
     maler.setPen(QPen(Qt::black, 1.5));
     maler.drawLine(feld.topLeft(), feld.topRight());
     maler.drawText(QPointF(feld.left(), feld.top() - 4),
-                   tr("Oberfläche, Außenluft %1 °C").arg(ZahlZeigen(q.TLuft, 1)));
+                   tr("Oberfläche, Außenluft %1 °C").arg(Zahl(q.TLuft)));
     maler.setPen(QPen(Qt::black, 1));
     maler.setBrush(Qt::NoBrush);
     for (double x : q.RohrX) {
@@ -87,9 +92,8 @@ void TQuerschnittBild::paintEvent(QPaintEvent*) {
                             feld.top() + (q.RohrTiefe - q.Tiefe.front()) * mass);
         maler.drawEllipse(mitte, q.RohrRadius * mass, q.RohrRadius * mass);
     }
-    maler.drawText(
-        QPointF(feld.left(), feld.bottom() + schrift.ascent() + 2),
-        tr("Breite %1 m, Tiefe %2 m").arg(ZahlZeigen(breiteM, 1), ZahlZeigen(tiefeM, 1)));
+    maler.drawText(QPointF(feld.left(), feld.bottom() + schrift.ascent() + 2),
+                   tr("Breite %1 m, Tiefe %2 m").arg(Zahl(breiteM), Zahl(tiefeM)));
 
     const QRectF skala(feld.right() + 12, feld.top(), 16, feld.height());
     for (int y = 0; y < static_cast<int>(skala.height()); ++y)
@@ -98,9 +102,8 @@ void TQuerschnittBild::paintEvent(QPaintEvent*) {
     maler.setPen(Qt::black);
     maler.drawRect(skala);
     maler.drawText(QPointF(skala.right() + 4, skala.top() + schrift.ascent()),
-                   tr("%1 °C").arg(ZahlZeigen(q.TMax, 1)));
-    maler.drawText(QPointF(skala.right() + 4, skala.bottom()),
-                   tr("%1 °C").arg(ZahlZeigen(q.TMin, 1)));
+                   tr("%1 °C").arg(Zahl(q.TMax)));
+    maler.drawText(QPointF(skala.right() + 4, skala.bottom()), tr("%1 °C").arg(Zahl(q.TMin)));
 }
 
 TQuerschnittAnsicht::TQuerschnittAnsicht(QWidget* eltern) : QWidget(eltern) {
@@ -150,6 +153,7 @@ TQuerschnittAnsicht::~TQuerschnittAnsicht() {
 }
 
 void TQuerschnittAnsicht::Anhalten() {
+    ++Nummer;
     if (!Faden.joinable()) return;
     Abbruch = true;
     Faden.join();
@@ -190,7 +194,8 @@ void TQuerschnittAnsicht::RechnenClick() {
     Rechnen->setEnabled(false);
     Hinweis->setText(tr("Das Jahr wird bis zur gewählten Stunde gerechnet …"));
     Fertig = false;
-    Faden = std::thread([this, p, wetter, fahrplan, stunde, zelle, hoehe] {
+    const int nummer = Nummer;
+    Faden = std::thread([this, p, wetter, fahrplan, stunde, zelle, hoehe, nummer] {
         std::shared_ptr<const TRegisterQuerschnitt> feld;
         QString fehler;
         try {
@@ -202,12 +207,14 @@ void TQuerschnittAnsicht::RechnenClick() {
         Fertig = true;
         if (Abbruch) return;
         QMetaObject::invokeMethod(
-            this, [this, feld, fehler] { Ergebnis(feld, fehler); }, Qt::QueuedConnection);
+            this, [this, feld, fehler, nummer] { Ergebnis(feld, fehler, nummer); },
+            Qt::QueuedConnection);
     });
 }
 
 void TQuerschnittAnsicht::Ergebnis(std::shared_ptr<const TRegisterQuerschnitt> feld,
-                                   const QString& fehler) {
+                                   const QString& fehler, int nummer) {
+    if (nummer != Nummer) return;
     if (Faden.joinable()) Faden.join();
     Rechnen->setEnabled(Auswertung != nullptr);
     if (!fehler.isEmpty() || feld == nullptr || feld->X.empty()) {
@@ -223,7 +230,7 @@ void TQuerschnittAnsicht::Ergebnis(std::shared_ptr<const TRegisterQuerschnitt> f
                              .arg(uhr % 24)
                              .arg(feld->Zelle + 1)
                              .arg(feld->Zellen)
-                             .arg(ZahlZeigen(feld->TMin, 1), ZahlZeigen(feld->TMax, 1)));
+                             .arg(Zahl(feld->TMin), Zahl(feld->TMax)));
         Bild->Zeigen(std::move(feld));
     }
     emit Gezeigt();

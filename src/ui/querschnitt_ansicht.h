@@ -61,9 +61,11 @@ signals:
 
 private:
     void Anhalten();
-    void Ergebnis(std::shared_ptr<const TRegisterQuerschnitt> feld, const QString& fehler);
+    void Ergebnis(std::shared_ptr<const TRegisterQuerschnitt> feld, const QString& fehler,
+                  int nummer);
 
     std::shared_ptr<const TAuswertung> Auswertung;
+    int Nummer = 0; // of the last computation asked for: an older one's result is dropped
     std::thread Faden;
     std::atomic<bool> Abbruch{false};
     std::atomic<bool> Fertig{true};

@@ -102,10 +102,12 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
 
     Oeffnen();
     ASSERT_TRUE(Fenster.HatAuswertung());
-    ASSERT_EQ(Fenster.Reiter->count(), 5);
+    // the five views and, last, the register's cross-section
+    ASSERT_EQ(Fenster.Reiter->count(), 6);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Fenster.Reiter->tabText(i),
                   AnsichtTitel(AlleAnsichten[static_cast<std::size_t>(i)]));
+    EXPECT_EQ(Fenster.Reiter->tabText(5), QStringLiteral("Querschnitt"));
     // the evaluation is a copy of the run's results
     const TKontext& k = Anwendung.Kontext();
     EXPECT_TRUE(Fenster.Ergebnis().Modell->Reihen.Taus == k.Reihen.Taus);

@@ -2,7 +2,11 @@
 // sentence in "Weitere Parameter", and the cross-section of the ground in the evaluation window,
 // computed on its worker. With KOV_SCREENSHOT_DIR set, both are also saved as pictures.
 #include "ablauf/auswertungs_lauf.h"
+#include "files/wetter.h"
+#include "register/kennwerte.h"
+#include "register/register_lauf.h"
 #include "ui/auswertungs_fenster.h"
+#include "ui/kennwert_vorschau.h"
 #include "ui/parameter_dialog.h"
 #include "ui/querschnitt_ansicht.h"
 
@@ -111,6 +115,23 @@ TEST(RegisterAnsichten, CrossSectionIsComputedForARegisterRunOnly) {
         QTest::qWait(300);
         EXPECT_TRUE(fenster.grab().save(BilderOrdner() + "/auswertung_querschnitt.png"));
     }
+}
+
+TEST(RegisterAnsichten, LiveFiguresCarryTheRegisterModelsValues) {
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.Modell = "register";
+    const TVorschauWerte live = VorschauRechnen(LaufDatenSammeln(p, {}, TLaufZweck::Rechnung));
+    auto k = std::make_unique<TKontext>();
+    RegisterLaufRechnen(p, EingebautesWetterJahr(), nullptr, *k);
+    const TKennwerte kw = KennwerteBerechnen(*k);
+    EXPECT_EQ(live.HeizenergieNutzbar, kw.HeizenergieNutzbar);
+    EXPECT_EQ(live.KuehlenergieNutzbar, kw.KuehlenergieNutzbar);
+    EXPECT_EQ(live.TausMin, kw.TausMin);
+    // and not the classic model's
+    p.Modell = "klassisch";
+    EXPECT_NE(VorschauRechnen(LaufDatenSammeln(p, {}, TLaufZweck::Rechnung)).HeizenergieNutzbar,
+              live.HeizenergieNutzbar);
 }
 
 } // namespace
