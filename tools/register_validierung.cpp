@@ -164,6 +164,40 @@ void Konvergenz(TKontext& k) {
         }
 }
 
+// The classic problem computed by the register's numerics: every pipe alone in soil held at the
+// classic monthly undisturbed temperature on the circle of radius r_a + SimRadius, dry air of
+// fixed density; set beside the fine-grid reference of the same designs.
+void Ring(TKontext& k) {
+    const struct {
+        const char* name;
+        void (*setzen)(TRegisterParameter&);
+    } faelle[] = {
+        {"Standardwerte", [](TRegisterParameter&) {}},
+        {"Rohrlänge 25 m", [](TRegisterParameter& p) { p.Rohrlaenge = 25; }},
+        {"Volumenstrom 1500 m³/h", [](TRegisterParameter& p) { p.Volumenstrom = 1500; }},
+        {"Simulationsradius 0,6 m", [](TRegisterParameter& p) { p.SimRadius = 0.6; }},
+        {"Verlegetiefe 2 m", [](TRegisterParameter& p) { p.Tiefe = 2; }},
+    };
+    for (const auto& f : faelle) {
+        TRegisterParameter p;
+        ParameterStandardwerteSetzen(p);
+        f.setzen(p);
+        p.Modell = "register";
+        TRegisterAufloesung a;
+        a.Ringradius = p.DRohr / 2 + p.WandstaerkeRohr + p.SimRadius;
+        a.EinschwingGrenze = 1e-6;
+        a.MaxEinschwingjahre = 40;
+        RegisterLaufRechnen(p, EingebautesWetterJahr(), nullptr, k, {}, a);
+        const TRegisterErgebnis& r = k.RegisterErgebnis;
+        Zeile("ring",
+              {{"heiz", r.HeizenergieAb2},
+               {"kuehl", r.KuehlenergieAb2},
+               {"ring", a.Ringradius},
+               {"jahre", r.Einschwingjahre}},
+              f.name);
+    }
+}
+
 void Vergleich(TKontext& k, const std::string& testdaten) {
     auto jahr = std::make_unique<TWetterJahr>();
     TWetterInfo info;
@@ -214,6 +248,7 @@ int main(int argc, char** argv) {
     auto k = std::make_unique<TKontext>();
     Grenzfaelle();
     Konvergenz(*k);
+    Ring(*k);
     Vergleich(*k, argv[1]);
     return 0;
 }

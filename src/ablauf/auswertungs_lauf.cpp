@@ -59,6 +59,7 @@ TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
     a.RegisterAngaben.VerschiedeneRohre = k.RegisterErgebnis.VerschiedeneRohre;
     a.RegisterAngaben.Aufloesung = k.RegisterErgebnis.Aufloesung;
     a.RegisterAngaben.EinschwingAenderung = k.RegisterErgebnis.EinschwingAenderung;
+    a.Hoehe = k.RegisterErgebnis.Hoehe;
     return a;
 }
 

@@ -47,6 +47,7 @@ struct TAuswertung {
     std::vector<TDateiRolle> Dateien;
     TBewertung Bewertung; // costs and the design check of the run
     TRegisterAngaben RegisterAngaben;
+    double Hoehe = 0.0; // m, the site's height the register model took its air pressure for
 };
 
 // The evaluation of the finished run held in k (a copy: k may run again).

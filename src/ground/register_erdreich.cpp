@@ -371,7 +371,7 @@ TModalSystem Reduzieren(std::vector<std::vector<double>> basis, const std::vecto
                         const std::vector<std::vector<double>>& ausgaenge,
                         const std::vector<double>& direkt,
                         void (*leit)(const void*, const std::vector<double>&, std::vector<double>&),
-                        const void* system) {
+                        const void* system, std::vector<std::vector<double>>* formen = nullptr) {
     const auto C = [&](const std::vector<double>& x, const std::vector<double>& y) {
         double s = 0.0;
         for (std::size_t k = 0; k < x.size(); ++k)
@@ -422,22 +422,74 @@ TModalSystem Reduzieren(std::vector<std::vector<double>> basis, const std::vecto
         s.Eingang[k] = Skalar(phi, b);
         for (std::size_t o = 0; o < ausgaenge.size(); ++o)
             s.Ausgang[o][k] = Skalar(ausgaenge[o], phi);
+        if (formen != nullptr) formen->push_back(phi);
     }
     return s;
 }
 
-} // namespace
+// Radial cells around one pipe out to a ring held at the undisturbed temperature; the faces are
+// spaced evenly in ln r and every node sits at the geometric mean of its faces, so steady
+// conduction between them is exact.
+struct TRingGitter {
+    std::vector<double> Kapazitaet; // J/mK of each ring of soil
+    double Leit = 0.0;              // W/mK between neighbouring nodes
+    double LeitWand = 0.0;          // W/mK from the pipe's outer wall to the first node
+    double LeitRing = 0.0;          // W/mK from the last node to the held ring
+};
 
-double StationaereAntwort(const TModalSystem& s, int o) {
-    const auto oo = static_cast<std::size_t>(o);
-    double summe = s.Direkt[oo];
-    for (std::size_t k = 0; k < s.Lambda.size(); ++k)
-        summe += s.Ausgang[oo][k] * s.Eingang[k] / s.Lambda[k];
-    return summe;
+TRingGitter RingGitterAufbauen(const TErdreichDaten& d, double ring, int zellen) {
+    if (!(ring > d.RadiusAussen) || !(d.RadiusAussen > 0) || !(d.Lambda > 0) || !(d.RhoC > 0))
+        throw TParameterFehler("Der gehaltene Ring muss ausserhalb des Rohrs liegen, das "
+                               "Erdreich braucht positive Werte.");
+    TRingGitter g;
+    const double schritt = std::log(ring / d.RadiusAussen) / zellen; // ln r per cell
+    g.Kapazitaet.resize(static_cast<std::size_t>(zellen));
+    for (int k = 0; k < zellen; ++k) {
+        const double innen = d.RadiusAussen * std::exp(schritt * k);
+        const double aussen = d.RadiusAussen * std::exp(schritt * (k + 1));
+        g.Kapazitaet[static_cast<std::size_t>(k)] = d.RhoC * Pi * (aussen * aussen - innen * innen);
+    }
+    g.Leit = 2 * Pi * d.Lambda / schritt;
+    g.LeitWand = 2 * Pi * d.Lambda / (schritt / 2);
+    g.LeitRing = g.LeitWand;
+    return g;
 }
 
-TModalSystem RohrAntwortBerechnen(const TErdreichDaten& d, std::span<const double> abstaende,
-                                  const TErdreichAufloesung& a) {
+void RingLeitprodukt(const TRingGitter& g, const std::vector<double>& x, std::vector<double>& y) {
+    const std::size_t n = x.size();
+    y.assign(n, 0.0);
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        const double f = g.Leit * (x[k] - x[k + 1]);
+        y[k] += f;
+        y[k + 1] -= f;
+    }
+    y[n - 1] += g.LeitRing * x[n - 1];
+}
+
+// (K + s C)^-1 b of the rings, tridiagonal.
+std::vector<double> RingVerschobenLoesen(const TRingGitter& g, double s,
+                                         const std::vector<double>& b) {
+    const std::size_t n = b.size();
+    std::vector<double> diag(n), x = b;
+    for (std::size_t k = 0; k < n; ++k)
+        diag[k] = s * g.Kapazitaet[k] + (k > 0 ? g.Leit : 0.0) + (k + 1 < n ? g.Leit : 0.0) +
+                  (k + 1 == n ? g.LeitRing : 0.0);
+    for (std::size_t k = 1; k < n; ++k) {
+        const double f = -g.Leit / diag[k - 1];
+        diag[k] -= f * -g.Leit;
+        x[k] -= f * x[k - 1];
+    }
+    x[n - 1] /= diag[n - 1];
+    for (std::size_t k = n - 1; k-- > 0;)
+        x[k] = (x[k] + g.Leit * x[k + 1]) / diag[k];
+    return x;
+}
+
+// The pipe's system of RohrAntwortBerechnen; formen and gitter, when given, receive the modes'
+// shapes on the grid and the grid itself.
+TModalSystem RohrSystemBerechnen(const TErdreichDaten& d, std::span<const double> abstaende,
+                                 const TErdreichAufloesung& a,
+                                 std::vector<std::vector<double>>* formen, TBipolarGitter* gitter) {
     const TBipolarGitter g = BipolarGitterAufbauen(d, a);
     const auto n = static_cast<std::size_t>(g.Anzahl());
     // the heat q enters the half cross-section as q / 2 through the wall node, whose
@@ -468,16 +520,130 @@ TModalSystem RohrAntwortBerechnen(const TErdreichDaten& d, std::span<const doubl
         const double t = tMin * std::pow(tMax / tMin, static_cast<double>(k) / (m - 1));
         basis.push_back(VerschobenLoesen(g, 1 / t, b));
     }
-    return Reduzieren(
+    TModalSystem antwort = Reduzieren(
         std::move(basis), g.Kapazitaet, b, ausgaenge, direkt,
         [](const void* s, const std::vector<double>& x, std::vector<double>& y) {
             Leitprodukt(*static_cast<const TBipolarGitter*>(s), x, y);
         },
+        &g, formen);
+    if (gitter != nullptr) *gitter = g;
+    return antwort;
+}
+
+} // namespace
+
+void SymmetrischZerlegen(int n, std::vector<double>& a, std::vector<double>& werte,
+                         std::vector<double>& vektoren) {
+    JacobiEigen(n, a, werte, vektoren);
+}
+
+double StationaereAntwort(const TModalSystem& s, int o) {
+    const auto oo = static_cast<std::size_t>(o);
+    double summe = s.Direkt[oo];
+    for (std::size_t k = 0; k < s.Lambda.size(); ++k)
+        summe += s.Ausgang[oo][k] * s.Eingang[k] / s.Lambda[k];
+    return summe;
+}
+
+TModalSystem RohrAntwortBerechnen(const TErdreichDaten& d, std::span<const double> abstaende,
+                                  const TErdreichAufloesung& a) {
+    return RohrSystemBerechnen(d, abstaende, a, nullptr, nullptr);
+}
+
+std::vector<double> RohrModenAnPunkten(const TErdreichDaten& d,
+                                       std::span<const std::array<double, 2>> punkte,
+                                       const TErdreichAufloesung& a) {
+    std::vector<std::vector<double>> formen;
+    TBipolarGitter g;
+    const TModalSystem s = RohrSystemBerechnen(d, {}, a, &formen, &g);
+    const std::size_t K = s.Lambda.size();
+    std::vector<double> werte(punkte.size() * K, std::numeric_limits<double>::quiet_NaN());
+    std::vector<double> w;
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        const double abstand = std::abs(punkte[i][0]);
+        const double tiefe = punkte[i][1];
+        if (tiefe < 0 || std::hypot(abstand, tiefe - d.Tiefe) < d.RadiusAussen) continue;
+        PunktGewichte(g, abstand, tiefe, w);
+        // at most four cells carry weight
+        std::size_t zellen[4] = {};
+        std::size_t anzahl = 0;
+        for (std::size_t z = 0; z < w.size() && anzahl < 4; ++z)
+            if (w[z] != 0.0) zellen[anzahl++] = z;
+        for (std::size_t k = 0; k < K; ++k) {
+            double summe = 0.0;
+            for (std::size_t j = 0; j < anzahl; ++j)
+                summe += w[zellen[j]] * formen[k][zellen[j]];
+            werte[i * K + k] = summe;
+        }
+    }
+    return werte;
+}
+
+TModalSystem RingAntwortBerechnen(const TErdreichDaten& d, double ring,
+                                  const TErdreichAufloesung& a) {
+    const int zellen = 2 * std::max(a.ZellenRadial, 2);
+    const TRingGitter g = RingGitterAufbauen(d, ring, zellen);
+    const auto n = static_cast<std::size_t>(zellen);
+    // the heat q enters the first ring through the wall, whose temperature is T_0 + q / LeitWand
+    std::vector<double> b(n, 0.0);
+    b[0] = 1.0;
+    std::vector<std::vector<double>> ausgaenge{b};
+    std::vector<double> direkt{1 / g.LeitWand};
+    std::vector<std::vector<double>> basis;
+    basis.push_back(RingVerschobenLoesen(g, 0.0, b));
+    const double tMin = 900.0;
+    const double tMax = 30 * SekundenImJahr;
+    const int m = std::max(a.Zeitkonstanten, 2);
+    for (int k = 0; k < m; ++k) {
+        const double t = tMin * std::pow(tMax / tMin, static_cast<double>(k) / (m - 1));
+        basis.push_back(RingVerschobenLoesen(g, 1 / t, b));
+    }
+    return Reduzieren(
+        std::move(basis), g.Kapazitaet, b, ausgaenge, direkt,
+        [](const void* s, const std::vector<double>& x, std::vector<double>& y) {
+            RingLeitprodukt(*static_cast<const TRingGitter*>(s), x, y);
+        },
         &g);
+}
+
+TModalSystem RingRandBerechnen(const TErdreichDaten& d, double ring, const TErdreichAufloesung& a) {
+    const int zellen = 2 * std::max(a.ZellenRadial, 2);
+    const TRingGitter g = RingGitterAufbauen(d, ring, zellen);
+    const auto n = static_cast<std::size_t>(zellen);
+    // C^-1/2 K C^-1/2 of the rings, the pipe's wall adiabatic: symmetric tridiagonal
+    std::vector<double> A(n * n, 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double diag = (i > 0 ? g.Leit : 0.0) + (i + 1 < n ? g.Leit : g.LeitRing);
+        A[i * n + i] = diag / g.Kapazitaet[i];
+        if (i + 1 < n) {
+            const double o = -g.Leit / std::sqrt(g.Kapazitaet[i] * g.Kapazitaet[i + 1]);
+            A[i * n + i + 1] = o;
+            A[(i + 1) * n + i] = o;
+        }
+    }
+    std::vector<double> werte, vektoren;
+    JacobiEigen(static_cast<int>(n), A, werte, vektoren);
+    TModalSystem s;
+    s.Lambda = werte;
+    s.Eingang.assign(n, 0.0);
+    s.Ausgang.assign(1, std::vector<double>(n, 0.0));
+    s.Direkt.assign(1, 0.0);
+    // without flux the wall has the first ring's temperature
+    for (std::size_t k = 0; k < n; ++k) {
+        s.Eingang[k] = vektoren[(n - 1) * n + k] / std::sqrt(g.Kapazitaet[n - 1]) * g.LeitRing;
+        s.Ausgang[0][k] = vektoren[0 * n + k] / std::sqrt(g.Kapazitaet[0]);
+    }
+    return s;
 }
 
 TModalSystem SaeuleAufbauen(const TErdreichDaten& d, double tiefeAusgabe,
                             const TErdreichAufloesung& a) {
+    const double tiefen[] = {tiefeAusgabe};
+    return SaeuleAufbauen(d, tiefeAusgabe, tiefen, a);
+}
+
+TModalSystem SaeuleAufbauen(const TErdreichDaten& d, double tiefeAusgabe,
+                            std::span<const double> tiefen, const TErdreichAufloesung& a) {
     // damping depth of the yearly wave, m
     const double temperaturleit = d.Lambda / d.RhoC;
     const double daempfung = std::sqrt(2 * temperaturleit * SekundenImJahr / (2 * Pi));
@@ -517,28 +683,31 @@ TModalSystem SaeuleAufbauen(const TErdreichDaten& d, double tiefeAusgabe,
     std::vector<double> werte, vektoren;
     JacobiEigen(static_cast<int>(n), A, werte, vektoren);
 
-    // output: linear between the cell centres around tiefeAusgabe
-    std::vector<double> aus(n, 0.0);
-    if (tiefeAusgabe <= mitte[0]) {
-        aus[0] = 1.0;
-    } else {
-        std::size_t i = 0;
-        while (i + 2 < n && mitte[i + 1] < tiefeAusgabe)
-            ++i;
-        const double f = (tiefeAusgabe - mitte[i]) / (mitte[i + 1] - mitte[i]);
-        aus[i] = 1 - f;
-        aus[i + 1] = f;
-    }
     TModalSystem s;
     s.Lambda = werte;
     s.Eingang.assign(n, 0.0);
-    s.Ausgang.assign(1, std::vector<double>(n, 0.0));
-    s.Direkt.assign(1, 0.0);
-    // mode k in cell temperatures: C^-1/2 times the eigenvector
-    for (std::size_t k = 0; k < n; ++k) {
+    s.Ausgang.assign(tiefen.size(), std::vector<double>(n, 0.0));
+    s.Direkt.assign(tiefen.size(), 0.0);
+    for (std::size_t k = 0; k < n; ++k)
         s.Eingang[k] = vektoren[0 * n + k] / std::sqrt(kap[0]) * flaeche;
-        for (std::size_t i = 0; i < n; ++i)
-            s.Ausgang[0][k] += aus[i] * vektoren[i * n + k] / std::sqrt(kap[i]);
+    std::vector<double> aus(n);
+    for (std::size_t o = 0; o < tiefen.size(); ++o) {
+        // output: linear between the cell centres around the depth
+        std::fill(aus.begin(), aus.end(), 0.0);
+        if (tiefen[o] <= mitte[0]) {
+            aus[0] = 1.0;
+        } else {
+            std::size_t i = 0;
+            while (i + 2 < n && mitte[i + 1] < tiefen[o])
+                ++i;
+            const double f = (tiefen[o] - mitte[i]) / (mitte[i + 1] - mitte[i]);
+            aus[i] = 1 - f;
+            aus[i + 1] = f;
+        }
+        // mode k in cell temperatures: C^-1/2 times the eigenvector
+        for (std::size_t k = 0; k < n; ++k)
+            for (std::size_t i = 0; i < n; ++i)
+                s.Ausgang[o][k] += aus[i] * vektoren[i * n + k] / std::sqrt(kap[i]);
     }
     return s;
 }
@@ -572,6 +741,34 @@ void PeriodischRechnen(const TModalSystem& saeule, const TStundenFeld& antrieb,
         }
         mittel[static_cast<std::size_t>(h)] = t;
     }
+}
+
+std::vector<double> PeriodischAmStundenende(const TModalSystem& saeule, const TStundenFeld& antrieb,
+                                            int stunde) {
+    const std::size_t m = saeule.Lambda.size();
+    std::vector<double> e(m), f(m), y(m, 0.0);
+    for (std::size_t k = 0; k < m; ++k) {
+        const double l = saeule.Lambda[k];
+        e[k] = std::exp(-l * 3600);
+        f[k] = (1 - e[k]) / l * saeule.Eingang[k];
+    }
+    for (int h = 1; h <= StundenImJahr; ++h)
+        for (std::size_t k = 0; k < m; ++k)
+            y[k] = e[k] * y[k] + f[k] * antrieb[static_cast<std::size_t>(h)];
+    for (std::size_t k = 0; k < m; ++k)
+        y[k] /= -std::expm1(-saeule.Lambda[k] * SekundenImJahr);
+    for (int h = 1; h <= stunde; ++h)
+        for (std::size_t k = 0; k < m; ++k)
+            y[k] = e[k] * y[k] + f[k] * antrieb[static_cast<std::size_t>(h)];
+    const double u = antrieb[static_cast<std::size_t>(std::max(stunde, 1))];
+    std::vector<double> werte(saeule.Ausgang.size());
+    for (std::size_t o = 0; o < werte.size(); ++o) {
+        double t = saeule.Direkt[o] * u;
+        for (std::size_t k = 0; k < m; ++k)
+            t += saeule.Ausgang[o][k] * y[k];
+        werte[o] = t;
+    }
+    return werte;
 }
 
 } // namespace kov

@@ -6,6 +6,7 @@
 
 #include "model/modell.h"
 
+#include <array>
 #include <span>
 #include <vector>
 
@@ -37,6 +38,11 @@ struct TModalSystem {
     std::vector<double> Direkt;               // [output]
 };
 
+// Eigenvalues and eigenvectors of the symmetric n x n matrix a (row-major, destroyed):
+// vektoren[i * n + k] is component i of vector k.
+void SymmetrischZerlegen(int n, std::vector<double>& a, std::vector<double>& werte,
+                         std::vector<double>& vektoren);
+
 // Output o after the input u has been held long enough for every mode to settle, per unit u.
 double StationaereAntwort(const TModalSystem& s, int o);
 
@@ -51,11 +57,40 @@ double StationaereAntwort(const TModalSystem& s, int o);
 TModalSystem RohrAntwortBerechnen(const TErdreichDaten& d, std::span<const double> abstaende,
                                   const TErdreichAufloesung& a = {});
 
+// The disturbance of one pipe carrying q (W per metre of pipe) alone in soil whose circle of
+// radius ring (m, from the axis) is held at the undisturbed temperature, as in the classic
+// model; output 0 as in RohrAntwortBerechnen. Radial cells spaced evenly in ln r, twice
+// ZellenRadial of them, reduced the same way.
+TModalSystem RingAntwortBerechnen(const TErdreichDaten& d, double ring,
+                                  const TErdreichAufloesung& a = {});
+
+// The soil inside that ring without the pipe's flux: input the ring's temperature, output 0 the
+// pipe's outer wall, every mode of the rings kept. The undisturbed part of the ring problem,
+// which follows its boundary with the lag of the soil between.
+TModalSystem RingRandBerechnen(const TErdreichDaten& d, double ring,
+                               const TErdreichAufloesung& a = {});
+
+// The shapes of RohrAntwortBerechnen's modes (the same d and a give the same modes in the same
+// order) at points {lateral distance from the axis, depth below the surface} (m): K per W/m,
+// [point * modes + mode]; NaN above the surface and inside the pipe.
+std::vector<double> RohrModenAnPunkten(const TErdreichDaten& d,
+                                       std::span<const std::array<double, 2>> punkte,
+                                       const TErdreichAufloesung& a = {});
+
 // The undisturbed ground as a column under the surface, its bottom adiabatic at a depth where
 // the yearly wave has died out (Tiefe + 8 damping depths); input: the air temperature plus the
 // solar offset, output 0: the temperature at tiefeAusgabe.
 TModalSystem SaeuleAufbauen(const TErdreichDaten& d, double tiefeAusgabe,
                             const TErdreichAufloesung& a = {});
+
+// The same with an output o for each of tiefen, the bottom placed for tiefeAusgabe.
+TModalSystem SaeuleAufbauen(const TErdreichDaten& d, double tiefeAusgabe,
+                            std::span<const double> tiefen, const TErdreichAufloesung& a = {});
+
+// Every output of a column at the end of hour stunde (1..8760) of its periodic state under the
+// hourly input antrieb.
+std::vector<double> PeriodischAmStundenende(const TModalSystem& saeule, const TStundenFeld& antrieb,
+                                            int stunde);
 
 // Hourly means of output 0 of a column in its periodic state under the hourly input antrieb
 // (hours 1..8760, the year repeating), written to hours 1..8760 of mittel.

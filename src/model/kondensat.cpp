@@ -16,6 +16,7 @@ double Saettigung(double t) {
 
 double Kondensat(const TStundenReihen& r, const TRegisterParameter& p, int h) {
     const auto i = static_cast<std::size_t>(h);
+    if (r.KondensatGerechnet) return r.KondensatLauf[i];
     if (!(r.Taus[i] < r.TTaupunkt[i] && r.Betrieb[i] > 0)) return 0;
     const double x1 = Saettigung(r.TTaupunkt[i]);
     const double x2 = Saettigung(r.Taus[i]);

@@ -149,6 +149,10 @@ struct TStundenReihen {
     // humidity and dew point are the weather's own (false: the built-in year's placeholders or
     // a read-back report)
     bool MitFeuchte = false;
+    // kg/h of condensate the run's own moisture balance gave (the register model); without it
+    // (KondensatGerechnet false) the report's column takes the classic formula
+    bool KondensatGerechnet = false;
+    TStundenFeld KondensatLauf{};
 };
 
 struct TJahresErgebnis { // kWh

@@ -96,7 +96,10 @@ TKennwerte KennwerteBerechnen(const TKontext& k) {
     kw.TeinMin = kw.TeinMax = r.Tein[1];
     kw.TausMinStunde = kw.TausMaxStunde = kw.TeinMinStunde = kw.TeinMaxStunde = 1;
 
-    kw.KondensatBekannt = r.MitFeuchte;
+    // a register run's condensate comes from its own moisture balance, and only with humidity
+    // data; the classic run's from the outlet against the dew point
+    const bool registerKondensat = r.KondensatGerechnet;
+    kw.KondensatBekannt = registerKondensat ? k.RegisterErgebnis.Feuchtedaten : r.MitFeuchte;
     // sums of the heating period: efficiency and flow-weighted means
     double gewonnen = 0, moeglich = 0, tausSumme = 0, teinSumme = 0, flussSumme = 0;
 
@@ -125,8 +128,10 @@ TKennwerte KennwerteBerechnen(const TKontext& k) {
             }
 
             if (kw.KondensatBekannt && laeuft) {
-                const double kondensat =
-                    KondensatStunde(tEin, tAus, r.TTaupunkt[i], r.Luftdruck[i], R * p.Volumenstrom);
+                const double kondensat = registerKondensat
+                                             ? r.KondensatLauf[i]
+                                             : KondensatStunde(tEin, tAus, r.TTaupunkt[i],
+                                                               r.Luftdruck[i], R * p.Volumenstrom);
                 if (kondensat > 0) {
                     ++kw.KondensatStunden;
                     kw.KondensatJahr += kondensat;

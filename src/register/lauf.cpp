@@ -187,6 +187,7 @@ void LaufEingabenUebernehmen(const TRegisterParameter& p, const TWetterJahr& wet
     if (&k.Parameter != &p) k.Parameter = p;
     k.Werte.Stroemungsgeschwindigkeit = StroemungsGeschwindigkeit(k.Parameter);
     WetterSchritt(k, wetter);
+    k.Reihen.KondensatGerechnet = false;
     if (fahrplan != nullptr && fahrplan != &k.Reihen.RelVolumenstrom)
         std::copy(fahrplan->begin() + 1, fahrplan->end(), k.Reihen.RelVolumenstrom.begin() + 1);
     else if (fahrplan == nullptr && !p.Betriebszeiten.empty())

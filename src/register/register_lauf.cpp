@@ -75,6 +75,10 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     z.Zellenlaenge = p.Rohrlaenge / z.M;
     const double ri = p.DRohr / 2;
     z.WandWiderstand = std::log((ri + p.WandstaerkeRohr) / ri) / (2 * Pi * p.LambdaRohr);
+
+    // with a held ring every pipe is alone and all carry the same air: one class of N pipes
+    const bool ring = a.Ringradius > 0;
+    if (ring) z.P = 1;
     z.K = static_cast<int>(s.Lambda.size());
     const auto K = Z(z.K);
     const auto P = Z(z.P);
@@ -99,9 +103,10 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     z.Antwort.assign(P * P, 0.0);
     z.Gewicht.assign(P, 0.0);
     for (int n = 0; n < z.N; ++n)
-        z.Gewicht[Z(Klasse(n, z.N))] += 1;
+        z.Gewicht[ring ? 0 : Z(Klasse(n, z.N))] += 1;
     for (int i = 0; i < z.P; ++i)
         for (int n = 0; n < z.N; ++n) {
+            if (ring && n != i) continue;
             const int j = Klasse(n, z.N);
             const std::vector<double>& c = s.Ausgang[Z(std::abs(i - n))];
             double* ziel = &z.Kopplung[(Z(i) * P + Z(j)) * K];
@@ -117,6 +122,7 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
         z.KopplungMittel[ijk] = z.Kopplung[ijk] * z.Mittel[ijk % K];
     z.Moden.assign(Z(z.M) * P * K, 0.0);
     z.ModenJahresanfang.assign(Z(z.M) * P * K, 0.0);
+    z.ModenStunde.assign(a.FeldStunde > 0 ? Z(z.M) * P * K : 0, 0.0);
     z.FreiAlle.assign(P * Z(z.M), 0.0);
     z.FlussAlle.assign(P * Z(z.M), 0.0);
     z.Frei.assign(P, 0.0);
@@ -128,9 +134,28 @@ void ZustandAufbauen(const TRegisterParameter& p, const TRegisterAufloesung& a,
     z.Rechts.assign(P, 0.0);
     z.Rest.assign(P, 0.0);
     z.Pivot.assign(P, 0);
-    z.MatrixStunde.assign(P * P, 0.0);
-    z.PivotStunde.assign(P, 0);
     z.InverseStunde.assign(P * P, 0.0);
+    z.EigenHilfe.assign(P * P, 0.0);
+    // G^1/2 B G^-1/2 is symmetric: g_i B_ij sums the responses between every pipe of class i and
+    // every pipe of class j, which the mirror plane makes the same both ways
+    std::vector<double> sym(P * P);
+    for (std::size_t i = 0; i < P; ++i)
+        for (std::size_t j = 0; j < P; ++j) {
+            const double bij = z.Antwort[i * P + j] + (i == j ? z.WandWiderstand : 0.0);
+            const double bji = z.Antwort[j * P + i] + (i == j ? z.WandWiderstand : 0.0);
+            sym[i * P + j] = (std::sqrt(z.Gewicht[i] / z.Gewicht[j]) * bij +
+                              std::sqrt(z.Gewicht[j] / z.Gewicht[i]) * bji) /
+                             2;
+        }
+    std::vector<double> u;
+    SymmetrischZerlegen(z.P, sym, z.EigenWerte, u);
+    z.EigenLinks.assign(P * P, 0.0);
+    z.EigenRechts.assign(P * P, 0.0);
+    for (std::size_t i = 0; i < P; ++i)
+        for (std::size_t m = 0; m < P; ++m) {
+            z.EigenLinks[i * P + m] = u[i * P + m] / std::sqrt(z.Gewicht[i]);
+            z.EigenRechts[m * P + i] = u[i * P + m] * std::sqrt(z.Gewicht[i]);
+        }
 }
 
 // The air of one running sub-step in one pipe: flow, heat capacity, the cell's transfer.
@@ -170,33 +195,55 @@ void MatrixZerlegen(TRegisterZustand& z, double W, const std::vector<double>* st
         throw TParameterFehler("Die Wandtemperaturen des Registermodells sind nicht lösbar.");
 }
 
-void ZelleLoesen(TRegisterZustand& z, const TLuftZustand& l) {
-    const int P = z.P;
-    for (int i = 0; i < P; ++i)
-        z.Rechts[Z(i)] = l.W * (z.TEin[Z(i)] - z.Frei[Z(i)]);
-    for (int i = 0; i < P; ++i) {
-        const double* zeile = &z.InverseStunde[Z(i * P)];
-        double q = 0.0;
-        for (int j = 0; j < P; ++j)
-            q += zeile[j] * z.Rechts[Z(j)];
-        z.Fluss[Z(i)] = q;
+// (I + W B)^-1 of the hour from the eigenvectors of B, stored by columns.
+void InverseBilden(TRegisterZustand& z, double W) {
+    const auto P = Z(z.P);
+    for (std::size_t m = 0; m < P; ++m) {
+        const double f = 1 / (1 + W * z.EigenWerte[m]);
+        for (std::size_t j = 0; j < P; ++j)
+            z.EigenHilfe[m * P + j] = f * z.EigenRechts[m * P + j];
     }
-    if (!l.Feucht) return;
+    std::fill(z.InverseStunde.begin(), z.InverseStunde.end(), 0.0);
+    for (std::size_t j = 0; j < P; ++j) {
+        double* spalte = &z.InverseStunde[j * P];
+        for (std::size_t m = 0; m < P; ++m) {
+            const double f = z.EigenHilfe[m * P + j];
+            for (std::size_t i = 0; i < P; ++i)
+                spalte[i] += z.EigenLinks[i * P + m] * f;
+        }
+    }
+}
+
+// True when the walls stay dry, so that the fluxes are the dry solution's.
+bool ZelleLoesen(TRegisterZustand& z, const TLuftZustand& l) {
+    const auto P = Z(z.P);
+    for (std::size_t i = 0; i < P; ++i)
+        z.Rechts[i] = l.W * (z.TEin[i] - z.Frei[i]);
+    // q = (I + W B)^-1 r column by column: every q_i still sums over j in ascending order
+    double* __restrict fluss = z.Fluss.data();
+    std::fill(fluss, fluss + P, 0.0);
+    for (std::size_t j = 0; j < P; ++j) {
+        const double r = z.Rechts[j];
+        const double* __restrict spalte = &z.InverseStunde[j * P];
+        for (std::size_t i = 0; i < P; ++i)
+            fluss[i] += spalte[i] * r;
+    }
+    if (!l.Feucht) return true;
 
     const auto innen = [&](int i) {
         double t = z.Frei[Z(i)] + z.WandWiderstand * z.Fluss[Z(i)];
-        for (int j = 0; j < P; ++j)
-            t += z.Antwort[Z(i * P + j)] * z.Fluss[Z(j)];
+        for (int j = 0; j < z.P; ++j)
+            t += z.Antwort[Z(i * z.P + j)] * z.Fluss[Z(j)];
         return t;
     };
     bool nass = false;
-    for (int i = 0; i < P; ++i)
+    for (int i = 0; i < z.P; ++i)
         if (z.XEin[Z(i)] > SaettigungsFeuchte(innen(i), l.Druck)) nass = true;
-    if (!nass) return;
+    if (!nass) return true;
     const double lcp = Verdampfungsenthalpie / l.Cp;
     for (int schritt = 0; schritt < 50; ++schritt) {
         double groesste = 0.0;
-        for (int i = 0; i < P; ++i) {
+        for (int i = 0; i < z.P; ++i) {
             const double t = innen(i);
             z.TWand[Z(i)] = t;
             const double xs = SaettigungsFeuchte(t, l.Druck);
@@ -206,25 +253,32 @@ void ZelleLoesen(TRegisterZustand& z, const TLuftZustand& l) {
             z.Rechts[Z(i)] = kondensiert ? lcp * SaettigungsFeuchteAbleitung(t, l.Druck) : 0.0;
             groesste = std::max(groesste, std::abs(z.Rest[Z(i)]));
         }
-        if (groesste < 1e-9) return;
+        if (groesste < 1e-9) return false;
         MatrixZerlegen(z, l.W, &z.Rechts, z.Matrix, z.Pivot);
-        LuLoesen(P, z.Matrix, z.Pivot, z.Rest);
-        for (int i = 0; i < P; ++i)
+        LuLoesen(z.P, z.Matrix, z.Pivot, z.Rest);
+        for (int i = 0; i < z.P; ++i)
             z.Fluss[Z(i)] -= z.Rest[Z(i)];
     }
     throw TParameterFehler("Die Kondensation im Registermodell konvergiert nicht.");
 }
 
-// Air and moisture through one axial cell of every pipe class, after ZelleLoesen.
-TZellSummen LuftWeitergeben(TRegisterZustand& z, const TLuftZustand& l) {
+// Air and moisture through one axial cell of every pipe class, after ZelleLoesen (trocken: what
+// it returned).
+TZellSummen LuftWeitergeben(TRegisterZustand& z, const TLuftZustand& l, bool trocken) {
     TZellSummen summe;
     const int P = z.P;
     const double lcp = Verdampfungsenthalpie / l.Cp;
     for (int i = 0; i < P; ++i) {
         const double q = z.Fluss[Z(i)];
-        double t = z.Frei[Z(i)] + z.WandWiderstand * q;
-        for (int j = 0; j < P; ++j)
-            t += z.Antwort[Z(i * P + j)] * z.Fluss[Z(j)];
+        // the inner surface: Frei + B q, which the dry solution makes TEin - q / W
+        double t = 0.0;
+        if (trocken) {
+            t = z.TEin[Z(i)] - q / l.W;
+        } else {
+            t = z.Frei[Z(i)] + z.WandWiderstand * q;
+            for (int j = 0; j < P; ++j)
+                t += z.Antwort[Z(i * P + j)] * z.Fluss[Z(j)];
+        }
         const double g = z.Gewicht[Z(i)];
         summe.Erdreich += g * q * z.Zellenlaenge;
         const double tAus = t + (z.TEin[Z(i)] - t) * l.Durchlass;
@@ -261,19 +315,40 @@ TZellSummen LuftWeitergeben(TRegisterZustand& z, const TLuftZustand& l) {
     return summe;
 }
 
+// Row i of the free part for MM axial cells known at compile time, so that the row stays in
+// registers over all modes; the same sums in the same order as the loop of any length.
+template <std::size_t MM>
+void FreiZeile(const double* c, const double* __restrict y, std::size_t pk, double tUngestoert,
+               double* __restrict frei) {
+    double summe[MM];
+    for (std::size_t a = 0; a < MM; ++a)
+        summe[a] = tUngestoert;
+    for (std::size_t jk = 0; jk < pk; ++jk) {
+        const double cjk = c[jk];
+        for (std::size_t a = 0; a < MM; ++a)
+            summe[a] += cjk * y[jk * MM + a];
+    }
+    for (std::size_t a = 0; a < MM; ++a)
+        frei[a] = summe[a];
+}
+
 // The free part of the walls' means over the coming step in every axial cell: the undisturbed
 // ground plus the decay of every pipe class's modes. Known for all cells at once, since it
 // depends on the state at the start of the step alone.
 void FreiBerechnen(TRegisterZustand& z, double tUngestoert) {
     const auto M = Z(z.M);
     const auto PK = Z(z.P) * Z(z.K);
-    std::fill(z.FreiAlle.begin(), z.FreiAlle.end(), tUngestoert);
     for (std::size_t i = 0; i < Z(z.P); ++i) {
         const double* c = &z.KopplungMittel[i * PK];
-        double* frei = &z.FreiAlle[i * M];
+        double* __restrict frei = &z.FreiAlle[i * M];
+        if (M == 10) {
+            FreiZeile<10>(c, z.Moden.data(), PK, tUngestoert, frei);
+            continue;
+        }
+        std::fill(frei, frei + M, tUngestoert);
         for (std::size_t jk = 0; jk < PK; ++jk) {
             const double cjk = c[jk];
-            const double* y = &z.Moden[jk * M];
+            const double* __restrict y = &z.Moden[jk * M];
             for (std::size_t a = 0; a < M; ++a)
                 frei[a] += cjk * y[a];
         }
@@ -286,8 +361,8 @@ void ModenFortschreiben(TRegisterZustand& z) {
     const auto K = Z(z.K);
     for (std::size_t j = 0; j < Z(z.P); ++j)
         for (std::size_t k = 0; k < K; ++k) {
-            double* y = &z.Moden[(j * K + k) * M];
-            const double* q = &z.FlussAlle[j * M];
+            double* __restrict y = &z.Moden[(j * K + k) * M];
+            const double* __restrict q = &z.FlussAlle[j * M];
             const double e = z.Abkling[k];
             const double g = z.Zuwachs[k];
             for (std::size_t a = 0; a < M; ++a)
@@ -384,14 +459,29 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
     // a study's variants take the ground's set-up over from one vorrat, a single run builds it
     TRegisterVorrat eigener;
     TRegisterVorrat& erdreich = vorrat != nullptr ? *vorrat : eigener;
-    ZustandAufbauen(p, aufloesung, *erdreich.RohrAntwort(p, aufloesung), z);
+    if (aufloesung.Ringradius > 0)
+        // the check against the classic problem: each pipe alone inside a held ring
+        ZustandAufbauen(p, aufloesung,
+                        RingAntwortBerechnen(RegisterErdreichDaten(p), aufloesung.Ringradius,
+                                             aufloesung.Erdreich),
+                        z);
+    else
+        ZustandAufbauen(p, aufloesung, *erdreich.RohrAntwort(p, aufloesung), z);
     e.VerschiedeneRohre = z.P;
     e.Feuchtedaten = HatFeuchtedaten(wetter);
     e.Hoehe = hoehe;
     e.Luftdruck = LuftdruckInHoehe(hoehe);
 
     // the undisturbed ground, periodic over the year, at the depth of the axes
-    if (vorrat != nullptr)
+    if (aufloesung.Ringradius > 0) {
+        // the soil inside the ring follows the ring's monthly temperature with its own lag
+        TStundenFeld rand{};
+        for (int h = 1; h <= StundenImJahr; ++h)
+            rand[Z(h)] = k.Werte.ErdTemperaturMonat[Z(MonatDerStunde(h))];
+        PeriodischRechnen(
+            RingRandBerechnen(RegisterErdreichDaten(p), aufloesung.Ringradius, aufloesung.Erdreich),
+            rand, e.TUngestoert);
+    } else if (vorrat != nullptr)
         e.TUngestoert = *vorrat->Ungestoert(p, wetter, aufloesung);
     else
         UngestoertRechnen(p, r.Tein, aufloesung, e.TUngestoert);
@@ -437,26 +527,20 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                 lauf.Alpha = vorrat.Alpha;
                 lauf.KZelle = vorrat.KZelle;
                 TLuftZustand l;
-                l.Feucht = e.Feuchtedaten;
+                l.Feucht = e.Feuchtedaten && aufloesung.Ringradius <= 0;
                 l.Druck = e.Luftdruck;
                 const double pd =
                     l.Feucht ? Saettigungsdruck(std::min(r.TTaupunkt[hh], tEin)) : 0.0;
                 const double x = l.Feucht ? Feuchtegehalt(pd, l.Druck) : 0.0;
-                l.Massenstrom =
-                    DichteTrockeneLuft(tEin, pd, l.Druck) * p.Volumenstrom * R / 3600 / z.N;
+                const double dichte =
+                    aufloesung.Ringradius > 0 ? p.RhoLuft : DichteTrockeneLuft(tEin, pd, l.Druck);
+                l.Massenstrom = dichte * p.Volumenstrom * R / 3600 / z.N;
                 l.Cp = p.CpLuft + CpDampf * x;
                 const double ntu = vorrat.KZelle / (l.Massenstrom * l.Cp);
                 l.Durchlass = std::exp(-ntu);
                 l.W = -std::expm1(-ntu) * l.Massenstrom * l.Cp / z.Zellenlaenge;
 
-                MatrixZerlegen(z, l.W, nullptr, z.MatrixStunde, z.PivotStunde);
-                for (int j = 0; j < z.P; ++j) {
-                    std::fill(z.Rest.begin(), z.Rest.end(), 0.0);
-                    z.Rest[Z(j)] = 1.0;
-                    LuLoesen(z.P, z.MatrixStunde, z.PivotStunde, z.Rest);
-                    for (int i = 0; i < z.P; ++i)
-                        z.InverseStunde[Z(i * z.P + j)] = z.Rest[Z(i)];
-                }
+                InverseBilden(z, l.W);
                 double tAusStunde = 0.0, tRand = 0.0, tMitte = 0.0, monitor = 0.0;
                 for (int s = 0; s < z.S; ++s) {
                     std::fill(z.TEin.begin(), z.TEin.end(), tEin);
@@ -465,14 +549,14 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                     for (int a = 0; a < z.M; ++a) {
                         for (int i = 0; i < z.P; ++i)
                             z.Frei[Z(i)] = z.FreiAlle[Z(i * z.M + a)];
-                        ZelleLoesen(z, l);
+                        const bool trocken = ZelleLoesen(z, l);
                         if (a == 0) {
                             double t = z.Frei[Z(mitte)];
                             for (int j = 0; j < z.P; ++j)
                                 t += z.Antwort[Z(mitte * z.P + j)] * z.Fluss[Z(j)];
                             monitor += t / z.S;
                         }
-                        const TZellSummen zs = LuftWeitergeben(z, l);
+                        const TZellSummen zs = LuftWeitergeben(z, l, trocken);
                         for (int j = 0; j < z.P; ++j)
                             z.FlussAlle[Z(j * z.M + a)] = z.Fluss[Z(j)];
                         summen.Erdreich += zs.Erdreich * dt / 3.6e6;
@@ -520,6 +604,8 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
                 e.TausRandrohr[hh] = tEin;
                 e.TausMittelrohr[hh] = tEin;
             }
+            if (h == aufloesung.FeldStunde)
+                std::copy(z.Moden.begin(), z.Moden.end(), z.ModenStunde.begin());
             r.Taus[hh] = lauf.TAusAktuell;
             r.Betrieb[hh] = lauf.InBetrieb ? 1.0 : 0.0;
             if (!FahrplanFolgen(p)) r.RelVolumenstrom[hh] = lauf.InBetrieb ? 1.0 : 0.0;
@@ -555,12 +641,17 @@ TLaufStatus RegisterLaufRechnen(const TRegisterParameter& p, const TWetterJahr& 
     e.Einschwingjahre = durchlauf - 1;
     e.Heizenergie = summen.Heiz;
     e.Kuehlenergie = summen.Kuehl;
+    e.HeizenergieAb2 = summen.HeizAb2;
+    e.KuehlenergieAb2 = summen.KuehlAb2;
     e.LatenteEnergie = summen.Latent;
     e.LatentWand = summen.LatentWand;
     e.WaermeInsErdreich = summen.Erdreich;
     e.EnthalpieAbgabeLuft = summen.Enthalpie;
     e.KondensatJahr = summen.Kondensat;
     e.KondensatMonat = summen.KondensatMonat;
+    // the report's condensate column carries the register's balance, 0 without humidity data
+    r.KondensatGerechnet = true;
+    r.KondensatLauf = e.Kondensat;
     e.TausMin = summen.TausMin;
     if (rueckmeldung.NachMonat)
         for (int monat = 1; monat <= 12; ++monat)

@@ -17,6 +17,14 @@ struct TRegisterAufloesung {
     // the next, or after the most years
     double EinschwingGrenze = 0.001;
     int MaxEinschwingjahre = 10;
+    // > 0: the classic model's problem instead of the register's, for checking the numerics
+    // against the classic fine-grid reference: every pipe alone in soil whose circle of this
+    // radius (m, from the axis) is held at the classic monthly undisturbed temperature, the air
+    // dry with the fixed density RhoLuft and CpLuft
+    double Ringradius = 0.0;
+    // 1..8760: the modes at the end of this hour of every pass are kept in
+    // TRegisterZustand::ModenStunde, for the picture of the ground at that hour
+    int FeldStunde = 0;
 };
 
 struct TRegisterErgebnis {
@@ -38,6 +46,8 @@ struct TRegisterErgebnis {
     double EnthalpieAbgabeLuft = 0.0; // kWh the moist air gave off between inlet and outlet, net
     double TausMin = 0.0;             // °C, lowest hourly outlet of the register while running
     double EinschwingAenderung = 0.0; // relative change of the energies in the recorded year
+    double HeizenergieAb2 = 0.0;      // kWh, hours 2..8760 as the classic yearly totals count
+    double KuehlenergieAb2 = 0.0;     // kWh, the same
     bool Feuchtedaten = false;        // false: "keine Feuchtedaten", no condensate
     double Luftdruck = 0.0;           // Pa used for the air's density
     double Hoehe = 0.0;               // m above sea level the pressure was taken for
@@ -63,12 +73,17 @@ struct TRegisterZustand {
     std::vector<double> KopplungMittel; // [P][P][K] Kopplung times the mode's Mittel
     std::vector<double> Moden;          // [P][K][M]: the axial cells innermost
     std::vector<double> ModenJahresanfang;
+    std::vector<double> ModenStunde; // the modes at the end of TRegisterAufloesung::FeldStunde
     // work of the hour loop
     std::vector<double> Frei, Fluss, TEin, XEin, TWand, Matrix, Rechts, Rest;
     std::vector<int> Pivot;
-    std::vector<double> MatrixStunde; // the hour's dry coupling, factorised once for all cells
-    std::vector<int> PivotStunde;
-    std::vector<double> InverseStunde; // its inverse
+    // the walls' resistance matrix B = Antwort + WandWiderstand I is G^-1/2 U L U^T G^1/2 with G
+    // the class weights, so (I + W B)^-1 = Links diag(1 / (1 + W L)) Rechts for every hour's W
+    std::vector<double> EigenWerte;    // [P] L
+    std::vector<double> EigenLinks;    // [P][P] G^-1/2 U
+    std::vector<double> EigenRechts;   // [P][P] U^T G^1/2
+    std::vector<double> EigenHilfe;    // [P][P] work of the hour
+    std::vector<double> InverseStunde; // (I + W B)^-1 of the hour's dry coupling
     std::vector<double> FreiAlle;      // [P][M] free part of the walls of a step
     std::vector<double> FlussAlle;     // [P][M] W/m into the ground over a step
 };

@@ -7,6 +7,7 @@
 #include "ui/kennwerte_tabellen.h"
 #include "ui/klima_check_anzeige.h"
 #include "ui/meldung.h"
+#include "ui/querschnitt_ansicht.h"
 #include "ui/regelungs_vergleich.h"
 
 #include <QCoreApplication>
@@ -133,9 +134,12 @@ TAuswertungsFenster::TAuswertungsFenster(QWidget* eltern) : QDialog(eltern) {
     Stunden = new TStundenAnsicht(this);
     Reiter->addTab(Stunden, Stunden->BildTitel());
     connect(Stunden, &TStundenAnsicht::WertGeaendert, Wert, &QLabel::setText);
+    Querschnitt = new TQuerschnittAnsicht;
+    Reiter->addTab(Querschnitt, tr("Querschnitt"));
     connect(Reiter, &QTabWidget::currentChanged, this, [this] {
         Wert->clear();
         ZoomZurueck->setEnabled(IstDiagramm(AktuelleAnsicht()));
+        Bild->setEnabled(Reiter->currentWidget() != Querschnitt);
     });
 
     const auto knopf = [this](const QString& text, const char* name, const QString& tipp,
@@ -199,6 +203,7 @@ void TAuswertungsFenster::Anzeigen(std::shared_ptr<const TAuswertung> auswertung
                                         : ProjektOrdner(Kopf.Projektdatei.toStdString()));
     KennwerteTabellenFuellen(Tabelle, Monatstabelle, Auswertung->Kennwerte,
                              Auswertung->Modell->Parameter, Auswertung->Modell->Ergebnis);
+    Querschnitt->Anzeigen(Auswertung);
     Wert->clear();
     resize(GroesseFuerTabellen());
 }

@@ -25,6 +25,7 @@ class TDiagrammAnsicht;
 class TKlimaCheckAnzeige;
 class TRegelungsVergleich;
 class TStundenAnsicht;
+class TQuerschnittAnsicht;
 
 class TAuswertungsFenster : public QDialog {
     Q_OBJECT
@@ -63,7 +64,8 @@ public:
     QLabel* Wert = nullptr; // the value under the mouse
     QTableWidget* Tabelle = nullptr;
     QTableWidget* Monatstabelle = nullptr;
-    TKlimaCheckAnzeige* KlimaCheck = nullptr; // below the tables, filled by the run controller
+    TKlimaCheckAnzeige* KlimaCheck = nullptr;   // below the tables, filled by the run controller
+    TQuerschnittAnsicht* Querschnitt = nullptr; // the register's ground at a chosen hour
     QPushButton* ZoomZurueck = nullptr;
     QPushButton* Bild = nullptr;
     QPushButton* Csv = nullptr;

@@ -3,6 +3,7 @@
 #include "ablauf/lauf_pruefung.h"
 #include "ui/katalog_texte.h"
 #include "ui/meldung.h"
+#include "ui/modell_wahl.h"
 #include "ui/zahl_eingabe.h"
 
 #include <QCheckBox>
@@ -197,6 +198,11 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
             }
             case TFeldTyp::Text: {
                 QLineEdit* feld = zeileAnlegen(0, 0);
+                if (e.Name == "Modell") {
+                    raster->setAlignment(marke, Qt::AlignLeft | Qt::AlignTop);
+                    raster->addWidget(ModellWahlAnlegen(feld, seite), zeile, 1, 1, 3);
+                    break;
+                }
                 if (e.Bereich.Art != TBereichsArt::Datei) {
                     raster->addWidget(feld, zeile, 1, 1, 3);
                     break;

@@ -109,13 +109,14 @@ TEST_F(AuswertungsFenster, NachDemLaufErreichbarMitDenZahlenDesLaufs) {
 
     Oeffnen();
     ASSERT_TRUE(Fenster.HatAuswertung());
-    // the classic views, then those of the unit and of the hours
-    ASSERT_EQ(Fenster.Reiter->count(), 7);
+    // the classic views, those of the unit and of the hours, last the register's cross-section
+    ASSERT_EQ(Fenster.Reiter->count(), 8);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Fenster.Reiter->tabText(i),
                   AnsichtTitel(AlleAnsichten[static_cast<std::size_t>(i)]));
     EXPECT_EQ(Fenster.Reiter->tabText(5), QStringLiteral("Anlage"));
     EXPECT_EQ(Fenster.Reiter->tabText(6), QStringLiteral("Stundenwerte"));
+    EXPECT_EQ(Fenster.Reiter->tabText(7), QStringLiteral("Querschnitt"));
     // the evaluation is a copy of the run's results
     const TKontext& k = Anwendung.Kontext();
     EXPECT_TRUE(Fenster.Ergebnis().Modell->Reihen.Taus == k.Reihen.Taus);
