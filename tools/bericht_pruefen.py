@@ -76,7 +76,7 @@ def satzspiegel_pruefen(pdf, ordner):
 
 def zahl(wert, dezimalen):
     """As the German report prints it: decimal comma, groups of three from five digits on (the
-    thin space between them comes out of pdftotext as a blank)."""
+    narrow no-break space between them is white space to the comparison)."""
     text = f"{wert:.{dezimalen}f}"
     if re.fullmatch(r"-0\.?0*", text):
         text = text[1:]

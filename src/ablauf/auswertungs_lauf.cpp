@@ -54,11 +54,7 @@ TAuswertung AuswertungBilden(const TKontext& k, TWetterQuelle wetter) {
     a.Kennwerte = KennwerteBerechnen(k);
     a.Wetter = std::move(wetter);
     a.Bewertung = BewertungBilden(k, a.Kennwerte);
-    a.RegisterAngaben.Gerechnet = k.RegisterErgebnis.Gerechnet;
-    a.RegisterAngaben.Einschwingjahre = k.RegisterErgebnis.Einschwingjahre;
-    a.RegisterAngaben.VerschiedeneRohre = k.RegisterErgebnis.VerschiedeneRohre;
-    a.RegisterAngaben.Aufloesung = k.RegisterErgebnis.Aufloesung;
-    a.RegisterAngaben.EinschwingAenderung = k.RegisterErgebnis.EinschwingAenderung;
+    a.RegisterAngaben = RegisterAngabenAus(k.RegisterErgebnis);
     a.Hoehe = k.RegisterErgebnis.Hoehe;
     return a;
 }

@@ -9,6 +9,7 @@
 #include "register/bewertung.h"
 #include "register/kennwerte.h"
 #include "register/register_modell.h"
+#include "register/register_text.h"
 
 #include <memory>
 #include <string>
@@ -25,16 +26,6 @@ struct TWetterQuelle {
 // The source of the weather in the series of m: the built-in year, the hourly part of a
 // previous report, or the site file info describes (given when the run read one).
 TWetterQuelle WetterQuelleBeschreiben(const TModell& m, const TWetterInfo* standortDatei = nullptr);
-
-// The register model's resolution and settling, for the report (Gerechnet false for the
-// classic model).
-struct TRegisterAngaben {
-    bool Gerechnet = false;
-    int Einschwingjahre = 0;
-    int VerschiedeneRohre = 0;
-    TRegisterAufloesung Aufloesung;
-    double EinschwingAenderung = 0.0; // relative change of the energies in the recorded year
-};
 
 // What the result views, the exports and the design report read of a finished run.
 struct TAuswertung {

@@ -267,6 +267,8 @@ bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
         const QString projektdatei = ProjektdateiQuelle();
         if (!projektdatei.isEmpty()) kopf.Projektdatei = projektdatei;
     }
+    // a finished climate check is not computed a second time
+    if (KlimaCheck) kopf.KlimaCheck = KlimaCheck->Ergebnis();
     return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, kopf, datei); });
 }
 

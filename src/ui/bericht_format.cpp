@@ -8,10 +8,10 @@ namespace kov {
 
 namespace {
 
-// digits, an optional fraction, as the C locale writes them; sign handled by the caller
+// digits and an optional fraction as the C locale writes them; the sign is the caller's
 QString ZifferGruppen(const QLocale& ort, const QString& ganz, const QString& bruch) {
     QString text;
-    if (ganz.size() >= 5) {
+    if (ganz.size() >= 5 && ort.language() != QLocale::C) {
         for (qsizetype i = 0; i < ganz.size(); ++i) {
             if (i > 0 && (ganz.size() - i) % 3 == 0) text += SchmalesLeerzeichen;
             text += ganz[i];

@@ -1,14 +1,16 @@
 #pragma once
-// Numbers and file names as the design report prints them: the decimal sign of the report's
-// locale, digits grouped in threes by a thin space (U+2009) from five digits before the sign on
-// (four-digit numbers and years stay whole), file names relative to the project.
+// Numbers and file names as the design report and the views print them. One rule for every
+// number: the decimal sign of the locale, and from five digits before it on the digits grouped
+// in threes by a narrow no-break space (U+202F, "12 345,6"; four-digit numbers and years stay
+// whole, and a group never parts at a line end). The C locale is the machine form that the
+// report file and kov-run write: a point and no groups. File names relative to the project.
 
 #include <QLocale>
 #include <QString>
 
 namespace kov {
 
-inline constexpr QChar SchmalesLeerzeichen(0x2009);
+inline constexpr QChar SchmalesLeerzeichen(0x202F);
 
 // wert with dezimalen places in the locale's form, "-0" shown as "0".
 QString BerichtZahl(const QLocale& ort, double wert, int dezimalen);

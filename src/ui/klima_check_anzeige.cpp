@@ -39,6 +39,7 @@ TKlimaCheckAnzeige::TKlimaCheckAnzeige(QWidget* eltern) : QWidget(eltern) {
 }
 
 void TKlimaCheckAnzeige::OhneKlima() {
+    Jahre.clear();
     Tabelle->hide();
     Zustand->setText(
         tr("Der Klimacheck rechnet die Auslegung mit den Testreferenzjahren ihrer "
@@ -46,6 +47,7 @@ void TKlimaCheckAnzeige::OhneKlima() {
 }
 
 void TKlimaCheckAnzeige::Rechnet(const std::string& klima) {
+    Jahre.clear();
     Tabelle->hide();
     TKlimaWahl wahl;
     const QString region =
@@ -56,6 +58,7 @@ void TKlimaCheckAnzeige::Rechnet(const std::string& klima) {
 }
 
 void TKlimaCheckAnzeige::Fehlgeschlagen(const QString& meldung) {
+    Jahre.clear();
     Tabelle->hide();
     Zustand->setText(tr("Klimacheck nicht gerechnet: %1").arg(meldung));
 }
@@ -89,6 +92,7 @@ void TKlimaCheckAnzeige::Zeigen(const std::vector<TKlimaCheckJahr>& jahre) {
         }
     }
     Tabelle->setVerticalHeaderLabels(namen);
+    Jahre = jahre;
     Tabelle->resizeColumnsToContents();
     Tabelle->resizeRowsToContents();
     Tabelle->show();

@@ -25,8 +25,14 @@ public:
     void Zeigen(const std::vector<TKlimaCheckJahr>& jahre);
     void Fehlgeschlagen(const QString& meldung);
 
+    // the years of the finished check shown, for the design report; empty while none is shown
+    const std::vector<TKlimaCheckJahr>& Ergebnis() const { return Jahre; }
+
     QLabel* Zustand = nullptr;
     QTableWidget* Tabelle = nullptr;
+
+private:
+    std::vector<TKlimaCheckJahr> Jahre;
 };
 
 } // namespace kov

@@ -5,6 +5,7 @@
 #include "files/projekt_datei.h"
 #include "files/text_datei.h"
 #include "model/fehler.h"
+#include "ui/anlage_diagramme.h"
 #include "ui/ansicht_export.h"
 #include "ui/pdf_bericht.h"
 
@@ -14,6 +15,7 @@
 
 #include <exception>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace kov {
@@ -135,6 +137,30 @@ int KopflosAusfuehren(const TKopflosAufruf& aufruf, std::ostream& aus, std::ostr
                 ausgaben.push_back({datei("Das Bild", "das Bild", bild),
                                     [&aufruf, ansicht, bild](const TAuswertung& a) {
                                         AnsichtSpeichern(ansicht, a, bild, aufruf.Groesse);
+                                    },
+                                    "Bild: " + Ausgabe(bild)});
+            }
+    // the unit's views exist only with a unit; the hourly view shows the week around the
+    // coldest hour, as the report does
+    if (!aufruf.Bilder.isEmpty() && p.WRG)
+        for (const char* name : {"anlage", "stunden"})
+            for (const char* endung : {".png", ".svg"}) {
+                const QString bild =
+                    QDir(aufruf.Bilder).filePath(QLatin1String(name) + QLatin1String(endung));
+                const bool anlage = name == std::string_view("anlage");
+                ausgaben.push_back({datei("Das Bild", "das Bild", bild),
+                                    [&aufruf, anlage, bild](const TAuswertung& a) {
+                                        const auto [von, bis] = KaeltesteWoche(a);
+                                        ZeichnungSpeichern(
+                                            bild, aufruf.Groesse,
+                                            anlage ? QStringLiteral("Anlage")
+                                                   : QStringLiteral("Stundenwerte"),
+                                            [&](QPainter& maler, const QRectF& rahmen) {
+                                                if (anlage)
+                                                    AnlageZeichnen(a, maler, rahmen);
+                                                else
+                                                    StundenZeichnen(a, von, bis, maler, rahmen);
+                                            });
                                     },
                                     "Bild: " + Ausgabe(bild)});
             }

@@ -5,9 +5,12 @@
 #include "files/text_datei.h"
 #include "model/bodenarten.h"
 #include "model/fehler.h"
+#include "model/klima_regionen.h"
 #include "model/version.h"
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
+#include "register/register_text.h"
+#include "ui/anlage_diagramme.h"
 #include "ui/ansicht_export.h"
 #include "ui/bericht_format.h"
 #include "ui/seiten_satz.h"
@@ -19,6 +22,9 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+
+#include <algorithm>
+#include <utility>
 
 namespace kov {
 
@@ -55,8 +61,9 @@ class TBerichtSatz {
     Q_DECLARE_TR_FUNCTIONS(PdfBericht)
 
 public:
-    TBerichtSatz(const TAuswertung& a, const TBerichtKopf& kopf, QString projektname, QString datum)
-        : A(a), P(a.Modell->Parameter), Kopf(kopf), Ort(kopf.Zahlenformat),
+    TBerichtSatz(const TAuswertung& a, const TBerichtKopf& kopf, QString projektname, QString datum,
+                 const std::vector<TKlimaCheckJahr>& klimaCheck)
+        : A(a), P(a.Modell->Parameter), Kopf(kopf), KlimaJahre(klimaCheck), Ort(kopf.Zahlenformat),
           Projektname(std::move(projektname)), Datum(std::move(datum)),
           ProjektOrdner(kopf.Projektdatei.isEmpty() ? QString()
                                                     : QFileInfo(kopf.Projektdatei).absolutePath()) {
@@ -74,6 +81,7 @@ public:
         if (P.WRG) Lueftungsanlage(s, ++nummer);
         Verfahren(s, ++nummer);
         Wetter(s, ++nummer);
+        KlimaCheck(s, ++nummer);
         Diagramme(s, ++nummer);
         if (!Kopf.Variantenbegruendung.isEmpty()) Variante(s, ++nummer);
         Anhang(s);
@@ -83,6 +91,7 @@ private:
     const TAuswertung& A;
     const TRegisterParameter& P;
     const TBerichtKopf& Kopf;
+    const std::vector<TKlimaCheckJahr>& KlimaJahre;
     QLocale Ort;
     QString Projektname;
     QString Datum;
@@ -391,37 +400,9 @@ private:
         s.Ueberschrift(Nummeriert(nummer, tr("Rechenmodell")), 13);
         const QFont schrift = BerichtSchrift(Grundschrift);
         if (A.RegisterAngaben.Gerechnet) {
-            const TRegisterAngaben& r = A.RegisterAngaben;
-            const TRegisterAufloesung& a = r.Aufloesung;
-            s.Absatz(tr("Modell: die ganze Rohrreihe (%1 Rohre im Abstand von %2 m, %3 davon "
-                        "verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte "
-                        "der Luft und ihrem Kondensat.")
-                         .arg(P.AnzahlRohre)
-                         .arg(Zahl(P.Rohrabstand, 2))
-                         .arg(r.VerschiedeneRohre),
-                     schrift, s.Millimeter(2));
-            s.Absatz(tr("Auflösung: %1 Zellen im Winkel um das Rohr, %2 Zellen radial, %3 "
-                        "Zeitkonstanten, %4 axiale Zellen je Rohr, Sub-Schritte je Stunde: %5; "
-                        "oberste Zellschicht %6 m.")
-                         .arg(a.Erdreich.ZellenWinkel)
-                         .arg(a.Erdreich.ZellenRadial)
-                         .arg(a.Erdreich.Zeitkonstanten)
-                         .arg(a.AxialZellen)
-                         .arg(a.SubSchritte)
-                         .arg(Zahl(a.Erdreich.ErsteSchicht, 3)),
-                     schrift, s.Millimeter(2));
-            const bool eingeschwungen = r.EinschwingAenderung < a.EinschwingGrenze;
-            s.Absatz(
-                (eingeschwungen ? tr("Konvergenz: nach %1 Einschwingjahren ändern sich Heiz- "
-                                     "und Kühlenergie um %2 % von Jahr zu Jahr, unter der "
-                                     "Grenze von %3 %; das Erdreich ist eingeschwungen.")
-                                : tr("Konvergenz: nach %1 Einschwingjahren ändern sich Heiz- "
-                                     "und Kühlenergie noch um %2 % von Jahr zu Jahr, über der "
-                                     "Grenze von %3 %; das Ergebnis hängt noch vom Startzustand "
-                                     "ab."))
-                    .arg(r.Einschwingjahre)
-                    .arg(Zahl(r.EinschwingAenderung * 100, 3), Zahl(a.EinschwingGrenze * 100, 3)),
-                schrift, s.Millimeter(2));
+            const TRegisterModellText t = RegisterModellBeschreiben(P, A.RegisterAngaben);
+            for (const std::string* absatz : {&t.Modell, &t.Aufloesung, &t.Konvergenz})
+                s.Absatz(Oertlich(*absatz), schrift, s.Millimeter(2));
         } else {
             for (const std::string& absatz : MethodenAbsaetze(*A.Modell, A.Kennwerte))
                 s.Absatz(Oertlich(absatz), schrift, s.Millimeter(2));
@@ -461,6 +442,38 @@ private:
                   BerichtSchrift(Tabellenschrift), s.Millimeter(4));
     }
 
+    void KlimaCheck(TSeitenSatz& s, int nummer) const {
+        s.Ueberschrift(Nummeriert(nummer, tr("Klimacheck")), 13);
+        if (KlimaJahre.empty()) {
+            s.Absatz(tr("Der Klimacheck rechnet die Auslegung mit den sechs Testreferenzjahren "
+                        "einer Region und braucht dafür ein eingebautes Klima (Eingabe Klima)."),
+                     BerichtSchrift(Grundschrift), s.Millimeter(4));
+            return;
+        }
+        const TKlimaRegion& region = KlimaRegion(KlimaJahre.front().Wahl.Region);
+        s.Absatz(tr("Die Auslegung unter den Testreferenzjahren der Region %1 %2 (%3): das "
+                    "mittlere Jahr, ein extremer Sommer und ein extremer Winter, heute und "
+                    "2045. %4")
+                     .arg(region.Nummer)
+                     .arg(Text(region.Station), Text(region.Region), Text(KlimaQuellenHinweis)),
+                 BerichtSchrift(Grundschrift), s.Millimeter(2));
+        QVector<TSpalte> spalten{{tr("Kennwert"), 0.25}};
+        for (const std::string& kopf : KlimaCheckSpalten(KlimaJahre))
+            spalten.append(
+                {Text(kopf), 0.65 / static_cast<double>(KlimaJahre.size()), Qt::AlignRight});
+        spalten.append({tr("Einheit"), 0.10});
+        QVector<TTabellenZeile> zeilen;
+        for (const TKlimaCheckZeile& z : KlimaCheckZeilen(KlimaJahre)) {
+            TTabellenZeile zeile;
+            zeile.Zellen.append(Text(z.Name));
+            for (const double wert : z.Werte)
+                zeile.Zellen.append(Zahl(wert, z.Dezimalen));
+            zeile.Zellen.append(Text(z.Einheit));
+            zeilen.append(zeile);
+        }
+        s.Tabelle(spalten, zeilen, BerichtSchrift(Tabellenschrift), s.Millimeter(4));
+    }
+
     void Diagramme(TSeitenSatz& s, int nummer) const {
         s.Seitenumbruch();
         s.Ueberschrift(Nummeriert(nummer, tr("Diagramme")), 13);
@@ -472,6 +485,23 @@ private:
                     AnsichtZeichnen(ansicht, A, maler, rahmen, 1.0 / 62);
                 },
                 s.Millimeter(6));
+        if (!P.WRG) return;
+        s.Block(
+            s.Breite() * 0.75,
+            [&](QPainter& maler, const QRectF& rahmen) {
+                AnlageZeichnen(A, maler, rahmen, 1.0 / 62);
+            },
+            s.Millimeter(6));
+        const auto [von, bis] = KaeltesteWoche(A);
+        s.Block(
+            hoehe,
+            [&](QPainter& maler, const QRectF& rahmen) {
+                StundenZeichnen(A, von, bis, maler, rahmen, 1.0 / 62);
+            },
+            s.Millimeter(2));
+        s.Absatz(
+            tr("Stundenwerte der Woche um die kälteste Stunde: %1.").arg(ZeitraumText(von, bis)),
+            BerichtSchrift(Tabellenschrift), s.Millimeter(6));
     }
 
     void Variante(TSeitenSatz& s, int nummer) const {
@@ -573,6 +603,15 @@ private:
 
 } // namespace
 
+std::pair<int, int> KaeltesteWoche(const TAuswertung& a) {
+    const TStundenFeld& t = a.Modell->Reihen.Tein;
+    int kaelteste = 1;
+    for (int h = 2; h <= StundenImJahr; ++h)
+        if (t[h] < t[kaelteste]) kaelteste = h;
+    const int von = std::clamp(kaelteste - 84, 1, StundenImJahr - 167);
+    return {von, von + 167};
+}
+
 int PdfBerichtSchreiben(const TAuswertung& auswertung, const TBerichtKopf& kopf,
                         const QString& datei) {
     const std::string name = QDir::toNativeSeparators(datei).toStdString();
@@ -583,12 +622,22 @@ int PdfBerichtSchreiben(const TAuswertung& auswertung, const TBerichtKopf& kopf,
     QBuffer ausgabe(&inhalt);
     ausgabe.open(QIODevice::WriteOnly);
 
+    const TRegisterParameter& p = auswertung.Modell->Parameter;
+    std::vector<TKlimaCheckJahr> gerechnet;
+    TKlimaWahl klima;
+    if (kopf.KlimaCheck.empty() && WetterArt(p) == TWetterArt::Klima &&
+        KlimaWahlLesen(p.Klima, klima))
+        // the run's own relative flow is its schedule file, read once already
+        gerechnet = KlimaCheckRechnen(p, klima.Region,
+                                      p.FahrplanGelesen ? &auswertung.Modell->Reihen.RelVolumenstrom
+                                                        : nullptr);
     const TBerichtSatz bericht(auswertung, kopf,
                                kopf.Projektname.isEmpty()
                                    ? Text(auswertung.Modell->Parameter.Projektname)
                                    : kopf.Projektname,
                                (kopf.Datum.isValid() ? kopf.Datum : QDate::currentDate())
-                                   .toString(QStringLiteral("dd.MM.yyyy")));
+                                   .toString(QStringLiteral("dd.MM.yyyy")),
+                               kopf.KlimaCheck.empty() ? gerechnet : kopf.KlimaCheck);
 
     QPdfWriter pdf(&ausgabe);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));

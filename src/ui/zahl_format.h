@@ -1,7 +1,8 @@
 #pragma once
-// Numbers in the views and tables as the interface's language writes them. German views write a
-// decimal comma and group thousands with a narrow no-break space (12 345,6); other languages
-// keep the point the report and kov-run write. Edit fields and files are not touched by this.
+// Numbers in the views and tables in the interface's language, by the rule of the design report
+// (ui/bericht_format.h): German views write a decimal comma and group from five digits with a
+// narrow no-break space (12 345,6); other languages keep the point and the ungrouped digits the
+// report file and kov-run write. Edit fields and files are not touched by this.
 
 #include <QString>
 

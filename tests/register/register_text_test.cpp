@@ -18,8 +18,8 @@ bool Enthaelt(const std::string& text, const std::string& teil) {
 TEST(RegisterText, ReportSentencesNameTheRunsOwnResolutionAndSettling) {
     TRegisterParameter p;
     ParameterStandardwerteSetzen(p);
-    EXPECT_TRUE(RegisterModellBeschreiben(p, TRegisterErgebnis{}).Aufloesung.empty());
-    EXPECT_TRUE(Enthaelt(RegisterModellBeschreiben(p, TRegisterErgebnis{}).Modell, "klassisch"));
+    EXPECT_TRUE(RegisterModellBeschreiben(p, TRegisterAngaben{}).Aufloesung.empty());
+    EXPECT_TRUE(Enthaelt(RegisterModellBeschreiben(p, TRegisterAngaben{}).Modell, "klassisch"));
 
     p.Modell = "register";
     p.AnzahlRohre = 4;
@@ -29,7 +29,7 @@ TEST(RegisterText, ReportSentencesNameTheRunsOwnResolutionAndSettling) {
     auto k = std::make_unique<TKontext>();
     RegisterLaufRechnen(p, EingebautesWetterJahr(), nullptr, *k, {}, a);
     const TRegisterErgebnis& e = k->RegisterErgebnis;
-    const TRegisterModellText t = RegisterModellBeschreiben(p, e);
+    const TRegisterModellText t = RegisterModellBeschreiben(p, RegisterAngabenAus(e));
     EXPECT_TRUE(Enthaelt(t.Modell, "alle 4 Rohre")) << t.Modell;
     EXPECT_TRUE(Enthaelt(t.Modell, "2 verschieden gerechnet")) << t.Modell;
     EXPECT_TRUE(Enthaelt(t.Modell, "keine Feuchtedaten")) << t.Modell;

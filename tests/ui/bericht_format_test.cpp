@@ -1,6 +1,6 @@
-// Numbers and file names of the design report: decimal sign of the locale, thin-space groups
-// from five digits on, numbers inside texts changed and dates, versions and names left alone,
-// files relative to the project.
+// Numbers and file names of the design report: decimal sign of the locale, groups by a narrow
+// no-break space from five digits on, the C locale ungrouped, numbers inside texts changed and
+// dates, versions and names left alone, files relative to the project.
 #include "ui/bericht_format.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +34,11 @@ TEST(BerichtFormat, NumbersInTheLocalesForm) {
         EXPECT_EQ(BerichtZahl(deutsch, f.Wert, f.Dezimalen), f.Deutsch) << f.Wert;
         EXPECT_EQ(BerichtZahl(englisch, f.Wert, f.Dezimalen), f.Englisch) << f.Wert;
     }
+    // the machine form of the report file and kov-run: a point, no groups
+    EXPECT_EQ(BerichtZahl(QLocale::c(), -1234567.891, 2), QStringLiteral("-1234567.89"));
+    EXPECT_EQ(ZahlenOertlich(QLocale::c(), QStringLiteral("18148.2 kWh")),
+              QStringLiteral("18148.2 kWh"));
+    EXPECT_EQ(D, QString(QChar(0x202F))) << "a group must never part at a line end";
 }
 
 TEST(BerichtFormat, NumbersInsideATextOnlyWhereTheyStandAlone) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -138,6 +139,37 @@ TEST(Kopflos, WritesWhatWasAskedForAndNamesAFault) {
     std::ostringstream aus2, fehler2;
     EXPECT_EQ(KopflosAusfuehren(aufruf, aus2, fehler2), 1);
     EXPECT_EQ(fehler2.str(), "Kein Ordner: fehlt\nNichts berechnet, nichts geschrieben.\n");
+}
+
+TEST(Kopflos, TheVentilationUnitsViewsOnlyWithAUnit) {
+    test::TArbeitsVerzeichnis ort;
+    std::filesystem::create_directories("ohne");
+    std::filesystem::create_directories("mit");
+    test::DateiSchreiben("ohne.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1}");
+    test::DateiSchreiben("mit.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1, \"WRG\": true}");
+    for (const bool wrg : {false, true}) {
+        const QString name = wrg ? QStringLiteral("mit") : QStringLiteral("ohne");
+        TKopflosAufruf aufruf;
+        aufruf.Projekt = name + QStringLiteral(".kov");
+        aufruf.Bilder = name;
+        aufruf.Groesse = QSize(320, 240);
+        std::ostringstream aus, fehler;
+        ASSERT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
+        const std::vector<std::string> bilder = test::OrdnerInhalt(name.toStdString());
+        for (const char* bild : {"anlage.png", "anlage.svg", "stunden.png", "stunden.svg"}) {
+            EXPECT_EQ(std::count(bilder.begin(), bilder.end(), bild), wrg ? 1 : 0) << bild;
+            EXPECT_EQ(aus.str().find(std::string("Bild: ") + name.toStdString() + "/" + bild) !=
+                          std::string::npos,
+                      wrg)
+                << bild;
+        }
+        if (wrg) {
+            EXPECT_EQ(QImage(name + QStringLiteral("/stunden.png")).size(), QSize(320, 240));
+            // the week of the hourly view is drawn, not an empty frame: its legend is in the SVG
+            EXPECT_NE(test::DateiInhalt("mit/stunden.svg").find("Austritt Register"),
+                      std::string::npos);
+        }
+    }
 }
 
 TEST(Kopflos, NoOutputReplacesAnInputOrAnotherOutputOrIsWrittenBeforeAllPlacesAreChecked) {

@@ -7,6 +7,7 @@
 #include "auswertungs_hilfen.h"
 #include "datei_fehler_hilfen.h"
 #include "test_hilfen.h"
+#include "ui/bericht_format.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -197,11 +198,17 @@ TEST(PdfBericht, RegisterModelVentilationUnitAndTheStudysVariant) {
     for (const QString& teil :
          {QStringLiteral("Rechenmodell Register: die Rohrreihe im Erdreich"),
           // letters, not the fl ligature
-          QStringLiteral("Auflösung: %1 Zellen im Winkel um das Rohr, %2 Zellen radial")
+          QStringLiteral("Auflösung: Querschnitt %1 × %2 Zellen")
               .arg(auf.Erdreich.ZellenWinkel)
               .arg(auf.Erdreich.ZellenRadial),
-          QStringLiteral("Konvergenz: nach %1 Einschwingjahren")
-              .arg(a.RegisterAngaben.Einschwingjahre),
+          // the register's own sentences, their numbers in the report's form
+          QStringLiteral("Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens "
+                         "0,5 %"),
+          QStringLiteral("nach %1 Jahr").arg(a.RegisterAngaben.Einschwingjahre),
+          // the unit's charts after the year's: the duration curves and the coldest week
+          QStringLiteral("Stundenwerte der Woche um die kälteste Stunde"),
+          QStringLiteral("Dauerlinien der Zuluft nach der Wärmerückgewinnung"),
+          QStringLiteral("Vorheizenergie je Monat"),
           QStringLiteral("Frostschutzstunden %1 %2 h")
               .arg(an.OhneRegister.FrostschutzStunden)
               .arg(an.MitRegister.FrostschutzStunden),
@@ -216,8 +223,56 @@ TEST(PdfBericht, RegisterModelVentilationUnitAndTheStudysVariant) {
         return Seiten(QStringLiteral("k.pdf"), 1, 20);
     }();
     EXPECT_FALSE(klassisch.contains(QStringLiteral("Lüftungsgerät mit Wärmerückgewinnung")));
+    EXPECT_FALSE(klassisch.contains(QStringLiteral("Dauerlinien der Zuluft")));
     EXPECT_FALSE(klassisch.contains(QStringLiteral("Gewählte Variante")));
     EXPECT_TRUE(klassisch.contains(QStringLiteral("Crank–Nicolson")));
+}
+
+// the values of a climate check row as the report's table prints them, blanks collapsed
+QString KlimaZeile(const TKlimaCheckZeile& z) {
+    QStringList werte;
+    for (const double wert : z.Werte)
+        werte << BerichtZahl(QLocale(QLocale::German), wert, z.Dezimalen);
+    return werte.join(QLatin1Char(' ')).simplified();
+}
+
+TEST(PdfBericht, ClimateCheckOfTheRegionGivenOrComputedAndTheSentenceWithoutOne) {
+    test::TArbeitsVerzeichnis ort;
+    TRegisterParameter p;
+    ParameterStandardwerteSetzen(p);
+    p.Klima = "TRY2015-05-Jahr";
+    const TAuswertung a = AuswertungsLaufRechnen(p);
+    std::vector<TKlimaCheckJahr> jahre = KlimaCheckRechnen(p, 5, nullptr);
+    ASSERT_EQ(jahre.size(), 6u);
+
+    // computed by the report: the rows the evaluation window shows for the same design
+    const int seiten = PdfBerichtSchreiben(a, {}, QStringLiteral("gerechnet.pdf"));
+    const QString gerechnet = Seiten(QStringLiteral("gerechnet.pdf"), 1, seiten);
+    if (gerechnet.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    EXPECT_TRUE(gerechnet.contains(QStringLiteral("Klimacheck")));
+    EXPECT_TRUE(gerechnet.contains(QStringLiteral("Region 5")));
+    for (const TKlimaCheckZeile& z : KlimaCheckZeilen(jahre))
+        EXPECT_TRUE(gerechnet.contains(KlimaZeile(z)))
+            << z.Name << ": " << KlimaZeile(z).toStdString();
+
+    // given by the caller: taken as they are, not computed a second time
+    jahre[3].Kennwerte.TausMin -= 7.25;
+    jahre[3].Kennwerte.FrostStundenAussen += 1111;
+    TBerichtKopf kopf;
+    kopf.KlimaCheck = jahre;
+    PdfBerichtSchreiben(a, kopf, QStringLiteral("gegeben.pdf"));
+    const QString gegeben = Seiten(QStringLiteral("gegeben.pdf"), 1, seiten + 1);
+    int geaendert = 0;
+    for (const TKlimaCheckZeile& z : KlimaCheckZeilen(jahre)) {
+        EXPECT_TRUE(gegeben.contains(KlimaZeile(z))) << z.Name;
+        if (!gerechnet.contains(KlimaZeile(z))) ++geaendert;
+    }
+    EXPECT_GE(geaendert, 2) << "the changed years must show";
+
+    // a run on the design year has no region to check
+    PdfBerichtSchreiben(*test::StandardAuswertung(), {}, QStringLiteral("ohne.pdf"));
+    EXPECT_TRUE(OhneLeerraum(PdfText(QStringLiteral("ohne.pdf")))
+                    .contains(QStringLiteral("brauchtdafüreineingebautesKlima")));
 }
 
 TEST(PdfBericht, ALongProjectNameIsWrappedNotCut) {

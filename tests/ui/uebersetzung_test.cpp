@@ -434,15 +434,18 @@ TEST(Zahlformat, DeutscheAnsichtenMitDezimalkommaUndSchmalenTausendern) {
     // text that is not a bare number stays as the core wrote it
     for (const char* text : {"–", "12.5 °C", "nicht berechnet", "1.2.3", "TRY2015"})
         EXPECT_EQ(ZahlTextAnsicht(QString::fromUtf8(text)), QString::fromUtf8(text)) << text;
-    EXPECT_EQ(ZahlTextAnsicht(QStringLiteral("-4321.50")),
-              QStringLiteral("-4") + schmal + QStringLiteral("321,50"));
+    // groups from five digits on, as in the design report
+    EXPECT_EQ(ZahlTextAnsicht(QStringLiteral("-4321.50")), QStringLiteral("-4321,50"));
+    EXPECT_EQ(ZahlTextAnsicht(QStringLiteral("-54321.50")),
+              QStringLiteral("-54") + schmal + QStringLiteral("321,50"));
     // the design check's quantities: comparison, number, unit
     const struct {
         const char* Kern;
         QString Deutsch;
     } groessen[] = {{"≤ 3.00 m/s", QStringLiteral("≤ 3,00 m/s")},
                     {"27.0 Pa", QStringLiteral("27,0 Pa")},
-                    {"≥ 2300", QStringLiteral("≥ 2") + schmal + QStringLiteral("300")},
+                    {"≥ 2300", QStringLiteral("≥ 2300")},
+                    {"≥ 23000", QStringLiteral("≥ 23") + schmal + QStringLiteral("000")},
                     {"-2.1 °C", QStringLiteral("-2,1 °C")},
                     {"–", QStringLiteral("–")},
                     {"TRY2015-05-Jahr", QStringLiteral("TRY2015-05-Jahr")}};

@@ -32,7 +32,7 @@ TEST(VariantenBegruendung, RankFrontsAndConditions) {
     e[2].ParetoAnnuitaet = true;
     e[2].ParetoRohrlaenge = true;
     const QLocale deutsch(QLocale::German);
-    const QString d = QString(QChar(0x2009));
+    const QString d = QString(QChar(0x202F));
 
     struct TFall {
         std::size_t Nummer;
