@@ -487,9 +487,10 @@ private:
                 s.Millimeter(6));
         if (!P.WRG) return;
         s.Block(
-            s.Breite() * 0.75,
+            s.Breite() * 0.8,
             [&](QPainter& maler, const QRectF& rahmen) {
-                AnlageZeichnen(A, maler, rahmen, 1.0 / 62);
+                // the monthly charts are half as wide: a smaller font keeps their months whole
+                AnlageZeichnen(A, maler, rahmen, 1.0 / 85);
             },
             s.Millimeter(6));
         const auto [von, bis] = KaeltesteWoche(A);
@@ -499,9 +500,8 @@ private:
                 StundenZeichnen(A, von, bis, maler, rahmen, 1.0 / 62);
             },
             s.Millimeter(2));
-        s.Absatz(
-            tr("Stundenwerte der Woche um die kälteste Stunde: %1.").arg(ZeitraumText(von, bis)),
-            BerichtSchrift(Tabellenschrift), s.Millimeter(6));
+        s.Absatz(tr("Die Woche um die kälteste Stunde des Jahres."),
+                 BerichtSchrift(Tabellenschrift), s.Millimeter(6));
     }
 
     void Variante(TSeitenSatz& s, int nummer) const {

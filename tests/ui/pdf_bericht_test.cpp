@@ -206,7 +206,7 @@ TEST(PdfBericht, RegisterModelVentilationUnitAndTheStudysVariant) {
                          "0,5 %"),
           QStringLiteral("nach %1 Jahr").arg(a.RegisterAngaben.Einschwingjahre),
           // the unit's charts after the year's: the duration curves and the coldest week
-          QStringLiteral("Stundenwerte der Woche um die kälteste Stunde"),
+          QStringLiteral("Die Woche um die kälteste Stunde des Jahres."),
           QStringLiteral("Dauerlinien der Zuluft nach der Wärmerückgewinnung"),
           QStringLiteral("Vorheizenergie je Monat"),
           QStringLiteral("Frostschutzstunden %1 %2 h")
