@@ -5,9 +5,11 @@
 #include "files/projekt_datei.h"
 #include "files/text_datei.h"
 #include "model/fehler.h"
+#include "register/register_lauf.h"
 #include "ui/anlage_diagramme.h"
 #include "ui/ansicht_export.h"
 #include "ui/pdf_bericht.h"
+#include "ui/querschnitt_ansicht.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -164,6 +166,18 @@ int KopflosAusfuehren(const TKopflosAufruf& aufruf, std::ostream& aus, std::ostr
                                     },
                                     "Bild: " + Ausgabe(bild)});
             }
+    // the ground's cross-section of a register run at the hour its view opens with: 15 January,
+    // 11 to 12 h, at the inlet; the year is run again up to that hour
+    if (!aufruf.Bilder.isEmpty() && RegisterModell(p))
+        for (const char* endung : {".png", ".svg"}) {
+            const QString bild =
+                QDir(aufruf.Bilder).filePath(QStringLiteral("querschnitt") + QLatin1String(endung));
+            ausgaben.push_back({datei("Das Bild", "das Bild", bild),
+                                [&aufruf, bild](const TAuswertung& a) {
+                                    QuerschnittSpeichern(a, 14 * 24 + 12, 0, bild, aufruf.Groesse);
+                                },
+                                "Bild: " + Ausgabe(bild)});
+        }
     if (!aufruf.Csv.isEmpty())
         ausgaben.push_back({datei("Die Stundenwerte-Datei", "die Stundenwerte-Datei", aufruf.Csv),
                             [&aufruf](const TAuswertung& a) {

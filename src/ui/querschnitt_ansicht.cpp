@@ -3,6 +3,7 @@
 #include "ablauf/auswertungs_lauf.h"
 #include "model/fehler.h"
 #include "register/register_lauf.h"
+#include "ui/anlage_diagramme.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -50,6 +51,35 @@ TQuerschnittBild::TQuerschnittBild(QWidget* eltern) : QWidget(eltern) {
 void TQuerschnittBild::Zeigen(std::shared_ptr<const TRegisterQuerschnitt> feld) {
     Daten = std::move(feld);
     update();
+}
+
+namespace {
+
+// the run's own weather, as its series hold it
+TWetterJahr LaufWetter(const TModell& m) {
+    TWetterJahr wetter;
+    wetter.Tein = m.Reihen.Tein;
+    wetter.RelFeuchte = m.Reihen.RelFeuchte;
+    wetter.TTaupunkt = m.Reihen.TTaupunkt;
+    wetter.Luftdruck = m.Reihen.Luftdruck;
+    wetter.HatFeuchte = m.Reihen.MitFeuchte;
+    return wetter;
+}
+
+} // namespace
+
+void QuerschnittSpeichern(const TAuswertung& a, int stunde, int zelle, const QString& datei,
+                          QSize groesse) {
+    const TModell& m = *a.Modell;
+    const TWetterJahr wetter = LaufWetter(m);
+    TQuerschnittBild bild;
+    bild.resize(groesse);
+    bild.Zeigen(std::make_shared<const TRegisterQuerschnitt>(RegisterQuerschnittRechnen(
+        m.Parameter, wetter, &m.Reihen.RelVolumenstrom, stunde, zelle, a.Hoehe)));
+    ZeichnungSpeichern(datei, groesse, QStringLiteral("Querschnitt"),
+                       [&](QPainter& maler, const QRectF& ziel) {
+                           bild.render(&maler, ziel.topLeft().toPoint());
+                       });
 }
 
 void TQuerschnittBild::paintEvent(QPaintEvent*) {
@@ -176,13 +206,7 @@ void TQuerschnittAnsicht::RechnenClick() {
     if (Auswertung == nullptr || !RegisterModell(Auswertung->Modell->Parameter)) return;
     Anhalten();
     const TModell& m = *Auswertung->Modell;
-    // the run's own weather and flow, as its series hold them
-    auto wetter = std::make_shared<TWetterJahr>();
-    wetter->Tein = m.Reihen.Tein;
-    wetter->RelFeuchte = m.Reihen.RelFeuchte;
-    wetter->TTaupunkt = m.Reihen.TTaupunkt;
-    wetter->Luftdruck = m.Reihen.Luftdruck;
-    wetter->HatFeuchte = m.Reihen.MitFeuchte;
+    auto wetter = std::make_shared<TWetterJahr>(LaufWetter(m));
     auto fahrplan = std::make_shared<TStundenFeld>(m.Reihen.RelVolumenstrom);
     const TRegisterParameter p = m.Parameter;
     const int stunde = (Tag->value() - 1) * 24 + Stunde->value();

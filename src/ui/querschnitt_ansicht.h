@@ -5,6 +5,8 @@
 
 #include "register/register_querschnitt.h"
 
+#include <QSize>
+#include <QString>
 #include <QWidget>
 
 #include <atomic>
@@ -34,6 +36,12 @@ protected:
 private:
     std::shared_ptr<const TRegisterQuerschnitt> Daten;
 };
+
+// The picture of a register run's ground at the end of hour stunde (1..8760) in axial cell
+// zelle, computed again from the run's own weather and flow, as PNG or SVG after the suffix of
+// datei (ZeichnungSpeichern); TParameterFehler for a classic run.
+void QuerschnittSpeichern(const TAuswertung& a, int stunde, int zelle, const QString& datei,
+                          QSize groesse);
 
 class TQuerschnittAnsicht : public QWidget {
     Q_OBJECT

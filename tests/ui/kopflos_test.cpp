@@ -141,12 +141,13 @@ TEST(Kopflos, WritesWhatWasAskedForAndNamesAFault) {
     EXPECT_EQ(fehler2.str(), "Kein Ordner: fehlt\nNichts berechnet, nichts geschrieben.\n");
 }
 
-TEST(Kopflos, TheVentilationUnitsViewsOnlyWithAUnit) {
+TEST(Kopflos, TheUnitsViewsOnlyWithAUnitTheCrossSectionOnlyForARegisterRun) {
     test::TArbeitsVerzeichnis ort;
     std::filesystem::create_directories("ohne");
     std::filesystem::create_directories("mit");
     test::DateiSchreiben("ohne.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1}");
-    test::DateiSchreiben("mit.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1, \"WRG\": true}");
+    test::DateiSchreiben("mit.kov", "{\"Format\": \"KOV-Projekt\", \"Version\": 1, \"WRG\": true, "
+                                    "\"Modell\": \"register\"}");
     for (const bool wrg : {false, true}) {
         const QString name = wrg ? QStringLiteral("mit") : QStringLiteral("ohne");
         TKopflosAufruf aufruf;
@@ -156,7 +157,8 @@ TEST(Kopflos, TheVentilationUnitsViewsOnlyWithAUnit) {
         std::ostringstream aus, fehler;
         ASSERT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
         const std::vector<std::string> bilder = test::OrdnerInhalt(name.toStdString());
-        for (const char* bild : {"anlage.png", "anlage.svg", "stunden.png", "stunden.svg"}) {
+        for (const char* bild : {"anlage.png", "anlage.svg", "stunden.png", "stunden.svg",
+                                 "querschnitt.png", "querschnitt.svg"}) {
             EXPECT_EQ(std::count(bilder.begin(), bilder.end(), bild), wrg ? 1 : 0) << bild;
             EXPECT_EQ(aus.str().find(std::string("Bild: ") + name.toStdString() + "/" + bild) !=
                           std::string::npos,
@@ -165,6 +167,9 @@ TEST(Kopflos, TheVentilationUnitsViewsOnlyWithAUnit) {
         }
         if (wrg) {
             EXPECT_EQ(QImage(name + QStringLiteral("/stunden.png")).size(), QSize(320, 240));
+            EXPECT_EQ(QImage(name + QStringLiteral("/querschnitt.png")).size(), QSize(320, 240));
+            // the ground is drawn, not only the frame: its scale names temperatures
+            EXPECT_NE(test::DateiInhalt("mit/querschnitt.svg").find("°C"), std::string::npos);
             // the week of the hourly view is drawn, not an empty frame: its legend is in the SVG
             EXPECT_NE(test::DateiInhalt("mit/stunden.svg").find("Austritt Register"),
                       std::string::npos);
