@@ -1,6 +1,7 @@
 #include "ui/anlage_ansicht.h"
 
 #include "ui/anlage_diagramme.h"
+#include "ui/ansicht_export.h"
 #include "ui/diagramme.h"
 
 #include <QChartView>

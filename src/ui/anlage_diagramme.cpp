@@ -7,6 +7,7 @@
 #include "register/kennwerte_text.h"
 #include "register/lueftungsanlage.h"
 #include "ui/diagramme.h"
+#include "ui/zahl_format.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -44,35 +45,9 @@ const QColor Rot(200, 40, 40);
 const QColor Gruen(30, 140, 60);
 const QColor Tuerkis(0, 130, 140);
 
-const std::array<const char*, 13> MonatKurz{"",    "Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                            "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-const std::array<const char*, 13> MonatLang{"",        "Januar",   "Februar", "März",   "April",
-                                            "Mai",     "Juni",     "Juli",    "August", "September",
-                                            "Oktober", "November", "Dezember"};
-
-QString Zahl(double wert, int dezimalen) {
-    QLocale deutsch(QLocale::German);
-    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
-    const QString text = deutsch.toString(wert, 'f', dezimalen);
-    // a small negative value rounded to zero is shown as zero
-    const bool null = text.startsWith(QLatin1Char('-')) &&
-                      !text.contains(QRegularExpression(QStringLiteral("[1-9]")));
-    return null ? text.mid(1) : text;
-}
-
 // the unit's flow of hour i as the run used it (without a schedule the nominal flow)
 double Fluss(const TModell& m, std::size_t i) {
     return FahrplanFolgen(m.Parameter) ? m.Reihen.RelVolumenstrom[i] : 1.0;
-}
-
-// A round step that divides 0..max into about five parts: 1, 2 or 5 times a power of ten.
-double RunderSchritt(double max) {
-    if (!(max > 0)) return 1;
-    const double roh = max / 5;
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    for (const double f : {1.0, 2.0, 5.0})
-        if (f * zehner >= roh) return f * zehner;
-    return 10 * zehner;
 }
 
 QValueAxis* WertAchse(double min, double max, double schritt, const QString& titel, double schrift,
@@ -90,31 +65,6 @@ QValueAxis* WertAchse(double min, double max, double schritt, const QString& tit
     return achse;
 }
 
-QLineSeries* Linie(const QString& name, const QColor& farbe, double breite,
-                   Qt::PenStyle stil = Qt::SolidLine) {
-    auto* linie = new QLineSeries;
-    linie->setName(name);
-    QPen stift(farbe, breite, stil);
-    stift.setCapStyle(Qt::FlatCap);
-    linie->setPen(stift);
-    return linie;
-}
-
-void Anhaengen(QChart& chart, QAbstractSeries* reihe, QAbstractAxis* x, QAbstractAxis* y) {
-    chart.addSeries(reihe);
-    reihe->attachAxis(x);
-    reihe->attachAxis(y);
-}
-
-QBarSet* Balken(const QString& name, const QColor& farbe, const TMonatsFeld& werte) {
-    auto* satz = new QBarSet(name);
-    satz->setColor(farbe);
-    satz->setBorderColor(farbe.darker(130));
-    for (std::size_t m = 1; m <= 12; ++m)
-        satz->append(werte[m]);
-    return satz;
-}
-
 // Without and with the register, month by month, on one axis.
 std::unique_ptr<QChart> MonatsVergleich(const QString& titel, const QString& achsenTitel,
                                         const TMonatsFeld& ohne, const TMonatsFeld& mit,
@@ -127,7 +77,7 @@ std::unique_ptr<QChart> MonatsVergleich(const QString& titel, const QString& ach
                                 *std::max_element(mit.begin() + 1, mit.end()));
     auto* x = new QBarCategoryAxis;
     for (std::size_t m = 1; m <= 12; ++m)
-        x->append(QString::fromUtf8(MonatKurz[m]));
+        x->append(MonatKurzName(static_cast<int>(m)));
     AchseGestalten(x, TAnlagenText::tr("Monat"), schrift);
     x->setGridLineVisible(false);
     QAbstractAxis* y = WertAchse(0, max, RunderSchritt(max), achsenTitel, schrift);
@@ -209,8 +159,8 @@ std::unique_ptr<QChart> ZuluftDauerlinienDiagramm(const TAuswertung& a, double s
         linie->replace(punkte);
         Anhaengen(*chart, linie, x, y);
     }
-    auto* soll = Linie(TAnlagenText::tr("Zuluft-Soll %1 °C").arg(Zahl(p.ZuluftSoll, 1)), Gruen, 1.4,
-                       Qt::DashLine);
+    auto* soll = Linie(TAnlagenText::tr("Zuluft-Soll %1 °C").arg(ZahlAnsicht(p.ZuluftSoll, 1)),
+                       Gruen, 1.4, Qt::DashLine);
     soll->replace(QList<QPointF>{{0, p.ZuluftSoll}, {std::max(1.0, stunden), p.ZuluftSoll}});
     Anhaengen(*chart, soll, x, y);
     return chart;
@@ -240,20 +190,20 @@ QString AnlagenWertText(const TAuswertung& a, const TZuluftDauerlinien& d,
         return TAnlagenText::tr("%1 Betriebsstunden mit mindestens: Zuluft ohne Register %2 °C, "
                                 "mit Register %3 °C")
             .arg(n)
-            .arg(Zahl(d.OhneRegister[n - 1], 1), Zahl(d.MitRegister[n - 1], 1));
+            .arg(ZahlAnsicht(d.OhneRegister[n - 1], 1), ZahlAnsicht(d.MitRegister[n - 1], 1));
     }
     // bars of month m are centred on m - 1
     const long monat = std::lround(wert.x()) + 1;
     if (monat < 1 || monat > 12) return {};
     const auto m = static_cast<std::size_t>(monat);
-    const QString name = QString::fromUtf8(MonatLang[m]);
+    const QString name = MonatLangName(static_cast<int>(m));
     if (diagramm == TAnlagenDiagramm::Frostschutz)
         return TAnlagenText::tr("%1: Frostschutz ohne Register %2 h, mit Register %3 h")
-            .arg(name, Zahl(k.OhneRegister.FrostschutzStundenMonat[m], 0),
-                 Zahl(k.MitRegister.FrostschutzStundenMonat[m], 0));
+            .arg(name, ZahlAnsicht(k.OhneRegister.FrostschutzStundenMonat[m], 0),
+                 ZahlAnsicht(k.MitRegister.FrostschutzStundenMonat[m], 0));
     return TAnlagenText::tr("%1: Vorheizenergie ohne Register %2 kWh, mit Register %3 kWh")
-        .arg(name, Zahl(k.OhneRegister.VorheizenergieMonat[m], 1),
-             Zahl(k.MitRegister.VorheizenergieMonat[m], 1));
+        .arg(name, ZahlAnsicht(k.OhneRegister.VorheizenergieMonat[m], 1),
+             ZahlAnsicht(k.MitRegister.VorheizenergieMonat[m], 1));
 }
 
 QString AnlageOhneWrgHinweis() {
@@ -340,26 +290,24 @@ QString StundenWertText(const TAuswertung& a, int stunde) {
     const QString datum = QString::fromStdString(StundeAlsDatum(stunde));
     if (!m.Parameter.WRG)
         return TAnlagenText::tr("%1: Aussenluft %2 °C, Austritt Register %3 °C")
-            .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
+            .arg(datum, ZahlAnsicht(m.Reihen.Tein[i], 1), ZahlAnsicht(m.Reihen.Taus[i], 1));
     if (!(Fluss(m, i) > 0))
         return TAnlagenText::tr("%1: Aussenluft %2 °C, Austritt Register %3 °C, Lüftungsgerät aus")
-            .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1));
+            .arg(datum, ZahlAnsicht(m.Reihen.Tein[i], 1), ZahlAnsicht(m.Reihen.Taus[i], 1));
     const bool heizperiode = WaermeGewuenscht(m.Parameter, m.Reihen.Tein[i]);
     const double mit = AnlagenStundeRechnen(m.Parameter, m.Reihen.Taus[i], heizperiode).NachWRG;
     const double ohne = AnlagenStundeRechnen(m.Parameter, m.Reihen.Tein[i], heizperiode).NachWRG;
     return TAnlagenText::tr(
                "%1: Aussenluft %2 °C, Austritt Register %3 °C, Zuluft %4 °C (ohne Register %5 °C)")
-        .arg(datum, Zahl(m.Reihen.Tein[i], 1), Zahl(m.Reihen.Taus[i], 1), Zahl(mit, 1),
-             Zahl(ohne, 1));
+        .arg(datum, ZahlAnsicht(m.Reihen.Tein[i], 1), ZahlAnsicht(m.Reihen.Taus[i], 1),
+             ZahlAnsicht(mit, 1), ZahlAnsicht(ohne, 1));
 }
 
 QString ZeitraumText(int von, int bis) {
     const auto tag = [](int stunde) {
         const int monat = MonatDerStunde(stunde);
         const int tagImMonat = (stunde - ErsteStundeImMonat(monat)) / 24 + 1;
-        return QStringLiteral("%1. %2")
-            .arg(tagImMonat)
-            .arg(QString::fromUtf8(MonatLang[static_cast<std::size_t>(monat)]));
+        return QStringLiteral("%1. %2").arg(tagImMonat).arg(MonatLangName(monat));
     };
     return TAnlagenText::tr("%1 bis %2 (%3 Stunden)").arg(tag(von), tag(bis)).arg(bis - von + 1);
 }
@@ -403,45 +351,6 @@ void StundenZeichnen(const TAuswertung& a, int von, int bis, QPainter& maler, co
     DiagrammZeichnen(StundenDiagramm(a, von, bis, LogischeBreite * schrift), maler, ziel,
                      Logisch(ziel, LogischeBreite));
     maler.restore();
-}
-
-void ZeichnungSpeichern(const QString& datei, QSize groesse, const QString& titel,
-                        const std::function<void(QPainter&, const QRectF&)>& zeichnen) {
-    const std::string name = QDir::toNativeSeparators(datei).toStdString();
-    const QString endung = QFileInfo(datei).suffix().toLower();
-    if (endung != QLatin1String("png") && endung != QLatin1String("svg"))
-        throw TDateiFehler("Bilder werden als PNG oder SVG gespeichert (Endung .png oder .svg)",
-                           name);
-    if (groesse.width() < 1 || groesse.height() < 1)
-        throw TDateiFehler("Die Bildgröße muss mindestens 1 × 1 Pixel sein", name);
-    SchreibbarPruefen(name);
-    const QRectF ziel(QPointF(0, 0), QSizeF(groesse));
-    QByteArray inhalt;
-    QBuffer ausgabe(&inhalt);
-    ausgabe.open(QIODevice::WriteOnly);
-    if (endung == QLatin1String("png")) {
-        QImage bild(groesse, QImage::Format_RGB32);
-        bild.fill(Qt::white);
-        {
-            QPainter maler(&bild);
-            zeichnen(maler, ziel);
-        }
-        if (!bild.save(&ausgabe, "PNG")) throw TDateiFehler(MeldungPlatteVoll, name);
-    } else {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&ausgabe);
-        svg.setSize(groesse);
-        svg.setViewBox(ziel);
-        svg.setResolution(96);
-        svg.setTitle(QStringLiteral("KOV: ") + titel);
-        QPainter maler;
-        if (!maler.begin(&svg)) throw TDateiFehler(MeldungPlatteVoll, name);
-        maler.fillRect(ziel, Qt::white);
-        zeichnen(maler, ziel);
-        maler.end();
-    }
-    DateiSchreiben(name,
-                   std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
 }
 
 } // namespace kov

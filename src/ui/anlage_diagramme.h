@@ -59,9 +59,4 @@ void AnlageZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel,
 void StundenZeichnen(const TAuswertung& a, int von, int bis, QPainter& maler, const QRectF& ziel,
                      double schrift = 1.0 / 80);
 
-// A drawing of groesse pixels as PNG or SVG after the suffix of datei, written atomically;
-// another suffix, an empty size or a fault raises TDateiFehler naming the file.
-void ZeichnungSpeichern(const QString& datei, QSize groesse, const QString& titel,
-                        const std::function<void(QPainter&, const QRectF&)>& zeichnen);
-
 } // namespace kov

@@ -106,8 +106,8 @@ void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& 
     maler.restore();
 }
 
-void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QString& datei,
-                      QSize groesse) {
+void ZeichnungSpeichern(const QString& datei, QSize groesse, const QString& titel,
+                        const std::function<void(QPainter&, const QRectF&)>& zeichnen) {
     const std::string name = QDir::toNativeSeparators(datei).toStdString();
     const QString endung = QFileInfo(datei).suffix().toLower();
     if (endung != QLatin1String("png") && endung != QLatin1String("svg"))
@@ -117,8 +117,6 @@ void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QSt
         throw TDateiFehler("Die Bildgröße muss mindestens 1 × 1 Pixel sein", name);
     SchreibbarPruefen(name);
     const QRectF ziel(QPointF(0, 0), QSizeF(groesse));
-    // drawn in memory, then written like every other file of KOV (atomically, a link replaced
-    // rather than written through)
     QByteArray inhalt;
     QBuffer ausgabe(&inhalt);
     ausgabe.open(QIODevice::WriteOnly);
@@ -127,7 +125,7 @@ void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QSt
         bild.fill(Qt::white);
         {
             QPainter maler(&bild);
-            AnsichtZeichnen(ansicht, auswertung, maler, ziel);
+            zeichnen(maler, ziel);
         }
         if (!bild.save(&ausgabe, "PNG")) throw TDateiFehler(MeldungPlatteVoll, name);
     } else {
@@ -136,15 +134,23 @@ void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QSt
         svg.setSize(groesse);
         svg.setViewBox(ziel);
         svg.setResolution(96);
-        svg.setTitle(QStringLiteral("KOV: ") + AnsichtTitel(ansicht));
+        svg.setTitle(QStringLiteral("KOV: ") + titel);
         QPainter maler;
         if (!maler.begin(&svg)) throw TDateiFehler(MeldungPlatteVoll, name);
         maler.fillRect(ziel, Qt::white);
-        AnsichtZeichnen(ansicht, auswertung, maler, ziel);
+        zeichnen(maler, ziel);
         maler.end();
     }
     DateiSchreiben(name,
                    std::string_view(inhalt.constData(), static_cast<std::size_t>(inhalt.size())));
+}
+
+void AnsichtSpeichern(TAnsicht ansicht, const TAuswertung& auswertung, const QString& datei,
+                      QSize groesse) {
+    ZeichnungSpeichern(datei, groesse, AnsichtTitel(ansicht),
+                       [&](QPainter& maler, const QRectF& ziel) {
+                           AnsichtZeichnen(ansicht, auswertung, maler, ziel);
+                       });
 }
 
 QStringList AlleAnsichtenSpeichern(const TAuswertung& auswertung, const QString& ordner,

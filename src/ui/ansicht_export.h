@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace kov {
 
 inline constexpr QSize StandardBildGroesse{1600, 1000};
@@ -25,6 +27,12 @@ inline constexpr QSize StandardBildGroesse{1600, 1000};
 inline constexpr double BildSchrift = 1.0 / 80;
 void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& maler,
                      const QRectF& ziel, double schrift = BildSchrift);
+
+// A drawing of groesse pixels as PNG or SVG after the suffix of datei, written atomically (drawn in
+// memory, then written like every other file of KOV: a link replaced rather than written through);
+// another suffix, an empty size or a fault raises TDateiFehler naming the file.
+void ZeichnungSpeichern(const QString& datei, QSize groesse, const QString& titel,
+                        const std::function<void(QPainter&, const QRectF&)>& zeichnen);
 
 // The view as a picture of groesse pixels, PNG or SVG after the suffix of datei (".png",
 // ".svg", any case); another suffix raises TDateiFehler.

@@ -85,16 +85,6 @@ QValueAxis* WertAchse(double min, double max, double schritt, const QString& tit
     return achse;
 }
 
-// A round step that divides 0..max into about five parts: 1, 2 or 5 times a power of ten.
-double RunderSchritt(double max) {
-    if (!(max > 0)) return 1;
-    const double roh = max / 5;
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    for (const double f : {1.0, 2.0, 5.0})
-        if (f * zehner >= roh) return f * zehner;
-    return 10 * zehner;
-}
-
 QCategoryAxis* MonatsTagAchse(double schrift) {
     auto* achse = new QCategoryAxis;
     achse->setMin(0);
@@ -103,9 +93,7 @@ QCategoryAxis* MonatsTagAchse(double schrift) {
     double ende = 0;
     for (int m = 1; m <= 12; ++m) {
         ende += TageImMonat(m);
-        achse->append(
-            QCoreApplication::translate("kov::Monate", MonatKurz[static_cast<std::size_t>(m)]),
-            ende);
+        achse->append(MonatKurzName(static_cast<int>(m)), ende);
     }
     achse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     AchseGestalten(
@@ -117,27 +105,10 @@ QCategoryAxis* MonatsTagAchse(double schrift) {
 QBarCategoryAxis* MonatsAchse(double schrift) {
     auto* achse = new QBarCategoryAxis;
     for (int m = 1; m <= 12; ++m)
-        achse->append(
-            QCoreApplication::translate("kov::Monate", MonatKurz[static_cast<std::size_t>(m)]));
+        achse->append(MonatKurzName(static_cast<int>(m)));
     AchseGestalten(achse, QCoreApplication::translate("kov::Diagramme", "Monat"), schrift);
     achse->setGridLineVisible(false);
     return achse;
-}
-
-QLineSeries* Linie(const QString& name, const QColor& farbe, double breite,
-                   Qt::PenStyle stil = Qt::SolidLine) {
-    auto* linie = new QLineSeries;
-    linie->setName(name);
-    QPen stift(farbe, breite, stil);
-    stift.setCapStyle(Qt::FlatCap);
-    linie->setPen(stift);
-    return linie;
-}
-
-void Anhaengen(QChart& chart, QAbstractSeries* reihe, QAbstractAxis* x, QAbstractAxis* y) {
-    chart.addSeries(reihe);
-    reihe->attachAxis(x);
-    reihe->attachAxis(y);
 }
 
 // day d at the middle of its interval d-1..d of the axis
@@ -266,15 +237,6 @@ std::unique_ptr<QChart> DauerlinienDiagramm(const TAuswertung& a, double schrift
     return chart;
 }
 
-QBarSet* Balken(const QString& name, const QColor& farbe, const TMonatsFeld& werte) {
-    auto* satz = new QBarSet(name);
-    satz->setColor(farbe);
-    satz->setBorderColor(farbe.darker(130));
-    for (std::size_t m = 1; m <= 12; ++m)
-        satz->append(werte[m]);
-    return satz;
-}
-
 double Groesstes(const TMonatsFeld& f) {
     return *std::max_element(f.begin() + 1, f.end());
 }
@@ -350,10 +312,52 @@ int MonatAusX(double x) {
 }
 
 QString Monatsname(int m) {
-    return QCoreApplication::translate("kov::Monate", MonatLang[static_cast<std::size_t>(m)]);
+    return MonatLangName(m);
 }
 
 } // namespace
+
+QString MonatKurzName(int m) {
+    return QCoreApplication::translate("kov::Monate", MonatKurz[static_cast<std::size_t>(m)]);
+}
+
+QString MonatLangName(int m) {
+    return QCoreApplication::translate("kov::Monate", MonatLang[static_cast<std::size_t>(m)]);
+}
+
+// A round step that divides 0..max into about five parts: 1, 2 or 5 times a power of ten.
+double RunderSchritt(double max) {
+    if (!(max > 0)) return 1;
+    const double roh = max / 5;
+    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    for (const double f : {1.0, 2.0, 5.0})
+        if (f * zehner >= roh) return f * zehner;
+    return 10 * zehner;
+}
+
+QLineSeries* Linie(const QString& name, const QColor& farbe, double breite, Qt::PenStyle stil) {
+    auto* linie = new QLineSeries;
+    linie->setName(name);
+    QPen stift(farbe, breite, stil);
+    stift.setCapStyle(Qt::FlatCap);
+    linie->setPen(stift);
+    return linie;
+}
+
+void Anhaengen(QChart& chart, QAbstractSeries* reihe, QAbstractAxis* x, QAbstractAxis* y) {
+    chart.addSeries(reihe);
+    reihe->attachAxis(x);
+    reihe->attachAxis(y);
+}
+
+QBarSet* Balken(const QString& name, const QColor& farbe, const TMonatsFeld& werte) {
+    auto* satz = new QBarSet(name);
+    satz->setColor(farbe);
+    satz->setBorderColor(farbe.darker(130));
+    for (std::size_t m = 1; m <= 12; ++m)
+        satz->append(werte[m]);
+    return satz;
+}
 
 std::unique_ptr<QChart> LeeresDiagramm(const QString& titel, double schrift) {
     auto chart = std::make_unique<QChart>();

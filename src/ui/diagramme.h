@@ -8,7 +8,10 @@
 
 #include "ablauf/auswertungs_lauf.h"
 
+#include <QBarSet>
 #include <QChart>
+#include <QColor>
+#include <QLineSeries>
 #include <QPointF>
 #include <QString>
 
@@ -33,6 +36,20 @@ bool IstDiagramm(TAnsicht ansicht);
 // legend are sized from it.
 std::unique_ptr<QChart> DiagrammErzeugen(TAnsicht ansicht, const TAuswertung& auswertung,
                                          double schrift = 12);
+
+// Month m (1..12) short ("Jan") and long ("Januar") in the interface's language.
+QString MonatKurzName(int m);
+QString MonatLangName(int m);
+
+// A round step that divides 0..max into about five parts: 1, 2 or 5 times a power of ten.
+double RunderSchritt(double max);
+// A line series named name in farbe, breite wide, with flat ends.
+QLineSeries* Linie(const QString& name, const QColor& farbe, double breite,
+                   Qt::PenStyle stil = Qt::SolidLine);
+// reihe into chart on the axes x and y
+void Anhaengen(QChart& chart, QAbstractSeries* reihe, QAbstractAxis* x, QAbstractAxis* y);
+// The months 1..12 of werte as a bar set named name in farbe.
+QBarSet* Balken(const QString& name, const QColor& farbe, const TMonatsFeld& werte);
 
 // An empty chart in the look of the result views: white, square corners, no animation, the
 // legend below; schrift as for DiagrammErzeugen.

@@ -1,5 +1,7 @@
 #include "ui/parameter_dialog.h"
 
+#include "ui/diagramme.h"
+
 #include "ablauf/lauf_pruefung.h"
 #include "ui/katalog_texte.h"
 #include "ui/meldung.h"
@@ -40,36 +42,8 @@ constexpr TParameterGruppe Gruppen[] = {TParameterGruppe::RohreUndLuftstrom,
                                         TParameterGruppe::Wirtschaftlichkeit,
                                         TParameterGruppe::Auslegungspruefung};
 
-constexpr const char* MonatKurz[13] = {"",
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Jan"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Feb"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Mär"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Apr"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Mai"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Jun"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Jul"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Aug"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Sep"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Okt"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Nov"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Dez")};
-
-constexpr const char* MonatLang[13] = {"",
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Januar"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Februar"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "März"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "April"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Mai"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Juni"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Juli"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "August"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "September"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Oktober"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "November"),
-                                       QT_TRANSLATE_NOOP("kov::Monate", "Dezember")};
-
 QString Monat(int monat) {
-    return QCoreApplication::translate("kov::Monate", MonatLang[monat]);
+    return MonatLangName(static_cast<int>(monat));
 }
 
 constexpr const char* FalschStil = "QLineEdit { background-color: #ffd6d6; }";
@@ -227,8 +201,7 @@ TParameterDialog::TParameterDialog(QWidget* eltern, const TRegisterParameter& p,
                 reihe->setHorizontalSpacing(3);
                 reihe->setVerticalSpacing(0);
                 for (int m = 1; m <= 12; ++m) {
-                    auto* name =
-                        new QLabel(QCoreApplication::translate("kov::Monate", MonatKurz[m]), seite);
+                    auto* name = new QLabel(MonatKurzName(static_cast<int>(m)), seite);
                     name->setAlignment(Qt::AlignCenter);
                     reihe->addWidget(name, 0, m - 1);
                     reihe->addWidget(zeileAnlegen(m, 54), 1, m - 1);

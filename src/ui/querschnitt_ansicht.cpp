@@ -4,6 +4,7 @@
 #include "model/fehler.h"
 #include "register/register_lauf.h"
 #include "ui/anlage_diagramme.h"
+#include "ui/ansicht_export.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
