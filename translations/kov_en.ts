@@ -1896,6 +1896,178 @@
         <source>dynamische Amortisationszeit</source>
         <translation>dynamic payback time</translation>
     </message>
+    <message>
+        <source>Lüftungsgerät: Frostschutzstunden mit Register (Ansaug unter %1 °C)</source>
+        <translation>Ventilation unit: frost protection hours with heat exchanger (intake below %1 °C)</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Vorheizenergie Frostschutz mit Register</source>
+        <translation>Ventilation unit: frost protection preheating energy with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: eingesparte Vorheizenergie</source>
+        <translation>Ventilation unit: preheating energy saved</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Nachheizenergie bis Zuluft %1 °C mit Register</source>
+        <translation>Ventilation unit: reheating energy up to supply air %1 °C with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Wärmeersparnis im Gebäude nach WRG</source>
+        <translation>Ventilation unit: heat saved in the building after heat recovery</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: tiefste Zuluft nach WRG mit Register</source>
+        <translation>Ventilation unit: lowest supply air after heat recovery with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: höchste Zuluft außerhalb der Heizperiode mit Register</source>
+        <translation>Ventilation unit: highest supply air outside the heating season with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Stunden mit Zuluft über Komfortgrenze (%1 °C) mit Register</source>
+        <translation>Ventilation unit: hours with supply air above the comfort limit (%1 °C) with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Kühlung in Stunden über Komfortgrenze</source>
+        <translation>Ventilation unit: cooling in hours above the comfort limit</translation>
+    </message>
+    <message>
+        <source>ohne Register: %1 h</source>
+        <translation>without heat exchanger: %1 h</translation>
+    </message>
+    <message>
+        <source>ohne Register: %1 kWh</source>
+        <translation>without heat exchanger: %1 kWh</translation>
+    </message>
+    <message>
+        <source>ohne Register: %1 °C</source>
+        <translation>without heat exchanger: %1 °C</translation>
+    </message>
+    <message>
+        <source>Vor- + Nachheizung ohne Register minus mit Register</source>
+        <translation>Preheating + reheating without heat exchanger minus with heat exchanger</translation>
+    </message>
+    <message>
+        <source>WRG %1 %, Abluft %2 °C</source>
+        <translation>heat recovery %1 %, extract air %2 °C</translation>
+    </message>
+    <message>
+        <source>Zuluft ohne minus mit Register, Stunden mit Zuluft ohne Register über %1 °C</source>
+        <translation>Supply air without minus with heat exchanger, hours with supply air without heat exchanger above %1 °C</translation>
+    </message>
+    <message>
+        <source>Tiefste Außentemperatur</source>
+        <translation>Lowest outdoor temperature</translation>
+    </message>
+    <message>
+        <source>Froststunden außen</source>
+        <translation>Frost hours outdoors</translation>
+    </message>
+    <message>
+        <source>Froststunden nach Register</source>
+        <translation>Frost hours after the heat exchanger</translation>
+    </message>
+    <message>
+        <source>Heizenergie nutzbar</source>
+        <translation>Useful heating energy</translation>
+    </message>
+    <message>
+        <source>Kühlenergie nutzbar</source>
+        <translation>Useful cooling energy</translation>
+    </message>
+    <message>
+        <source>Die Luft strömt langsam genug.</source>
+        <translation>The air flows slowly enough.</translation>
+    </message>
+    <message>
+        <source>Zu schnell: Druckverlust, Geräusch und Ventilatorstrom steigen; mehr oder größere Rohre wählen.</source>
+        <translation>Too fast: pressure drop, noise and fan electricity rise; choose more or larger pipes.</translation>
+    </message>
+    <message>
+        <source>Das Register lief in keiner Stunde.</source>
+        <translation>The heat exchanger did not run in any hour.</translation>
+    </message>
+    <message>
+        <source>Die Luft hinter dem Register bleibt über der Frostgrenze.</source>
+        <translation>The air after the heat exchanger stays above the frost limit.</translation>
+    </message>
+    <message>
+        <source>Die Luft hinter dem Register fällt unter die Frostgrenze: Vorwärmung, längere oder tiefer liegende Rohre vorsehen.</source>
+        <translation>The air after the heat exchanger falls below the frost limit: provide preheating, longer or deeper pipes.</translation>
+    </message>
+    <message>
+        <source>Der Druckverlust bleibt im Budget.</source>
+        <translation>The pressure drop stays within the budget.</translation>
+    </message>
+    <message>
+        <source>Der Druckverlust übersteigt das Budget: langsamere Strömung oder kürzere Rohre.</source>
+        <translation>The pressure drop exceeds the budget: slower flow or shorter pipes.</translation>
+    </message>
+    <message>
+        <source>Die Rohre liegen frostfrei.</source>
+        <translation>The pipes lie below the frost line.</translation>
+    </message>
+    <message>
+        <source>Die Rohre liegen im Frostbereich: Kondensat kann gefrieren, der Boden ist im Winter kalt.</source>
+        <translation>The pipes lie within the frost zone: condensate can freeze, the ground is cold in winter.</translation>
+    </message>
+    <message>
+        <source>Die Rohre liegen zu eng: sie entziehen einander den Boden.</source>
+        <translation>The pipes are too close together: they draw heat from the same ground.</translation>
+    </message>
+    <message>
+        <source>Der Abstand ist kleiner als der gerechnete Erdbereich zweier Rohre (%1 cm): die Rechnung mit einem Rohr überschätzt den Ertrag.</source>
+        <translation>The spacing is smaller than the calculated ground zone of two pipes (%1 cm): the one-pipe calculation overestimates the yield.</translation>
+    </message>
+    <message>
+        <source>Jedes Rohr hat seinen gerechneten Erdbereich für sich.</source>
+        <translation>Every pipe has its calculated ground zone to itself.</translation>
+    </message>
+    <message>
+        <source>Die Strömung ist beim kleinsten Volumenstrom laminar: der Wärmeübergang bricht ein.</source>
+        <translation>The flow is laminar at the smallest volume flow: the heat transfer collapses.</translation>
+    </message>
+    <message>
+        <source>Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter %1).</source>
+        <translation>The flow is in the transition range at the smallest volume flow (below %1).</translation>
+    </message>
+    <message>
+        <source>Die Strömung ist auch beim kleinsten Volumenstrom turbulent.</source>
+        <translation>The flow is turbulent even at the smallest volume flow.</translation>
+    </message>
+    <message>
+        <source>Es fällt Kondensat an: Rohre mit Gefälle (üblich %1 bis %2 %) und einen Kondensatablauf vorsehen.</source>
+        <translation>Condensate forms: lay the pipes with a gradient (usually %1 to %2 %) and provide a condensate drain.</translation>
+    </message>
+    <message>
+        <source>Es fällt kein Kondensat an.</source>
+        <translation>No condensate forms.</translation>
+    </message>
+    <message>
+        <source>Jeder Teil des Rohrs trägt merklich bei.</source>
+        <translation>Every part of the pipe contributes noticeably.</translation>
+    </message>
+    <message>
+        <source>Das Rohr ist länger als nützlich: die letzten %1 % bringen weniger als %2 % der Energie; mehr kürzere Rohre wären wirksamer.</source>
+        <translation>The pipe is longer than useful: the last %1 % add less than %2 % of the energy; more, shorter pipes would be more effective.</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem Wetter aus dem vorigen Bericht, nicht mit einer Wetterdatei des Standorts.</source>
+        <translation>Calculated with the weather from the previous report, not with a weather file of the site.</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem Testreferenzjahr der Region des Standorts (eingebautes Klima).</source>
+        <translation>Calculated with the test reference year of the site&apos;s region (built-in climate).</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem Wetter des Standorts.</source>
+        <translation>Calculated with the weather of the site.</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, nicht mit dem Wetter des Standorts.</source>
+        <translation>Calculated with the built-in Swiss design year, not with the weather of the site.</translation>
+    </message>
 </context>
 <context>
     <name>kov::Monate</name>

@@ -2,6 +2,7 @@
 
 #include "files/klima.h"
 #include "register/kennwerte_text.h"
+#include "ui/kern_texte.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -79,7 +80,7 @@ void TKlimaCheckAnzeige::Zeigen(const std::vector<TKlimaCheckJahr>& jahre) {
     QStringList namen;
     for (std::size_t z = 0; z < zeilen.size(); ++z) {
         const TKlimaCheckZeile& zeile = zeilen[z];
-        namen << tr("%1 [%2]").arg(tr(zeile.Name.c_str()), Utf8(zeile.Einheit));
+        namen << tr("%1 [%2]").arg(KernText(zeile.Name), Utf8(zeile.Einheit));
         for (std::size_t s = 0; s < zeile.Werte.size(); ++s) {
             // as the figures beside it
             auto* zelle = new QTableWidgetItem(

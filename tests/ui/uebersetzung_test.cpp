@@ -1,10 +1,13 @@
 // The English interface beside the German one: the translation file, the language choice, the
 // windows in both languages, German number format in the views and the report that stays German.
 
+#include "ablauf/klima_check.h"
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
+#include "register/anlage_text.h"
+#include "register/auslegungs_pruefung.h"
 #include "register/kennwerte_text.h"
 #include "register/variantenstudie.h"
 #include "test_hilfen.h"
@@ -204,6 +207,162 @@ TEST(Uebersetzung, KennwerteUndPruefungDesKerns) {
               "26. Januar, 08–09 Uhr (Stunde 609)");
     EXPECT_EQ(KernText("Stunden mit Aussenluft unter Frostgrenze (-2.5 °C)").toStdString(),
               "Stunden mit Aussenluft unter Frostgrenze (-2,5 °C)");
+}
+
+// A sentence the English interface still shows in German: umlauts or German function words.
+bool NochDeutsch(const QString& text) {
+    static const QRegularExpression deutsch(
+        QStringLiteral("[äöüßÄÖÜ]|\\b(und|der|die|das|mit|ohne|nach|im|über|unter)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return deutsch.match(text).hasMatch();
+}
+
+TEST(Uebersetzung, SaetzeDesKernsMitIhrenZahlen) {
+    const TRegisterParameter basis = test::StandardAuswertung()->Modell->Parameter;
+    TPruefDaten d0;
+    d0.Geschwindigkeit = 2.0;
+    d0.Gelaufen = true;
+    d0.TausMinBetrieb = basis.Frostgrenze + 5;
+    d0.NtuJeMeter = 0.01;
+    // one change from the base per case; together they reach every branch of the check
+    const struct {
+        const char* Fall;
+        void (*Aendern)(TRegisterParameter&, TPruefDaten&);
+    } faelle[] = {
+        {"Basis", [](TRegisterParameter&, TPruefDaten&) {}},
+        {"zu schnell", [](TRegisterParameter& p,
+                          TPruefDaten& d) { d.Geschwindigkeit = 10 * p.MaxGeschwindigkeit; }},
+        {"nie gelaufen", [](TRegisterParameter&, TPruefDaten& d) { d.Gelaufen = false; }},
+        {"Frost",
+         [](TRegisterParameter& p, TPruefDaten& d) { d.TausMinBetrieb = p.Frostgrenze - 5; }},
+        {"Druckverlust",
+         [](TRegisterParameter& p, TPruefDaten& d) { d.Druckverlust = 10 * p.DruckverlustBudget; }},
+        {"flach", [](TRegisterParameter& p, TPruefDaten&) { p.Tiefe = p.FrostfreieTiefe / 2; }},
+        {"tief, weit",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.Tiefe = p.FrostfreieTiefe + 1;
+             p.Rohrabstand = 100;
+         }},
+        {"eng",
+         [](TRegisterParameter& p, TPruefDaten&) { p.Rohrabstand = p.MindestRohrabstand / 2; }},
+        {"enger als der Erdbereich",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.MindestRohrabstand = 0.01;
+             p.Rohrabstand = 0.5;
+             p.SimRadius = 2;
+         }},
+        // Re = w R D / nu at the smallest flow share R
+        {"laminar",
+         [](TRegisterParameter& p, TPruefDaten& d) {
+             d.RelVolumenstromMin = 1000 * p.ViskositaetLuft / (d.Geschwindigkeit * p.DRohr);
+         }},
+        {"Übergang",
+         [](TRegisterParameter& p, TPruefDaten& d) {
+             d.RelVolumenstromMin = 5000 * p.ViskositaetLuft / (d.Geschwindigkeit * p.DRohr);
+         }},
+        {"turbulent",
+         [](TRegisterParameter& p, TPruefDaten& d) {
+             d.RelVolumenstromMin = 50000 * p.ViskositaetLuft / (d.Geschwindigkeit * p.DRohr);
+         }},
+        {"Kondensat", [](TRegisterParameter&, TPruefDaten& d) { d.KondensatJahr = 12.5; }},
+        {"zu lang", [](TRegisterParameter&, TPruefDaten& d) { d.NtuJeMeter = 100; }},
+        {"Wetter des vorigen Berichts",
+         [](TRegisterParameter& p, TPruefDaten&) { p.EingebautesWetter = false; }},
+        {"Klima",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.EingebautesWetter = true;
+             p.Klima = "TRY2015-01-Jahr";
+         }},
+        {"Wetterdatei",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.EingebautesWetter = true;
+             p.Klima.clear();
+             p.WetterDatei = "standort.wet";
+         }},
+        {"eingebautes Jahr",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.EingebautesWetter = true;
+             p.Klima.clear();
+             p.WetterDatei.clear();
+         }},
+    };
+    std::set<std::string> saetze;
+    // the same sentence with another number is the same branch
+    std::set<QString> muster;
+    static const QRegularExpression ziffern(QStringLiteral("[0-9]"));
+    std::vector<std::string> namen;
+    for (const auto& f : faelle) {
+        TRegisterParameter p = basis;
+        TPruefDaten d = d0;
+        f.Aendern(p, d);
+        for (const TPruefRegel& r : AuslegungPruefen(p, d)) {
+            saetze.insert(r.Erlaeuterung);
+            muster.insert(QString::fromStdString(r.Erlaeuterung).remove(ziffern));
+            namen.push_back(r.Bezeichnung);
+        }
+    }
+    // the check has 23 verdicts with their explanation; fewer means a case above missed a branch
+    EXPECT_EQ(muster.size(), 23u);
+    // the ventilation unit's rows of the key figures, with hours for the dates beside them
+    TAnlagenKennwerte anlage;
+    anlage.MitRegister.ZuluftNachWRGMinStunde = 609;
+    anlage.MitRegister.ZuluftSommerMaxStunde = 4800;
+    std::vector<TKennwertZeile> anlagenZeilen;
+    AnlagenZeilenAnfuegen(anlage, basis, anlagenZeilen);
+    ASSERT_FALSE(anlagenZeilen.empty());
+    const std::vector<TKlimaCheckZeile> klimaZeilen = KlimaCheckZeilen({});
+
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    const auto englischPruefen = [](const std::string& kern, const char* wo) {
+        if (kern.empty()) return;
+        const QString text = KernText(kern);
+        EXPECT_FALSE(NochDeutsch(text))
+            << wo << ": \"" << kern << "\" -> \"" << text.toStdString() << "\"";
+    };
+    for (const std::string& s : saetze)
+        englischPruefen(s, "Erläuterung der Prüfung");
+    for (const std::string& s : namen)
+        englischPruefen(s, "Regel der Prüfung");
+    for (const TKennwertZeile& z : anlagenZeilen) {
+        englischPruefen(z.Bezeichnung, "Kennwert des Lüftungsgeräts");
+        englischPruefen(z.Zeitpunkt, "Zeitpunkt oder Vergleich des Lüftungsgeräts");
+    }
+    for (const TKlimaCheckZeile& z : klimaZeilen)
+        englischPruefen(z.Name, "Zeile des Klimachecks");
+
+    // numbers inside a sentence keep their value and take the interface's format
+    const struct {
+        const char* Kern;
+        const char* Englisch;
+    } zahlen[] = {
+        {"Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter 10000).",
+         "The flow is in the transition range at the smallest volume flow (below 10000)."},
+        {"Lüftungsgerät: Frostschutzstunden mit Register (Ansaug unter -3.5 °C)",
+         "Ventilation unit: frost protection hours with heat exchanger (intake below -3.5 °C)"},
+        {"26. Januar, 08–09 Uhr (Stunde 609); ohne Register: -3.0 °C",
+         "January 26, 08:00–09:00 (hour 609); without heat exchanger: -3.0 °C"},
+        {"Vor- + Nachheizung ohne Register minus mit Register; WRG 80 %, Abluft 21.0 °C",
+         "Preheating + reheating without heat exchanger minus with heat exchanger; heat recovery "
+         "80 %, extract air 21.0 °C"},
+    };
+    for (const auto& z : zahlen)
+        EXPECT_EQ(KernText(z.Kern).toStdString(), z.Englisch) << z.Kern;
+}
+
+TEST(Uebersetzung, SaetzeDesKernsBleibenDeutschMitDeutschenZahlen) {
+    // German keeps the sentence and writes its numbers as the German views do
+    const struct {
+        const char* Kern;
+        QString Deutsch;
+    } faelle[] = {
+        {"Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter 10000).",
+         QStringLiteral("Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter "
+                        "10\u202F000).")},
+        {"ohne Register: -3.5 °C", QStringLiteral("ohne Register: -3,5 °C")},
+        {"VDI 2067 ist kein Satz des Kerns", QStringLiteral("VDI 2067 ist kein Satz des Kerns")},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(KernText(f.Kern), f.Deutsch) << f.Kern;
 }
 
 TEST(Sprache, FolgtDemGebietsschemaBisDerNutzerWaehlt) {
