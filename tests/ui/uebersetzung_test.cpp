@@ -34,12 +34,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -627,6 +629,55 @@ TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
         QRegularExpression(QStringLiteral("^\\d{1,3}(\u202F\\d{3})*,\\d$")).match(jahr).hasMatch())
         << jahr.toStdString();
     EXPECT_EQ(kennwerte.Monatstabelle->item(12, 0)->text(), QStringLiteral("Jahr"));
+}
+
+// The PDF the evaluation window saves speaks the interface's language, numbers included.
+TEST(Bericht, PdfInDerSpracheDerOberflaeche) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext fehlt";
+    const auto text = [](const QString& datei) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+        EXPECT_TRUE(p.waitForFinished(60000)) << datei.toStdString();
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    // the default design: 15 pipes of 50 m, lowest outlet -2.1 °C (the report's own test)
+    const struct {
+        const char* Sprache;
+        QStringList Enthalten;
+        QStringList Nicht;
+    } faelle[] = {
+        {"en",
+         {QStringLiteral("Design report earth-air heat exchanger"), QStringLiteral("Key figures"),
+          QStringLiteral("Design check"), QStringLiteral("each 50.0 m long (750.0 m in total)"),
+          QStringLiteral("Lowest outlet temperature -2.1 °C")},
+         {QStringLiteral("Auslegungsbericht"), QStringLiteral("Kennwerte"),
+          QStringLiteral("750,0")}},
+        {"de",
+         {QStringLiteral("Auslegungsbericht Luft-Erdregister"), QStringLiteral("Kennwerte"),
+          QStringLiteral("je 50,0 m lang (zusammen 750,0 m)"),
+          QStringLiteral("Tiefste Austrittstemperatur -2,1 °C")},
+         {QStringLiteral("Key figures"), QStringLiteral("750.0")}},
+    };
+    for (const auto& f : faelle) {
+        const std::string sprache = f.Sprache;
+        TSprachUmgebung umgebung(QString::fromLatin1(f.Sprache));
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        anwendung.Form2().show();
+        ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                        anwendung.Form2().Berechnen->click();
+                        test::LaufAbwarten(anwendung.Form1());
+                    }).empty())
+            << sprache;
+        anwendung.Form1().Button17->click();
+        ASSERT_TRUE(anwendung.Form1().Auswertung->PdfSpeichern(QStringLiteral("b.pdf"))) << sprache;
+        const QString inhalt = text(QStringLiteral("b.pdf"));
+        for (const QString& t : f.Enthalten)
+            EXPECT_TRUE(inhalt.contains(t)) << sprache << ": " << t.toStdString();
+        for (const QString& t : f.Nicht)
+            EXPECT_FALSE(inhalt.contains(t)) << sprache << ": " << t.toStdString();
+    }
 }
 
 TEST(Bodenliste, NenntDenBodenNachDemDialogUndNachDemLaden) {
