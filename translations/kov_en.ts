@@ -2070,6 +2070,117 @@
     </message>
 </context>
 <context>
+    <name>kov::Meldungen</name>
+    <message>
+        <source>muss eine endliche Zahl sein.</source>
+        <translation>must be a finite number.</translation>
+    </message>
+    <message>
+        <source>muss größer als 0%3 sein.</source>
+        <translation>must be greater than 0%3.</translation>
+    </message>
+    <message>
+        <source>darf nicht negativ sein.</source>
+        <translation>must not be negative.</translation>
+    </message>
+    <message>
+        <source>muss größer als 0 und höchstens 1 sein.</source>
+        <translation>must be greater than 0 and at most 1.</translation>
+    </message>
+    <message>
+        <source>muss zwischen %1 und %2%3 liegen.</source>
+        <translation>must lie between %1 and %2%3.</translation>
+    </message>
+    <message>
+        <source>dürfen zusammen höchstens 1 sein.</source>
+        <translation>must not add up to more than 1.</translation>
+    </message>
+    <message>
+        <source>darf nicht leer sein.</source>
+        <translation>must not be empty.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich mit diesen Parametern nicht berechnen; zu prüfen: %2.</source>
+        <translation>%1 cannot be calculated with these parameters; to check: %2.</translation>
+    </message>
+    <message>
+        <source>Adiabater Anteil und Kelleranteil</source>
+        <translation>Adiabatic share and cellar share</translation>
+    </message>
+    <message>
+        <source>Ausgabedatei</source>
+        <translation>Output file</translation>
+    </message>
+    <message>
+        <source>Fahrplandatei</source>
+        <translation>Schedule file</translation>
+    </message>
+    <message>
+        <source>Wetterdatei</source>
+        <translation>Weather file</translation>
+    </message>
+    <message>
+        <source>Eingebautes Klima</source>
+        <translation>Built-in climate</translation>
+    </message>
+    <message>
+        <source>Rohrpreistabelle</source>
+        <translation>Pipe price table</translation>
+    </message>
+    <message>
+        <source>Die Luftgeschwindigkeit</source>
+        <translation>The air velocity</translation>
+    </message>
+    <message>
+        <source>Die Erdtemperatur am Rand</source>
+        <translation>The ground temperature at the edge</translation>
+    </message>
+    <message>
+        <source>Das radiale Gitter</source>
+        <translation>The radial grid</translation>
+    </message>
+    <message>
+        <source>Das Gitter unter dem Keller</source>
+        <translation>The grid below the cellar</translation>
+    </message>
+    <message>
+        <source>Die Wärmekapazität der Rohrwand</source>
+        <translation>The heat capacity of the pipe wall</translation>
+    </message>
+    <message>
+        <source>Die Wärmekapazität des Erdreichs</source>
+        <translation>The heat capacity of the ground</translation>
+    </message>
+    <message>
+        <source>Die Wärmekapazität der Schicht unter dem Keller</source>
+        <translation>The heat capacity of the layer below the cellar</translation>
+    </message>
+    <message>
+        <source>Der Wärmekapazitätsstrom der Luft</source>
+        <translation>The heat capacity flow of the air</translation>
+    </message>
+    <message>
+        <source>Die Wärmeleitung von Rohrwand und Erdreich</source>
+        <translation>The heat conduction of pipe wall and ground</translation>
+    </message>
+    <message>
+        <source>Die Wärmeleitung zum Keller</source>
+        <translation>The heat conduction to the cellar</translation>
+    </message>
+    <message>
+        <source>Der Wärmeübergang bei Stillstand</source>
+        <translation>The heat transfer at standstill</translation>
+    </message>
+    <message>
+        <source>Der Zeitschritt des Erdreichs</source>
+        <translation>The time step of the ground</translation>
+    </message>
+    <message>
+        <source>Die erste Stunde</source>
+        <translation>The first hour</translation>
+    </message>
+</context>
+<context>
     <name>kov::Monate</name>
     <message>
         <source>Jan</source>

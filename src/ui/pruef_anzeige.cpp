@@ -1,7 +1,7 @@
 #include "ui/pruef_anzeige.h"
 
-#include "ui/bericht_format.h"
 #include "ui/kern_texte.h"
+#include "ui/zahl_format.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -95,7 +95,7 @@ void TPruefAnzeige::Zeigen(const std::vector<TPruefRegel>* regeln) {
         z.Zeichen->setStyleSheet(QStringLiteral("color: %1;").arg(Farbe(r.Urteil)));
         z.Zeichen->setAccessibleName(urteil);
         z.Name->setText(RegelName(r));
-        z.Wert->setText(r.HatWert ? BerichtZahl(QLocale(), r.Wert, r.Dezimalen) + QLatin1Char(' ') +
+        z.Wert->setText(r.HatWert ? ZahlAnsicht(r.Wert, r.Dezimalen) + QLatin1Char(' ') +
                                         QString::fromUtf8(r.Einheit.data(),
                                                           static_cast<qsizetype>(r.Einheit.size()))
                                   : urteil);

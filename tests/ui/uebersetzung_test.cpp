@@ -9,8 +9,10 @@
 #include "register/anlage_text.h"
 #include "register/auslegungs_pruefung.h"
 #include "register/kennwerte_text.h"
+#include "register/parameter_pruefung.h"
 #include "register/variantenstudie.h"
 #include "test_hilfen.h"
+#include "ui/anlage_ansicht.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
 #include "ui/eingabe_fenster.h"
@@ -19,7 +21,9 @@
 #include "ui/katalog_texte.h"
 #include "ui/kennwerte_fenster.h"
 #include "ui/kern_texte.h"
+#include "ui/meldung_texte.h"
 #include "ui/parameter_dialog.h"
+#include "ui/pruef_anzeige.h"
 #include "ui/sprache.h"
 #include "ui/start_fenster.h"
 #include "ui/varianten_fenster.h"
@@ -42,6 +46,7 @@
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -50,6 +55,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -214,7 +220,8 @@ TEST(Uebersetzung, KennwerteUndPruefungDesKerns) {
 // A sentence the English interface still shows in German: umlauts or German function words.
 bool NochDeutsch(const QString& text) {
     static const QRegularExpression deutsch(
-        QStringLiteral("[äöüßÄÖÜ]|\\b(und|der|die|das|mit|ohne|nach|im|über|unter)\\b"),
+        QStringLiteral(
+            "[äöüßÄÖÜ]|\\b(und|der|die|das|mit|ohne|nach|im|über|unter|muss|darf|nicht|sein)\\b"),
         QRegularExpression::CaseInsensitiveOption);
     return deutsch.match(text).hasMatch();
 }
@@ -365,6 +372,53 @@ TEST(Uebersetzung, SaetzeDesKernsBleibenDeutschMitDeutschenZahlen) {
     };
     for (const auto& f : faelle)
         EXPECT_EQ(KernText(f.Kern), f.Deutsch) << f.Kern;
+}
+
+TEST(Uebersetzung, MeldungenDesKernsUeberBereicheUndModellteile) {
+    TRegisterParameter p = test::StandardAuswertung()->Modell->Parameter;
+    // a value out of its range, one of a month, two shares that add up to more than 1, a name
+    p.Rohrlaenge = -1;
+    p.ErdTemperaturSpeziell[3] = std::numeric_limits<double>::quiet_NaN();
+    p.AnteilAdiabat = 0.7;
+    p.AnteilKeller = 0.6;
+    p.OutputFile.clear();
+    const std::vector<std::string> meldungen = ParameterPruefen(p, nullptr);
+    ASSERT_GE(meldungen.size(), 4u);
+    const std::string luft(KatalogEintrag("Volumenstrom")->Bezeichnung);
+    const std::string probe = "Die Luftgeschwindigkeit lässt sich mit diesen Parametern nicht "
+                              "berechnen; zu prüfen: " +
+                              luft + " (Volumenstrom).";
+
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const char* text : MeldungQuelltexte())
+        EXPECT_NE(QCoreApplication::translate("kov::Meldungen", text).toStdString(),
+                  std::string(text))
+            << text;
+    for (const std::string& m : meldungen) {
+        const QString text = MeldungText(m);
+        EXPECT_FALSE(NochDeutsch(text)) << m << " -> " << text.toStdString();
+    }
+    // the parameter's name and the numbers stay as the core wrote them
+    const QString alle = MeldungText(meldungen.front() + "\n" + meldungen.back());
+    EXPECT_EQ(alle.count(QLatin1Char('\n')), 1) << alle.toStdString();
+    const QString zusammen = MeldungText(
+        "Adiabater Anteil und Kelleranteil (AnteilAdiabat + AnteilKeller) dürfen zusammen "
+        "höchstens 1 sein.");
+    EXPECT_EQ(zusammen.toStdString(), "Adiabatic share and cellar share (AnteilAdiabat + "
+                                      "AnteilKeller) must not add up to more than 1.");
+    const QString bereich = MeldungText("Erdtemperatur März (ErdTemperaturSpeziell[3]) muss "
+                                        "zwischen -50 und 60 °C liegen.");
+    EXPECT_TRUE(bereich.endsWith(
+        QStringLiteral(" March (ErdTemperaturSpeziell[3]) must lie between -50 and 60 °C.")))
+        << bereich.toStdString();
+    const QString teil = MeldungText(probe);
+    EXPECT_TRUE(teil.startsWith(
+        QStringLiteral("The air velocity cannot be calculated with these parameters; to check: ")))
+        << teil.toStdString();
+    EXPECT_TRUE(teil.endsWith(QStringLiteral(" (Volumenstrom).")));
+    EXPECT_FALSE(NochDeutsch(teil)) << teil.toStdString();
+    // a line nobody translates comes back as it was
+    EXPECT_EQ(MeldungText("Datei fehlt: a.txt"), QStringLiteral("Datei fehlt: a.txt"));
 }
 
 TEST(Sprache, FolgtDemGebietsschemaBisDerNutzerWaehlt) {
@@ -611,6 +665,35 @@ TEST(Zahlformat, DeutscheAnsichtenMitDezimalkommaUndSchmalenTausendern) {
         EXPECT_EQ(GroesseTextAnsicht(QString::fromUtf8(g.Kern)), g.Deutsch) << g.Kern;
 }
 
+// The live design check beside the inputs: 2.36 m/s at 3700 m3/h and Re 31 304 at the defaults
+// (the preview's own test), in each language's number format.
+TEST(Zahlformat, PruefungNebenDenEingabenInDerSpracheDerOberflaeche) {
+    const struct {
+        const char* Sprache;
+        QString Geschwindigkeit, Reynolds, Name;
+    } faelle[] = {
+        {"de", QStringLiteral("2,36 m/s"), QStringLiteral("31\u202F304 "),
+         QStringLiteral("Luftgeschwindigkeit")},
+        {"en", QStringLiteral("2.36 m/s"), QStringLiteral("31304 "),
+         QStringLiteral("Air velocity")},
+    };
+    for (const auto& f : faelle) {
+        TSprachUmgebung umgebung(QString::fromLatin1(f.Sprache));
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        anwendung.Form2().show();
+        const TPruefAnzeige& pruefung = *anwendung.Form2().Pruefung;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return pruefung.Zeilen.size() > 5 && pruefung.Zeilen[0].Wert->text() != "–"; },
+            20000))
+            << f.Sprache;
+        EXPECT_EQ(pruefung.Zeilen[0].Wert->text(), f.Geschwindigkeit) << f.Sprache;
+        EXPECT_EQ(pruefung.Zeilen[0].Name->text(), f.Name) << f.Sprache;
+        EXPECT_TRUE(pruefung.Zeilen[5].Wert->text().startsWith(f.Reynolds))
+            << f.Sprache << ": " << pruefung.Zeilen[5].Wert->text().toStdString();
+    }
+}
+
 TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
     test::TArbeitsVerzeichnis arbeit;
     TAnwendung anwendung;
@@ -787,8 +870,15 @@ TEST(Bildschirmfotos, HauptfensterInBeidenSprachen) {
         speichern(*anwendung.Form1().Kennwerte, "kennwerte");
         anwendung.Form1().Kennwerte->hide();
         anwendung.Form1().Button17->click();
-        speichern(*anwendung.Form1().Auswertung, "auswertung");
-        anwendung.Form1().Auswertung->hide();
+        TAuswertungsFenster& auswertung = *anwendung.Form1().Auswertung;
+        speichern(auswertung, "auswertung");
+        auswertung.AnsichtWaehlen(TAnsicht::Kennwerte);
+        speichern(auswertung, "auswertung_kennwerte");
+        auto* reiter = auswertung.findChild<QTabWidget*>(QStringLiteral("Reiter"));
+        ASSERT_NE(reiter, nullptr);
+        reiter->setCurrentWidget(auswertung.findChild<TAnlagenAnsicht*>());
+        speichern(auswertung, "auswertung_anlage");
+        auswertung.hide();
         TParameterDialog dialog(&eingabe, eingabe.AktuelleParameter(), {});
         dialog.show();
         speichern(dialog, "parameter");
