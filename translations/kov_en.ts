@@ -2179,6 +2179,98 @@
         <source>Die erste Stunde</source>
         <translation>The first hour</translation>
     </message>
+    <message>
+        <source>Variante %1: %2</source>
+        <translation>Variant %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl (Dezimalpunkt verwenden).</source>
+        <translation>%1 is not a number (use a decimal point).</translation>
+    </message>
+    <message>
+        <source>ein Bereich hat die Form von:bis:schritt.</source>
+        <translation>a range has the form from:to:step.</translation>
+    </message>
+    <message>
+        <source>der Schritt eines Bereichs muss größer als %1 sein.</source>
+        <translation>the step of a range must be greater than %1.</translation>
+    </message>
+    <message>
+        <source>der Bereich endet vor seinem Anfang.</source>
+        <translation>the range ends before it begins.</translation>
+    </message>
+    <message>
+        <source>der Bereich hat mehr als %1 Werte.</source>
+        <translation>the range has more than %1 values.</translation>
+    </message>
+    <message>
+        <source>ist eine ganze Zahl; %1 passt nicht.</source>
+        <translation>is a whole number; %1 does not fit.</translation>
+    </message>
+    <message>
+        <source>nimmt nur %1 (nein) und %2 (ja).</source>
+        <translation>takes only %1 (no) and %2 (yes).</translation>
+    </message>
+    <message>
+        <source>die Liste der Werte ist leer.</source>
+        <translation>the list of values is empty.</translation>
+    </message>
+    <message>
+        <source>die Bodenart %1 gibt es nicht (%2..%3 oder alle).</source>
+        <translation>there is no soil type %1 (%2..%3 or all).</translation>
+    </message>
+    <message>
+        <source>ein Wert der Liste ist leer.</source>
+        <translation>a value of the list is empty.</translation>
+    </message>
+    <message>
+        <source>%1 steht zweimal in der Liste.</source>
+        <translation>%1 is in the list twice.</translation>
+    </message>
+    <message>
+        <source>unbekannter Parameter.</source>
+        <translation>unknown parameter.</translation>
+    </message>
+    <message>
+        <source>wird vom Programm berechnet und kann nicht variiert werden.</source>
+        <translation>is calculated by the program and cannot be varied.</translation>
+    </message>
+    <message>
+        <source>ist ein Text und kann nicht variiert werden.</source>
+        <translation>is a text and cannot be varied.</translation>
+    </message>
+    <message>
+        <source>die Wetterjahre der Klimas sind nicht gelesen.</source>
+        <translation>the weather years of the climates have not been read.</translation>
+    </message>
+    <message>
+        <source>%1: eine Bedingung hat die Form KENNWERT&lt;=WERT oder KENNWERT&gt;=WERT.</source>
+        <translation>%1: a condition has the form FIGURE&lt;=VALUE or FIGURE&gt;=VALUE.</translation>
+    </message>
+    <message>
+        <source>unbekannter Kennwert einer Bedingung.</source>
+        <translation>unknown figure in a condition.</translation>
+    </message>
+    <message>
+        <source>wird zweimal variiert.</source>
+        <translation>is varied twice.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Parameter (und die Bodenart) lassen sich zugleich variieren.</source>
+        <translation>At most %1 parameters (and the soil type) can be varied at the same time.</translation>
+    </message>
+    <message>
+        <source>Die Studie hätte mehr als %1 Varianten; bitte weniger Werte wählen.</source>
+        <translation>The study would have more than %1 variants; please choose fewer values.</translation>
+    </message>
+    <message>
+        <source>Es wird nichts variiert: bitte einen Parameter mit seinen Werten oder Bodenarten wählen.</source>
+        <translation>Nothing is varied: please choose a parameter with its values or soil types.</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse gehören nicht zu dieser Studie.</source>
+        <translation>The results do not belong to this study.</translation>
+    </message>
 </context>
 <context>
     <name>kov::Monate</name>

@@ -4,6 +4,7 @@
 #include "register/kennwerte_text.h"
 #include "ui/kern_texte.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -71,8 +72,10 @@ void TKlimaCheckAnzeige::Zeigen(const std::vector<TKlimaCheckJahr>& jahre) {
     const std::vector<TKlimaCheckZeile> zeilen = KlimaCheckZeilen(jahre);
     QStringList koepfe;
     for (const TKlimaCheckJahr& j : jahre)
-        koepfe << tr("%1\n%2").arg(tr(KlimaArtText(j.Wahl.Art).data()),
-                                   Utf8(KlimaPeriodenText(j.Wahl.Periode)));
+        koepfe << tr("%1\n%2").arg(
+            // the kinds of year as the climate dialog names them
+            QCoreApplication::translate("kov::TKlimaDialog", KlimaArtText(j.Wahl.Art).data()),
+            Utf8(KlimaPeriodenText(j.Wahl.Periode)));
     Tabelle->clear();
     Tabelle->setColumnCount(static_cast<int>(koepfe.size()));
     Tabelle->setRowCount(static_cast<int>(zeilen.size()));

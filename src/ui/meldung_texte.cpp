@@ -50,6 +50,39 @@ const char* const Teile[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "Der Wärmeübergang bei Stillstand"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Der Zeitschritt des Erdreichs"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Die erste Stunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Variante %1: %2"),
+};
+
+// What the study draft says about a list, a range or a condition; a quoted input and a number
+// of the draft stand where the %n is.
+const char* const Saetze[] = {
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 ist keine Zahl (Dezimalpunkt verwenden)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "ein Bereich hat die Form von:bis:schritt."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "der Schritt eines Bereichs muss größer als %1 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "der Bereich endet vor seinem Anfang."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "der Bereich hat mehr als %1 Werte."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "ist eine ganze Zahl; %1 passt nicht."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "nimmt nur %1 (nein) und %2 (ja)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Liste der Werte ist leer."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Bodenart %1 gibt es nicht (%2..%3 oder alle)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "ein Wert der Liste ist leer."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 steht zweimal in der Liste."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "unbekannter Parameter."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "wird vom Programm berechnet und kann nicht variiert werden."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "ist ein Text und kann nicht variiert werden."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Wetterjahre der Klimas sind nicht gelesen."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "%1: eine Bedingung hat die Form KENNWERT<=WERT oder KENNWERT>=WERT."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "unbekannter Kennwert einer Bedingung."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "wird zweimal variiert."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "Höchstens %1 Parameter (und die Bodenart) lassen sich zugleich variieren."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "Die Studie hätte mehr als %1 Varianten; bitte weniger Werte wählen."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Es wird nichts variiert: bitte einen Parameter mit "
+                                        "seinen Werten oder Bodenarten wählen."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Ergebnisse gehören nicht zu dieser Studie."),
 };
 
 QString Uebersetzt(const char* deutsch) {
@@ -97,7 +130,49 @@ QString Felder(const QString& deutsch) {
     return felder.join(QStringLiteral(", "));
 }
 
+// "\"1,5\" ist keine Zahl ..." -> "%1 ist keine Zahl ..." with the quoted input and the numbers
+// apart, in their order
+QString Maskiert(const QString& text, QStringList& teile) {
+    static const QRegularExpression einsatz(
+        QStringLiteral("\"[^\"]*\"|(?<![\\w%\\[])-?[0-9]+(?:\\.[0-9]+)?"));
+    QString muster;
+    qsizetype bis = 0;
+    for (auto it = einsatz.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        teile << m.captured(0);
+        muster += text.mid(bis, m.capturedStart() - bis) + QLatin1Char('%') +
+                  QString::number(teile.size());
+        bis = m.capturedEnd();
+    }
+    return muster + text.mid(bis);
+}
+
+// A sentence of the study draft, or the German text when it is none.
+QString Satz(const QString& deutsch) {
+    QStringList teile;
+    const QString muster = Maskiert(deutsch, teile);
+    for (const char* s : Saetze) {
+        if (muster != QString::fromUtf8(s)) continue;
+        QString text = Uebersetzt(s);
+        for (const QString& t : teile)
+            text = text.arg(t);
+        return text;
+    }
+    return deutsch;
+}
+
 QString Zeile(const QString& deutsch) {
+    if (const QString satz = Satz(deutsch); satz != deutsch) return satz;
+    // "Rohrlaenge: die Liste der Werte ist leer.": a parameter of the study and what is wrong
+    static const QRegularExpression studie(QStringLiteral("^(\\w+): (.+)$"));
+    if (const auto m = studie.match(deutsch); m.hasMatch())
+        if (const QString satz = Satz(m.captured(2)); satz != m.captured(2))
+            return m.captured(1) + QStringLiteral(": ") + satz;
+    // "Variante 3: ...": the run of one variant refused
+    static const QRegularExpression variante(QStringLiteral("^Variante (\\d+): (.+)$"));
+    if (const auto m = variante.match(deutsch); m.hasMatch())
+        return QCoreApplication::translate(Kontext, "Variante %1: %2")
+            .arg(m.captured(1), Zeile(m.captured(2)));
     static const QRegularExpression probe(QStringLiteral(
         "^(.+) lässt sich mit diesen Parametern nicht berechnen; zu prüfen: (.+)\\.$"));
     if (const auto m = probe.match(deutsch); m.hasMatch())
@@ -122,11 +197,13 @@ QString MeldungText(const std::string& deutsch) {
 
 std::span<const char* const> MeldungQuelltexte() {
     static const auto alle = [] {
-        std::array<const char*, std::size(Regeln) + std::size(Teile)> a{};
+        std::array<const char*, std::size(Regeln) + std::size(Teile) + std::size(Saetze)> a{};
         std::size_t i = 0;
         for (const char* t : Regeln)
             a[i++] = t;
         for (const char* t : Teile)
+            a[i++] = t;
+        for (const char* t : Saetze)
             a[i++] = t;
         return a;
     }();

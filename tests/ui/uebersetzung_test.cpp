@@ -421,6 +421,37 @@ TEST(Uebersetzung, MeldungenDesKernsUeberBereicheUndModellteile) {
     EXPECT_EQ(MeldungText("Datei fehlt: a.txt"), QStringLiteral("Datei fehlt: a.txt"));
 }
 
+TEST(Uebersetzung, FehlerDesStudienentwurfs) {
+    // what the study's parser throws for a bad list, range or condition
+    const auto geworfen = [](auto lesen) -> std::string {
+        try {
+            lesen();
+        } catch (const TStudienFehler& f) {
+            return f.what();
+        }
+        return "nichts geworfen";
+    };
+    const struct {
+        std::string Kern;
+        const char* Englisch;
+    } faelle[] = {
+        {geworfen([] { VariationLesen("Rohrlaenge", "30,x"); }),
+         "Rohrlaenge: \"x\" is not a number (use a decimal point)."},
+        {geworfen([] { VariationLesen("Rohrlaenge", "60:30:10"); }),
+         "Rohrlaenge: the range ends before it begins."},
+        {geworfen([] { VariationLesen("Rohrlaenge", "30:60:0"); }),
+         "Rohrlaenge: the step of a range must be greater than 0."},
+        {geworfen([] { VariationLesen("Gibtsnicht", "1"); }), "Gibtsnicht: unknown parameter."},
+        {geworfen([] { BedingungLesen("Druckverlust=5"); }),
+         "\"Druckverlust=5\": a condition has the form FIGURE<=VALUE or FIGURE>=VALUE."},
+        {"Variante 3: Rohrlänge (Rohrlaenge) darf nicht negativ sein.",
+         "Variant 3: Pipe length (Rohrlaenge) must not be negative."},
+    };
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const auto& f : faelle)
+        EXPECT_EQ(MeldungText(f.Kern).toStdString(), f.Englisch) << f.Kern;
+}
+
 TEST(Sprache, FolgtDemGebietsschemaBisDerNutzerWaehlt) {
     static QTemporaryDir einstellungen;
     ASSERT_TRUE(einstellungen.isValid());
