@@ -20,7 +20,6 @@
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
 #include "ui/meldung_texte.h"
-#include "ui/meldung_texte.h"
 #include "ui/parameter_dialog.h"
 #include "ui/pruef_anzeige.h"
 #include "ui/sprache.h"
