@@ -2,10 +2,571 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>PdfBericht</name>
+    <message>
+        <source>erfüllt</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>nicht erfüllt</source>
+        <translation>not met</translation>
+    </message>
+    <message>
+        <source>Eingebautes Auslegungsjahr (%1)</source>
+        <translation>Built-in design year (%1)</translation>
+    </message>
+    <message>
+        <source>Stundenwerte des vorigen Berichts %1</source>
+        <translation>Hourly values of the previous report %1</translation>
+    </message>
+    <message>
+        <source>%1 (λ %2 W/mK, ρ %3 kg/m³, c %4 J/kgK)</source>
+        <translation>%1 (λ %2 W/mK, ρ %3 kg/m³, c %4 J/kgK)</translation>
+    </message>
+    <message>
+        <source>λ %1 W/mK, ρ %2 kg/m³, c %3 J/kgK</source>
+        <translation>λ %1 W/mK, ρ %2 kg/m³, c %3 J/kgK</translation>
+    </message>
+    <message>
+        <source>Register: die Rohrreihe im Erdreich unter der Oberfläche, mit Feuchte</source>
+        <translation>Register: the row of pipes in the ground below the surface, with humidity</translation>
+    </message>
+    <message>
+        <source>Klassisch: ein repräsentatives Rohr in radialen Erdringen</source>
+        <translation>Classic: one representative pipe in radial rings of soil</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3, Grenze %4 %5 %6)</source>
+        <translation>%1 (%2 %3, limit %4 %5 %6)</translation>
+    </message>
+    <message>
+        <source>Die Auslegung erfüllt alle Prüfungen.</source>
+        <translation>The design passes every check.</translation>
+    </message>
+    <message>
+        <source>Die Auslegung erfüllt nicht: %1.</source>
+        <translation>The design fails: %1.</translation>
+    </message>
+    <message>
+        <source>Hinweise: %1.</source>
+        <translation>Notes: %1.</translation>
+    </message>
+    <message>
+        <source>Auslegungsbericht Luft-Erdregister</source>
+        <translation>Design report earth-air heat exchanger</translation>
+    </message>
+    <message>
+        <source>– (Eingaben ohne Projektdatei)</source>
+        <translation>– (inputs without a project file)</translation>
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Projektdatei</source>
+        <translation>Project file</translation>
+    </message>
+    <message>
+        <source>Erstellt</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>%1 mit %2</source>
+        <translation>%1 with %2</translation>
+    </message>
+    <message>
+        <source>Standort und Klima</source>
+        <translation>Site and climate</translation>
+    </message>
+    <message>
+        <source>Auslegung</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Rohre</source>
+        <translation>Pipes</translation>
+    </message>
+    <message>
+        <source>%1 parallele Rohre, je %2 m lang (zusammen %3 m)</source>
+        <translation>%1 parallel pipes, each %2 m long (%3 m in total)</translation>
+    </message>
+    <message>
+        <source>Durchmesser</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>innen %1 mm, Wandstärke %2 mm</source>
+        <translation>inner %1 mm, wall thickness %2 mm</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe</source>
+        <translation>Laying depth</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Rohrabstand</source>
+        <translation>Pipe spacing</translation>
+    </message>
+    <message>
+        <source>%1 m zwischen den Achsen</source>
+        <translation>%1 m between the axes</translation>
+    </message>
+    <message>
+        <source>Luftvolumenstrom</source>
+        <translation>Air volume flow</translation>
+    </message>
+    <message>
+        <source>%1 m³/h, %2 m/s im Rohr</source>
+        <translation>%1 m³/h, %2 m/s in the pipe</translation>
+    </message>
+    <message>
+        <source>Erdreich</source>
+        <translation>Soil</translation>
+    </message>
+    <message>
+        <source>Rechenmodell</source>
+        <translation>Calculation model</translation>
+    </message>
+    <message>
+        <source>Ergebnis der Auslegungsprüfung</source>
+        <translation>Result of the design check</translation>
+    </message>
+    <message>
+        <source>Kennwerte</source>
+        <translation>Key figures</translation>
+    </message>
+    <message>
+        <source>Nutzbare Heizenergie</source>
+        <translation>Useful heating energy</translation>
+    </message>
+    <message>
+        <source>kWh/a</source>
+        <translation>kWh/a</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie</source>
+        <translation>Useful cooling energy</translation>
+    </message>
+    <message>
+        <source>Höchste Heizleistung / Kühlleistung</source>
+        <translation>Peak heating / cooling capacity</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>Tiefste Austrittstemperatur</source>
+        <translation>Lowest outlet temperature</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Druckverlust bei Nenn-Volumenstrom</source>
+        <translation>Pressure drop at nominal volume flow</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Ventilator-Stromverbrauch</source>
+        <translation>Fan electricity consumption</translation>
+    </message>
+    <message>
+        <source>Leistungszahl (nutzbare Energie / Ventilatorstrom)</source>
+        <translation>Coefficient of performance (useful energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Kosten (VDI 2067 Blatt 1)</source>
+        <translation>Costs (VDI 2067 Part 1)</translation>
+    </message>
+    <message>
+        <source>Investition</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>EUR</source>
+        <translation>EUR</translation>
+    </message>
+    <message>
+        <source>Annuität der Kosten (Kapital, Wartung, Ventilatorstrom)</source>
+        <translation>Annuity of the costs (capital, maintenance, fan electricity)</translation>
+    </message>
+    <message>
+        <source>EUR/a</source>
+        <translation>EUR/a</translation>
+    </message>
+    <message>
+        <source>Annuität der Erlöse (eingesparte Wärme und Kälte)</source>
+        <translation>Annuity of the revenues (heating and cooling saved)</translation>
+    </message>
+    <message>
+        <source>Jährlicher Nettonutzen</source>
+        <translation>Annual net benefit</translation>
+    </message>
+    <message>
+        <source>Dynamische Amortisationszeit</source>
+        <translation>Dynamic payback period</translation>
+    </message>
+    <message>
+        <source>über %1</source>
+        <translation>over %1</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Kosten je kWh nutzbarer Wärme und Kälte</source>
+        <translation>Cost per kWh of useful heating and cooling</translation>
+    </message>
+    <message>
+        <source>EUR/kWh</source>
+        <translation>EUR/kWh</translation>
+    </message>
+    <message>
+        <source>CO₂-Einsparung abzüglich Ventilatorstrom</source>
+        <translation>CO₂ saving less fan electricity</translation>
+    </message>
+    <message>
+        <source>kg/a</source>
+        <translation>kg/a</translation>
+    </message>
+    <message>
+        <source>%1 Kostenansätze stehen auf ihrem Standardwert: Annahmen, die zu prüfen sind (Abschnitt 3).</source>
+        <translation>%1 cost assumptions are at their default value: assumptions to be verified (section 3).</translation>
+    </message>
+    <message>
+        <source>Auslegungsprüfung</source>
+        <translation>Design check</translation>
+    </message>
+    <message>
+        <source>Regel</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Grenze</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Erläuterung</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>Die Grenzen sind Werte aus der Praxis und als Parameter einstellbar (Anhang A, Gruppe „Auslegungsprüfung“). Grau hinterlegt: nicht erfüllt.</source>
+        <translation>The limits are values from practice and can be set as parameters (appendix A, group “Design check”). Shaded grey: not met.</translation>
+    </message>
+    <message>
+        <source>Kennwert</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Zeitpunkt</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Heizenergie kWh</source>
+        <translation>Heating energy kWh</translation>
+    </message>
+    <message>
+        <source>Kühlenergie kWh</source>
+        <translation>Cooling energy kWh</translation>
+    </message>
+    <message>
+        <source>Kondensat kg</source>
+        <translation>Condensate kg</translation>
+    </message>
+    <message>
+        <source>Kosten</source>
+        <translation>Costs</translation>
+    </message>
+    <message>
+        <source>Kosten und Annahmen</source>
+        <translation>Costs and assumptions</translation>
+    </message>
+    <message>
+        <source>Annuitätenverfahren nach VDI 2067 Blatt 1 mit Ersatzbeschaffungen und Restwert im Betrachtungszeitraum.</source>
+        <translation>Annuity method according to VDI 2067 Part 1 with replacements and residual value within the period under consideration.</translation>
+    </message>
+    <message>
+        <source>vom Planer gesetzt</source>
+        <translation>set by the designer</translation>
+    </message>
+    <message>
+        <source>Annahme (Standardwert), zu prüfen</source>
+        <translation>assumption (default value), to be verified</translation>
+    </message>
+    <message>
+        <source>Kostenansatz</source>
+        <translation>Cost item</translation>
+    </message>
+    <message>
+        <source>Herkunft</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Rohrpreise: Innendurchmesser: Preis je Meter verlegtes Rohr. Grau hinterlegt: Annahmen, die vor einer Entscheidung mit Angeboten zu prüfen sind.</source>
+        <translation>Pipe prices: inner diameter: price per metre of laid pipe. Shaded grey: assumptions to be verified against quotations before a decision.</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät mit Wärmerückgewinnung</source>
+        <translation>Ventilation unit with heat recovery</translation>
+    </message>
+    <message>
+        <source>Wärmerückgewinnung %1, Frostgrenze des Geräts %2 °C, Zuluft-Soll %3 °C.</source>
+        <translation>Heat recovery %1, frost limit of the unit %2 °C, supply air set point %3 °C.</translation>
+    </message>
+    <message>
+        <source>ohne Register</source>
+        <translation>without heat exchanger</translation>
+    </message>
+    <message>
+        <source>mit Register</source>
+        <translation>with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Frostschutzstunden</source>
+        <translation>Frost protection hours</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Vorheizenergie (Frostschutz)</source>
+        <translation>Preheating energy (frost protection)</translation>
+    </message>
+    <message>
+        <source>Nachheizenergie bis Zuluft-Soll</source>
+        <translation>Reheating energy up to the supply air set point</translation>
+    </message>
+    <message>
+        <source>Tiefste Zuluft nach WRG</source>
+        <translation>Lowest supply air after heat recovery</translation>
+    </message>
+    <message>
+        <source>Stunden über der Komfortgrenze</source>
+        <translation>Hours above the comfort limit</translation>
+    </message>
+    <message>
+        <source>Einsparung durch das Register</source>
+        <translation>Savings from the heat exchanger</translation>
+    </message>
+    <message>
+        <source>Frostschutzstunden weniger</source>
+        <translation>Fewer frost protection hours</translation>
+    </message>
+    <message>
+        <source>Vorheizenergie gespart</source>
+        <translation>Preheating energy saved</translation>
+    </message>
+    <message>
+        <source>Heizwärme des Gebäudes gespart (nach WRG)</source>
+        <translation>Building heating energy saved (after heat recovery)</translation>
+    </message>
+    <message>
+        <source>Kühlung über der Komfortgrenze</source>
+        <translation>Cooling above the comfort limit</translation>
+    </message>
+    <message>
+        <source>Modell: die ganze Rohrreihe (%1 Rohre im Abstand von %2 m, %3 davon verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte der Luft und ihrem Kondensat.</source>
+        <translation>Model: the whole row of pipes (%1 pipes at a spacing of %2 m, %3 of them calculated separately) in the ground below the surface, with the humidity of the air and its condensate.</translation>
+    </message>
+    <message>
+        <source>Auflösung: %1 Zellen im Winkel um das Rohr, %2 Zellen radial, %3 Zeitkonstanten, %4 axiale Zellen je Rohr, Sub-Schritte je Stunde: %5; oberste Zellschicht %6 m.</source>
+        <translation>Resolution: %1 cells around the pipe, %2 cells radially, %3 time constants, %4 axial cells per pipe, sub-steps per hour: %5; top cell layer %6 m.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: nach %1 Einschwingjahren ändern sich Heiz- und Kühlenergie um %2 % von Jahr zu Jahr, unter der Grenze von %3 %; das Erdreich ist eingeschwungen.</source>
+        <translation>Convergence: after %1 settling years heating and cooling energy change by %2 % from year to year, below the limit of %3 %; the ground has settled.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: nach %1 Einschwingjahren ändern sich Heiz- und Kühlenergie noch um %2 % von Jahr zu Jahr, über der Grenze von %3 %; das Ergebnis hängt noch vom Startzustand ab.</source>
+        <translation>Convergence: after %1 settling years heating and cooling energy still change by %2 % from year to year, above the limit of %3 %; the result still depends on the initial state.</translation>
+    </message>
+    <message>
+        <source>Hinweis: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>Wetter</source>
+        <translation>Weather</translation>
+    </message>
+    <message>
+        <source>Angabe</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Diagramme</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Gewählte Variante der Studie</source>
+        <translation>Chosen variant of the study</translation>
+    </message>
+    <message>
+        <source>%1 m: %2 EUR/m</source>
+        <translation>%1 m: %2 EUR/m</translation>
+    </message>
+    <message>
+        <source>gerechnet mit dem eingebauten Klima</source>
+        <translation>calculated with the built-in climate</translation>
+    </message>
+    <message>
+        <source>gerechnet mit der Wetterdatei</source>
+        <translation>calculated with the weather file</translation>
+    </message>
+    <message>
+        <source>nicht verwendet</source>
+        <translation>not used</translation>
+    </message>
+    <message>
+        <source>Anhang A  Eingaben</source>
+        <translation>Appendix A  Inputs</translation>
+    </message>
+    <message>
+        <source>Zuerst die Werte, die vom Standardwert abweichen (mit * markiert), dann alle übrigen nach Gruppen. „berechnet“: vom Programm aus den Eingaben ermittelt.</source>
+        <translation>First the values that differ from their default (marked with *), then all others by group. “calculated”: derived by the program from the inputs.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>berechnet</source>
+        <translation>calculated</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Alle Eingaben stehen auf ihrem Standardwert.</source>
+        <translation>All inputs are at their default value.</translation>
+    </message>
+    <message>
+        <source>Vom Standardwert abweichend</source>
+        <translation>Differing from the default</translation>
+    </message>
+    <message>
+        <source>Auslegungsbericht Luft-Erdregister: %1</source>
+        <translation>Design report earth-air heat exchanger: %1</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>KOV – Auslegungsbericht %1</source>
+        <translation>KOV – design report %1</translation>
+    </message>
+    <message>
+        <source>Variante %1 von %2 der Studie: %3.</source>
+        <translation>Variant %1 of %2 of the study: %3.</translation>
+    </message>
+    <message>
+        <source>Rang %1 von %2 nach nutzbarer Energie (%3 kWh/a) unter den Varianten, die alle Bedingungen einhalten.</source>
+        <translation>Rank %1 of %2 by useful energy (%3 kWh/a) among the variants that meet every condition.</translation>
+    </message>
+    <message>
+        <source>Die Variante hält nicht jede Bedingung ein: %1.</source>
+        <translation>The variant does not meet every condition: %1.</translation>
+    </message>
+    <message>
+        <source>nutzbare Energie gegen %1</source>
+        <translation>useful energy against %1</translation>
+    </message>
+    <message>
+        <source>Sie liegt auf keiner Pareto-Front der Studie.</source>
+        <translation>It lies on none of the study&apos;s Pareto fronts.</translation>
+    </message>
+    <message>
+        <source>Sie liegt auf der Pareto-Front: %1.</source>
+        <translation>It lies on the Pareto front: %1.</translation>
+    </message>
+    <message>
+        <source>Bedingung %1 %2 %3 %4: %5 mit %6 %4.</source>
+        <translation>Condition %1 %2 %3 %4: %5 with %6 %4.</translation>
+    </message>
+</context>
+<context>
     <name>TForm2</name>
     <message>
         <source>Die Geschwindigkeit ist mit diesem Rohrdurchmesser und Volumenstrom keine endliche Zahl.</source>
         <translation>With this pipe diameter and volume flow the velocity is not a finite number.</translation>
+    </message>
+</context>
+<context>
+    <name>TModellWahl</name>
+    <message>
+        <source>klassisch</source>
+        <translation>classic</translation>
+    </message>
+    <message>
+        <source>Ein repräsentatives Rohr in radialen Erdringen, deren äußerer Rand die ungestörte Erdtemperatur des Monats hält; Nachbarrohre, Oberfläche und Luftfeuchte wirken nicht.</source>
+        <translation>One representative pipe in radial rings of soil whose outer edge holds the month&apos;s undisturbed ground temperature; neighbouring pipes, the surface and air humidity have no effect.</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Alle Rohre nebeneinander im Erdreich unter der Oberfläche, die stündlich mit der Außenluft Wärme tauscht, mit dem Kondensat der feuchten Luft; die Gitterparameter des klassischen Modells gelten hier nicht.</source>
+        <translation>All pipes side by side in the ground below the surface, which exchanges heat with the outdoor air every hour, with the condensate of the humid air; the grid parameters of the classic model do not apply here.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::AusgabePruefung</name>
+    <message>
+        <source>Nichts geschrieben:
+
+%1</source>
+        <translation>Nothing written:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1896,381 @@
         <source>dynamische Amortisationszeit</source>
         <translation>dynamic payback time</translation>
     </message>
+    <message>
+        <source>Lüftungsgerät: Frostschutzstunden mit Register (Ansaug unter %1 °C)</source>
+        <translation>Ventilation unit: frost protection hours with heat exchanger (intake below %1 °C)</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Vorheizenergie Frostschutz mit Register</source>
+        <translation>Ventilation unit: frost protection preheating energy with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: eingesparte Vorheizenergie</source>
+        <translation>Ventilation unit: preheating energy saved</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Nachheizenergie bis Zuluft %1 °C mit Register</source>
+        <translation>Ventilation unit: reheating energy up to supply air %1 °C with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Wärmeersparnis im Gebäude nach WRG</source>
+        <translation>Ventilation unit: heat saved in the building after heat recovery</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: tiefste Zuluft nach WRG mit Register</source>
+        <translation>Ventilation unit: lowest supply air after heat recovery with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: höchste Zuluft außerhalb der Heizperiode mit Register</source>
+        <translation>Ventilation unit: highest supply air outside the heating season with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Stunden mit Zuluft über Komfortgrenze (%1 °C) mit Register</source>
+        <translation>Ventilation unit: hours with supply air above the comfort limit (%1 °C) with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Lüftungsgerät: Kühlung in Stunden über Komfortgrenze</source>
+        <translation>Ventilation unit: cooling in hours above the comfort limit</translation>
+    </message>
+    <message>
+        <source>ohne Register: %1 h</source>
+        <translation>without heat exchanger: %1 h</translation>
+    </message>
+    <message>
+        <source>ohne Register: %1 kWh</source>
+        <translation>without heat exchanger: %1 kWh</translation>
+    </message>
+    <message>
+        <source>ohne Register: %1 °C</source>
+        <translation>without heat exchanger: %1 °C</translation>
+    </message>
+    <message>
+        <source>Vor- + Nachheizung ohne Register minus mit Register</source>
+        <translation>Preheating + reheating without heat exchanger minus with heat exchanger</translation>
+    </message>
+    <message>
+        <source>WRG %1 %, Abluft %2 °C</source>
+        <translation>heat recovery %1 %, extract air %2 °C</translation>
+    </message>
+    <message>
+        <source>Zuluft ohne minus mit Register, Stunden mit Zuluft ohne Register über %1 °C</source>
+        <translation>Supply air without minus with heat exchanger, hours with supply air without heat exchanger above %1 °C</translation>
+    </message>
+    <message>
+        <source>Tiefste Außentemperatur</source>
+        <translation>Lowest outdoor temperature</translation>
+    </message>
+    <message>
+        <source>Froststunden außen</source>
+        <translation>Frost hours outdoors</translation>
+    </message>
+    <message>
+        <source>Froststunden nach Register</source>
+        <translation>Frost hours after the heat exchanger</translation>
+    </message>
+    <message>
+        <source>Heizenergie nutzbar</source>
+        <translation>Useful heating energy</translation>
+    </message>
+    <message>
+        <source>Kühlenergie nutzbar</source>
+        <translation>Useful cooling energy</translation>
+    </message>
+    <message>
+        <source>Die Luft strömt langsam genug.</source>
+        <translation>The air flows slowly enough.</translation>
+    </message>
+    <message>
+        <source>Zu schnell: Druckverlust, Geräusch und Ventilatorstrom steigen; mehr oder größere Rohre wählen.</source>
+        <translation>Too fast: pressure drop, noise and fan electricity rise; choose more or larger pipes.</translation>
+    </message>
+    <message>
+        <source>Das Register lief in keiner Stunde.</source>
+        <translation>The heat exchanger did not run in any hour.</translation>
+    </message>
+    <message>
+        <source>Die Luft hinter dem Register bleibt über der Frostgrenze.</source>
+        <translation>The air after the heat exchanger stays above the frost limit.</translation>
+    </message>
+    <message>
+        <source>Die Luft hinter dem Register fällt unter die Frostgrenze: Vorwärmung, längere oder tiefer liegende Rohre vorsehen.</source>
+        <translation>The air after the heat exchanger falls below the frost limit: provide preheating, longer or deeper pipes.</translation>
+    </message>
+    <message>
+        <source>Der Druckverlust bleibt im Budget.</source>
+        <translation>The pressure drop stays within the budget.</translation>
+    </message>
+    <message>
+        <source>Der Druckverlust übersteigt das Budget: langsamere Strömung oder kürzere Rohre.</source>
+        <translation>The pressure drop exceeds the budget: slower flow or shorter pipes.</translation>
+    </message>
+    <message>
+        <source>Die Rohre liegen frostfrei.</source>
+        <translation>The pipes lie below the frost line.</translation>
+    </message>
+    <message>
+        <source>Die Rohre liegen im Frostbereich: Kondensat kann gefrieren, der Boden ist im Winter kalt.</source>
+        <translation>The pipes lie within the frost zone: condensate can freeze, the ground is cold in winter.</translation>
+    </message>
+    <message>
+        <source>Die Rohre liegen zu eng: sie entziehen einander den Boden.</source>
+        <translation>The pipes are too close together: they draw heat from the same ground.</translation>
+    </message>
+    <message>
+        <source>Der Abstand ist kleiner als der gerechnete Erdbereich zweier Rohre (%1 cm): die Rechnung mit einem Rohr überschätzt den Ertrag.</source>
+        <translation>The spacing is smaller than the calculated ground zone of two pipes (%1 cm): the one-pipe calculation overestimates the yield.</translation>
+    </message>
+    <message>
+        <source>Jedes Rohr hat seinen gerechneten Erdbereich für sich.</source>
+        <translation>Every pipe has its calculated ground zone to itself.</translation>
+    </message>
+    <message>
+        <source>Die Strömung ist beim kleinsten Volumenstrom laminar: der Wärmeübergang bricht ein.</source>
+        <translation>The flow is laminar at the smallest volume flow: the heat transfer collapses.</translation>
+    </message>
+    <message>
+        <source>Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter %1).</source>
+        <translation>The flow is in the transition range at the smallest volume flow (below %1).</translation>
+    </message>
+    <message>
+        <source>Die Strömung ist auch beim kleinsten Volumenstrom turbulent.</source>
+        <translation>The flow is turbulent even at the smallest volume flow.</translation>
+    </message>
+    <message>
+        <source>Es fällt Kondensat an: Rohre mit Gefälle (üblich %1 bis %2 %) und einen Kondensatablauf vorsehen.</source>
+        <translation>Condensate forms: lay the pipes with a gradient (usually %1 to %2 %) and provide a condensate drain.</translation>
+    </message>
+    <message>
+        <source>Es fällt kein Kondensat an.</source>
+        <translation>No condensate forms.</translation>
+    </message>
+    <message>
+        <source>Jeder Teil des Rohrs trägt merklich bei.</source>
+        <translation>Every part of the pipe contributes noticeably.</translation>
+    </message>
+    <message>
+        <source>Das Rohr ist länger als nützlich: die letzten %1 % bringen weniger als %2 % der Energie; mehr kürzere Rohre wären wirksamer.</source>
+        <translation>The pipe is longer than useful: the last %1 % add less than %2 % of the energy; more, shorter pipes would be more effective.</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem Wetter aus dem vorigen Bericht, nicht mit einer Wetterdatei des Standorts.</source>
+        <translation>Calculated with the weather from the previous report, not with a weather file of the site.</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem Testreferenzjahr der Region des Standorts (eingebautes Klima).</source>
+        <translation>Calculated with the test reference year of the site&apos;s region (built-in climate).</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem Wetter des Standorts.</source>
+        <translation>Calculated with the weather of the site.</translation>
+    </message>
+    <message>
+        <source>Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, nicht mit dem Wetter des Standorts.</source>
+        <translation>Calculated with the built-in Swiss design year, not with the weather of the site.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::Meldungen</name>
+    <message>
+        <source>muss eine endliche Zahl sein.</source>
+        <translation>must be a finite number.</translation>
+    </message>
+    <message>
+        <source>muss größer als 0%3 sein.</source>
+        <translation>must be greater than 0%3.</translation>
+    </message>
+    <message>
+        <source>darf nicht negativ sein.</source>
+        <translation>must not be negative.</translation>
+    </message>
+    <message>
+        <source>muss größer als 0 und höchstens 1 sein.</source>
+        <translation>must be greater than 0 and at most 1.</translation>
+    </message>
+    <message>
+        <source>muss zwischen %1 und %2%3 liegen.</source>
+        <translation>must lie between %1 and %2%3.</translation>
+    </message>
+    <message>
+        <source>dürfen zusammen höchstens 1 sein.</source>
+        <translation>must not add up to more than 1.</translation>
+    </message>
+    <message>
+        <source>darf nicht leer sein.</source>
+        <translation>must not be empty.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich mit diesen Parametern nicht berechnen; zu prüfen: %2.</source>
+        <translation>%1 cannot be calculated with these parameters; to check: %2.</translation>
+    </message>
+    <message>
+        <source>Adiabater Anteil und Kelleranteil</source>
+        <translation>Adiabatic share and cellar share</translation>
+    </message>
+    <message>
+        <source>Ausgabedatei</source>
+        <translation>Output file</translation>
+    </message>
+    <message>
+        <source>Fahrplandatei</source>
+        <translation>Schedule file</translation>
+    </message>
+    <message>
+        <source>Wetterdatei</source>
+        <translation>Weather file</translation>
+    </message>
+    <message>
+        <source>Eingebautes Klima</source>
+        <translation>Built-in climate</translation>
+    </message>
+    <message>
+        <source>Rohrpreistabelle</source>
+        <translation>Pipe price table</translation>
+    </message>
+    <message>
+        <source>Die Luftgeschwindigkeit</source>
+        <translation>The air velocity</translation>
+    </message>
+    <message>
+        <source>Die Erdtemperatur am Rand</source>
+        <translation>The ground temperature at the edge</translation>
+    </message>
+    <message>
+        <source>Das radiale Gitter</source>
+        <translation>The radial grid</translation>
+    </message>
+    <message>
+        <source>Das Gitter unter dem Keller</source>
+        <translation>The grid below the cellar</translation>
+    </message>
+    <message>
+        <source>Die Wärmekapazität der Rohrwand</source>
+        <translation>The heat capacity of the pipe wall</translation>
+    </message>
+    <message>
+        <source>Die Wärmekapazität des Erdreichs</source>
+        <translation>The heat capacity of the ground</translation>
+    </message>
+    <message>
+        <source>Die Wärmekapazität der Schicht unter dem Keller</source>
+        <translation>The heat capacity of the layer below the cellar</translation>
+    </message>
+    <message>
+        <source>Der Wärmekapazitätsstrom der Luft</source>
+        <translation>The heat capacity flow of the air</translation>
+    </message>
+    <message>
+        <source>Die Wärmeleitung von Rohrwand und Erdreich</source>
+        <translation>The heat conduction of pipe wall and ground</translation>
+    </message>
+    <message>
+        <source>Die Wärmeleitung zum Keller</source>
+        <translation>The heat conduction to the cellar</translation>
+    </message>
+    <message>
+        <source>Der Wärmeübergang bei Stillstand</source>
+        <translation>The heat transfer at standstill</translation>
+    </message>
+    <message>
+        <source>Der Zeitschritt des Erdreichs</source>
+        <translation>The time step of the ground</translation>
+    </message>
+    <message>
+        <source>Die erste Stunde</source>
+        <translation>The first hour</translation>
+    </message>
+    <message>
+        <source>Variante %1: %2</source>
+        <translation>Variant %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl (Dezimalpunkt verwenden).</source>
+        <translation>%1 is not a number (use a decimal point).</translation>
+    </message>
+    <message>
+        <source>ein Bereich hat die Form von:bis:schritt.</source>
+        <translation>a range has the form from:to:step.</translation>
+    </message>
+    <message>
+        <source>der Schritt eines Bereichs muss größer als %1 sein.</source>
+        <translation>the step of a range must be greater than %1.</translation>
+    </message>
+    <message>
+        <source>der Bereich endet vor seinem Anfang.</source>
+        <translation>the range ends before it begins.</translation>
+    </message>
+    <message>
+        <source>der Bereich hat mehr als %1 Werte.</source>
+        <translation>the range has more than %1 values.</translation>
+    </message>
+    <message>
+        <source>ist eine ganze Zahl; %1 passt nicht.</source>
+        <translation>is a whole number; %1 does not fit.</translation>
+    </message>
+    <message>
+        <source>nimmt nur %1 (nein) und %2 (ja).</source>
+        <translation>takes only %1 (no) and %2 (yes).</translation>
+    </message>
+    <message>
+        <source>die Liste der Werte ist leer.</source>
+        <translation>the list of values is empty.</translation>
+    </message>
+    <message>
+        <source>die Bodenart %1 gibt es nicht (%2..%3 oder alle).</source>
+        <translation>there is no soil type %1 (%2..%3 or all).</translation>
+    </message>
+    <message>
+        <source>ein Wert der Liste ist leer.</source>
+        <translation>a value of the list is empty.</translation>
+    </message>
+    <message>
+        <source>%1 steht zweimal in der Liste.</source>
+        <translation>%1 is in the list twice.</translation>
+    </message>
+    <message>
+        <source>unbekannter Parameter.</source>
+        <translation>unknown parameter.</translation>
+    </message>
+    <message>
+        <source>wird vom Programm berechnet und kann nicht variiert werden.</source>
+        <translation>is calculated by the program and cannot be varied.</translation>
+    </message>
+    <message>
+        <source>ist ein Text und kann nicht variiert werden.</source>
+        <translation>is a text and cannot be varied.</translation>
+    </message>
+    <message>
+        <source>die Wetterjahre der Klimas sind nicht gelesen.</source>
+        <translation>the weather years of the climates have not been read.</translation>
+    </message>
+    <message>
+        <source>%1: eine Bedingung hat die Form KENNWERT&lt;=WERT oder KENNWERT&gt;=WERT.</source>
+        <translation>%1: a condition has the form FIGURE&lt;=VALUE or FIGURE&gt;=VALUE.</translation>
+    </message>
+    <message>
+        <source>unbekannter Kennwert einer Bedingung.</source>
+        <translation>unknown figure in a condition.</translation>
+    </message>
+    <message>
+        <source>wird zweimal variiert.</source>
+        <translation>is varied twice.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Parameter (und die Bodenart) lassen sich zugleich variieren.</source>
+        <translation>At most %1 parameters (and the soil type) can be varied at the same time.</translation>
+    </message>
+    <message>
+        <source>Die Studie hätte mehr als %1 Varianten; bitte weniger Werte wählen.</source>
+        <translation>The study would have more than %1 variants; please choose fewer values.</translation>
+    </message>
+    <message>
+        <source>Es wird nichts variiert: bitte einen Parameter mit seinen Werten oder Bodenarten wählen.</source>
+        <translation>Nothing is varied: please choose a parameter with its values or soil types.</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse gehören nicht zu dieser Studie.</source>
+        <translation>The results do not belong to this study.</translation>
+    </message>
 </context>
 <context>
     <name>kov::Monate</name>
@@ -1429,6 +2365,124 @@
     <message>
         <source>Dezember</source>
         <translation>December</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TAnlagenAnsicht</name>
+    <message>
+        <source>Anlage</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TAnlagenText</name>
+    <message>
+        <source>ohne Register</source>
+        <translation>without heat exchanger</translation>
+    </message>
+    <message>
+        <source>mit Register</source>
+        <translation>with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Dauerlinien der Zuluft nach der Wärmerückgewinnung</source>
+        <translation>Duration curves of the supply air after heat recovery</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden mit mindestens dieser Zulufttemperatur [h]</source>
+        <translation>Operating hours with at least this supply air temperature [h]</translation>
+    </message>
+    <message>
+        <source>Temperatur [°C]</source>
+        <translation>Temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Zuluft ohne Register</source>
+        <translation>Supply air without heat exchanger</translation>
+    </message>
+    <message>
+        <source>Zuluft mit Register</source>
+        <translation>Supply air with heat exchanger</translation>
+    </message>
+    <message>
+        <source>Zuluft-Soll %1 °C</source>
+        <translation>Supply air set point %1 °C</translation>
+    </message>
+    <message>
+        <source>Frostschutzstunden je Monat</source>
+        <translation>Frost protection hours per month</translation>
+    </message>
+    <message>
+        <source>Stunden [h]</source>
+        <translation>Hours [h]</translation>
+    </message>
+    <message>
+        <source>Vorheizenergie je Monat</source>
+        <translation>Preheating energy per month</translation>
+    </message>
+    <message>
+        <source>Energie [kWh]</source>
+        <translation>Energy [kWh]</translation>
+    </message>
+    <message>
+        <source>%1 Betriebsstunden mit mindestens: Zuluft ohne Register %2 °C, mit Register %3 °C</source>
+        <translation>%1 operating hours with at least: supply air without heat exchanger %2 °C, with heat exchanger %3 °C</translation>
+    </message>
+    <message>
+        <source>%1: Frostschutz ohne Register %2 h, mit Register %3 h</source>
+        <translation>%1: frost protection without heat exchanger %2 h, with heat exchanger %3 h</translation>
+    </message>
+    <message>
+        <source>%1: Vorheizenergie ohne Register %2 kWh, mit Register %3 kWh</source>
+        <translation>%1: preheating energy without heat exchanger %2 kWh, with heat exchanger %3 kWh</translation>
+    </message>
+    <message>
+        <source>Diese Ansicht zeigt, was das Register in einem Lüftungsgerät mit Wärmerückgewinnung ändert: Zulufttemperatur, Frostschutzstunden und Vorheizenergie mit und ohne Register.
+
+Der letzte Lauf rechnete ohne Lüftungsgerät. Schalten Sie unter „Weitere Parameter“ in der Gruppe des Lüftungsgeräts „WRG“ ein (kov-run: WRG=true) und rechnen Sie erneut.</source>
+        <translation>This view shows what the earth-air heat exchanger changes in a ventilation unit with heat recovery: supply air temperature, frost protection hours and preheating energy with and without the heat exchanger.
+
+The last run was calculated without a ventilation unit. Switch on “WRG” in the ventilation unit&apos;s group under “More parameters” (kov-run: WRG=true) and calculate again.</translation>
+    </message>
+    <message>
+        <source>Stundenwerte %1</source>
+        <translation>Hourly values %1</translation>
+    </message>
+    <message>
+        <source>Aussenluft</source>
+        <translation>Outdoor air</translation>
+    </message>
+    <message>
+        <source>Austritt Register</source>
+        <translation>Heat exchanger outlet</translation>
+    </message>
+    <message>
+        <source>Stunde des Jahres [h], Striche um Mitternacht</source>
+        <translation>Hour of the year [h], ticks at midnight</translation>
+    </message>
+    <message>
+        <source>Zuluft nach Wärmerückgewinnung</source>
+        <translation>Supply air after heat recovery</translation>
+    </message>
+    <message>
+        <source>%1: Aussenluft %2 °C, Austritt Register %3 °C</source>
+        <translation>%1: outdoor air %2 °C, heat exchanger outlet %3 °C</translation>
+    </message>
+    <message>
+        <source>%1: Aussenluft %2 °C, Austritt Register %3 °C, Lüftungsgerät aus</source>
+        <translation>%1: outdoor air %2 °C, heat exchanger outlet %3 °C, ventilation unit off</translation>
+    </message>
+    <message>
+        <source>%1: Aussenluft %2 °C, Austritt Register %3 °C, Zuluft %4 °C (ohne Register %5 °C)</source>
+        <translation>%1: outdoor air %2 °C, heat exchanger outlet %3 °C, supply air %4 °C (without heat exchanger %5 °C)</translation>
+    </message>
+    <message>
+        <source>%1 bis %2 (%3 Stunden)</source>
+        <translation>%1 to %2 (%3 hours)</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +2582,105 @@
     <message>
         <source>PDF-Dokument (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Querschnitt</source>
+        <translation>Cross-section</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TBetriebszeitenDialog</name>
+    <message>
+        <source>Montag</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Dienstag</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Mittwoch</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Donnerstag</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Freitag</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Samstag</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>Sonntag</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Betriebszeiten der Lüftung</source>
+        <translation>Operating times of the ventilation</translation>
+    </message>
+    <message>
+        <source>Lüftung nach Wochenplan (sonst immer Nenn-Volumenstrom)</source>
+        <translation>Ventilation by weekly schedule (otherwise always nominal volume flow)</translation>
+    </message>
+    <message>
+        <source>von Uhr</source>
+        <translation>from hour</translation>
+    </message>
+    <message>
+        <source>bis Uhr</source>
+        <translation>to hour</translation>
+    </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation>Volume flow</translation>
+    </message>
+    <message>
+        <source>Nachtspülung Juni bis August</source>
+        <translation>Night flushing June to August</translation>
+    </message>
+    <message>
+        <source>Einträge durch &quot;;&quot; getrennt: Tage (Mo-Fr, Sa, Mo,Mi), volle Stunden von-bis, wahlweise der Anteil in %; &quot;Nacht 22-6&quot; lüftet im Juni bis August nachts</source>
+        <translation>Entries separated by &quot;;&quot;: days (Mo-Fr, Sa, Mo,Mi; German day abbreviations), full hours from-to, optionally the share in %; &quot;Nacht 22-6&quot; ventilates at night from June to August</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Kurzform (Parameter Betriebszeiten):</source>
+        <translation>Short form (parameter Betriebszeiten):</translation>
+    </message>
+    <message>
+        <source>Im Wochenplan läuft die Lüftung nie: wählen Sie mindestens einen Tag oder schalten Sie den Wochenplan aus.</source>
+        <translation>The weekly schedule never runs the ventilation: choose at least one day or switch the weekly schedule off.</translation>
+    </message>
+    <message>
+        <source>Dieser Plan hat mehr als einen Zeitraum an einem Tag oder wechselnde Anteile; er lässt sich nur als Kurzform bearbeiten.</source>
+        <translation>This schedule has more than one period on a day or changing shares; it can only be edited in the short form.</translation>
+    </message>
+    <message>
+        <source>Die Fahrplandatei ist eingeschaltet (FahrplanGelesen): Wochenplan und Fahrplandatei zugleich lehnt die Prüfung ab.</source>
+        <translation>The schedule file is switched on (FahrplanGelesen): the check rejects a weekly schedule together with a schedule file.</translation>
+    </message>
+    <message>
+        <source>Ohne Wochenplan: 168 Stunden je Woche mit Nenn-Volumenstrom.</source>
+        <translation>Without a weekly schedule: 168 hours per week at nominal volume flow.</translation>
+    </message>
+    <message>
+        <source>Lüftung %1 Stunden je Woche, entspricht %2 Stunden mit Nenn-Volumenstrom.</source>
+        <translation>Ventilation %1 hours per week, equivalent to %2 hours at nominal volume flow.</translation>
+    </message>
+    <message>
+        <source>Dazu Nachtspülung %1 Stunden je Nacht im Juni bis August.</source>
+        <translation>Plus night flushing %1 hours per night from June to August.</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +3130,10 @@ Sollen sie gespeichert werden?</source>
 
 Save them?</translation>
     </message>
+    <message>
+        <source>&amp;Betriebszeiten…</source>
+        <translation>Operating &amp;times…</translation>
+    </message>
 </context>
 <context>
     <name>kov::TForm3</name>
@@ -2144,6 +3301,43 @@ kg</translation>
     </message>
 </context>
 <context>
+    <name>kov::TKlimaCheckAnzeige</name>
+    <message>
+        <source>&lt;b&gt;Klimacheck&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Climate check&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Der Klimacheck rechnet die Auslegung mit den Testreferenzjahren ihrer Region; er braucht ein eingebautes Klima (Wetter: „Eingebautes Klima…“).</source>
+        <translation>The climate check calculates the design with the test reference years of its region; it needs a built-in climate (weather: “Built-in climate…”).</translation>
+    </message>
+    <message>
+        <source>Region %1 %2</source>
+        <translation>Region %1 %2</translation>
+    </message>
+    <message>
+        <source>%1: die sechs Testreferenzjahre werden gerechnet …</source>
+        <translation>%1: the six test reference years are being calculated …</translation>
+    </message>
+    <message>
+        <source>Klimacheck nicht gerechnet: %1</source>
+        <translation>Climate check not calculated: %1</translation>
+    </message>
+    <message>
+        <source>Region %1 %2 (%3). %4</source>
+        <translation>Region %1 %2 (%3). %4</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>kov::TKlimaDialog</name>
     <message>
         <source>KOV - Eingebautes Klima</source>
@@ -2223,6 +3417,17 @@ kg</translation>
     </message>
 </context>
 <context>
+    <name>kov::TKlimaKarte</name>
+    <message>
+        <source>Eine Station anklicken, um ihre Region zu wählen</source>
+        <translation>Click a station to choose its region</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>kov::TParameterDialog</name>
     <message>
         <source>Bereich: %1</source>
@@ -2275,6 +3480,257 @@ kg</translation>
         <translation>The parameters were not applied:
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TPruefAnzeige</name>
+    <message>
+        <source>Auslegungsprüfung</source>
+        <translation>Design check</translation>
+    </message>
+    <message>
+        <source>Luftgeschwindigkeit</source>
+        <translation>Air velocity</translation>
+    </message>
+    <message>
+        <source>Frost am Austritt</source>
+        <translation>Frost at the outlet</translation>
+    </message>
+    <message>
+        <source>Druckverlust</source>
+        <translation>Pressure drop</translation>
+    </message>
+    <message>
+        <source>Verlegetiefe</source>
+        <translation>Laying depth</translation>
+    </message>
+    <message>
+        <source>Rohrabstand</source>
+        <translation>Pipe spacing</translation>
+    </message>
+    <message>
+        <source>Turbulente Strömung</source>
+        <translation>Turbulent flow</translation>
+    </message>
+    <message>
+        <source>Kondensat</source>
+        <translation>Condensate</translation>
+    </message>
+    <message>
+        <source>Nützliche Rohrlänge</source>
+        <translation>Useful pipe length</translation>
+    </message>
+    <message>
+        <source>Wetter des Standorts</source>
+        <translation>Weather of the site</translation>
+    </message>
+    <message>
+        <source>erfüllt</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>nicht erfüllt</source>
+        <translation>not met</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3</source>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Erfüllt alle Prüfungen</source>
+        <translation>Passes every check</translation>
+    </message>
+    <message>
+        <source>Erfüllt; Hinweise: %1</source>
+        <translation>Passes; notes: %1</translation>
+    </message>
+    <message>
+        <source>Nicht erfüllt: %1</source>
+        <translation>Fails: %1</translation>
+    </message>
+    <message>
+        <source>Nicht erfüllt: %1; Hinweise: %2</source>
+        <translation>Fails: %1; notes: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TQuerschnittAnsicht</name>
+    <message>
+        <source>Tag des Jahres, 1 = 1. Januar</source>
+        <translation>Day of the year, 1 = 1 January</translation>
+    </message>
+    <message>
+        <source>Stunde des Tages, 1 = 0 bis 1 Uhr; gezeigt wird ihr Ende</source>
+        <translation>Hour of the day, 1 = 0:00 to 1:00; its end is shown</translation>
+    </message>
+    <message>
+        <source>am Eintritt</source>
+        <translation>at the inlet</translation>
+    </message>
+    <message>
+        <source>in der Mitte</source>
+        <translation>in the middle</translation>
+    </message>
+    <message>
+        <source>am Austritt</source>
+        <translation>at the outlet</translation>
+    </message>
+    <message>
+        <source>Zeigen</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Rechnet das Jahr bis zu dieser Stunde erneut und zeigt das Erdreich</source>
+        <translation>Calculates the year again up to this hour and shows the ground</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Ort im Rohr</source>
+        <translation>Position in the pipe</translation>
+    </message>
+    <message>
+        <source>Die Temperatur des Erdreichs quer zu den Rohren am Ende der gewählten Stunde des aufgezeichneten Jahres.</source>
+        <translation>The temperature of the ground across the pipes at the end of the chosen hour of the recorded year.</translation>
+    </message>
+    <message>
+        <source>Den Querschnitt des Erdreichs gibt es nur für einen Lauf mit dem Rechenmodell „Register“.</source>
+        <translation>The cross-section of the ground is only available for a run with the calculation model “Register”.</translation>
+    </message>
+    <message>
+        <source>Das Jahr wird bis zur gewählten Stunde gerechnet …</source>
+        <translation>The year is being calculated up to the chosen hour …</translation>
+    </message>
+    <message>
+        <source>Tag %1, Ende der Stunde %2 (%3:00 Uhr), Axialzelle %4 von %5; Erdreich von %6 °C bis %7 °C, grau: die Rohre.</source>
+        <translation>Day %1, end of hour %2 (%3:00), axial cell %4 of %5; ground from %6 °C to %7 °C, grey: the pipes.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TQuerschnittBild</name>
+    <message>
+        <source>Oberfläche, Außenluft %1 °C</source>
+        <translation>Surface, outdoor air %1 °C</translation>
+    </message>
+    <message>
+        <source>Breite %1 m, Tiefe %2 m</source>
+        <translation>Width %1 m, depth %2 m</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TRegelungsVergleich</name>
+    <message>
+        <source>Nutzbare Heizenergie</source>
+        <translation>Useful heating energy</translation>
+    </message>
+    <message>
+        <source>Nutzbare Kühlenergie</source>
+        <translation>Useful cooling energy</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Heizenergie</source>
+        <translation>Unwanted heating energy</translation>
+    </message>
+    <message>
+        <source>Unerwünschte Kühlenergie</source>
+        <translation>Unwanted cooling energy</translation>
+    </message>
+    <message>
+        <source>Ventilator-Stromverbrauch im Jahr</source>
+        <translation>Fan electricity per year</translation>
+    </message>
+    <message>
+        <source>Leistungszahl (nutzbare Energie / Ventilatorstrom)</source>
+        <translation>Coefficient of performance (useful energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Leistungszahl brutto (alle Energie / Ventilatorstrom)</source>
+        <translation>Gross coefficient of performance (all energy / fan electricity)</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad η, Heizperiode</source>
+        <translation>Efficiency η, heating season</translation>
+    </message>
+    <message>
+        <source>Mittlere Ansaugtemperatur, Heizperiode</source>
+        <translation>Mean intake temperature, heating season</translation>
+    </message>
+    <message>
+        <source>Heizperiode: die Stunden mit Aussenluft bis zur Heizgrenze. Wirkungsgrad η des Registers gegen das ungestörte Erdreich in Rohrtiefe: η = Σ R·(Taus − Tein) / Σ R·(TErde − Tein) über die Betriebsstunden der Heizperiode mit TErde &gt; Tein, mit R dem relativen Volumenstrom der Stunde, Tein der Aussenluft, Taus dem Austritt des Registers und TErde der Monatstemperatur des Erdreichs am Rand des Modells: die Energie, die das Register gewinnt, geteilt durch die, die ein Register mit Austritt auf Erdreichtemperatur gewänne. Mittlere Ansaugtemperatur: Σ R·Taus / Σ R über die Stunden der Heizperiode mit Volumenstrom, die Temperatur, mit der das Lüftungsgerät im Mittel ansaugt.</source>
+        <translation>Heating season: the hours with outdoor air up to the heating limit. Efficiency η of the heat exchanger against the undisturbed ground at pipe depth: η = Σ R·(Tout − Tin) / Σ R·(Tground − Tin) over the operating hours of the heating season with Tground &gt; Tin, where R is the hour&apos;s relative volume flow, Tin the outdoor air, Tout the heat exchanger outlet and Tground the month&apos;s ground temperature at the edge of the model: the energy the heat exchanger gains divided by the energy a heat exchanger with its outlet at ground temperature would gain. Mean intake temperature: Σ R·Tout / Σ R over the hours of the heating season with volume flow, the temperature at which the ventilation unit draws in air on average.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Regelung im Vergleich:&lt;/b&gt; klassische Freigabegrenzen und Regelung nach Bedarf</source>
+        <translation>&lt;b&gt;Control compared:&lt;/b&gt; classic release limits and control on demand</translation>
+    </message>
+    <message>
+        <source>Kennwert</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Freigabegrenzen
+(klassisch)</source>
+        <translation>Release limits
+(classic)</translation>
+    </message>
+    <message>
+        <source>nach Bedarf
+(Regelung=bedarf)</source>
+        <translation>On demand
+(Regelung=bedarf)</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Die Spalte der Freigabegrenzen wird gerechnet …</source>
+        <translation>The release limits column is being calculated …</translation>
+    </message>
+    <message>
+        <source>Die Spalte der Regelung nach Bedarf wird gerechnet …</source>
+        <translation>The on-demand control column is being calculated …</translation>
+    </message>
+    <message>
+        <source>Beide Spalten: dasselbe Projekt, nur die Regelung anders.</source>
+        <translation>Both columns: the same project, only the control differs.</translation>
+    </message>
+    <message>
+        <source>Die andere Regelung ließ sich nicht rechnen: %1</source>
+        <translation>The other control could not be calculated: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kov::TStundenAnsicht</name>
+    <message>
+        <source>Mausrad: Zeitraum verkürzen oder verlängern, Bildlaufleiste: durch das Jahr blättern</source>
+        <translation>Mouse wheel: shorten or lengthen the period, scroll bar: move through the year</translation>
+    </message>
+    <message>
+        <source> Tage</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>Zeitraum:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Stundenwerte</source>
+        <translation>Hourly values</translation>
     </message>
 </context>
 <context>
@@ -2558,6 +4014,18 @@ kg</translation>
     <message>
         <source>%v von %m Varianten geprüft</source>
         <translation>%v of %m variants checked</translation>
+    </message>
+    <message>
+        <source>Fortsetzen</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Rechnet die Varianten der abgebrochenen Studie, die noch fehlen; die fertigen bleiben.</source>
+        <translation>Calculates the variants of the cancelled study that are still missing; the finished ones are kept.</translation>
+    </message>
+    <message>
+        <source>Die Studie wird mit den %1 fehlenden Varianten fortgesetzt …</source>
+        <translation>The study is resumed with the %1 missing variants …</translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,8 @@ bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
                                        "den PDF-Bericht", Auswertung->Dateien))
         return false;
     TBerichtKopf kopf = Kopf;
+    // the report speaks the interface's language, its numbers included
+    kopf.Zahlenformat = QLocale();
     if (ProjektdateiQuelle) {
         const QString projektdatei = ProjektdateiQuelle();
         if (!projektdatei.isEmpty()) kopf.Projektdatei = projektdatei;

@@ -19,6 +19,7 @@
 #include "ui/kennwert_vorschau.h"
 #include "ui/klima_dialog.h"
 #include "ui/meldung.h"
+#include "ui/meldung_texte.h"
 #include "ui/parameter_dialog.h"
 #include "ui/pruef_anzeige.h"
 #include "ui/sprache.h"
@@ -577,7 +578,7 @@ bool TForm2::EingabenPruefen(QWidget* meldungsEltern, const QString& ueberschrif
         FelderLesen(kopie);
         for (const std::string& meldung :
              LaufPruefen(kopie, EingabeOrdner(), nullptr, EingabeOrdner(), Sitzung.Projekt().Datei))
-            meldungen << QString::fromStdString(meldung);
+            meldungen << MeldungText(meldung);
     }
     if (meldungen.isEmpty()) return true;
     MeldungZeigen(meldungsEltern, QMessageBox::Warning, windowTitle(),

@@ -3,6 +3,7 @@
 #include "model/fehler.h"
 #include "register/kennwerte.h"
 #include "register/parameter_pruefung.h"
+#include "ui/meldung_texte.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -143,7 +144,7 @@ void TKennwertVorschau::Arbeiten() {
                 },
                 Qt::QueuedConnection);
         } catch (const std::exception& f) {
-            const QString grund = QString::fromUtf8(f.what());
+            const QString grund = MeldungText(f.what());
             QMetaObject::invokeMethod(
                 this,
                 [this, grund, nummer] {

@@ -136,7 +136,7 @@ void PruefungsTabelleFuellen(QTableWidget* tabelle, const std::vector<TPruefRege
         const TUrteil urteil = regeln[static_cast<std::size_t>(z)].Urteil;
         for (int s = 0; s < tabelle->columnCount(); ++s) {
             QTableWidgetItem* zelle = tabelle->item(z, s);
-            zelle->setToolTip(QString::fromStdString(zeile.Erlaeuterung));
+            zelle->setToolTip(KernText(zeile.Erlaeuterung));
             if (urteil == TUrteil::NichtErfuellt) zelle->setBackground(QColor(255, 214, 214));
             if (urteil == TUrteil::Hinweis) zelle->setBackground(QColor(255, 243, 196));
         }

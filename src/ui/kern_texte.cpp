@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace kov {
 
@@ -11,7 +12,7 @@ namespace {
 
 // The labels of the figures, costs, checks and study figures as the core writes them, for the
 // translation tools.
-[[maybe_unused]] const char* const Quelltexte[] = {
+const char* const Quelltexte[] = {
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Reynoldszahl bei Nenn-Volumenstrom"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Rohrreibungszahl"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Druckverlust Rohrreibung"),
@@ -95,7 +96,105 @@ namespace {
     QT_TRANSLATE_NOOP("kov::Kennwerte", "nicht erfüllt"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Hinweis"),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Die Auslegung erfüllt alle Prüfungen."),
+    // the ventilation unit's rows; a number of the run stands where the %n is
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Lüftungsgerät: Frostschutzstunden mit Register (Ansaug unter %1 °C)"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Lüftungsgerät: Vorheizenergie Frostschutz mit Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Lüftungsgerät: eingesparte Vorheizenergie"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Lüftungsgerät: Nachheizenergie bis Zuluft %1 °C mit Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Lüftungsgerät: Wärmeersparnis im Gebäude nach WRG"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Lüftungsgerät: tiefste Zuluft nach WRG mit Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Lüftungsgerät: höchste Zuluft außerhalb der Heizperiode mit Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Lüftungsgerät: Stunden mit Zuluft über Komfortgrenze (%1 °C) mit Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Lüftungsgerät: Kühlung in Stunden über Komfortgrenze"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "ohne Register: %1 h"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "ohne Register: %1 kWh"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "ohne Register: %1 °C"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Vor- + Nachheizung ohne Register minus mit Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "WRG %1 %, Abluft %2 °C"),
+    QT_TRANSLATE_NOOP(
+        "kov::Kennwerte",
+        "Zuluft ohne minus mit Register, Stunden mit Zuluft ohne Register über %1 °C"),
+    // the rows of the climate check
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Tiefste Außentemperatur"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Froststunden außen"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Froststunden nach Register"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Heizenergie nutzbar"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Kühlenergie nutzbar"),
+    // what the design check says about each rule
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Die Luft strömt langsam genug."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Zu schnell: Druckverlust, Geräusch und Ventilatorstrom "
+                                        "steigen; mehr oder größere Rohre wählen."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Das Register lief in keiner Stunde."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Die Luft hinter dem Register bleibt über der Frostgrenze."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Die Luft hinter dem Register fällt unter die Frostgrenze: Vorwärmung, "
+                      "längere oder tiefer liegende Rohre vorsehen."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Der Druckverlust bleibt im Budget."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Der Druckverlust übersteigt das Budget: langsamere "
+                                        "Strömung oder kürzere Rohre."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Die Rohre liegen frostfrei."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Die Rohre liegen im Frostbereich: Kondensat kann "
+                                        "gefrieren, der Boden ist im Winter kalt."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Die Rohre liegen zu eng: sie entziehen einander den Boden."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Der Abstand ist kleiner als der gerechnete Erdbereich zweier Rohre (%1 cm): "
+                      "die Rechnung mit einem Rohr überschätzt den Ertrag."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Jedes Rohr hat seinen gerechneten Erdbereich für sich."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Die Strömung ist beim kleinsten Volumenstrom laminar: der "
+                                        "Wärmeübergang bricht ein."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Die Strömung ist beim kleinsten Volumenstrom im "
+                                        "Übergangsbereich (unter %1)."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Die Strömung ist auch beim kleinsten Volumenstrom turbulent."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Es fällt Kondensat an: Rohre mit Gefälle (üblich %1 bis "
+                                        "%2 %) und einen Kondensatablauf vorsehen."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Es fällt kein Kondensat an."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Jeder Teil des Rohrs trägt merklich bei."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Das Rohr ist länger als nützlich: die letzten %1 % bringen weniger als "
+                      "%2 % der Energie; mehr kürzere Rohre wären wirksamer."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem Wetter aus dem vorigen Bericht, nicht "
+                                        "mit einer Wetterdatei des Standorts."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem Testreferenzjahr der Region des "
+                                        "Standorts (eingebautes Klima)."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem Wetter des Standorts."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, "
+                                        "nicht mit dem Wetter des Standorts."),
 };
+
+// The texts above as a set: a text the core composed with numbers is looked up with its numbers
+// replaced by %1, %2..., and only a pattern known here is taken as one.
+const QSet<QString>& BekannteTexte() {
+    static const QSet<QString> texte = [] {
+        QSet<QString> s;
+        for (const char* t : Quelltexte)
+            s.insert(QString::fromUtf8(t));
+        return s;
+    }();
+    return texte;
+}
+
+// "Ansaug unter 0.0 °C" -> "Ansaug unter %1 °C" and the numbers as written, in their order
+QString NummernErsetzen(const QString& text, QStringList& zahlen) {
+    static const QRegularExpression zahl(
+        QStringLiteral("(?<![\\w.%-])-?[0-9]+(?:\\.[0-9]+)?(?![\\w.])"));
+    QString muster;
+    qsizetype bis = 0;
+    for (auto it = zahl.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        zahlen << m.captured(0);
+        muster += text.mid(bis, m.capturedStart() - bis) + QLatin1Char('%') +
+                  QString::number(zahlen.size());
+        bis = m.capturedEnd();
+    }
+    return muster + text.mid(bis);
+}
 
 QString Uebersetzt(const QString& deutsch) {
     return QCoreApplication::translate("kov::Kennwerte", deutsch.toUtf8().constData());
@@ -118,6 +217,22 @@ QString KernText(const std::string& deutsch) {
     if (const auto g = grenze.match(text); g.hasMatch())
         return QCoreApplication::translate("kov::Kennwerte", "%1 (%2 °C)")
             .arg(Uebersetzt(g.captured(1)), ZahlTextAnsicht(g.captured(2)));
+    if (BekannteTexte().contains(text)) return Uebersetzt(text);
+    QStringList zahlen;
+    if (const QString muster = NummernErsetzen(text, zahlen);
+        !zahlen.isEmpty() && BekannteTexte().contains(muster)) {
+        QString uebersetzt = Uebersetzt(muster);
+        for (const QString& z : zahlen)
+            uebersetzt = uebersetzt.arg(ZahlTextAnsicht(z));
+        return uebersetzt;
+    }
+    // "26. Januar, 08–09 Uhr (Stunde 609); ohne Register: -3.0 °C": parts the core joined
+    if (text.contains(QStringLiteral("; "))) {
+        QStringList teile = text.split(QStringLiteral("; "));
+        for (QString& t : teile)
+            t = KernText(t.toStdString());
+        return teile.join(QStringLiteral("; "));
+    }
     return Uebersetzt(text);
 }
 

@@ -2,7 +2,9 @@
 
 #include "files/klima.h"
 #include "register/kennwerte_text.h"
+#include "ui/kern_texte.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -73,8 +75,10 @@ void TKlimaCheckAnzeige::Zeigen(const std::vector<TKlimaCheckJahr>& jahre) {
     const std::vector<TKlimaCheckZeile> zeilen = KlimaCheckZeilen(jahre);
     QStringList koepfe;
     for (const TKlimaCheckJahr& j : jahre)
-        koepfe << tr("%1\n%2").arg(tr(KlimaArtText(j.Wahl.Art).data()),
-                                   Utf8(KlimaPeriodenText(j.Wahl.Periode)));
+        koepfe << tr("%1\n%2").arg(
+            // the kinds of year as the climate dialog names them
+            QCoreApplication::translate("kov::TKlimaDialog", KlimaArtText(j.Wahl.Art).data()),
+            Utf8(KlimaPeriodenText(j.Wahl.Periode)));
     Tabelle->clear();
     Tabelle->setColumnCount(static_cast<int>(koepfe.size()));
     Tabelle->setRowCount(static_cast<int>(zeilen.size()));
@@ -82,7 +86,7 @@ void TKlimaCheckAnzeige::Zeigen(const std::vector<TKlimaCheckJahr>& jahre) {
     QStringList namen;
     for (std::size_t z = 0; z < zeilen.size(); ++z) {
         const TKlimaCheckZeile& zeile = zeilen[z];
-        namen << tr("%1 [%2]").arg(tr(zeile.Name.c_str()), Utf8(zeile.Einheit));
+        namen << tr("%1 [%2]").arg(KernText(zeile.Name), Utf8(zeile.Einheit));
         for (std::size_t s = 0; s < zeile.Werte.size(); ++s) {
             // as the figures beside it
             auto* zelle = new QTableWidgetItem(

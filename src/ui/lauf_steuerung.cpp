@@ -1,5 +1,7 @@
 #include "ui/lauf_steuerung.h"
 
+#include "ui/meldung_texte.h"
+
 #include <QMetaObject>
 #include <QTimer>
 
@@ -133,7 +135,7 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
         std::shared_ptr<const TEinzellaufErgebnis> fertig = std::move(ergebnis);
         AbschlussMelden([this, fertig] { emit LaufFertig(fertig); });
     } catch (const std::exception& f) {
-        const QString meldung = QString::fromUtf8(f.what());
+        const QString meldung = MeldungText(f.what());
         AbschlussMelden([this, meldung] { emit LaufFehlgeschlagen(meldung); });
     }
 }
@@ -189,7 +191,7 @@ void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, 
             }
         }
     } catch (const std::exception& f) {
-        fehler = QString::fromUtf8(f.what());
+        fehler = MeldungText(f.what());
     }
     const bool abgebrochen = Abbruch.load();
     std::shared_ptr<const TStudienErgebnis> fertig = std::move(ergebnis);
@@ -222,7 +224,7 @@ bool TLaufSteuerung::KlimaCheckStarten(const TRegisterParameter& p, const TLaufO
                 p, region, p.FahrplanGelesen ? daten.Fahrplan.get() : nullptr, 0, &KlimaAbbruch));
             ende = [this, jahre] { emit KlimaCheckFertig(jahre); };
         } catch (const std::exception& f) {
-            ende = [this, meldung = QString::fromUtf8(f.what())] {
+            ende = [this, meldung = MeldungText(f.what())] {
                 emit KlimaCheckFehlgeschlagen(meldung);
             };
         }

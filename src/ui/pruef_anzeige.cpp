@@ -1,6 +1,7 @@
 #include "ui/pruef_anzeige.h"
 
-#include "ui/bericht_format.h"
+#include "ui/kern_texte.h"
+#include "ui/zahl_format.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -94,14 +95,12 @@ void TPruefAnzeige::Zeigen(const std::vector<TPruefRegel>* regeln) {
         z.Zeichen->setStyleSheet(QStringLiteral("color: %1;").arg(Farbe(r.Urteil)));
         z.Zeichen->setAccessibleName(urteil);
         z.Name->setText(RegelName(r));
-        z.Wert->setText(r.HatWert ? BerichtZahl(Ort, r.Wert, r.Dezimalen) + QLatin1Char(' ') +
+        z.Wert->setText(r.HatWert ? ZahlAnsicht(r.Wert, r.Dezimalen) + QLatin1Char(' ') +
                                         QString::fromUtf8(r.Einheit.data(),
                                                           static_cast<qsizetype>(r.Einheit.size()))
                                   : urteil);
         const QString erklaerung =
-            tr("%1: %2. %3")
-                .arg(QString::fromStdString(r.Bezeichnung), urteil,
-                     ZahlenOertlich(Ort, QString::fromStdString(r.Erlaeuterung)));
+            tr("%1: %2. %3").arg(KernText(r.Bezeichnung), urteil, KernText(r.Erlaeuterung));
         for (QLabel* l : {z.Zeichen, z.Name, z.Wert})
             l->setToolTip(erklaerung);
         verletzt += r.Urteil == TUrteil::NichtErfuellt ? 1 : 0;

@@ -39,7 +39,6 @@ public:
 private:
     TZeile& Zeile(std::size_t i);
     QGridLayout* Raster = nullptr;
-    QLocale Ort{QLocale::German};
 };
 
 } // namespace kov

@@ -215,7 +215,7 @@ void TVariantenFenster::EntwurfAnzeigen() {
     const QString fehlerFarbe = QStringLiteral("color: #b00000;");
     for (std::size_t i = 0; i < EntwurfZeilen; ++i) {
         const bool benutzt = !ParameterWahl[i]->currentData().toString().isEmpty();
-        const QString fehler = QString::fromStdString(pruefung.ZeilenFehler[i]);
+        const QString fehler = MeldungText(pruefung.ZeilenFehler[i]);
         WerteFeld[i]->setEnabled(benutzt && !LaeuftGerade());
         WerteFeld[i]->setStyleSheet(fehler.isEmpty() ? QString() : QString::fromLatin1(FalschStil));
         WerteFeld[i]->setToolTip(fehler);
@@ -230,7 +230,7 @@ void TVariantenFenster::EntwurfAnzeigen() {
             ZeilenHinweis[i]->clear();
     }
     for (std::size_t i = 0; i < BedingungsZeilen; ++i) {
-        const QString fehler = QString::fromStdString(pruefung.BedingungsFehler[i]);
+        const QString fehler = MeldungText(pruefung.BedingungsFehler[i]);
         GrenzFeld[i]->setStyleSheet(fehler.isEmpty() ? QString() : QString::fromLatin1(FalschStil));
         GrenzFeld[i]->setToolTip(fehler);
         const bool benutzt = !BedingungsWahl[i]->currentData().toString().isEmpty();
@@ -262,7 +262,7 @@ void TVariantenFenster::EntwurfAnzeigen() {
     } else {
         Anzahl->setStyleSheet(fehlerFarbe);
         Anzahl->setText(pruefung.Fehler.empty() ? tr("Eingaben prüfen")
-                                                : QString::fromStdString(pruefung.Fehler));
+                                                : MeldungText(pruefung.Fehler));
         Anzahl->setToolTip(Zeilen(pruefung.Meldungen()));
     }
     Anzahl->setWordWrap(!pruefung.Gueltig());

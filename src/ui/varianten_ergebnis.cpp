@@ -87,6 +87,8 @@ void TVariantenFenster::ErgebnisAufbauen(QVBoxLayout* aussen) {
     Tabelle->verticalHeader()->hide();
     Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
     Tabelle->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // before the first study the heads alone set the widths, in either language uncut
+    Tabelle->resizeColumnsToContents();
     connect(Tabelle->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         Uebernehmen->setEnabled(GewaehlteVariante() >= 0 && !LaeuftGerade());
         AuswahlZeigen();

@@ -112,7 +112,7 @@ bool TVariantenFenster::StartenClick() {
     try {
         daten = LaufDatenSammeln(basis, {{}, Sitzung.EingabeOrdner()}, TLaufZweck::Studie);
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + QString::fromUtf8(f.what()));
+        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + MeldungText(f.what()));
         return false;
     }
     QString hinweis;
@@ -124,7 +124,7 @@ bool TVariantenFenster::StartenClick() {
     try {
         StudienWetterSammeln(studie, daten);
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + QString::fromUtf8(f.what()));
+        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + MeldungText(f.what()));
         return false;
     }
     StudieStand = std::move(studie);

@@ -2,6 +2,8 @@
 // What the three parts of the variant window share: its title and the texts made of the
 // engine's strings.
 
+#include "ui/meldung_texte.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +22,7 @@ inline QString Text(std::string_view text) {
 inline QString Zeilen(const std::vector<std::string>& meldungen) {
     QStringList zeilen;
     for (const std::string& meldung : meldungen)
-        zeilen << QString::fromStdString(meldung);
+        zeilen << MeldungText(meldung);
     return zeilen.join(QLatin1Char('\n'));
 }
 

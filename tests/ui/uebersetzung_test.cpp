@@ -1,13 +1,18 @@
 // The English interface beside the German one: the translation file, the language choice, the
 // windows in both languages, German number format in the views and the report that stays German.
 
+#include "ablauf/klima_check.h"
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
+#include "register/anlage_text.h"
+#include "register/auslegungs_pruefung.h"
 #include "register/kennwerte_text.h"
+#include "register/parameter_pruefung.h"
 #include "register/variantenstudie.h"
 #include "test_hilfen.h"
+#include "ui/anlage_ansicht.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
 #include "ui/eingabe_fenster.h"
@@ -16,7 +21,9 @@
 #include "ui/katalog_texte.h"
 #include "ui/kennwerte_fenster.h"
 #include "ui/kern_texte.h"
+#include "ui/meldung_texte.h"
 #include "ui/parameter_dialog.h"
+#include "ui/pruef_anzeige.h"
 #include "ui/sprache.h"
 #include "ui/start_fenster.h"
 #include "ui/varianten_fenster.h"
@@ -31,12 +38,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -45,6 +55,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -204,6 +215,241 @@ TEST(Uebersetzung, KennwerteUndPruefungDesKerns) {
               "26. Januar, 08–09 Uhr (Stunde 609)");
     EXPECT_EQ(KernText("Stunden mit Aussenluft unter Frostgrenze (-2.5 °C)").toStdString(),
               "Stunden mit Aussenluft unter Frostgrenze (-2,5 °C)");
+}
+
+// A sentence the English interface still shows in German: umlauts or German function words.
+bool NochDeutsch(const QString& text) {
+    static const QRegularExpression deutsch(
+        QStringLiteral(
+            "[äöüßÄÖÜ]|\\b(und|der|die|das|mit|ohne|nach|im|über|unter|muss|darf|nicht|sein)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return deutsch.match(text).hasMatch();
+}
+
+TEST(Uebersetzung, SaetzeDesKernsMitIhrenZahlen) {
+    const TRegisterParameter basis = test::StandardAuswertung()->Modell->Parameter;
+    TPruefDaten d0;
+    d0.Geschwindigkeit = 2.0;
+    d0.Gelaufen = true;
+    d0.TausMinBetrieb = basis.Frostgrenze + 5;
+    d0.NtuJeMeter = 0.01;
+    // one change from the base per case; together they reach every branch of the check
+    const struct {
+        const char* Fall;
+        void (*Aendern)(TRegisterParameter&, TPruefDaten&);
+    } faelle[] = {
+        {"Basis", [](TRegisterParameter&, TPruefDaten&) {}},
+        {"zu schnell", [](TRegisterParameter& p,
+                          TPruefDaten& d) { d.Geschwindigkeit = 10 * p.MaxGeschwindigkeit; }},
+        {"nie gelaufen", [](TRegisterParameter&, TPruefDaten& d) { d.Gelaufen = false; }},
+        {"Frost",
+         [](TRegisterParameter& p, TPruefDaten& d) { d.TausMinBetrieb = p.Frostgrenze - 5; }},
+        {"Druckverlust",
+         [](TRegisterParameter& p, TPruefDaten& d) { d.Druckverlust = 10 * p.DruckverlustBudget; }},
+        {"flach", [](TRegisterParameter& p, TPruefDaten&) { p.Tiefe = p.FrostfreieTiefe / 2; }},
+        {"tief, weit",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.Tiefe = p.FrostfreieTiefe + 1;
+             p.Rohrabstand = 100;
+         }},
+        {"eng",
+         [](TRegisterParameter& p, TPruefDaten&) { p.Rohrabstand = p.MindestRohrabstand / 2; }},
+        {"enger als der Erdbereich",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.MindestRohrabstand = 0.01;
+             p.Rohrabstand = 0.5;
+             p.SimRadius = 2;
+         }},
+        // Re = w R D / nu at the smallest flow share R
+        {"laminar",
+         [](TRegisterParameter& p, TPruefDaten& d) {
+             d.RelVolumenstromMin = 1000 * p.ViskositaetLuft / (d.Geschwindigkeit * p.DRohr);
+         }},
+        {"Übergang",
+         [](TRegisterParameter& p, TPruefDaten& d) {
+             d.RelVolumenstromMin = 5000 * p.ViskositaetLuft / (d.Geschwindigkeit * p.DRohr);
+         }},
+        {"turbulent",
+         [](TRegisterParameter& p, TPruefDaten& d) {
+             d.RelVolumenstromMin = 50000 * p.ViskositaetLuft / (d.Geschwindigkeit * p.DRohr);
+         }},
+        {"Kondensat", [](TRegisterParameter&, TPruefDaten& d) { d.KondensatJahr = 12.5; }},
+        {"zu lang", [](TRegisterParameter&, TPruefDaten& d) { d.NtuJeMeter = 100; }},
+        {"Wetter des vorigen Berichts",
+         [](TRegisterParameter& p, TPruefDaten&) { p.EingebautesWetter = false; }},
+        {"Klima",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.EingebautesWetter = true;
+             p.Klima = "TRY2015-01-Jahr";
+         }},
+        {"Wetterdatei",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.EingebautesWetter = true;
+             p.Klima.clear();
+             p.WetterDatei = "standort.wet";
+         }},
+        {"eingebautes Jahr",
+         [](TRegisterParameter& p, TPruefDaten&) {
+             p.EingebautesWetter = true;
+             p.Klima.clear();
+             p.WetterDatei.clear();
+         }},
+    };
+    std::set<std::string> saetze;
+    // the same sentence with another number is the same branch
+    std::set<QString> muster;
+    static const QRegularExpression ziffern(QStringLiteral("[0-9]"));
+    std::vector<std::string> namen;
+    for (const auto& f : faelle) {
+        TRegisterParameter p = basis;
+        TPruefDaten d = d0;
+        f.Aendern(p, d);
+        for (const TPruefRegel& r : AuslegungPruefen(p, d)) {
+            saetze.insert(r.Erlaeuterung);
+            muster.insert(QString::fromStdString(r.Erlaeuterung).remove(ziffern));
+            namen.push_back(r.Bezeichnung);
+        }
+    }
+    // the check has 23 verdicts with their explanation; fewer means a case above missed a branch
+    EXPECT_EQ(muster.size(), 23u);
+    // the ventilation unit's rows of the key figures, with hours for the dates beside them
+    TAnlagenKennwerte anlage;
+    anlage.MitRegister.ZuluftNachWRGMinStunde = 609;
+    anlage.MitRegister.ZuluftSommerMaxStunde = 4800;
+    std::vector<TKennwertZeile> anlagenZeilen;
+    AnlagenZeilenAnfuegen(anlage, basis, anlagenZeilen);
+    ASSERT_FALSE(anlagenZeilen.empty());
+    const std::vector<TKlimaCheckZeile> klimaZeilen = KlimaCheckZeilen({});
+
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    const auto englischPruefen = [](const std::string& kern, const char* wo) {
+        if (kern.empty()) return;
+        const QString text = KernText(kern);
+        EXPECT_FALSE(NochDeutsch(text))
+            << wo << ": \"" << kern << "\" -> \"" << text.toStdString() << "\"";
+    };
+    for (const std::string& s : saetze)
+        englischPruefen(s, "Erläuterung der Prüfung");
+    for (const std::string& s : namen)
+        englischPruefen(s, "Regel der Prüfung");
+    for (const TKennwertZeile& z : anlagenZeilen) {
+        englischPruefen(z.Bezeichnung, "Kennwert des Lüftungsgeräts");
+        englischPruefen(z.Zeitpunkt, "Zeitpunkt oder Vergleich des Lüftungsgeräts");
+    }
+    for (const TKlimaCheckZeile& z : klimaZeilen)
+        englischPruefen(z.Name, "Zeile des Klimachecks");
+
+    // numbers inside a sentence keep their value and take the interface's format
+    const struct {
+        const char* Kern;
+        const char* Englisch;
+    } zahlen[] = {
+        {"Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter 10000).",
+         "The flow is in the transition range at the smallest volume flow (below 10000)."},
+        {"Lüftungsgerät: Frostschutzstunden mit Register (Ansaug unter -3.5 °C)",
+         "Ventilation unit: frost protection hours with heat exchanger (intake below -3.5 °C)"},
+        {"26. Januar, 08–09 Uhr (Stunde 609); ohne Register: -3.0 °C",
+         "January 26, 08:00–09:00 (hour 609); without heat exchanger: -3.0 °C"},
+        {"Vor- + Nachheizung ohne Register minus mit Register; WRG 80 %, Abluft 21.0 °C",
+         "Preheating + reheating without heat exchanger minus with heat exchanger; heat recovery "
+         "80 %, extract air 21.0 °C"},
+    };
+    for (const auto& z : zahlen)
+        EXPECT_EQ(KernText(z.Kern).toStdString(), z.Englisch) << z.Kern;
+}
+
+TEST(Uebersetzung, SaetzeDesKernsBleibenDeutschMitDeutschenZahlen) {
+    // German keeps the sentence and writes its numbers as the German views do
+    const struct {
+        const char* Kern;
+        QString Deutsch;
+    } faelle[] = {
+        {"Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter 10000).",
+         QStringLiteral("Die Strömung ist beim kleinsten Volumenstrom im Übergangsbereich (unter "
+                        "10\u202F000).")},
+        {"ohne Register: -3.5 °C", QStringLiteral("ohne Register: -3,5 °C")},
+        {"VDI 2067 ist kein Satz des Kerns", QStringLiteral("VDI 2067 ist kein Satz des Kerns")},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(KernText(f.Kern), f.Deutsch) << f.Kern;
+}
+
+TEST(Uebersetzung, MeldungenDesKernsUeberBereicheUndModellteile) {
+    TRegisterParameter p = test::StandardAuswertung()->Modell->Parameter;
+    // a value out of its range, one of a month, two shares that add up to more than 1, a name
+    p.Rohrlaenge = -1;
+    p.ErdTemperaturSpeziell[3] = std::numeric_limits<double>::quiet_NaN();
+    p.AnteilAdiabat = 0.7;
+    p.AnteilKeller = 0.6;
+    p.OutputFile.clear();
+    const std::vector<std::string> meldungen = ParameterPruefen(p, nullptr);
+    ASSERT_GE(meldungen.size(), 4u);
+    const std::string luft(KatalogEintrag("Volumenstrom")->Bezeichnung);
+    const std::string probe = "Die Luftgeschwindigkeit lässt sich mit diesen Parametern nicht "
+                              "berechnen; zu prüfen: " +
+                              luft + " (Volumenstrom).";
+
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const char* text : MeldungQuelltexte())
+        EXPECT_NE(QCoreApplication::translate("kov::Meldungen", text).toStdString(),
+                  std::string(text))
+            << text;
+    for (const std::string& m : meldungen) {
+        const QString text = MeldungText(m);
+        EXPECT_FALSE(NochDeutsch(text)) << m << " -> " << text.toStdString();
+    }
+    // the parameter's name and the numbers stay as the core wrote them
+    const QString alle = MeldungText(meldungen.front() + "\n" + meldungen.back());
+    EXPECT_EQ(alle.count(QLatin1Char('\n')), 1) << alle.toStdString();
+    const QString zusammen = MeldungText(
+        "Adiabater Anteil und Kelleranteil (AnteilAdiabat + AnteilKeller) dürfen zusammen "
+        "höchstens 1 sein.");
+    EXPECT_EQ(zusammen.toStdString(), "Adiabatic share and cellar share (AnteilAdiabat + "
+                                      "AnteilKeller) must not add up to more than 1.");
+    const QString bereich = MeldungText("Erdtemperatur März (ErdTemperaturSpeziell[3]) muss "
+                                        "zwischen -50 und 60 °C liegen.");
+    EXPECT_TRUE(bereich.endsWith(
+        QStringLiteral(" March (ErdTemperaturSpeziell[3]) must lie between -50 and 60 °C.")))
+        << bereich.toStdString();
+    const QString teil = MeldungText(probe);
+    EXPECT_TRUE(teil.startsWith(
+        QStringLiteral("The air velocity cannot be calculated with these parameters; to check: ")))
+        << teil.toStdString();
+    EXPECT_TRUE(teil.endsWith(QStringLiteral(" (Volumenstrom).")));
+    EXPECT_FALSE(NochDeutsch(teil)) << teil.toStdString();
+    // a line nobody translates comes back as it was
+    EXPECT_EQ(MeldungText("Datei fehlt: a.txt"), QStringLiteral("Datei fehlt: a.txt"));
+}
+
+TEST(Uebersetzung, FehlerDesStudienentwurfs) {
+    // what the study's parser throws for a bad list, range or condition
+    const auto geworfen = [](auto lesen) -> std::string {
+        try {
+            lesen();
+        } catch (const TStudienFehler& f) {
+            return f.what();
+        }
+        return "nichts geworfen";
+    };
+    const struct {
+        std::string Kern;
+        const char* Englisch;
+    } faelle[] = {
+        {geworfen([] { VariationLesen("Rohrlaenge", "30,x"); }),
+         "Rohrlaenge: \"x\" is not a number (use a decimal point)."},
+        {geworfen([] { VariationLesen("Rohrlaenge", "60:30:10"); }),
+         "Rohrlaenge: the range ends before it begins."},
+        {geworfen([] { VariationLesen("Rohrlaenge", "30:60:0"); }),
+         "Rohrlaenge: the step of a range must be greater than 0."},
+        {geworfen([] { VariationLesen("Gibtsnicht", "1"); }), "Gibtsnicht: unknown parameter."},
+        {geworfen([] { BedingungLesen("Druckverlust=5"); }),
+         "\"Druckverlust=5\": a condition has the form FIGURE<=VALUE or FIGURE>=VALUE."},
+        {"Variante 3: Rohrlänge (Rohrlaenge) darf nicht negativ sein.",
+         "Variant 3: Pipe length (Rohrlaenge) must not be negative."},
+    };
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const auto& f : faelle)
+        EXPECT_EQ(MeldungText(f.Kern).toStdString(), f.Englisch) << f.Kern;
 }
 
 TEST(Sprache, FolgtDemGebietsschemaBisDerNutzerWaehlt) {
@@ -453,6 +699,35 @@ TEST(Zahlformat, DeutscheAnsichtenMitDezimalkommaUndSchmalenTausendern) {
         EXPECT_EQ(GroesseTextAnsicht(QString::fromUtf8(g.Kern)), g.Deutsch) << g.Kern;
 }
 
+// The live design check beside the inputs: 2.36 m/s at 3700 m3/h and Re 31 304 at the defaults
+// (the preview's own test), in each language's number format.
+TEST(Zahlformat, PruefungNebenDenEingabenInDerSpracheDerOberflaeche) {
+    const struct {
+        const char* Sprache;
+        QString Geschwindigkeit, Reynolds, Name;
+    } faelle[] = {
+        {"de", QStringLiteral("2,36 m/s"), QStringLiteral("31\u202F304 "),
+         QStringLiteral("Luftgeschwindigkeit")},
+        {"en", QStringLiteral("2.36 m/s"), QStringLiteral("31304 "),
+         QStringLiteral("Air velocity")},
+    };
+    for (const auto& f : faelle) {
+        TSprachUmgebung umgebung(QString::fromLatin1(f.Sprache));
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        anwendung.Form2().show();
+        const TPruefAnzeige& pruefung = *anwendung.Form2().Pruefung;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return pruefung.Zeilen.size() > 5 && pruefung.Zeilen[0].Wert->text() != "–"; },
+            20000))
+            << f.Sprache;
+        EXPECT_EQ(pruefung.Zeilen[0].Wert->text(), f.Geschwindigkeit) << f.Sprache;
+        EXPECT_EQ(pruefung.Zeilen[0].Name->text(), f.Name) << f.Sprache;
+        EXPECT_TRUE(pruefung.Zeilen[5].Wert->text().startsWith(f.Reynolds))
+            << f.Sprache << ": " << pruefung.Zeilen[5].Wert->text().toStdString();
+    }
+}
+
 TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
     test::TArbeitsVerzeichnis arbeit;
     TAnwendung anwendung;
@@ -471,6 +746,55 @@ TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
         QRegularExpression(QStringLiteral("^\\d{1,3}(\u202F\\d{3})*,\\d$")).match(jahr).hasMatch())
         << jahr.toStdString();
     EXPECT_EQ(kennwerte.Monatstabelle->item(12, 0)->text(), QStringLiteral("Jahr"));
+}
+
+// The PDF the evaluation window saves speaks the interface's language, numbers included.
+TEST(Bericht, PdfInDerSpracheDerOberflaeche) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext fehlt";
+    const auto text = [](const QString& datei) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+        EXPECT_TRUE(p.waitForFinished(60000)) << datei.toStdString();
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    // the default design: 15 pipes of 50 m, lowest outlet -2.1 °C (the report's own test)
+    const struct {
+        const char* Sprache;
+        QStringList Enthalten;
+        QStringList Nicht;
+    } faelle[] = {
+        {"en",
+         {QStringLiteral("Design report earth-air heat exchanger"), QStringLiteral("Key figures"),
+          QStringLiteral("Design check"), QStringLiteral("each 50.0 m long (750.0 m in total)"),
+          QStringLiteral("Lowest outlet temperature -2.1 °C")},
+         {QStringLiteral("Auslegungsbericht"), QStringLiteral("Kennwerte"),
+          QStringLiteral("750,0")}},
+        {"de",
+         {QStringLiteral("Auslegungsbericht Luft-Erdregister"), QStringLiteral("Kennwerte"),
+          QStringLiteral("je 50,0 m lang (zusammen 750,0 m)"),
+          QStringLiteral("Tiefste Austrittstemperatur -2,1 °C")},
+         {QStringLiteral("Key figures"), QStringLiteral("750.0")}},
+    };
+    for (const auto& f : faelle) {
+        const std::string sprache = f.Sprache;
+        TSprachUmgebung umgebung(QString::fromLatin1(f.Sprache));
+        test::TArbeitsVerzeichnis arbeit;
+        TAnwendung anwendung;
+        anwendung.Form2().show();
+        ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                        anwendung.Form2().Berechnen->click();
+                        test::LaufAbwarten(anwendung.Form1());
+                    }).empty())
+            << sprache;
+        anwendung.Form1().Button17->click();
+        ASSERT_TRUE(anwendung.Form1().Auswertung->PdfSpeichern(QStringLiteral("b.pdf"))) << sprache;
+        const QString inhalt = text(QStringLiteral("b.pdf"));
+        for (const QString& t : f.Enthalten)
+            EXPECT_TRUE(inhalt.contains(t)) << sprache << ": " << t.toStdString();
+        for (const QString& t : f.Nicht)
+            EXPECT_FALSE(inhalt.contains(t)) << sprache << ": " << t.toStdString();
+    }
 }
 
 TEST(Bodenliste, NenntDenBodenNachDemDialogUndNachDemLaden) {
@@ -580,8 +904,15 @@ TEST(Bildschirmfotos, HauptfensterInBeidenSprachen) {
         speichern(*anwendung.Form1().Kennwerte, "kennwerte");
         anwendung.Form1().Kennwerte->hide();
         anwendung.Form1().Button17->click();
-        speichern(*anwendung.Form1().Auswertung, "auswertung");
-        anwendung.Form1().Auswertung->hide();
+        TAuswertungsFenster& auswertung = *anwendung.Form1().Auswertung;
+        speichern(auswertung, "auswertung");
+        auswertung.AnsichtWaehlen(TAnsicht::Kennwerte);
+        speichern(auswertung, "auswertung_kennwerte");
+        auto* reiter = auswertung.findChild<QTabWidget*>(QStringLiteral("Reiter"));
+        ASSERT_NE(reiter, nullptr);
+        reiter->setCurrentWidget(auswertung.findChild<TAnlagenAnsicht*>());
+        speichern(auswertung, "auswertung_anlage");
+        auswertung.hide();
         TParameterDialog dialog(&eingabe, eingabe.AktuelleParameter(), {});
         dialog.show();
         speichern(dialog, "parameter");
