@@ -404,22 +404,6 @@
         <translation>Cooling above the comfort limit</translation>
     </message>
     <message>
-        <source>Modell: die ganze Rohrreihe (%1 Rohre im Abstand von %2 m, %3 davon verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte der Luft und ihrem Kondensat.</source>
-        <translation>Model: the whole row of pipes (%1 pipes at a spacing of %2 m, %3 of them calculated separately) in the ground below the surface, with the humidity of the air and its condensate.</translation>
-    </message>
-    <message>
-        <source>Auflösung: %1 Zellen im Winkel um das Rohr, %2 Zellen radial, %3 Zeitkonstanten, %4 axiale Zellen je Rohr, Sub-Schritte je Stunde: %5; oberste Zellschicht %6 m.</source>
-        <translation>Resolution: %1 cells around the pipe, %2 cells radially, %3 time constants, %4 axial cells per pipe, sub-steps per hour: %5; top cell layer %6 m.</translation>
-    </message>
-    <message>
-        <source>Konvergenz: nach %1 Einschwingjahren ändern sich Heiz- und Kühlenergie um %2 % von Jahr zu Jahr, unter der Grenze von %3 %; das Erdreich ist eingeschwungen.</source>
-        <translation>Convergence: after %1 settling years heating and cooling energy change by %2 % from year to year, below the limit of %3 %; the ground has settled.</translation>
-    </message>
-    <message>
-        <source>Konvergenz: nach %1 Einschwingjahren ändern sich Heiz- und Kühlenergie noch um %2 % von Jahr zu Jahr, über der Grenze von %3 %; das Ergebnis hängt noch vom Startzustand ab.</source>
-        <translation>Convergence: after %1 settling years heating and cooling energy still change by %2 % from year to year, above the limit of %3 %; the result still depends on the initial state.</translation>
-    </message>
-    <message>
         <source>Hinweis: %1</source>
         <translation>Note: %1</translation>
     </message>
@@ -530,6 +514,22 @@
     <message>
         <source>Bedingung %1 %2 %3 %4: %5 mit %6 %4.</source>
         <translation>Condition %1 %2 %3 %4: %5 with %6 %4.</translation>
+    </message>
+    <message>
+        <source>Klimacheck</source>
+        <translation>Climate check</translation>
+    </message>
+    <message>
+        <source>Der Klimacheck rechnet die Auslegung mit den sechs Testreferenzjahren einer Region und braucht dafür ein eingebautes Klima (Eingabe Klima).</source>
+        <translation>The climate check computes the design with the six test reference years of a region and needs a built-in climate for this (input Klima).</translation>
+    </message>
+    <message>
+        <source>Die Auslegung unter den Testreferenzjahren der Region %1 %2 (%3): das mittlere Jahr, ein extremer Sommer und ein extremer Winter, heute und 2045. %4</source>
+        <translation>The design under the test reference years of region %1 %2 (%3): the mean year, an extreme summer and an extreme winter, today and 2045. %4</translation>
+    </message>
+    <message>
+        <source>Die Woche um die kälteste Stunde des Jahres.</source>
+        <translation>The week around the coldest hour of the year.</translation>
     </message>
 </context>
 <context>
