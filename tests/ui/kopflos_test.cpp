@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <utility>
 
@@ -246,10 +245,10 @@ TEST(Kopflos, AWriteThatFailsLateNamesWhatWasWrittenAndWhatWasLeft) {
     std::ostringstream fehler;
     EXPECT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 1);
     // the page count belongs to the report's own tests
-    EXPECT_TRUE(std::regex_match(
-        puffer.str(),
-        std::regex("Bericht: b[.]pdf [(][0-9]+ Seiten[)]\nBild: bilder/jahr[.]png\n")))
-        << puffer.str();
+    const std::string geschrieben = puffer.str();
+    EXPECT_TRUE(geschrieben.starts_with("Bericht: b.pdf (") &&
+                geschrieben.ends_with(" Seiten)\nBild: bilder/jahr.png\n"))
+        << geschrieben;
     const std::string meldung = fehler.str();
     EXPECT_NE(meldung.find("bilder/jahr.svg\nGeschrieben: b.pdf, bilder/jahr.png\n"
                            "Wie sie waren: bilder/jahr.svg, bilder/"),
