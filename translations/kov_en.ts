@@ -2068,6 +2068,42 @@
         <source>Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, nicht mit dem Wetter des Standorts.</source>
         <translation>Calculated with the built-in Swiss design year, not with the weather of the site.</translation>
     </message>
+    <message>
+        <source>Rechenmodell klassisch: ein repräsentatives Rohr in radialen Erdringen bis zum Simulationsradius.</source>
+        <translation>Calculation model classic: one representative pipe in radial rings of ground out to the simulation radius.</translation>
+    </message>
+    <message>
+        <source>Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte der Luft und ihrem Kondensat.</source>
+        <translation>Calculation model register: all %1 pipes side by side (spacing %2 m, %3 calculated separately) in the ground below the surface, with the humidity of the air and its condensate.</translation>
+    </message>
+    <message>
+        <source>Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte der Luft und ihrem Kondensat (keine Feuchtedaten: kein Kondensat).</source>
+        <translation>Calculation model register: all %1 pipes side by side (spacing %2 m, %3 calculated separately) in the ground below the surface, with the humidity of the air and its condensate (no humidity data: no condensate).</translation>
+    </message>
+    <message>
+        <source>Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je Rohr, %6 Zeitschritt je Stunde.</source>
+        <translation>Resolution: cross-section %1 × %2 cells (angular × radial, top cell layer %3 m), %4 time constants of the reduction, %5 axial cells per pipe, %6 time step per hour.</translation>
+    </message>
+    <message>
+        <source>Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je Rohr, %6 Zeitschritte je Stunde.</source>
+        <translation>Resolution: cross-section %1 × %2 cells (angular × radial, top cell layer %3 m), %4 time constants of the reduction, %5 axial cells per pipe, %6 time steps per hour.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); eingeschwungen nach %3 Jahr, letzte Änderung der Jahresenergien %4 % unter der Grenze von %5 %.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); settled after %3 year, last change of the annual energies %4 %, below the limit of %5 %.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); eingeschwungen nach %3 Jahren, letzte Änderung der Jahresenergien %4 % unter der Grenze von %5 %.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); settled after %3 years, last change of the annual energies %4 %, below the limit of %5 %.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); nach %3 Jahr ändern sich die Jahresenergien noch um %4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand ab.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); after %3 year the annual energies still change by %4 %, above the limit of %5 %: the result still depends on the initial state.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); nach %3 Jahren ändern sich die Jahresenergien noch um %4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand ab.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); after %3 years the annual energies still change by %4 %, above the limit of %5 %: the result still depends on the initial state.</translation>
+    </message>
 </context>
 <context>
     <name>kov::Meldungen</name>

@@ -2,7 +2,10 @@
 
 #include "ui/zahl_format.h"
 
+#include "ui/bericht_format.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -166,6 +169,48 @@ const char* const Quelltexte[] = {
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem Wetter des Standorts."),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, "
                                         "nicht mit dem Wetter des Standorts."),
+    // the register model's sentences of the design report
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Rechenmodell klassisch: ein repräsentatives Rohr in radialen Erdringen bis "
+                      "zum Simulationsradius."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 "
+                      "verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte "
+                      "der Luft und ihrem Kondensat."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 "
+                      "verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte "
+                      "der Luft und ihrem Kondensat (keine Feuchtedaten: kein Kondensat)."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste "
+                      "Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je "
+                      "Rohr, %6 Zeitschritt je Stunde."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste "
+                      "Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je "
+                      "Rohr, %6 Zeitschritte je Stunde."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); eingeschwungen nach %3 Jahr, letzte Änderung der "
+                      "Jahresenergien %4 % unter der Grenze von %5 %."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); eingeschwungen nach %3 Jahren, letzte Änderung der "
+                      "Jahresenergien %4 % unter der Grenze von %5 %."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); nach %3 Jahr ändern sich die Jahresenergien noch um "
+                      "%4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand "
+                      "ab."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); nach %3 Jahren ändern sich die Jahresenergien noch um "
+                      "%4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand "
+                      "ab."),
 };
 
 // The texts above as a set: a text the core composed with numbers is looked up with its numbers
@@ -200,10 +245,12 @@ QString Uebersetzt(const QString& deutsch) {
     return QCoreApplication::translate("kov::Kennwerte", deutsch.toUtf8().constData());
 }
 
-} // namespace
-
-QString KernText(const std::string& deutsch) {
-    const QString text = QString::fromStdString(deutsch);
+// ort null: the views' number format, an unknown text as it is; else the locale's numbers
+// also in an unknown text, as a report writes every number of the core's sentences
+QString KernTextIn(const QString& text, const QLocale* ort) {
+    const auto zahl = [ort](const QString& z) {
+        return ort ? ZahlenOertlich(*ort, z) : ZahlTextAnsicht(z);
+    };
     // "26. Januar, 08–09 Uhr (Stunde 609)": the hour of an extreme
     static const QRegularExpression zeitpunkt(
         QStringLiteral("^(\\d+)\\. (\\S+), (\\d\\d)–(\\d\\d) Uhr \\(Stunde (\\d+)\\)$"));
@@ -216,24 +263,34 @@ QString KernText(const std::string& deutsch) {
     static const QRegularExpression grenze(QStringLiteral("^(.*) \\((-?[0-9.]+) °C\\)$"));
     if (const auto g = grenze.match(text); g.hasMatch())
         return QCoreApplication::translate("kov::Kennwerte", "%1 (%2 °C)")
-            .arg(Uebersetzt(g.captured(1)), ZahlTextAnsicht(g.captured(2)));
+            .arg(Uebersetzt(g.captured(1)), zahl(g.captured(2)));
     if (BekannteTexte().contains(text)) return Uebersetzt(text);
     QStringList zahlen;
     if (const QString muster = NummernErsetzen(text, zahlen);
         !zahlen.isEmpty() && BekannteTexte().contains(muster)) {
         QString uebersetzt = Uebersetzt(muster);
         for (const QString& z : zahlen)
-            uebersetzt = uebersetzt.arg(ZahlTextAnsicht(z));
+            uebersetzt = uebersetzt.arg(zahl(z));
         return uebersetzt;
     }
     // "26. Januar, 08–09 Uhr (Stunde 609); ohne Register: -3.0 °C": parts the core joined
     if (text.contains(QStringLiteral("; "))) {
         QStringList teile = text.split(QStringLiteral("; "));
         for (QString& t : teile)
-            t = KernText(t.toStdString());
+            t = KernTextIn(t, ort);
         return teile.join(QStringLiteral("; "));
     }
-    return Uebersetzt(text);
+    return ort ? ZahlenOertlich(*ort, Uebersetzt(text)) : Uebersetzt(text);
+}
+
+} // namespace
+
+QString KernText(const std::string& deutsch) {
+    return KernTextIn(QString::fromStdString(deutsch), nullptr);
+}
+
+QString KernText(const std::string& deutsch, const QLocale& ort) {
+    return KernTextIn(QString::fromStdString(deutsch), &ort);
 }
 
 QString AussageText(const std::vector<TPruefRegel>& regeln) {
