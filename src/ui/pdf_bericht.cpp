@@ -333,7 +333,7 @@ private:
     void Kosten(TSeitenSatz& s, int nummer) const {
         QVector<TTabellenZeile> zeilen;
         for (const TKennwertZeile& z : KostenZeilen(A.Bewertung.Kosten))
-            zeilen.append({{Kern(z.Bezeichnung), Oertlich(z.Wert), Text(z.Einheit)}});
+            zeilen.append({{Kern(z.Bezeichnung), Kern(z.Wert), Text(z.Einheit)}});
         const QVector<TSpalte> spalten{
             {tr("Kosten"), 0.66}, {tr("Wert"), 0.18, Qt::AlignRight}, {tr("Einheit"), 0.16}};
         const QFont schrift = BerichtSchrift(Tabellenschrift);
@@ -412,7 +412,7 @@ private:
                 s.Absatz(Kern(*absatz), schrift, s.Millimeter(2));
         } else {
             for (const std::string& absatz : MethodenAbsaetze(*A.Modell, A.Kennwerte))
-                s.Absatz(Oertlich(absatz), schrift, s.Millimeter(2));
+                s.Absatz(Kern(absatz), schrift, s.Millimeter(2));
         }
         for (const std::string& hinweis : A.Hinweise)
             s.Absatz(tr("Hinweis: %1").arg(Oertlich(hinweis)), schrift, s.Millimeter(2));
