@@ -531,6 +531,22 @@
         <source>Die Woche um die kälteste Stunde des Jahres.</source>
         <translation>The week around the coldest hour of the year.</translation>
     </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>alle Monate %1</source>
+        <translation>all months %1</translation>
+    </message>
+    <message>
+        <source>Jahre</source>
+        <translation>years</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -2178,11 +2194,11 @@
     </message>
     <message>
         <source>Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und %1 Erdringen bis zum Simulationsradius %2 m; der erste Ring ist %3 Wandstärken breit, jeder weitere um den Gitterfaktor %4 breiter. Die Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in drei Sektoren des Rohrumfangs: ungestörtes Erdreich %5 %, adiabate Nachbarschaft %6 %, Kellerboden %7 %. Am äusseren Rand des Erdsektors steht Monat für Monat die vorgegebene Erdtemperatur.</source>
-        <translation>Ground: around each axial cell lies a radial column of the pipe wall and %1 rings of ground out to the simulation radius of %2 m; the first ring is %3 wall thicknesses wide, each further one wider by the grid factor %4. Heat conduction is calculated implicitly by Crank–Nicolson, separately in three sectors of the pipe's circumference: undisturbed ground %5 %, adiabatic neighbourhood %6 %, basement floor %7 %. At the outer edge of the ground sector the given ground temperature holds, month by month.</translation>
+        <translation>Ground: around each axial cell lies a radial column of the pipe wall and %1 rings of ground out to the simulation radius of %2 m; the first ring is %3 wall thicknesses wide, each further one wider by the grid factor %4. Heat conduction is calculated implicitly by Crank–Nicolson, separately in three sectors of the pipe&apos;s circumference: undisturbed ground %5 %, adiabatic neighbourhood %6 %, basement floor %7 %. At the outer edge of the ground sector the given ground temperature holds, month by month.</translation>
     </message>
     <message>
         <source>Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und %1 Erdringen bis zum Simulationsradius %2 m; der erste Ring ist %3 Wandstärken breit, jeder weitere um den Gitterfaktor %4 breiter. Die Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in drei Sektoren des Rohrumfangs: ungestörtes Erdreich %5 %, adiabate Nachbarschaft %6 %, Kellerboden %7 %. Am äusseren Rand des Erdsektors steht die ungestörte Erdtemperatur in Rohrtiefe %8 m, Monat für Monat aus dem Wetterjahr.</source>
-        <translation>Ground: around each axial cell lies a radial column of the pipe wall and %1 rings of ground out to the simulation radius of %2 m; the first ring is %3 wall thicknesses wide, each further one wider by the grid factor %4. Heat conduction is calculated implicitly by Crank–Nicolson, separately in three sectors of the pipe's circumference: undisturbed ground %5 %, adiabatic neighbourhood %6 %, basement floor %7 %. At the outer edge of the ground sector the undisturbed ground temperature at pipe depth %8 m holds, month by month from the weather year.</translation>
+        <translation>Ground: around each axial cell lies a radial column of the pipe wall and %1 rings of ground out to the simulation radius of %2 m; the first ring is %3 wall thicknesses wide, each further one wider by the grid factor %4. Heat conduction is calculated implicitly by Crank–Nicolson, separately in three sectors of the pipe&apos;s circumference: undisturbed ground %5 %, adiabatic neighbourhood %6 %, basement floor %7 %. At the outer edge of the ground sector the undisturbed ground temperature at pipe depth %8 m holds, month by month from the weather year.</translation>
     </message>
     <message>
         <source>Zeit: Zeitschritte von %1 s in %2 Sub-Schritten von je %3 s. Die Regelung entscheidet jede Stunde zwischen Betrieb und Bypass (Heizgrenze %4 °C, Kühlgrenze %5 °C).</source>

@@ -541,7 +541,29 @@ private:
         if (z.Name == "Rohrpreise") return Rohrpreise(wert);
         if (IstDateiFeld(z.Name)) return wert == "–" ? Text(wert) : Datei(wert);
         if (z.IstText) return Text(wert);
-        return Oertlich(wert);
+        if (wert == "ja") return tr("ja");
+        if (wert == "nein") return tr("nein");
+        return MonateWert(Oertlich(wert));
+    }
+
+    // "alle Monate 10" or "Jan 1; Feb 2; Mär 3..." with the month names of the report's language
+    static QString MonateWert(const QString& wert) {
+        static const QString alle = QStringLiteral("alle Monate ");
+        if (wert.startsWith(alle)) return tr("alle Monate %1").arg(wert.mid(alle.size()));
+        if (!wert.contains(QStringLiteral("; "))) return wert;
+        QStringList monate = wert.split(QStringLiteral("; "));
+        for (QString& m : monate) {
+            const qsizetype leer = m.indexOf(QLatin1Char(' '));
+            if (leer > 0)
+                m = QCoreApplication::translate("kov::Monate", m.left(leer).toUtf8().constData()) +
+                    m.mid(leer);
+        }
+        return monate.join(QStringLiteral("; "));
+    }
+
+    // the catalogue's units are symbols, but for the years of settling
+    static QString Einheit(const std::string& einheit) {
+        return einheit == "Jahre" ? tr("Jahre") : Text(einheit);
     }
 
     // which of the weather inputs gave the run its weather; the others are marked unused
@@ -571,7 +593,8 @@ private:
             const QString vermerk = WetterVermerk(z.Name);
             if (!vermerk.isEmpty()) wert = tr("%1 (%2)").arg(wert, vermerk);
             t.Zellen = {Katalog(z.Bezeichnung), Text(z.Name),
-                        (z.Abweichend ? QStringLiteral("* ") : QString()) + wert, Text(z.Einheit),
+                        (z.Abweichend ? QStringLiteral("* ") : QString()) + wert,
+                        Einheit(z.Einheit),
                         z.Abgeleitet ? tr("berechnet") : EingabeWert(z, z.Standard)};
             t.Hinterlegt = z.Abweichend;
             return t;
