@@ -531,6 +531,22 @@
         <source>Die Woche um die kälteste Stunde des Jahres.</source>
         <translation>The week around the coldest hour of the year.</translation>
     </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>alle Monate %1</source>
+        <translation>all months %1</translation>
+    </message>
+    <message>
+        <source>Jahre</source>
+        <translation>years</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -2067,6 +2083,154 @@
     <message>
         <source>Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, nicht mit dem Wetter des Standorts.</source>
         <translation>Calculated with the built-in Swiss design year, not with the weather of the site.</translation>
+    </message>
+    <message>
+        <source>Rechenmodell klassisch: ein repräsentatives Rohr in radialen Erdringen bis zum Simulationsradius.</source>
+        <translation>Calculation model classic: one representative pipe in radial rings of ground out to the simulation radius.</translation>
+    </message>
+    <message>
+        <source>Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte der Luft und ihrem Kondensat.</source>
+        <translation>Calculation model register: all %1 pipes side by side (spacing %2 m, %3 calculated separately) in the ground below the surface, with the humidity of the air and its condensate.</translation>
+    </message>
+    <message>
+        <source>Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte der Luft und ihrem Kondensat (keine Feuchtedaten: kein Kondensat).</source>
+        <translation>Calculation model register: all %1 pipes side by side (spacing %2 m, %3 calculated separately) in the ground below the surface, with the humidity of the air and its condensate (no humidity data: no condensate).</translation>
+    </message>
+    <message>
+        <source>Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je Rohr, %6 Zeitschritt je Stunde.</source>
+        <translation>Resolution: cross-section %1 × %2 cells (angular × radial, top cell layer %3 m), %4 time constants of the reduction, %5 axial cells per pipe, %6 time step per hour.</translation>
+    </message>
+    <message>
+        <source>Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je Rohr, %6 Zeitschritte je Stunde.</source>
+        <translation>Resolution: cross-section %1 × %2 cells (angular × radial, top cell layer %3 m), %4 time constants of the reduction, %5 axial cells per pipe, %6 time steps per hour.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); eingeschwungen nach %3 Jahr, letzte Änderung der Jahresenergien %4 % unter der Grenze von %5 %.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); settled after %3 year, last change of the annual energies %4 %, below the limit of %5 %.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); eingeschwungen nach %3 Jahren, letzte Änderung der Jahresenergien %4 % unter der Grenze von %5 %.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); settled after %3 years, last change of the annual energies %4 %, below the limit of %5 %.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); nach %3 Jahr ändern sich die Jahresenergien noch um %4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand ab.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); after %3 year the annual energies still change by %4 %, above the limit of %5 %: the result still depends on the initial state.</translation>
+    </message>
+    <message>
+        <source>Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % und den tiefsten Austritt um höchstens %2 K (geprüft über den Auslegungsbereich); nach %3 Jahren ändern sich die Jahresenergien noch um %4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand ab.</source>
+        <translation>Convergence: every refinement changes the annual energies by at most %1 % and the lowest outlet temperature by at most %2 K (tested over the design range); after %3 years the annual energies still change by %4 %, above the limit of %5 %: the result still depends on the initial state.</translation>
+    </message>
+    <message>
+        <source>Rohre, %1 m zu %2 EUR/m</source>
+        <translation>Pipes, %1 m at %2 EUR/m</translation>
+    </message>
+    <message>
+        <source>Rohre, %1 m zu %2 EUR/m (Durchmesser außerhalb der Preistabelle: Randpreis)</source>
+        <translation>Pipes, %1 m at %2 EUR/m (diameter outside the price table: price at its edge)</translation>
+    </message>
+    <message>
+        <source>Graben, %1 m breit, %2 m tief: %3 m³</source>
+        <translation>Trench, %1 m wide, %2 m deep: %3 m³</translation>
+    </message>
+    <message>
+        <source>Fixkosten</source>
+        <translation>Fixed costs</translation>
+    </message>
+    <message>
+        <source>Annuitätsfaktor</source>
+        <translation>Annuity factor</translation>
+    </message>
+    <message>
+        <source>Ersatzbeschaffungen im Betrachtungszeitraum</source>
+        <translation>Replacements within the period under consideration</translation>
+    </message>
+    <message>
+        <source>Barwert der Ersatzbeschaffungen</source>
+        <translation>Present value of the replacements</translation>
+    </message>
+    <message>
+        <source>Barwert des Restwerts</source>
+        <translation>Present value of the residual value</translation>
+    </message>
+    <message>
+        <source>Kapitalgebundene Annuität</source>
+        <translation>Capital-related annuity</translation>
+    </message>
+    <message>
+        <source>Betriebsgebundene Annuität (Wartung)</source>
+        <translation>Operation-related annuity (maintenance)</translation>
+    </message>
+    <message>
+        <source>Bedarfsgebundene Annuität (Ventilatorstrom)</source>
+        <translation>Demand-related annuity (fan electricity)</translation>
+    </message>
+    <message>
+        <source>Annuität der Erlöse (eingesparte Wärme und Kälte)</source>
+        <translation>Annuity of the revenues (heating and cooling saved)</translation>
+    </message>
+    <message>
+        <source>Jährlicher Nettonutzen</source>
+        <translation>Annual net benefit</translation>
+    </message>
+    <message>
+        <source>Dynamische Amortisationszeit</source>
+        <translation>Dynamic payback period</translation>
+    </message>
+    <message>
+        <source>Kosten je kWh nutzbarer Wärme und Kälte</source>
+        <translation>Cost per kWh of useful heating and cooling</translation>
+    </message>
+    <message>
+        <source>CO₂-Einsparung abzüglich Ventilatorstrom</source>
+        <translation>CO₂ saving less fan electricity</translation>
+    </message>
+    <message>
+        <source>über %1</source>
+        <translation>over %1</translation>
+    </message>
+    <message>
+        <source>Modell: KOV rechnet ein repräsentatives Rohr des Registers (%1 parallele Rohre, je %2 m lang, Innendurchmesser %3 m) Stunde für Stunde. Die Luft durchströmt %4 axiale Zellen von je %5 m und tauscht Wärme mit der Rohrwand über einen Wärmeübergangskoeffizienten aus laminarer, Übergangs- oder turbulenter Strömung (Luftgeschwindigkeit %6 m/s bei Nenn-Volumenstrom).</source>
+        <translation>Model: KOV calculates one representative pipe of the heat exchanger (%1 parallel pipes, each %2 m long, inner diameter %3 m) hour by hour. The air flows through %4 axial cells of %5 m each and exchanges heat with the pipe wall through a heat transfer coefficient for laminar, transitional or turbulent flow (air velocity %6 m/s at nominal volume flow).</translation>
+    </message>
+    <message>
+        <source>Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und %1 Erdringen bis zum Simulationsradius %2 m; der erste Ring ist %3 Wandstärken breit, jeder weitere um den Gitterfaktor %4 breiter. Die Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in drei Sektoren des Rohrumfangs: ungestörtes Erdreich %5 %, adiabate Nachbarschaft %6 %, Kellerboden %7 %. Am äusseren Rand des Erdsektors steht Monat für Monat die vorgegebene Erdtemperatur.</source>
+        <translation>Ground: around each axial cell lies a radial column of the pipe wall and %1 rings of ground out to the simulation radius of %2 m; the first ring is %3 wall thicknesses wide, each further one wider by the grid factor %4. Heat conduction is calculated implicitly by Crank–Nicolson, separately in three sectors of the pipe&apos;s circumference: undisturbed ground %5 %, adiabatic neighbourhood %6 %, basement floor %7 %. At the outer edge of the ground sector the given ground temperature holds, month by month.</translation>
+    </message>
+    <message>
+        <source>Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und %1 Erdringen bis zum Simulationsradius %2 m; der erste Ring ist %3 Wandstärken breit, jeder weitere um den Gitterfaktor %4 breiter. Die Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in drei Sektoren des Rohrumfangs: ungestörtes Erdreich %5 %, adiabate Nachbarschaft %6 %, Kellerboden %7 %. Am äusseren Rand des Erdsektors steht die ungestörte Erdtemperatur in Rohrtiefe %8 m, Monat für Monat aus dem Wetterjahr.</source>
+        <translation>Ground: around each axial cell lies a radial column of the pipe wall and %1 rings of ground out to the simulation radius of %2 m; the first ring is %3 wall thicknesses wide, each further one wider by the grid factor %4. Heat conduction is calculated implicitly by Crank–Nicolson, separately in three sectors of the pipe&apos;s circumference: undisturbed ground %5 %, adiabatic neighbourhood %6 %, basement floor %7 %. At the outer edge of the ground sector the undisturbed ground temperature at pipe depth %8 m holds, month by month from the weather year.</translation>
+    </message>
+    <message>
+        <source>Zeit: Zeitschritte von %1 s in %2 Sub-Schritten von je %3 s. Die Regelung entscheidet jede Stunde zwischen Betrieb und Bypass (Heizgrenze %4 °C, Kühlgrenze %5 °C).</source>
+        <translation>Time: time steps of %1 s in %2 sub-steps of %3 s each. The control decides every hour between operation and bypass (heating limit %4 °C, cooling limit %5 °C).</translation>
+    </message>
+    <message>
+        <source>Zeit: Zeitschritte von %1 s in %2 Sub-Schritten von je %3 s. Die Regelung entscheidet jede Stunde zwischen Betrieb und Bypass (ungeregelt: das Register läuft immer).</source>
+        <translation>Time: time steps of %1 s in %2 sub-steps of %3 s each. The control decides every hour between operation and bypass (uncontrolled: the heat exchanger always runs).</translation>
+    </message>
+    <message>
+        <source>Einschwingen: %1 Einschwingjahr vor dem ausgewerteten Jahr, Start des Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie %3 %, Kühlenergie %4 %; unter %5 %, das Erdreich ist eingeschwungen.</source>
+        <translation>Settling: %1 settling year before the evaluated year, ground starting at %2 °C. Change against the last settling year: heating energy %3 %, cooling energy %4 %; below %5 %, the ground has settled.</translation>
+    </message>
+    <message>
+        <source>Einschwingen: %1 Einschwingjahre vor dem ausgewerteten Jahr, Start des Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie %3 %, Kühlenergie %4 %; unter %5 %, das Erdreich ist eingeschwungen.</source>
+        <translation>Settling: %1 settling years before the evaluated year, ground starting at %2 °C. Change against the last settling year: heating energy %3 %, cooling energy %4 %; below %5 %, the ground has settled.</translation>
+    </message>
+    <message>
+        <source>Einschwingen: %1 Einschwingjahr vor dem ausgewerteten Jahr, Start des Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie %3 %, Kühlenergie %4 %; %5 % oder mehr, ein weiteres Einschwingjahr ändert das Ergebnis noch merklich.</source>
+        <translation>Settling: %1 settling year before the evaluated year, ground starting at %2 °C. Change against the last settling year: heating energy %3 %, cooling energy %4 %; %5 % or more, a further settling year still changes the result noticeably.</translation>
+    </message>
+    <message>
+        <source>Einschwingen: %1 Einschwingjahre vor dem ausgewerteten Jahr, Start des Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie %3 %, Kühlenergie %4 %; %5 % oder mehr, ein weiteres Einschwingjahr ändert das Ergebnis noch merklich.</source>
+        <translation>Settling: %1 settling years before the evaluated year, ground starting at %2 °C. Change against the last settling year: heating energy %3 %, cooling energy %4 %; %5 % or more, a further settling year still changes the result noticeably.</translation>
+    </message>
+    <message>
+        <source>Einschwingen: keines; das ausgewertete Jahr beginnt mit dem Erdreich bei %1 °C und ist mit keinem Vorjahr verglichen, die Ergebnisse hängen noch vom Startzustand ab.</source>
+        <translation>Settling: none; the evaluated year starts with the ground at %1 °C and is compared with no previous year, the results still depend on the initial state.</translation>
+    </message>
+    <message>
+        <source>Energien und Ventilatorstrom sind über die Stunden %1 bis %2 des ausgewerteten Jahres summiert wie die Jahressummen des Berichts; Extremwerte, Stundenzahlen und Kondensat über alle %3 Stunden.</source>
+        <translation>Energies and fan electricity are summed over the hours %1 to %2 of the evaluated year like the annual totals of the report; extremes, hour counts and condensate over all %3 hours.</translation>
     </message>
 </context>
 <context>

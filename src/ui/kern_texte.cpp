@@ -2,7 +2,10 @@
 
 #include "ui/zahl_format.h"
 
+#include "ui/bericht_format.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -166,6 +169,127 @@ const char* const Quelltexte[] = {
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem Wetter des Standorts."),
     QT_TRANSLATE_NOOP("kov::Kennwerte", "Gerechnet mit dem eingebauten Schweizer Auslegungsjahr, "
                                         "nicht mit dem Wetter des Standorts."),
+    // the cost rows of the design report; a number of the run stands where the %n is
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Rohre, %1 m zu %2 EUR/m"),
+    QT_TRANSLATE_NOOP(
+        "kov::Kennwerte",
+        "Rohre, %1 m zu %2 EUR/m (Durchmesser außerhalb der Preistabelle: Randpreis)"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Graben, %1 m breit, %2 m tief: %3 m³"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Fixkosten"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Annuitätsfaktor"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Ersatzbeschaffungen im Betrachtungszeitraum"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Barwert der Ersatzbeschaffungen"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Barwert des Restwerts"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Kapitalgebundene Annuität"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Betriebsgebundene Annuität (Wartung)"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Bedarfsgebundene Annuität (Ventilatorstrom)"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Annuität der Erlöse (eingesparte Wärme und Kälte)"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Jährlicher Nettonutzen"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Dynamische Amortisationszeit"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "Kosten je kWh nutzbarer Wärme und Kälte"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "CO₂-Einsparung abzüglich Ventilatorstrom"),
+    QT_TRANSLATE_NOOP("kov::Kennwerte", "über %1"),
+    // the classic model's method in words for the design report
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Modell: KOV rechnet ein repräsentatives Rohr des Registers (%1 parallele "
+                      "Rohre, je %2 m lang, Innendurchmesser %3 m) Stunde für Stunde. Die Luft "
+                      "durchströmt %4 axiale Zellen von je %5 m und tauscht Wärme mit der Rohrwand "
+                      "über einen Wärmeübergangskoeffizienten aus laminarer, Übergangs- oder "
+                      "turbulenter Strömung (Luftgeschwindigkeit %6 m/s bei Nenn-Volumenstrom)."),
+    QT_TRANSLATE_NOOP(
+        "kov::Kennwerte",
+        "Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und "
+        "%1 Erdringen bis zum Simulationsradius %2 m; der erste Ring ist %3 "
+        "Wandstärken breit, jeder weitere um den Gitterfaktor %4 breiter. Die "
+        "Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in drei "
+        "Sektoren des Rohrumfangs: ungestörtes Erdreich %5 %, adiabate Nachbarschaft "
+        "%6 %, Kellerboden %7 %. Am äusseren Rand des Erdsektors steht Monat für "
+        "Monat die vorgegebene Erdtemperatur."),
+    QT_TRANSLATE_NOOP(
+        "kov::Kennwerte",
+        "Erdreich: Um jede axiale Zelle liegt eine radiale Säule aus der Rohrwand und "
+        "%1 Erdringen bis zum Simulationsradius %2 m; der erste Ring ist %3 "
+        "Wandstärken breit, jeder weitere um den Gitterfaktor %4 breiter. Die "
+        "Wärmeleitung wird implizit nach Crank–Nicolson gerechnet, getrennt in drei "
+        "Sektoren des Rohrumfangs: ungestörtes Erdreich %5 %, adiabate Nachbarschaft "
+        "%6 %, Kellerboden %7 %. Am äusseren Rand des Erdsektors steht die ungestörte "
+        "Erdtemperatur in Rohrtiefe %8 m, Monat für Monat aus dem Wetterjahr."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Zeit: Zeitschritte von %1 s in %2 Sub-Schritten von je %3 s. Die Regelung "
+                      "entscheidet jede Stunde zwischen Betrieb und Bypass (Heizgrenze %4 °C, "
+                      "Kühlgrenze %5 °C)."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Zeit: Zeitschritte von %1 s in %2 Sub-Schritten von je %3 s. Die Regelung "
+                      "entscheidet jede Stunde zwischen Betrieb und Bypass (ungeregelt: das "
+                      "Register läuft immer)."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Einschwingen: %1 Einschwingjahr vor dem ausgewerteten Jahr, Start des "
+                      "Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie "
+                      "%3 %, Kühlenergie %4 %; unter %5 %, das Erdreich ist eingeschwungen."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Einschwingen: %1 Einschwingjahre vor dem ausgewerteten Jahr, Start des "
+                      "Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie "
+                      "%3 %, Kühlenergie %4 %; unter %5 %, das Erdreich ist eingeschwungen."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Einschwingen: %1 Einschwingjahr vor dem ausgewerteten Jahr, Start des "
+                      "Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie "
+                      "%3 %, Kühlenergie %4 %; %5 % oder mehr, ein weiteres Einschwingjahr ändert "
+                      "das Ergebnis noch merklich."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Einschwingen: %1 Einschwingjahre vor dem ausgewerteten Jahr, Start des "
+                      "Erdreichs bei %2 °C. Änderung gegen das letzte Einschwingjahr: Heizenergie "
+                      "%3 %, Kühlenergie %4 %; %5 % oder mehr, ein weiteres Einschwingjahr ändert "
+                      "das Ergebnis noch merklich."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Einschwingen: keines; das ausgewertete Jahr beginnt mit dem Erdreich bei %1 "
+                      "°C und ist mit keinem Vorjahr verglichen, die Ergebnisse hängen noch vom "
+                      "Startzustand ab."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Energien und Ventilatorstrom sind über die Stunden %1 bis %2 des "
+                      "ausgewerteten Jahres summiert wie die Jahressummen des Berichts; "
+                      "Extremwerte, Stundenzahlen und Kondensat über alle %3 Stunden."),
+    // the register model's sentences of the design report
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Rechenmodell klassisch: ein repräsentatives Rohr in radialen Erdringen bis "
+                      "zum Simulationsradius."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 "
+                      "verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte "
+                      "der Luft und ihrem Kondensat."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Rechenmodell Register: alle %1 Rohre nebeneinander (Abstand %2 m, %3 "
+                      "verschieden gerechnet) im Erdreich unter der Oberfläche, mit der Feuchte "
+                      "der Luft und ihrem Kondensat (keine Feuchtedaten: kein Kondensat)."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste "
+                      "Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je "
+                      "Rohr, %6 Zeitschritt je Stunde."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Auflösung: Querschnitt %1 × %2 Zellen (im Winkel × radial, oberste "
+                      "Zellschicht %3 m), %4 Zeitkonstanten der Reduktion, %5 Axialzellen je "
+                      "Rohr, %6 Zeitschritte je Stunde."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); eingeschwungen nach %3 Jahr, letzte Änderung der "
+                      "Jahresenergien %4 % unter der Grenze von %5 %."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); eingeschwungen nach %3 Jahren, letzte Änderung der "
+                      "Jahresenergien %4 % unter der Grenze von %5 %."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); nach %3 Jahr ändern sich die Jahresenergien noch um "
+                      "%4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand "
+                      "ab."),
+    QT_TRANSLATE_NOOP("kov::Kennwerte",
+                      "Konvergenz: jede Verfeinerung ändert die Jahresenergien um höchstens %1 % "
+                      "und den tiefsten Austritt um höchstens %2 K (geprüft über den "
+                      "Auslegungsbereich); nach %3 Jahren ändern sich die Jahresenergien noch um "
+                      "%4 %, über der Grenze von %5 %: das Ergebnis hängt noch vom Startzustand "
+                      "ab."),
 };
 
 // The texts above as a set: a text the core composed with numbers is looked up with its numbers
@@ -200,10 +324,12 @@ QString Uebersetzt(const QString& deutsch) {
     return QCoreApplication::translate("kov::Kennwerte", deutsch.toUtf8().constData());
 }
 
-} // namespace
-
-QString KernText(const std::string& deutsch) {
-    const QString text = QString::fromStdString(deutsch);
+// ort null: the views' number format, an unknown text as it is; else the locale's numbers
+// also in an unknown text, as a report writes every number of the core's sentences
+QString KernTextIn(const QString& text, const QLocale* ort) {
+    const auto zahl = [ort](const QString& z) {
+        return ort ? ZahlenOertlich(*ort, z) : ZahlTextAnsicht(z);
+    };
     // "26. Januar, 08–09 Uhr (Stunde 609)": the hour of an extreme
     static const QRegularExpression zeitpunkt(
         QStringLiteral("^(\\d+)\\. (\\S+), (\\d\\d)–(\\d\\d) Uhr \\(Stunde (\\d+)\\)$"));
@@ -216,24 +342,34 @@ QString KernText(const std::string& deutsch) {
     static const QRegularExpression grenze(QStringLiteral("^(.*) \\((-?[0-9.]+) °C\\)$"));
     if (const auto g = grenze.match(text); g.hasMatch())
         return QCoreApplication::translate("kov::Kennwerte", "%1 (%2 °C)")
-            .arg(Uebersetzt(g.captured(1)), ZahlTextAnsicht(g.captured(2)));
+            .arg(Uebersetzt(g.captured(1)), zahl(g.captured(2)));
     if (BekannteTexte().contains(text)) return Uebersetzt(text);
     QStringList zahlen;
     if (const QString muster = NummernErsetzen(text, zahlen);
         !zahlen.isEmpty() && BekannteTexte().contains(muster)) {
         QString uebersetzt = Uebersetzt(muster);
         for (const QString& z : zahlen)
-            uebersetzt = uebersetzt.arg(ZahlTextAnsicht(z));
+            uebersetzt = uebersetzt.arg(zahl(z));
         return uebersetzt;
     }
     // "26. Januar, 08–09 Uhr (Stunde 609); ohne Register: -3.0 °C": parts the core joined
     if (text.contains(QStringLiteral("; "))) {
         QStringList teile = text.split(QStringLiteral("; "));
         for (QString& t : teile)
-            t = KernText(t.toStdString());
+            t = KernTextIn(t, ort);
         return teile.join(QStringLiteral("; "));
     }
-    return Uebersetzt(text);
+    return ort ? ZahlenOertlich(*ort, Uebersetzt(text)) : Uebersetzt(text);
+}
+
+} // namespace
+
+QString KernText(const std::string& deutsch) {
+    return KernTextIn(QString::fromStdString(deutsch), nullptr);
+}
+
+QString KernText(const std::string& deutsch, const QLocale& ort) {
+    return KernTextIn(QString::fromStdString(deutsch), &ort);
 }
 
 QString AussageText(const std::vector<TPruefRegel>& regeln) {

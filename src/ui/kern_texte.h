@@ -5,6 +5,7 @@
 
 #include "register/auslegungs_pruefung.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <string>
@@ -13,6 +14,9 @@
 namespace kov {
 
 QString KernText(const std::string& deutsch);
+// The same for a report in the locale ort: the numbers inside a translated pattern, and those of
+// a text the translation does not know, are written in ort's form.
+QString KernText(const std::string& deutsch, const QLocale& ort);
 // The check's verdict in one sentence: what fails, then the notes.
 QString AussageText(const std::vector<TPruefRegel>& regeln);
 

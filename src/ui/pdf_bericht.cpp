@@ -13,6 +13,8 @@
 #include "ui/anlage_diagramme.h"
 #include "ui/ansicht_export.h"
 #include "ui/bericht_format.h"
+#include "ui/katalog_texte.h"
+#include "ui/kern_texte.h"
 #include "ui/seiten_satz.h"
 
 #include <QBuffer>
@@ -99,6 +101,9 @@ private:
 
     QString Zahl(double wert, int dezimalen) const { return BerichtZahl(Ort, wert, dezimalen); }
     QString Oertlich(const std::string& text) const { return ZahlenOertlich(Ort, Text(text)); }
+    // a sentence or label of the core in the report's language, its numbers in the report's form
+    QString Kern(const std::string& text) const { return KernText(text, Ort); }
+    static QString Katalog(const std::string& text) { return KatalogText(text); }
     QString Datei(const std::string& pfad) const {
         return BerichtDateiName(Text(pfad), ProjektOrdner);
     }
@@ -160,9 +165,9 @@ private:
             const QString regel =
                 r.HatWert
                     ? tr("%1 (%2 %3, Grenze %4 %5 %6)")
-                          .arg(Text(r.Bezeichnung), Zahl(r.Wert, r.Dezimalen), Text(r.Einheit),
+                          .arg(Kern(r.Bezeichnung), Zahl(r.Wert, r.Dezimalen), Text(r.Einheit),
                                Vergleich(r.Vergleich), Zahl(r.Grenze, r.Dezimalen), Text(r.Einheit))
-                    : Text(r.Bezeichnung);
+                    : Kern(r.Bezeichnung);
             (r.Urteil == TUrteil::NichtErfuellt ? verletzt : hinweise).append(regel.simplified());
         }
         QString aussage =
@@ -275,14 +280,14 @@ private:
         QVector<TTabellenZeile> zeilen;
         for (const TPruefRegel& r : A.Bewertung.Pruefung) {
             TTabellenZeile z;
-            z.Zellen = {Text(r.Bezeichnung),
+            z.Zellen = {Kern(r.Bezeichnung),
                         r.HatWert ? Zahl(r.Wert, r.Dezimalen) + QLatin1Char(' ') + Text(r.Einheit)
                                   : QStringLiteral("–"),
                         r.HatWert && !r.Vergleich.empty()
                             ? Vergleich(r.Vergleich) + QLatin1Char(' ') +
                                   Zahl(r.Grenze, r.Dezimalen) + QLatin1Char(' ') + Text(r.Einheit)
                             : QString(),
-                        UrteilName(r.Urteil), Oertlich(r.Erlaeuterung)};
+                        UrteilName(r.Urteil), Kern(r.Erlaeuterung)};
             z.Hinterlegt = r.Urteil == TUrteil::NichtErfuellt;
             zeilen.append(z);
         }
@@ -301,7 +306,7 @@ private:
         QVector<TTabellenZeile> zeilen;
         for (const TKennwertZeile& z : KennwerteZeilen(A.Kennwerte, P))
             zeilen.append(
-                {{Oertlich(z.Bezeichnung), Oertlich(z.Wert), Text(z.Einheit), Text(z.Zeitpunkt)}});
+                {{Kern(z.Bezeichnung), Oertlich(z.Wert), Text(z.Einheit), Kern(z.Zeitpunkt)}});
         const QVector<TSpalte> spalten{{tr("Kennwert"), 0.50},
                                        {tr("Wert"), 0.10, Qt::AlignRight},
                                        {tr("Einheit"), 0.09},
@@ -313,9 +318,11 @@ private:
         s.Tabelle(spalten, zeilen, schrift, s.Millimeter(4));
         QVector<TTabellenZeile> monate;
         for (const TKennwertMonat& m : KennwerteMonatsZeilen(A.Kennwerte, A.Modell->Ergebnis))
-            monate.append({{m.Monat == "Jahr" ? tr("Jahr") : Text(m.Monat), Oertlich(m.Heizenergie),
-                            Oertlich(m.Kuehlenergie), Oertlich(m.Kondensat)},
-                           m.Monat == "Jahr"});
+            monate.append(
+                {{m.Monat == "Jahr" ? tr("Jahr")
+                                    : QCoreApplication::translate("kov::Monate", m.Monat.c_str()),
+                  Oertlich(m.Heizenergie), Oertlich(m.Kuehlenergie), Oertlich(m.Kondensat)},
+                 m.Monat == "Jahr"});
         s.Tabelle({{tr("Monat"), 0.25},
                    {tr("Heizenergie kWh"), 0.25, Qt::AlignRight},
                    {tr("Kühlenergie kWh"), 0.25, Qt::AlignRight},
@@ -326,7 +333,7 @@ private:
     void Kosten(TSeitenSatz& s, int nummer) const {
         QVector<TTabellenZeile> zeilen;
         for (const TKennwertZeile& z : KostenZeilen(A.Bewertung.Kosten))
-            zeilen.append({{Oertlich(z.Bezeichnung), Oertlich(z.Wert), Text(z.Einheit)}});
+            zeilen.append({{Kern(z.Bezeichnung), Kern(z.Wert), Text(z.Einheit)}});
         const QVector<TSpalte> spalten{
             {tr("Kosten"), 0.66}, {tr("Wert"), 0.18, Qt::AlignRight}, {tr("Einheit"), 0.16}};
         const QFont schrift = BerichtSchrift(Tabellenschrift);
@@ -342,8 +349,8 @@ private:
             if (z.Gruppe != GruppenName(TParameterGruppe::Wirtschaftlichkeit)) continue;
             TTabellenZeile zeile;
             zeile.Zellen = {
-                Text(z.Bezeichnung), z.Name == "Rohrpreise" ? Rohrpreise(z.Wert) : Oertlich(z.Wert),
-                Text(z.Einheit),
+                Katalog(z.Bezeichnung),
+                z.Name == "Rohrpreise" ? Rohrpreise(z.Wert) : Oertlich(z.Wert), Text(z.Einheit),
                 z.Abweichend ? tr("vom Planer gesetzt") : tr("Annahme (Standardwert), zu prüfen")};
             zeile.Hinterlegt = !z.Abweichend;
             ansaetze.append(zeile);
@@ -402,10 +409,10 @@ private:
         if (A.RegisterAngaben.Gerechnet) {
             const TRegisterModellText t = RegisterModellBeschreiben(P, A.RegisterAngaben);
             for (const std::string* absatz : {&t.Modell, &t.Aufloesung, &t.Konvergenz})
-                s.Absatz(Oertlich(*absatz), schrift, s.Millimeter(2));
+                s.Absatz(Kern(*absatz), schrift, s.Millimeter(2));
         } else {
             for (const std::string& absatz : MethodenAbsaetze(*A.Modell, A.Kennwerte))
-                s.Absatz(Oertlich(absatz), schrift, s.Millimeter(2));
+                s.Absatz(Kern(absatz), schrift, s.Millimeter(2));
         }
         for (const std::string& hinweis : A.Hinweise)
             s.Absatz(tr("Hinweis: %1").arg(Oertlich(hinweis)), schrift, s.Millimeter(2));
@@ -458,14 +465,17 @@ private:
                      .arg(Text(region.Station), Text(region.Region), Text(KlimaQuellenHinweis)),
                  BerichtSchrift(Grundschrift), s.Millimeter(2));
         QVector<TSpalte> spalten{{tr("Kennwert"), 0.25}};
-        for (const std::string& kopf : KlimaCheckSpalten(KlimaJahre))
+        // the kinds of year as the climate dialog names them
+        for (const TKlimaCheckJahr& j : KlimaJahre)
             spalten.append(
-                {Text(kopf), 0.65 / static_cast<double>(KlimaJahre.size()), Qt::AlignRight});
+                {QCoreApplication::translate("kov::TKlimaDialog", KlimaArtText(j.Wahl.Art).data()) +
+                     QLatin1Char(' ') + Text(KlimaPeriodenText(j.Wahl.Periode)),
+                 0.65 / static_cast<double>(KlimaJahre.size()), Qt::AlignRight});
         spalten.append({tr("Einheit"), 0.10});
         QVector<TTabellenZeile> zeilen;
         for (const TKlimaCheckZeile& z : KlimaCheckZeilen(KlimaJahre)) {
             TTabellenZeile zeile;
-            zeile.Zellen.append(Text(z.Name));
+            zeile.Zellen.append(Kern(z.Name));
             for (const double wert : z.Werte)
                 zeile.Zellen.append(Zahl(wert, z.Dezimalen));
             zeile.Zellen.append(Text(z.Einheit));
@@ -531,7 +541,29 @@ private:
         if (z.Name == "Rohrpreise") return Rohrpreise(wert);
         if (IstDateiFeld(z.Name)) return wert == "–" ? Text(wert) : Datei(wert);
         if (z.IstText) return Text(wert);
-        return Oertlich(wert);
+        if (wert == "ja") return tr("ja");
+        if (wert == "nein") return tr("nein");
+        return MonateWert(Oertlich(wert));
+    }
+
+    // "alle Monate 10" or "Jan 1; Feb 2; Mär 3..." with the month names of the report's language
+    static QString MonateWert(const QString& wert) {
+        static const QString alle = QStringLiteral("alle Monate ");
+        if (wert.startsWith(alle)) return tr("alle Monate %1").arg(wert.mid(alle.size()));
+        if (!wert.contains(QStringLiteral("; "))) return wert;
+        QStringList monate = wert.split(QStringLiteral("; "));
+        for (QString& m : monate) {
+            const qsizetype leer = m.indexOf(QLatin1Char(' '));
+            if (leer > 0)
+                m = QCoreApplication::translate("kov::Monate", m.left(leer).toUtf8().constData()) +
+                    m.mid(leer);
+        }
+        return monate.join(QStringLiteral("; "));
+    }
+
+    // the catalogue's units are symbols, but for the years of settling
+    static QString Einheit(const std::string& einheit) {
+        return einheit == "Jahre" ? tr("Jahre") : Text(einheit);
     }
 
     // which of the weather inputs gave the run its weather; the others are marked unused
@@ -560,8 +592,9 @@ private:
             QString wert = EingabeWert(z, z.Wert);
             const QString vermerk = WetterVermerk(z.Name);
             if (!vermerk.isEmpty()) wert = tr("%1 (%2)").arg(wert, vermerk);
-            t.Zellen = {Text(z.Bezeichnung), Text(z.Name),
-                        (z.Abweichend ? QStringLiteral("* ") : QString()) + wert, Text(z.Einheit),
+            t.Zellen = {Katalog(z.Bezeichnung), Text(z.Name),
+                        (z.Abweichend ? QStringLiteral("* ") : QString()) + wert,
+                        Einheit(z.Einheit),
                         z.Abgeleitet ? tr("berechnet") : EingabeWert(z, z.Standard)};
             t.Hinterlegt = z.Abweichend;
             return t;
@@ -591,7 +624,7 @@ private:
             if (z.Gruppe != gruppe) {
                 gruppe = z.Gruppe;
                 TTabellenZeile titel;
-                titel.Zellen = {Text(gruppe)};
+                titel.Zellen = {Katalog(gruppe)};
                 titel.Zwischentitel = true;
                 zeilen.append(titel);
             }

@@ -1,6 +1,7 @@
 // The English interface beside the German one: the translation file, the language choice, the
 // windows in both languages, German number format in the views and the report that stays German.
 
+#include "ablauf/auslegungsbericht.h"
 #include "ablauf/klima_check.h"
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
@@ -9,12 +10,15 @@
 #include "register/anlage_text.h"
 #include "register/auslegungs_pruefung.h"
 #include "register/kennwerte_text.h"
+#include "register/kosten_text.h"
 #include "register/parameter_pruefung.h"
+#include "register/register_text.h"
 #include "register/variantenstudie.h"
 #include "test_hilfen.h"
 #include "ui/anlage_ansicht.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
+#include "ui/bericht_format.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 #include "ui/info_fenster.h"
@@ -56,6 +60,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -356,6 +361,96 @@ TEST(Uebersetzung, SaetzeDesKernsMitIhrenZahlen) {
     };
     for (const auto& z : zahlen)
         EXPECT_EQ(KernText(z.Kern).toStdString(), z.Englisch) << z.Kern;
+}
+
+// The design report's sentences of the core in every branch the core can write them.
+std::vector<std::string> BerichtsSaetze() {
+    std::vector<std::string> saetze;
+    const TAuswertung& a = *test::StandardAuswertung();
+    // the classic model's method: control on and off, given or undisturbed ground, no, one and
+    // two settling years, settled and not
+    auto m = std::make_unique<TModell>(*a.Modell);
+    TKennwerte kw = a.Kennwerte;
+    for (const int jahre : {0, 1, 2})
+        for (const bool geregelt : {true, false})
+            for (const double aenderung : {0.001, 0.05}) {
+                m->Parameter.Einschwingjahre = jahre;
+                m->Parameter.Geregelt = geregelt;
+                m->Parameter.SpezielleRandbedingung = !geregelt;
+                kw.EinschwingAenderungHeizen = aenderung;
+                kw.EinschwingAenderungKuehlen = -aenderung / 2;
+                for (const std::string& s : MethodenAbsaetze(*m, kw))
+                    saetze.push_back(s);
+            }
+    // the register model: with and without humidity data, one and several steps an hour and
+    // settling years, settled and not
+    TRegisterAngaben r;
+    r.Gerechnet = true;
+    r.VerschiedeneRohre = 8;
+    r.Aufloesung.Erdreich.ZellenWinkel = 40;
+    r.Aufloesung.Erdreich.ZellenRadial = 20;
+    r.Aufloesung.Erdreich.ErsteSchicht = 0.02;
+    r.Aufloesung.Erdreich.Zeitkonstanten = 8;
+    r.Aufloesung.AxialZellen = 12;
+    r.Aufloesung.EinschwingGrenze = 0.001;
+    for (const int n : {1, 3})
+        for (const bool feucht : {true, false})
+            for (const double aenderung : {0.0002, 0.004}) {
+                r.Aufloesung.SubSchritte = n;
+                r.Einschwingjahre = n;
+                r.Feuchtedaten = feucht;
+                r.EinschwingAenderung = aenderung;
+                const TRegisterModellText t = RegisterModellBeschreiben(m->Parameter, r);
+                saetze.insert(saetze.end(), {t.Modell, t.Aufloesung, t.Konvergenz});
+            }
+    saetze.push_back(RegisterModellBeschreiben(m->Parameter, TRegisterAngaben{}).Modell);
+    // the cost rows, the pipe's price inside and outside the table, paid back or not
+    TWirtschaftlichkeit w = a.Bewertung.Kosten;
+    for (const bool aussen : {false, true}) {
+        w.RohrpreisAusserhalb = aussen;
+        w.Amortisiert = aussen;
+        for (const TKennwertZeile& z : KostenZeilen(w))
+            saetze.insert(saetze.end(), {z.Bezeichnung, z.Wert});
+    }
+    return saetze;
+}
+
+TEST(Uebersetzung, BerichtsSaetzeInDerSpracheUndZahlformDesBerichts) {
+    const std::vector<std::string> saetze = BerichtsSaetze();
+    ASSERT_GT(saetze.size(), 60u);
+    const QLocale deutsch(QLocale::German);
+    // German: every sentence as the report printed it before, its numbers in the locale's form
+    for (const std::string& s : saetze)
+        EXPECT_EQ(KernText(s, deutsch), ZahlenOertlich(deutsch, QString::fromStdString(s))) << s;
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const std::string& s : saetze) {
+        const QString text = KernText(s, QLocale::c());
+        EXPECT_FALSE(NochDeutsch(text)) << "\"" << s << "\" -> \"" << text.toStdString() << "\"";
+    }
+    // the report's locale rules the numbers, not the interface's: an English sentence for a
+    // German-formatted report, and the same in the machine form
+    const struct {
+        const char* Kern;
+        QLocale Ort;
+        const char* Text;
+    } faelle[] = {
+        {"Graben, 15.00 m breit, 1.100 m tief: 825.0 m³", deutsch,
+         "Trench, 15,00 m wide, 1,100 m deep: 825,0 m³"},
+        {"Graben, 15.00 m breit, 1.100 m tief: 825.0 m³", QLocale::c(),
+         "Trench, 15.00 m wide, 1.100 m deep: 825.0 m³"},
+        {"Energien und Ventilatorstrom sind über die Stunden 2 bis 8760 des ausgewerteten Jahres "
+         "summiert wie die Jahressummen des Berichts; Extremwerte, Stundenzahlen und Kondensat "
+         "über alle 8760 Stunden.",
+         deutsch,
+         "Energies and fan electricity are summed over the hours 2 to 8760 of the evaluated year "
+         "like the annual totals of the report; extremes, hour counts and condensate over all "
+         "8760 hours."},
+        {"ohne Register: -3.0 °C", deutsch, "without heat exchanger: -3,0 °C"},
+        {"ein Satz mit 12345.6 kWh, den niemand übersetzt", deutsch,
+         "ein Satz mit 12\u202F345,6 kWh, den niemand übersetzt"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(KernText(f.Kern, f.Ort), QString::fromUtf8(f.Text)) << f.Kern;
 }
 
 TEST(Uebersetzung, SaetzeDesKernsBleibenDeutschMitDeutschenZahlen) {
@@ -767,14 +862,30 @@ TEST(Bericht, PdfInDerSpracheDerOberflaeche) {
         {"en",
          {QStringLiteral("Design report earth-air heat exchanger"), QStringLiteral("Key figures"),
           QStringLiteral("Design check"), QStringLiteral("each 50.0 m long (750.0 m in total)"),
-          QStringLiteral("Lowest outlet temperature -2.1 °C")},
-         {QStringLiteral("Auslegungsbericht"), QStringLiteral("Kennwerte"),
-          QStringLiteral("750,0")}},
+          QStringLiteral("Lowest outlet temperature -2.1 °C"),
+          // the tables' texts from the core and the catalogue: rules, figures, costs, inputs
+          QStringLiteral("The air flows slowly enough."), QStringLiteral("Annuity factor"),
+          QStringLiteral("Capital-related annuity"), QStringLiteral("January"),
+          QStringLiteral("Pipe wall thickness"), QStringLiteral("Material properties"),
+          QStringLiteral("Model: KOV calculates one representative pipe"),
+          QStringLiteral("all months 10"), QStringLiteral("1 years")},
+         {QStringLiteral("Auslegungsbericht"), QStringLiteral("Kennwerte"), QStringLiteral("750,0"),
+          QStringLiteral("Die Luft strömt"), QStringLiteral("Reynoldszahl"),
+          QStringLiteral("Luftgeschwindigkeit"), QStringLiteral("Annuitätsfaktor"),
+          QStringLiteral("Kapitalgebundene"), QStringLiteral("Rohrwandstärke"),
+          QStringLiteral("Stoffwerte"), QStringLiteral("Einschwingjahr vor dem"),
+          QStringLiteral("Modell: KOV rechnet"), QStringLiteral("alle Monate"),
+          QStringLiteral(" nein "), QStringLiteral("1 Jahre")}},
         {"de",
          {QStringLiteral("Auslegungsbericht Luft-Erdregister"), QStringLiteral("Kennwerte"),
           QStringLiteral("je 50,0 m lang (zusammen 750,0 m)"),
-          QStringLiteral("Tiefste Austrittstemperatur -2,1 °C")},
-         {QStringLiteral("Key figures"), QStringLiteral("750.0")}},
+          QStringLiteral("Tiefste Austrittstemperatur -2,1 °C"),
+          QStringLiteral("Die Luft strömt langsam genug."), QStringLiteral("Annuitätsfaktor"),
+          QStringLiteral("Januar"), QStringLiteral("Rohrwandstärke"), QStringLiteral("Stoffwerte"),
+          QStringLiteral("Modell: KOV rechnet"), QStringLiteral("alle Monate 10"),
+          QStringLiteral("1 Jahre")},
+         {QStringLiteral("Key figures"), QStringLiteral("750.0"), QStringLiteral("January"),
+          QStringLiteral("Pipe wall thickness")}},
     };
     for (const auto& f : faelle) {
         const std::string sprache = f.Sprache;
