@@ -82,7 +82,7 @@ TEST_F(VariantenvergleichGezeigt, RowsChangedBeforeTheFirstStudyLeaveTheEmptyTab
     // each step as a user would make it, the window painted after it
     struct TSchritt {
         const char* Fall;
-        std::size_t Zeile;
+        std::size_t Zeile; // EntwurfZeilen: every row
         const char* Name;
         const char* Liste;
     };
@@ -95,10 +95,10 @@ TEST_F(VariantenvergleichGezeigt, RowsChangedBeforeTheFirstStudyLeaveTheEmptyTab
         {"third row back to a number", 2, "DRohr", "0.15,0.2"},
         {"first row added again", 0, "AnzahlRohre", "10,15"},
         {"a bad list", 0, "AnzahlRohre", "10,1x"},
-        {"every row removed", 0, "", ""},
+        {"every row removed", EntwurfZeilen, "", ""},
     };
     for (const TSchritt& s : schritte) {
-        if (std::string(s.Fall) == "every row removed")
+        if (s.Zeile == EntwurfZeilen)
             ZeilenLeeren();
         else
             ZeileSetzen(s.Zeile, s.Name, s.Liste);
