@@ -127,6 +127,9 @@ bool TVariantenFenster::StartenClick() {
         MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + MeldungText(f.what()));
         return false;
     }
+    // The table reads the study and its results in place: it lets go of them before they are
+    // replaced, or the views would ask for the old rows and columns in the new, smaller study.
+    Modell->StudieSetzen(nullptr, nullptr);
     StudieStand = std::move(studie);
     FortgesetztAb = 0;
     StudienProjekt = Sitzung.ProjektNummer();
