@@ -98,7 +98,8 @@ void TLaufSteuerung::Abschliessen() {
     if (!Faden.joinable()) return;
     Faden.join();
     Takt->stop();
-    // every finished variant is reported before the study's end
+    // every finished month and variant is reported before the job's end
+    MonateMelden();
     VariantenMelden();
     const std::function<void()> abschluss = std::move(Abschluss);
     Abschluss = nullptr;
@@ -116,12 +117,12 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
         rueckmeldung.Abbruch = &Abbruch;
         rueckmeldung.NachMonat = [this](int durchlauf, int monat, const TStundenReihen& reihen) {
             auto kopie = std::make_shared<const TStundenReihen>(reihen);
+            {
+                const std::lock_guard<std::mutex> sperre(MonateSchutz);
+                Monate.push_back({durchlauf, monat, std::move(kopie)});
+            }
             QMetaObject::invokeMethod(
-                this,
-                [this, durchlauf, monat, kopie = std::move(kopie)] {
-                    emit MonatFertig(durchlauf, monat, kopie);
-                },
-                Qt::QueuedConnection);
+                this, [this] { MonateMelden(); }, Qt::QueuedConnection);
             if (NachMonatHaken) NachMonatHaken(durchlauf, monat);
         };
         const TLaufStatus status = BerichtsLaufAusfuehren(daten, *ergebnis->Kontext, rueckmeldung);
@@ -138,6 +139,16 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
         const QString meldung = MeldungText(f.what());
         AbschlussMelden([this, meldung] { emit LaufFehlgeschlagen(meldung); });
     }
+}
+
+void TLaufSteuerung::MonateMelden() {
+    std::vector<TMonat> neue;
+    {
+        const std::lock_guard<std::mutex> sperre(MonateSchutz);
+        neue.swap(Monate);
+    }
+    for (const TMonat& m : neue)
+        emit MonatFertig(m.Durchlauf, m.Monat, m.Reihen);
 }
 
 void TLaufSteuerung::VariantenMelden() {

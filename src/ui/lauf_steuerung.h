@@ -115,6 +115,8 @@ private:
     void Abschliessen();
     // Interface thread: reports the variants the workers have finished since the last call.
     void VariantenMelden();
+    // Interface thread: reports the months the worker has finished since the last call.
+    void MonateMelden();
 
     std::thread Faden;
     std::atomic<bool> Abbruch{false};
@@ -127,6 +129,15 @@ private:
     // under the lock, so that nothing a worker made is freed by it while the interface reads it
     std::mutex FertigeSchutz;
     std::vector<std::pair<std::size_t, TVariantenErgebnis>> Fertige;
+    // a single run's finished months (settling pass, month, copy of the series), handed over the
+    // same way
+    struct TMonat {
+        int Durchlauf;
+        int Monat;
+        std::shared_ptr<const TStundenReihen> Reihen;
+    };
+    std::mutex MonateSchutz;
+    std::vector<TMonat> Monate;
     std::thread KlimaFaden;
     std::atomic<bool> KlimaAbbruch{false};
     // counts the checks started or cancelled: what an earlier one posts is dropped
