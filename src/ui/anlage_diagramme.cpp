@@ -6,6 +6,7 @@
 #include "model/kalender.h"
 #include "register/kennwerte_text.h"
 #include "register/lueftungsanlage.h"
+#include "ui/ansicht_export.h"
 #include "ui/diagramme.h"
 #include "ui/zahl_format.h"
 
@@ -50,21 +51,6 @@ double Fluss(const TModell& m, std::size_t i) {
     return FahrplanFolgen(m.Parameter) ? m.Reihen.RelVolumenstrom[i] : 1.0;
 }
 
-QValueAxis* WertAchse(double min, double max, double schritt, const QString& titel, double schrift,
-                      const char* format = "%.0f") {
-    auto* achse = new QValueAxis;
-    const double unten = std::floor(min / schritt) * schritt;
-    double oben = std::ceil(max / schritt) * schritt;
-    if (oben <= unten) oben = unten + schritt;
-    achse->setRange(unten, oben);
-    achse->setTickType(QValueAxis::TicksDynamic);
-    achse->setTickAnchor(0);
-    achse->setTickInterval(schritt);
-    achse->setLabelFormat(QString::fromLatin1(format));
-    AchseGestalten(achse, titel, schrift);
-    return achse;
-}
-
 // Without and with the register, month by month, on one axis.
 std::unique_ptr<QChart> MonatsVergleich(const QString& titel, const QString& achsenTitel,
                                         const TMonatsFeld& ohne, const TMonatsFeld& mit,
@@ -85,18 +71,6 @@ std::unique_ptr<QChart> MonatsVergleich(const QString& titel, const QString& ach
     chart->addAxis(y, Qt::AlignLeft);
     Anhaengen(*chart, balken, x, y);
     return chart;
-}
-
-// the chart laid out on a logical canvas of ziel's proportions and drawn onto ziel
-void DiagrammZeichnen(std::unique_ptr<QChart> chart, QPainter& maler, const QRectF& ziel,
-                      const QSizeF& logisch) {
-    QGraphicsScene szene;
-    QChart* gezeichnet = chart.release();
-    szene.addItem(gezeichnet); // the scene owns the chart from here
-    gezeichnet->setGeometry(QRectF(QPointF(0, 0), logisch));
-    gezeichnet->layout()->activate();
-    szene.setSceneRect(QRectF(QPointF(0, 0), logisch));
-    szene.render(&maler, ziel, QRectF(QPointF(0, 0), logisch), Qt::IgnoreAspectRatio);
 }
 
 constexpr double LogischeBreite = 1000;

@@ -81,6 +81,17 @@ void KennwerteZeichnen(const TAuswertung& a, QPainter& maler, const QRectF& ziel
 
 } // namespace
 
+void DiagrammZeichnen(std::unique_ptr<QChart> chart, QPainter& maler, const QRectF& ziel,
+                      const QSizeF& logisch) {
+    QGraphicsScene szene;
+    QChart* gezeichnet = chart.release();
+    szene.addItem(gezeichnet); // the scene owns the chart from here
+    gezeichnet->setGeometry(QRectF(QPointF(0, 0), logisch));
+    gezeichnet->layout()->activate();
+    szene.setSceneRect(QRectF(QPointF(0, 0), logisch));
+    szene.render(&maler, ziel, QRectF(QPointF(0, 0), logisch), Qt::IgnoreAspectRatio);
+}
+
 void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& maler,
                      const QRectF& ziel, double schrift) {
     constexpr double LogischeBreite = 1000;
@@ -95,14 +106,8 @@ void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& 
         maler.restore();
         return;
     }
-    QGraphicsScene szene;
-    std::unique_ptr<QChart> chart = DiagrammErzeugen(ansicht, auswertung, LogischeBreite * schrift);
-    QChart* gezeichnet = chart.release();
-    szene.addItem(gezeichnet); // the scene owns the chart from here
-    gezeichnet->setGeometry(QRectF(QPointF(0, 0), logisch));
-    gezeichnet->layout()->activate();
-    szene.setSceneRect(QRectF(QPointF(0, 0), logisch));
-    szene.render(&maler, ziel, QRectF(QPointF(0, 0), logisch), Qt::IgnoreAspectRatio);
+    DiagrammZeichnen(DiagrammErzeugen(ansicht, auswertung, LogischeBreite * schrift), maler, ziel,
+                     logisch);
     maler.restore();
 }
 

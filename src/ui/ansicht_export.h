@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ inline constexpr QSize StandardBildGroesse{1600, 1000};
 // size relative to the picture whatever the device: the tick labels are schrift times the
 // width high.
 inline constexpr double BildSchrift = 1.0 / 80;
+// chart laid out on a logical canvas of ziel's proportions and drawn onto ziel
+void DiagrammZeichnen(std::unique_ptr<QChart> chart, QPainter& maler, const QRectF& ziel,
+                      const QSizeF& logisch);
 void AnsichtZeichnen(TAnsicht ansicht, const TAuswertung& auswertung, QPainter& maler,
                      const QRectF& ziel, double schrift = BildSchrift);
 

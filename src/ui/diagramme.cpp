@@ -68,23 +68,6 @@ QFont Schrift(double pixel, bool fett = false) {
     return schrift;
 }
 
-// A value axis from the data's range widened to whole steps: temperatures on 5 K, energies on
-// round steps, never an empty range.
-QValueAxis* WertAchse(double min, double max, double schritt, const QString& titel, double schrift,
-                      const char* format = "%.0f") {
-    auto* achse = new QValueAxis;
-    double unten = std::floor(min / schritt) * schritt;
-    double oben = std::ceil(max / schritt) * schritt;
-    if (oben <= unten) oben = unten + schritt;
-    achse->setRange(unten, oben);
-    achse->setTickType(QValueAxis::TicksDynamic);
-    achse->setTickAnchor(0);
-    achse->setTickInterval(schritt);
-    achse->setLabelFormat(QString::fromLatin1(format));
-    AchseGestalten(achse, titel, schrift);
-    return achse;
-}
-
 QCategoryAxis* MonatsTagAchse(double schrift) {
     auto* achse = new QCategoryAxis;
     achse->setMin(0);
@@ -357,6 +340,21 @@ QBarSet* Balken(const QString& name, const QColor& farbe, const TMonatsFeld& wer
     for (std::size_t m = 1; m <= 12; ++m)
         satz->append(werte[m]);
     return satz;
+}
+
+QValueAxis* WertAchse(double min, double max, double schritt, const QString& titel, double schrift,
+                      const char* format) {
+    auto* achse = new QValueAxis;
+    double unten = std::floor(min / schritt) * schritt;
+    double oben = std::ceil(max / schritt) * schritt;
+    if (oben <= unten) oben = unten + schritt;
+    achse->setRange(unten, oben);
+    achse->setTickType(QValueAxis::TicksDynamic);
+    achse->setTickAnchor(0);
+    achse->setTickInterval(schritt);
+    achse->setLabelFormat(QString::fromLatin1(format));
+    AchseGestalten(achse, titel, schrift);
+    return achse;
 }
 
 std::unique_ptr<QChart> LeeresDiagramm(const QString& titel, double schrift) {

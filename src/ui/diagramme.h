@@ -14,6 +14,7 @@
 #include <QLineSeries>
 #include <QPointF>
 #include <QString>
+#include <QValueAxis>
 
 #include <array>
 #include <memory>
@@ -48,6 +49,9 @@ QLineSeries* Linie(const QString& name, const QColor& farbe, double breite,
                    Qt::PenStyle stil = Qt::SolidLine);
 // reihe into chart on the axes x and y
 void Anhaengen(QChart& chart, QAbstractSeries* reihe, QAbstractAxis* x, QAbstractAxis* y);
+// A value axis from min..max widened to whole steps of schritt, never an empty range.
+QValueAxis* WertAchse(double min, double max, double schritt, const QString& titel, double schrift,
+                      const char* format = "%.0f");
 // The months 1..12 of werte as a bar set named name in farbe.
 QBarSet* Balken(const QString& name, const QColor& farbe, const TMonatsFeld& werte);
 
