@@ -30,8 +30,8 @@ TStudie TausendVarianten() {
     return studie;
 }
 
-void StudieTausend(benchmark::State& state) {
-    const TStudie studie = TausendVarianten();
+// the whole study on state.range(0) threads, the variants counted as items
+void StudieMessen(benchmark::State& state, const TStudie& studie) {
     const auto faeden = static_cast<unsigned>(state.range(0));
     std::vector<TVariantenErgebnis> ergebnis;
     for (auto _ : state) {
@@ -40,6 +40,10 @@ void StudieTausend(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * static_cast<long>(ergebnis.size()));
     state.SetLabel(std::to_string(faeden) + " Threads");
+}
+
+void StudieTausend(benchmark::State& state) {
+    StudieMessen(state, TausendVarianten());
 }
 BENCHMARK(StudieTausend)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
@@ -75,15 +79,7 @@ TStudie TausendRegister() {
 }
 
 void RegisterStudieTausend(benchmark::State& state) {
-    const TStudie studie = TausendRegister();
-    const auto faeden = static_cast<unsigned>(state.range(0));
-    std::vector<TVariantenErgebnis> ergebnis;
-    for (auto _ : state) {
-        StudieRechnen(studie, EingebautesWetterJahr(), nullptr, faeden, ergebnis);
-        benchmark::DoNotOptimize(ergebnis.data());
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<long>(ergebnis.size()));
-    state.SetLabel(std::to_string(faeden) + " Threads");
+    StudieMessen(state, TausendRegister());
 }
 BENCHMARK(RegisterStudieTausend)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
