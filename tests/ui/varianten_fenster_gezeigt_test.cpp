@@ -7,6 +7,7 @@
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/varianten_tabelle.h"
+#include "varianten_hilfen.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -40,25 +41,11 @@ protected:
     void TearDown() override { F.close(); }
 
     void ZeileSetzen(std::size_t zeile, const char* name, const char* liste) {
-        QComboBox* wahl = F.ParameterWahl[zeile];
-        wahl->setCurrentIndex(std::max(0, wahl->findData(QString::fromLatin1(name))));
-        F.WerteFeld[zeile]->setText(QString::fromUtf8(liste));
+        test::VariantenZeileSetzen(F, zeile, name, liste);
     }
-    void ZeilenLeeren() {
-        for (std::size_t i = 0; i < EntwurfZeilen; ++i)
-            ZeileSetzen(i, "", "");
-    }
-    void BoedenSetzen(std::initializer_list<int> arten) {
-        for (int i = 0; i < F.BodenWahl->count(); ++i)
-            F.BodenWahl->item(i)->setCheckState(
-                std::find(arten.begin(), arten.end(), i + 1) != arten.end() ? Qt::Checked
-                                                                            : Qt::Unchecked);
-    }
-    bool LaufAbwarten(int ms) {
-        if (!F.LaeuftGerade()) return true;
-        QSignalSpy ende(&F, &TVariantenFenster::LaufBeendet);
-        return ende.wait(ms);
-    }
+    void ZeilenLeeren() { test::VariantenZeilenLeeren(F); }
+    void BoedenSetzen(std::initializer_list<int> arten) { test::VariantenBoedenSetzen(F, arten); }
+    bool LaufAbwarten(int ms) { return test::VariantenLaufAbwarten(F, ms); }
     // Lets the window lay itself out and paints all of it, header and cells included, then
     // checks that the header has the model's sections and a title for each.
     void Zeichnen(const std::string& fall) {

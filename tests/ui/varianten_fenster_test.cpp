@@ -16,6 +16,7 @@
 #include "ui/grafik_fenster.h"
 #include "ui/varianten_begruendung.h"
 #include "ui/varianten_tabelle.h"
+#include "varianten_hilfen.h"
 
 #include <QAction>
 #include <QChart>
@@ -53,26 +54,12 @@ protected:
     TVariantenFenster& F = Anwendung.Variantenvergleich();
 
     void ZeileSetzen(std::size_t zeile, const char* name, const char* liste) {
-        QComboBox* wahl = F.ParameterWahl[zeile];
-        wahl->setCurrentIndex(std::max(0, wahl->findData(QString::fromLatin1(name))));
-        F.WerteFeld[zeile]->setText(QString::fromUtf8(liste));
+        test::VariantenZeileSetzen(F, zeile, name, liste);
     }
-    void ZeilenLeeren() {
-        for (std::size_t i = 0; i < EntwurfZeilen; ++i)
-            ZeileSetzen(i, "", "");
-    }
-    void BoedenSetzen(std::initializer_list<int> arten) {
-        for (int i = 0; i < F.BodenWahl->count(); ++i)
-            F.BodenWahl->item(i)->setCheckState(
-                std::find(arten.begin(), arten.end(), i + 1) != arten.end() ? Qt::Checked
-                                                                            : Qt::Unchecked);
-    }
+    void ZeilenLeeren() { test::VariantenZeilenLeeren(F); }
+    void BoedenSetzen(std::initializer_list<int> arten) { test::VariantenBoedenSetzen(F, arten); }
     // waits for the study to end; false when it did not within ms
-    bool LaufAbwarten(int ms) {
-        if (!F.LaeuftGerade()) return true;
-        QSignalSpy ende(&F, &TVariantenFenster::LaufBeendet);
-        return ende.wait(ms);
-    }
+    bool LaufAbwarten(int ms) { return test::VariantenLaufAbwarten(F, ms); }
     void BedingungSetzen(std::size_t zeile, const char* kennwert, bool hoechstens,
                          const char* grenze) {
         QComboBox* wahl = F.BedingungsWahl[zeile];
