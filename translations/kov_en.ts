@@ -4240,6 +4240,197 @@ kg</translation>
     </message>
 </context>
 <context>
+    <name>kov::Wetter</name>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Lage</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Datenquelle</source>
+        <translation>Data source</translation>
+    </message>
+    <message>
+        <source>Datenzeilen</source>
+        <translation>Data rows</translation>
+    </message>
+    <message>
+        <source>Ergänzte Stunden</source>
+        <translation>Filled hours</translation>
+    </message>
+    <message>
+        <source>Feuchte</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Jahresmittel</source>
+        <translation>Annual mean</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Stunden unter 0 °C</source>
+        <translation>Hours below 0 °C</translation>
+    </message>
+    <message>
+        <source>Mittlerer Taupunkt</source>
+        <translation>Mean dew point</translation>
+    </message>
+    <message>
+        <source>Monatsmittel in °C</source>
+        <translation>Monthly means in °C</translation>
+    </message>
+    <message>
+        <source>Quelle</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>EnergyPlus-Wetterdatei (EPW)</source>
+        <translation>EnergyPlus weather file (EPW)</translation>
+    </message>
+    <message>
+        <source>DWD-Testreferenzjahr, Ausgabe 2011</source>
+        <translation>DWD test reference year, 2011 edition</translation>
+    </message>
+    <message>
+        <source>DWD-Testreferenzjahr, Ausgabe 2015/2017</source>
+        <translation>DWD test reference year, 2015/2017 edition</translation>
+    </message>
+    <message>
+        <source>Stundentabelle (CSV/Text)</source>
+        <translation>Hourly table (CSV/text)</translation>
+    </message>
+    <message>
+        <source>unbekanntes Format</source>
+        <translation>unknown format</translation>
+    </message>
+    <message>
+        <source>(Klimaregion %1)</source>
+        <translation>(climate region %1)</translation>
+    </message>
+    <message>
+        <source>mittleres Jahr</source>
+        <translation>mean year</translation>
+    </message>
+    <message>
+        <source>extremer Sommer</source>
+        <translation>extreme summer</translation>
+    </message>
+    <message>
+        <source>extremer Winter</source>
+        <translation>extreme winter</translation>
+    </message>
+    <message>
+        <source>Bezugszeitraum %1</source>
+        <translation>reference period %1</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° O</source>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° W</translation>
+    </message>
+    <message>
+        <source>%1 m ü. M.</source>
+        <translation>%1 m above sea level</translation>
+    </message>
+    <message>
+        <source>%1, nicht übernommen: %2</source>
+        <translation>%1, not taken over: %2</translation>
+    </message>
+    <message>
+        <source>%1 vom 29. Februar</source>
+        <translation>%1 of 29 February</translation>
+    </message>
+    <message>
+        <source>die Kopie von 31.12. Stunde 24 vor der ersten Stunde</source>
+        <translation>the copy of 31 December, hour 24, in front of the first hour</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (Fehlwerte, Lücken bis 6 Stunden linear überbrückt)</source>
+        <translation>%1 (missing values; gaps of up to 6 hours bridged linearly)</translation>
+    </message>
+    <message>
+        <source>keine Angaben in der Datei (relative Feuchte 10 %, Taupunkt 0 °C wie im eingebauten Jahr)</source>
+        <translation>none in the file (relative humidity 10 %, dew point 0 °C as in the built-in year)</translation>
+    </message>
+    <message>
+        <source>relative Feuchte aus der Datei, Taupunkt aus Mischungsverhältnis und Luftdruck berechnet (Magnus-Formel über Wasser)</source>
+        <translation>relative humidity from the file, dew point computed from mixing ratio and air pressure (Magnus formula over water)</translation>
+    </message>
+    <message>
+        <source>relative Feuchte aus der Datei, Taupunkt daraus berechnet (Magnus-Formel über Wasser)</source>
+        <translation>relative humidity from the file, dew point computed from it (Magnus formula over water)</translation>
+    </message>
+    <message>
+        <source>relative Feuchte und Taupunkt aus der Datei</source>
+        <translation>relative humidity and dew point from the file</translation>
+    </message>
+    <message>
+        <source>%1 °C am %2, Stunde %3 (%4 bis %5 Uhr)</source>
+        <translation>%1 °C on %2, hour %3 (%4:00 to %5:00)</translation>
+    </message>
+    <message>
+        <source>im Programm eingebautes Auslegungsjahr, 8760 Stunden der Aussenlufttemperatur; ohne Feuchte (relative Feuchte 10 %, Taupunkt 0 °C)</source>
+        <translation>design year built into the program, 8760 hours of outdoor air temperature; without humidity (relative humidity 10 %, dew point 0 °C)</translation>
+    </message>
+    <message>
+        <source>Aussentemperatur, relative Feuchte und Taupunkt der Stundenzeilen des vorigen Berichts %1</source>
+        <translation>outdoor temperature, relative humidity and dew point of the hourly rows of the previous report %1</translation>
+    </message>
+    <message>
+        <source>Wetterdatei %1</source>
+        <translation>Weather file %1</translation>
+    </message>
+    <message>
+        <source>Eingebautes Auslegungsjahr (%1)</source>
+        <translation>Built-in design year (%1)</translation>
+    </message>
+    <message>
+        <source>Stundenwerte des vorigen Berichts %1</source>
+        <translation>Hourly values of the previous report %1</translation>
+    </message>
+    <message>
+        <source>Eingebautes Klima %1: %2 (%3)</source>
+        <translation>Built-in climate %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Region %1 %2, %3 %4</source>
+        <translation>Region %1 %2, %3 %4</translation>
+    </message>
+</context>
+<context>
     <name>kov::ZahlEingabe</name>
     <message>
         <source>-2147483648 bis 2147483647</source>

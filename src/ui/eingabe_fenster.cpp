@@ -23,6 +23,7 @@
 #include "ui/parameter_dialog.h"
 #include "ui/pruef_anzeige.h"
 #include "ui/sprache.h"
+#include "ui/wetter_texte.h"
 #include "ui/zahl_eingabe.h"
 #include "ui/zahl_format.h"
 
@@ -808,7 +809,7 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
     if (fragen) {
         QMessageBox frage(
             QMessageBox::Question, tr("KOV - Wetterdaten"),
-            UmbruchErlauben(QString::fromStdString(WetterInfoText(info))) +
+            UmbruchErlauben(WetterText(WetterInfoText(info), QLocale())) +
                 QCoreApplication::translate("kov::TForm2", "\nMit dieser Wetterdatei rechnen?"),
             QMessageBox::NoButton, this);
         QPushButton* ja = frage.addButton(tr("Übernehmen"), QMessageBox::AcceptRole);
@@ -852,8 +853,8 @@ void TForm2::WetterAnzeigen() {
     };
     TKlimaWahl klima;
     if (name.empty() && KlimaWahlLesen(Parameter().Klima, klima)) {
-        zeigen(QString::fromStdString(KlimaBeschreibung(klima)));
-        Edit1->setToolTip(QString::fromStdString(KlimaBezeichnung(Parameter().Klima)));
+        zeigen(KlimaBeschreibungText(klima));
+        Edit1->setToolTip(KlimaBezeichnungText(Parameter().Klima));
         return;
     }
     if (name.empty()) {

@@ -3,6 +3,7 @@
 #include "files/klima.h"
 #include "model/fehler.h"
 #include "ui/klima_karte.h"
+#include "ui/wetter_texte.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -133,7 +134,7 @@ void TKlimaDialog::ZusammenfassungZeigen() {
     TWetterInfo info;
     try {
         KlimaJahrLesen(Klima(), *jahr, info);
-        Zusammenfassung->setText(QString::fromStdString(WetterInfoText(info)));
+        Zusammenfassung->setText(WetterText(WetterInfoText(info), QLocale()));
     } catch (const std::exception& f) {
         Zusammenfassung->setText(tr("Nicht lesbar: %1").arg(QString::fromUtf8(f.what())));
     }

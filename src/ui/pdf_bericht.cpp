@@ -16,6 +16,7 @@
 #include "ui/katalog_texte.h"
 #include "ui/kern_texte.h"
 #include "ui/seiten_satz.h"
+#include "ui/wetter_texte.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -127,9 +128,10 @@ private:
         switch (WetterArt(P)) {
         case TWetterArt::Klima:
             // the climate's name carries "Datenbasis: Deutscher Wetterdienst"
-            return Text(KlimaBezeichnung(P.Klima));
+            return KlimaBezeichnungText(P.Klima);
         case TWetterArt::Standortdatei:
-            return Text(A.Wetter.Bezeichnung).replace(Text(P.WetterDatei), Datei(P.WetterDatei));
+            return WetterBezeichnungText(A.Wetter.Bezeichnung)
+                .replace(Text(P.WetterDatei), Datei(P.WetterDatei));
         case TWetterArt::Auslegungsjahr:
             return tr("Eingebautes Auslegungsjahr (%1)").arg(Datei(P.WetterFile));
         case TWetterArt::VorigerBericht:
@@ -425,24 +427,25 @@ private:
         // "Name: Wert" lines as a table, indented lines continue the value above them
         QString text = Text(A.Wetter.Text);
         if (!P.WetterDatei.empty()) text.replace(Text(P.WetterDatei), Datei(P.WetterDatei));
+        // the core's summary in the report's language and number form
+        text = WetterText(text.toStdString(), Ort);
         QVector<TTabellenZeile> zeilen;
         for (const QString& zeile : text.split(QLatin1Char('\n'))) {
             if (zeile.trimmed().isEmpty()) continue;
             const qsizetype doppelpunkt = zeile.indexOf(QLatin1Char(':'));
-            const QString wert = ZahlenOertlich(Ort, zeile.mid(doppelpunkt + 1).trimmed());
+            const QString wert = zeile.mid(doppelpunkt + 1).trimmed();
             if (zeile.startsWith(QLatin1Char(' ')) && !zeilen.isEmpty()) {
                 QString& vorher = zeilen.back().Zellen.back();
-                vorher += (vorher.isEmpty() ? QString() : QStringLiteral("\n")) +
-                          ZahlenOertlich(Ort, zeile.trimmed());
+                vorher += (vorher.isEmpty() ? QString() : QStringLiteral("\n")) + zeile.trimmed();
             } else if (doppelpunkt > 0) {
                 const QString name = zeile.left(doppelpunkt);
                 // the file the run read, as the project names it
-                zeilen.append({{name, name == QLatin1String("Datei")
+                zeilen.append({{name, name == WetterAngabeName("Datei")
                                           ? BerichtDateiName(zeile.mid(doppelpunkt + 1).trimmed(),
                                                              ProjektOrdner)
                                           : wert}});
             } else {
-                zeilen.append({{ZahlenOertlich(Ort, zeile.trimmed()), QString()}});
+                zeilen.append({{zeile.trimmed(), QString()}});
             }
         }
         s.Tabelle({{tr("Angabe"), 0.25}, {tr("Wert"), 0.75}}, zeilen,
