@@ -85,6 +85,30 @@ const char* const Saetze[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "Die Ergebnisse gehören nicht zu dieser Studie."),
 };
 
+// What the parser of a weekly schedule says: where it stopped ("Betriebszeiten (Betriebszeiten),
+// Zeichen 7: ..."), what it expected there and why a range is wrong. The schedule's own words
+// (Mo, Di, ..., Nacht) are its syntax and stay as they are; a quoted input stands where the %n is.
+const char* const Zeitplan[] = {
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 (%2), Zeichen %3: %4"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 erwartet, aber der Text ist zu Ende."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 erwartet, nicht %2."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Wochentag (Mo, Di, Mi, Do, Fr, Sa, So)"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "\"-\" zwischen Anfangs- und Endstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Anfangsstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Endstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Anteil in % oder \";\""),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "\"%\" nach dem Anteil"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Eintrag wie \"Mo-Fr 7-18\""),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "\";\" vor dem nächsten Eintrag"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 muss eine volle Stunde von 0 bis 24 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "unbekannter Wochentag %1 (erwartet Mo, Di, Mi, Do, Fr, "
+                                        "Sa, So)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Endstunde muss nach der Anfangsstunde liegen (über "
+                                        "Mitternacht nur bei \"Nacht\")."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "der Anteil muss größer als 0 und höchstens 100 % sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Woche läuft von Mo bis So; %1 läuft rückwärts."),
+};
+
 QString Uebersetzt(const char* deutsch) {
     return QCoreApplication::translate(Kontext, deutsch);
 }
@@ -161,8 +185,43 @@ QString Satz(const QString& deutsch) {
     return deutsch;
 }
 
+QString UebersetztText(const QString& deutsch) {
+    return Uebersetzt(deutsch.toUtf8().constData());
+}
+
+// "Die Endstunde muss eine volle Stunde von 0 bis 24 sein.": the reason after the position
+QString ZeitplanGrund(const QString& deutsch) {
+    static const QRegularExpression zuEnde(
+        QStringLiteral("^(.+) erwartet, aber der Text ist zu Ende\\.$"));
+    static const QRegularExpression nicht(QStringLiteral("^(.+) erwartet, nicht (\".*\")\\.$"));
+    static const QRegularExpression stunde(
+        QStringLiteral("^(.+) muss eine volle Stunde von 0 bis 24 sein\\.$"));
+    static const QRegularExpression tag(QStringLiteral(
+        "^unbekannter Wochentag (\".*\") \\(erwartet Mo, Di, Mi, Do, Fr, Sa, So\\)\\.$"));
+    static const QRegularExpression rueckwaerts(
+        QStringLiteral("^die Woche läuft von Mo bis So; (\".*\") läuft rückwärts\\.$"));
+    if (const auto m = zuEnde.match(deutsch); m.hasMatch())
+        return Uebersetzt(Zeitplan[1]).arg(UebersetztText(m.captured(1)));
+    if (const auto m = nicht.match(deutsch); m.hasMatch())
+        return Uebersetzt(Zeitplan[2]).arg(UebersetztText(m.captured(1)), m.captured(2));
+    if (const auto m = stunde.match(deutsch); m.hasMatch())
+        return Uebersetzt(Zeitplan[11]).arg(UebersetztText(m.captured(1)));
+    if (const auto m = tag.match(deutsch); m.hasMatch())
+        return Uebersetzt(Zeitplan[12]).arg(m.captured(1));
+    if (const auto m = rueckwaerts.match(deutsch); m.hasMatch())
+        return Uebersetzt(Zeitplan[15]).arg(m.captured(1));
+    return UebersetztText(deutsch);
+}
+
 QString Zeile(const QString& deutsch) {
     if (const QString satz = Satz(deutsch); satz != deutsch) return satz;
+    // "Betriebszeiten (Betriebszeiten), Zeichen 7: ...": the weekly schedule's parser
+    static const QRegularExpression zeitplan(
+        QStringLiteral("^(.+) \\((\\w+)\\), Zeichen (\\d+): (.+)$"));
+    if (const auto m = zeitplan.match(deutsch); m.hasMatch())
+        return Uebersetzt(Zeitplan[0])
+            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2), m.captured(3),
+                 ZeitplanGrund(m.captured(4)));
     // "Rohrlaenge: die Liste der Werte ist leer.": a parameter of the study and what is wrong
     static const QRegularExpression studie(QStringLiteral("^(\\w+): (.+)$"));
     if (const auto m = studie.match(deutsch); m.hasMatch())
@@ -197,13 +256,17 @@ QString MeldungText(const std::string& deutsch) {
 
 std::span<const char* const> MeldungQuelltexte() {
     static const auto alle = [] {
-        std::array<const char*, std::size(Regeln) + std::size(Teile) + std::size(Saetze)> a{};
+        std::array<const char*,
+                   std::size(Regeln) + std::size(Teile) + std::size(Saetze) + std::size(Zeitplan)>
+            a{};
         std::size_t i = 0;
         for (const char* t : Regeln)
             a[i++] = t;
         for (const char* t : Teile)
             a[i++] = t;
         for (const char* t : Saetze)
+            a[i++] = t;
+        for (const char* t : Zeitplan)
             a[i++] = t;
         return a;
     }();

@@ -5,6 +5,7 @@
 #include "ablauf/klima_check.h"
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
+#include "model/betriebszeiten.h"
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
 #include "register/anlage_text.h"
@@ -19,6 +20,7 @@
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
 #include "ui/bericht_format.h"
+#include "ui/betriebszeiten_dialog.h"
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 #include "ui/info_fenster.h"
@@ -514,6 +516,41 @@ TEST(Uebersetzung, MeldungenDesKernsUeberBereicheUndModellteile) {
     EXPECT_FALSE(NochDeutsch(teil)) << teil.toStdString();
     // a line nobody translates comes back as it was
     EXPECT_EQ(MeldungText("Datei fehlt: a.txt"), QStringLiteral("Datei fehlt: a.txt"));
+}
+
+TEST(Uebersetzung, FehlerDesWochenplans) {
+    // one text for every reason the schedule's parser gives, and where it gives it
+    const char* const texte[] = {"",           "Mo 7",       "Mo 7x",        "Xx 7-18",
+                                 " 7-18",      "Mo -18",     "Mo 7-",        "Mo 7-25",
+                                 "Mo 7.5-18",  "Mo 18-7",    "Mo 7-18 x",    "Mo 7-18 50",
+                                 "Mo 7-18 0%", "Fr-Mo 7-18", "Mo 7-18 50% x"};
+    std::vector<std::string> meldungen;
+    for (const char* t : texte) {
+        meldungen.push_back(BetriebszeitenFehler(t));
+        ASSERT_FALSE(meldungen.back().empty()) << t;
+        // German: the parser's sentence as it stands
+        EXPECT_EQ(MeldungText(meldungen.back()).toStdString(), meldungen.back()) << t;
+    }
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const std::string& m : meldungen) {
+        const QString text = MeldungText(m);
+        EXPECT_FALSE(NochDeutsch(text)) << m << " -> " << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("(Betriebszeiten), character ")))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(MeldungText(BetriebszeitenFehler("Mo 7-18 50"))
+                    .endsWith(QStringLiteral("character 11: expected \"%\" after the share, but "
+                                             "the text ends here.")))
+        << MeldungText(BetriebszeitenFehler("Mo 7-18 50")).toStdString();
+    EXPECT_TRUE(MeldungText(BetriebszeitenFehler("Fr-Mo 7-18"))
+                    .endsWith(QStringLiteral("the week runs from Mo to So; \"Fr-Mo\" runs "
+                                             "backwards.")));
+    // the weekly editor shows the reason in the interface's language
+    TBetriebszeitenDialog dialog(nullptr, "Mo-Fr 7-18");
+    dialog.Kurzform->setText(QStringLiteral("Mo-Fr 18-7"));
+    EXPECT_TRUE(dialog.Fehler().contains(
+        QStringLiteral("character 7: the end hour must come after the start hour")))
+        << dialog.Fehler().toStdString();
 }
 
 TEST(Uebersetzung, FehlerDesStudienentwurfs) {
