@@ -2596,6 +2596,53 @@
     </message>
 </context>
 <context>
+    <name>kov::StundenCsv</name>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Eintrittstemperatur Tein [°C]</source>
+        <translation>Inlet temperature Tein [°C]</translation>
+    </message>
+    <message>
+        <source>Austrittstemperatur Taus [°C]</source>
+        <translation>Outlet temperature Taus [°C]</translation>
+    </message>
+    <message>
+        <source>Relativer Volumenstrom [-]</source>
+        <translation>Relative volume flow [-]</translation>
+    </message>
+    <message>
+        <source>Relative Feuchte [%]</source>
+        <translation>Relative humidity [%]</translation>
+    </message>
+    <message>
+        <source>Taupunkt [°C]</source>
+        <translation>Dew point [°C]</translation>
+    </message>
+    <message>
+        <source>Monitortemperatur [°C]</source>
+        <translation>Monitor temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Betrieb [-]</source>
+        <translation>Operation [-]</translation>
+    </message>
+    <message>
+        <source>Kondensat [kg/h]</source>
+        <translation>Condensate [kg/h]</translation>
+    </message>
+</context>
+<context>
     <name>kov::TAnlagenAnsicht</name>
     <message>
         <source>Anlage</source>

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <charconv>
+#include <iterator>
 
 namespace kov {
 
@@ -40,10 +41,8 @@ std::string StundenUhrzeit(int stunde) {
     return Zweistellig(uhr) + ":00-" + Zweistellig(uhr + 1) + ":00";
 }
 
-std::string StundenCsvText(const TStundenReihen& r, const TRegisterParameter& p,
-                           TDezimalZeichen zeichen) {
-    const char trenner = zeichen == TDezimalZeichen::Komma ? ';' : ',';
-    const char* const spalten[] = {"Stunde",
+// the columns' titles as kov.txt users know them
+constexpr const char* Spalten[] = {"Stunde",
                                    "Datum",
                                    "Uhrzeit",
                                    "Eintrittstemperatur Tein [°C]",
@@ -54,11 +53,19 @@ std::string StundenCsvText(const TStundenReihen& r, const TRegisterParameter& p,
                                    "Monitortemperatur [°C]",
                                    "Betrieb [-]",
                                    "Kondensat [kg/h]"};
+
+std::span<const char* const> StundenCsvSpalten() {
+    return Spalten;
+}
+
+std::string StundenCsvText(const TStundenReihen& r, const TRegisterParameter& p,
+                           TDezimalZeichen zeichen, std::span<const std::string> titel) {
+    const char trenner = zeichen == TDezimalZeichen::Komma ? ';' : ',';
     std::string text;
     text.reserve(StundenImJahr * 120);
-    for (const char* spalte : spalten) {
-        if (spalte != spalten[0]) text.push_back(trenner);
-        text.append(spalte);
+    for (std::size_t s = 0; s < std::size(Spalten); ++s) {
+        if (s > 0) text.push_back(trenner);
+        text.append(s < titel.size() ? titel[s] : std::string(Spalten[s]));
     }
     text.append(Zeilenende);
     for (int h = 1; h <= StundenImJahr; ++h) {
@@ -78,8 +85,9 @@ std::string StundenCsvText(const TStundenReihen& r, const TRegisterParameter& p,
 }
 
 void StundenCsvSchreiben(const std::string& datei, const TStundenReihen& r,
-                         const TRegisterParameter& p, TDezimalZeichen zeichen) {
-    DateiSchreiben(datei, StundenCsvText(r, p, zeichen));
+                         const TRegisterParameter& p, TDezimalZeichen zeichen,
+                         std::span<const std::string> titel) {
+    DateiSchreiben(datei, StundenCsvText(r, p, zeichen, titel));
 }
 
 } // namespace kov

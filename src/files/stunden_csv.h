@@ -6,18 +6,24 @@
 
 #include "model/modell.h"
 
+#include <span>
 #include <string>
 
 namespace kov {
 
 enum class TDezimalZeichen { Punkt, Komma };
 
-// The table as text.
+// The German titles of the columns, in their order ("Stunde", "Datum", ...).
+std::span<const char* const> StundenCsvSpalten();
+
+// The table as text; titles, when given, replace the German ones (one per column, in their
+// order).
 std::string StundenCsvText(const TStundenReihen& r, const TRegisterParameter& p,
-                           TDezimalZeichen zeichen);
+                           TDezimalZeichen zeichen, std::span<const std::string> titel = {});
 // The table into datei, atomically; faults raise TDateiFehler naming the file.
 void StundenCsvSchreiben(const std::string& datei, const TStundenReihen& r,
-                         const TRegisterParameter& p, TDezimalZeichen zeichen);
+                         const TRegisterParameter& p, TDezimalZeichen zeichen,
+                         std::span<const std::string> titel = {});
 
 // "01.01." and "00:00-01:00" for hour 1, "31.12." and "23:00-24:00" for hour 8760.
 std::string StundenDatum(int stunde);

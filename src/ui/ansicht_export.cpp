@@ -17,6 +17,8 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace kov {
 
@@ -173,8 +175,24 @@ QStringList AlleAnsichtenSpeichern(const TAuswertung& auswertung, const QString&
 
 void StundenCsvSpeichern(const TAuswertung& auswertung, const QString& datei,
                          TDezimalZeichen zeichen) {
+    // the column titles for the translation tools; the table itself is data
+    [[maybe_unused]] static const char* const titel[] = {
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Stunde"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Datum"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Uhrzeit"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Eintrittstemperatur Tein [°C]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Austrittstemperatur Taus [°C]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Relativer Volumenstrom [-]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Relative Feuchte [%]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Taupunkt [°C]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Monitortemperatur [°C]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Betrieb [-]"),
+        QT_TRANSLATE_NOOP("kov::StundenCsv", "Kondensat [kg/h]")};
+    std::vector<std::string> spalten;
+    for (const char* deutsch : StundenCsvSpalten())
+        spalten.push_back(QCoreApplication::translate("kov::StundenCsv", deutsch).toStdString());
     StundenCsvSchreiben(QDir::toNativeSeparators(datei).toStdString(), auswertung.Modell->Reihen,
-                        auswertung.Modell->Parameter, zeichen);
+                        auswertung.Modell->Parameter, zeichen, spalten);
 }
 
 } // namespace kov

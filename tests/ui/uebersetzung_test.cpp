@@ -17,6 +17,7 @@
 #include "register/variantenstudie.h"
 #include "test_hilfen.h"
 #include "ui/anlage_ansicht.h"
+#include "ui/ansicht_export.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
 #include "ui/bericht_format.h"
@@ -960,6 +961,32 @@ TEST(Bericht, PdfInDerSpracheDerOberflaeche) {
         for (const QString& t : f.Nicht)
             EXPECT_FALSE(inhalt.contains(t)) << sprache << ": " << t.toStdString();
     }
+}
+
+TEST(Export, StundenwerteMitSpaltentitelnInDerSpracheDerOberflaeche) {
+    const auto kopf = [](const char* sprache) {
+        TSprachUmgebung umgebung(QString::fromLatin1(sprache));
+        test::TArbeitsVerzeichnis arbeit;
+        StundenCsvSpeichern(*test::StandardAuswertung(), QStringLiteral("h.csv"),
+                            TDezimalZeichen::Komma);
+        QFile f(QStringLiteral("h.csv"));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> zeilen = f.readAll().split('\n');
+        EXPECT_EQ(zeilen.size(), 8762) << sprache;
+        return std::pair{QString::fromUtf8(zeilen.value(0)), QString::fromUtf8(zeilen.value(1))};
+    };
+    const auto [deutsch, stundeDe] = kopf("de");
+    const auto [englisch, stundeEn] = kopf("en");
+    // German: the table as kov.txt users know it; English: the titles only, the data the same
+    EXPECT_EQ(deutsch.toStdString(),
+              "Stunde;Datum;Uhrzeit;Eintrittstemperatur Tein [°C];Austrittstemperatur Taus [°C];"
+              "Relativer Volumenstrom [-];Relative Feuchte [%];Taupunkt [°C];Monitortemperatur "
+              "[°C];Betrieb [-];Kondensat [kg/h]\r");
+    EXPECT_EQ(englisch.toStdString(),
+              "Hour;Date;Time;Inlet temperature Tein [°C];Outlet temperature Taus [°C];"
+              "Relative volume flow [-];Relative humidity [%];Dew point [°C];Monitor temperature "
+              "[°C];Operation [-];Condensate [kg/h]\r");
+    EXPECT_EQ(stundeDe, stundeEn);
 }
 
 TEST(Bodenliste, NenntDenBodenNachDemDialogUndNachDemLaden) {
