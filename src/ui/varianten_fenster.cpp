@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace kov {
@@ -31,6 +32,10 @@ TVariantenFenster::TVariantenFenster(TSitzung& sitzung, TEingabeParameter eingab
 TVariantenFenster::~TVariantenFenster() {
     // first, while everything its reports reach still exists; it stops and joins the study
     delete Lauf;
+    // The table reads the study in place. A window still shown is closed by the base class
+    // after the study is gone, and closing lays out the header, which would ask the table for
+    // titles of the destroyed study: the view lets go of it now.
+    Tabelle->setModel(nullptr);
 }
 
 void TVariantenFenster::ZustandZeigen(const QString& text, bool fehler) {

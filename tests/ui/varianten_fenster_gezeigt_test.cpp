@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,26 @@ TEST_F(VariantenvergleichGezeigt, ACancelledStudyIsContinuedWhileTheWindowPaints
     EXPECT_EQ(Titel(1), "Anzahl Rohre");
     EXPECT_EQ(Titel(2), "Rohrlänge [m]");
     EXPECT_EQ(Titel(3), "Bodenart");
+}
+
+// The program ends with the window open on a finished study: the window closes after its
+// study is gone, and its table must not be asked for the study's titles then (it read freed
+// memory and ended the program with bad_alloc or worse).
+TEST(VariantenvergleichEnde, EinOffenesFensterMitStudieEndetMitDemProgramm) {
+    test::TArbeitsVerzeichnis verzeichnis;
+    auto anwendung = std::make_unique<TAnwendung>();
+    TVariantenFenster& f = anwendung->Variantenvergleich();
+    f.Oeffnen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    test::VariantenZeilenLeeren(f);
+    test::VariantenZeileSetzen(f, 0, "Rohrlaenge", "30,50");
+    test::VariantenZeileSetzen(f, 1, "AnzahlRohre", "10,15");
+    f.Starten->click();
+    ASSERT_TRUE(test::VariantenLaufAbwarten(f, 120000));
+    ASSERT_EQ(f.Modell->rowCount(), 4);
+    ASSERT_TRUE(f.isVisible());
+    anwendung.reset();
+    SUCCEED();
 }
 
 } // namespace
