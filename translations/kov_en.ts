@@ -3756,6 +3756,46 @@ kg</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>größer als 0%1</source>
+        <translation>greater than 0%1</translation>
+    </message>
+    <message>
+        <source>mindestens 0%1</source>
+        <translation>at least 0%1</translation>
+    </message>
+    <message>
+        <source>0 bis 1</source>
+        <translation>0 to 1</translation>
+    </message>
+    <message>
+        <source>größer als 0 bis 1</source>
+        <translation>greater than 0 up to 1</translation>
+    </message>
+    <message>
+        <source>%1 bis %2%3</source>
+        <translation>%1 to %2%3</translation>
+    </message>
+    <message>
+        <source>ganze Zahl ab %1</source>
+        <translation>whole number from %1</translation>
+    </message>
+    <message>
+        <source>ganze Zahl %1 bis %2</source>
+        <translation>whole number %1 to %2</translation>
+    </message>
+    <message>
+        <source>ganze Zahl 1 bis Anzahl Rechengitter</source>
+        <translation>whole number 1 to the number of grid cells</translation>
+    </message>
+    <message>
+        <source>ganze Zahl 0 bis Anzahl Rechengitter + 1</source>
+        <translation>whole number 0 to the number of grid cells + 1</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>file name</translation>
+    </message>
 </context>
 <context>
     <name>kov::TPruefAnzeige</name>

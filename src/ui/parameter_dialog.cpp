@@ -7,6 +7,7 @@
 #include "ui/meldung.h"
 #include "ui/modell_wahl.h"
 #include "ui/zahl_eingabe.h"
+#include "ui/zahl_format.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -52,12 +53,54 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The catalogue's range of a field in words, numbers in the interface's form.
+QString BereichAnzeige(const TKatalogEintrag& e) {
+    const auto zahl = [](double wert) {
+        // the catalogue's digits: fixed point, trailing zeros dropped
+        QString text = QString::number(wert, 'f', 6);
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+        return ZahlTextAnsicht(text);
+    };
+    const QString einheit = e.Einheit.empty() ? QString() : QLatin1Char(' ') + Text(e.Einheit);
+    const TBereich& b = e.Bereich;
+    switch (b.Art) {
+    case TBereichsArt::Positiv:
+        return TParameterDialog::tr("größer als 0%1").arg(einheit);
+    case TBereichsArt::NichtNegativ:
+        return TParameterDialog::tr("mindestens 0%1").arg(einheit);
+    case TBereichsArt::Anteil:
+        return TParameterDialog::tr("0 bis 1");
+    case TBereichsArt::Wirkungsgrad:
+        return TParameterDialog::tr("größer als 0 bis 1");
+    case TBereichsArt::Temperatur:
+    case TBereichsArt::TemperaturDifferenz:
+        return TParameterDialog::tr("%1 bis %2%3")
+            .arg(QString::number(b.Von), QString::number(b.Bis), einheit);
+    case TBereichsArt::Ganzzahl:
+        return b.Bis < b.Von ? TParameterDialog::tr("ganze Zahl ab %1").arg(b.Von)
+                             : TParameterDialog::tr("ganze Zahl %1 bis %2")
+                                   .arg(QString::number(b.Von), QString::number(b.Bis));
+    case TBereichsArt::MonitorAxial:
+        return TParameterDialog::tr("ganze Zahl 1 bis Anzahl Rechengitter");
+    case TBereichsArt::MonitorRadial:
+        return TParameterDialog::tr("ganze Zahl 0 bis Anzahl Rechengitter + 1");
+    case TBereichsArt::Datei:
+        return TParameterDialog::tr("Dateiname");
+    case TBereichsArt::Spanne:
+        return TParameterDialog::tr("%1 bis %2%3").arg(zahl(b.Min), zahl(b.Max), einheit);
+    case TBereichsArt::Frei:
+        break;
+    }
+    return {};
+}
+
 QString Tipp(const TKatalogEintrag& e) {
     QString tipp = KatalogText(e.Beschreibung);
-    const std::string bereich = BereichsText(e);
-    if (!bereich.empty())
-        tipp += QLatin1Char('\n') +
-                TParameterDialog::tr("Bereich: %1").arg(QString::fromStdString(bereich));
+    const QString bereich = BereichAnzeige(e);
+    if (!bereich.isEmpty())
+        tipp += QLatin1Char('\n') + TParameterDialog::tr("Bereich: %1").arg(bereich);
     if (!e.Einheit.empty())
         tipp += QLatin1Char('\n') + TParameterDialog::tr("Einheit: %1").arg(Text(e.Einheit));
     return tipp + QLatin1Char('\n') + TParameterDialog::tr("Name: %1").arg(Text(e.Name));
