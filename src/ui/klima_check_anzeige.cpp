@@ -1,5 +1,7 @@
 #include "ui/klima_check_anzeige.h"
 
+#include "ui/zahl_format.h"
+
 #include "files/klima.h"
 #include "register/kennwerte_text.h"
 #include "ui/kern_texte.h"
@@ -89,8 +91,8 @@ void TKlimaCheckAnzeige::Zeigen(const std::vector<TKlimaCheckJahr>& jahre) {
         namen << tr("%1 [%2]").arg(KernText(zeile.Name), Utf8(zeile.Einheit));
         for (std::size_t s = 0; s < zeile.Werte.size(); ++s) {
             // as the figures beside it
-            auto* zelle = new QTableWidgetItem(
-                QString::fromStdString(KennwertZahl(zeile.Werte[s], zeile.Dezimalen)));
+            auto* zelle = new QTableWidgetItem(ZahlTextAnsicht(
+                QString::fromStdString(KennwertZahl(zeile.Werte[s], zeile.Dezimalen))));
             zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             Tabelle->setItem(static_cast<int>(z), static_cast<int>(s), zelle);
         }

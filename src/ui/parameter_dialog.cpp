@@ -97,7 +97,7 @@ QString BereichAnzeige(const TKatalogEintrag& e) {
 }
 
 QString Tipp(const TKatalogEintrag& e) {
-    QString tipp = KatalogText(e.Beschreibung);
+    QString tipp = ZahlenAnsicht(KatalogText(e.Beschreibung));
     const QString bereich = BereichAnzeige(e);
     if (!bereich.isEmpty())
         tipp += QLatin1Char('\n') + TParameterDialog::tr("Bereich: %1").arg(bereich);

@@ -1,5 +1,7 @@
 #include "ui/regelungs_vergleich.h"
 
+#include "ui/zahl_format.h"
+
 #include "register/regelung.h"
 
 #include <QCoreApplication>
@@ -157,13 +159,12 @@ void TRegelungsVergleich::Anhalten() {
 }
 
 void TRegelungsVergleich::SpalteFuellen(int spalte, const TKennwerte& kw) {
-    QLocale deutsch(QLocale::German);
-    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
     for (int z = 0; z < ZeilenZahl; ++z) {
         const TVergleichsZeile& zeile = VergleichsZeilen[z];
         double wert = kw.*zeile.Wert;
         if (zeile.Wert == &TKennwerte::WirkungsgradHeizperiode) wert *= 100;
-        Tabelle->item(z, spalte)->setText(deutsch.toString(wert, 'f', zeile.Dezimalen));
+        // the number form of the figures beside the table
+        Tabelle->item(z, spalte)->setText(ZahlAnsicht(wert, zeile.Dezimalen));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/varianten_tabelle.h"
 #include "ui/varianten_texte.h"
 #include "ui/zahl_eingabe.h"
+#include "ui/zahl_format.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,7 +81,7 @@ void TVariantenFenster::EntwurfAufbauen(QVBoxLayout* aussen) {
             if (!e.Einheit.empty()) text += QStringLiteral(" [") + Text(e.Einheit) + u']';
             wahl->addItem(text, Text(e.Name));
             wahl->setItemData(wahl->count() - 1,
-                              KatalogText(e.Beschreibung) + QLatin1Char('\n') +
+                              ZahlenAnsicht(KatalogText(e.Beschreibung)) + QLatin1Char('\n') +
                                   QCoreApplication::translate("kov::TParameterDialog", "Name: %1")
                                       .arg(Text(e.Name)),
                               Qt::ToolTipRole);
@@ -307,7 +308,7 @@ void TVariantenFenster::BedingungEinheitZeigen(std::size_t zeile) {
     QString text = Text(k->Einheit);
     if (name == "TausMin" && Vergleich[zeile]->currentIndex() == 1)
         text += tr("  (Frostgrenze des Projekts: %1 °C)")
-                    .arg(ZahlZeigen(EingabeParameter().Frostgrenze, 1));
+                    .arg(ZahlTextAnsicht(ZahlZeigen(EingabeParameter().Frostgrenze, 1)));
     GrenzEinheit[zeile]->setText(text);
 }
 

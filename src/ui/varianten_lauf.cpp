@@ -7,6 +7,7 @@
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
 #include "ui/varianten_texte.h"
+#include "ui/zahl_format.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +29,7 @@ namespace {
 constexpr qint64 DiagrammAbstandMs = 500;
 
 QString Sekunden(qint64 ms) {
-    return QString::number(static_cast<double>(ms) / 1000.0, 'f', 1) + QStringLiteral(" s");
+    return ZahlAnsicht(static_cast<double>(ms) / 1000.0, 1) + QStringLiteral(" s");
 }
 
 } // namespace

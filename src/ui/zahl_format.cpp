@@ -26,6 +26,10 @@ QString ZahlTextAnsicht(const QString& text) {
     return zahl.match(text).hasMatch() ? ZahlenOertlich(AnsichtsOrt(), text) : text;
 }
 
+QString ZahlenAnsicht(const QString& text) {
+    return ZahlenOertlich(AnsichtsOrt(), text);
+}
+
 QString GroesseTextAnsicht(const QString& text) {
     static const QRegularExpression groesse(
         QStringLiteral("^((?:[<>≤≥]=? )?)(-?[0-9]+(?:\\.[0-9]+)?)( \\S.*)?$"));

@@ -13,6 +13,9 @@ QString ZahlAnsicht(double wert, int dezimalen);
 // A number as the core writes it ("-1234.5", "20") in the interface's format; any other text
 // ("–", "12.5 °C", "nicht berechnet") comes back unchanged.
 QString ZahlTextAnsicht(const QString& text);
+// The numbers standing alone in a sentence ("übliche Praxis: 0.8 m") in the interface's format;
+// dates, versions and lists like "0.1:25;0.15:35" stay as they are.
+QString ZahlenAnsicht(const QString& text);
 // A quantity as the design check writes it, a number with an optional comparison before and a
 // unit after it ("≤ 3.00 m/s", "27.0 Pa"), with its number in the interface's format.
 QString GroesseTextAnsicht(const QString& text);

@@ -5,6 +5,7 @@
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
 #include "model/klima_regionen.h"
+#include "sprach_umgebung.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/auswertungs_fenster.h"
@@ -84,6 +85,11 @@ QString OhneEigennamen(QString text) {
 
 class TDurchsicht {
 public:
+    // felder: also the text of read-only edit fields (the edit fields keep the machine's number
+    // form in every language)
+    explicit TDurchsicht(bool (*auffaellig)(const QString&), bool felder = true)
+        : Auffaellig(auffaellig), Felder(felder) {}
+
     void Fenster(const QWidget& w, const QString& wo) {
         Text(w.windowTitle(), wo + QStringLiteral(" Titel"));
         for (const QWidget* k : w.findChildren<QWidget*>()) {
@@ -95,7 +101,7 @@ public:
             if (const auto* g = qobject_cast<const QGroupBox*>(k)) Text(g->title(), ort);
             if (const auto* e = qobject_cast<const QLineEdit*>(k)) {
                 Text(e->placeholderText(), ort);
-                if (e->isReadOnly()) Text(e->text(), ort);
+                if (e->isReadOnly() && Felder) Text(e->text(), ort);
             }
             if (const auto* c = qobject_cast<const QComboBox*>(k))
                 for (int i = 0; i < c->count(); ++i)
@@ -134,99 +140,129 @@ private:
     void Text(const QString& text, const QString& ort) {
         if (text.isEmpty()) return;
         ++Anzahl;
-        if (NochDeutsch(OhneEigennamen(text))) Funde.insert(ort + QStringLiteral(": ") + text);
+        if (Auffaellig(text)) Funde.insert(ort + QStringLiteral(": ") + text);
     }
+    bool (*Auffaellig)(const QString&);
+    bool Felder;
     std::set<QString> Funde;
     int Anzahl = 0;
 };
 
-TEST(Oberflaeche, EnglischOhneDeutscheTexte) {
-    TUebersetzung englisch;
-    ASSERT_TRUE(englisch.Laden(QStringLiteral("en")));
-    test::TArbeitsVerzeichnis arbeit;
-    TDurchsicht durchsicht;
+// Opens every window and dialog as a user would reach them and reads each through: the start,
+// info and input windows, the parameter, schedule and climate dialogs, a classic run with its
+// figures and evaluation tabs, a register run with the ventilation unit, the controls'
+// comparison, the climate check and a cross-section, and a finished study.
+void AlleFensterDurchsehen(TDurchsicht& durchsicht) {
+    TAnwendung anwendung;
+    TForm2& eingabe = anwendung.Form2();
+    durchsicht.Fenster(anwendung.Form3(), QStringLiteral("Start"));
+    durchsicht.Fenster(anwendung.Form4(), QStringLiteral("Info"));
+    eingabe.show();
+    durchsicht.Fenster(eingabe, QStringLiteral("Eingabe"));
     {
-        TAnwendung anwendung;
-        TForm2& eingabe = anwendung.Form2();
-        durchsicht.Fenster(anwendung.Form3(), QStringLiteral("Start"));
-        durchsicht.Fenster(anwendung.Form4(), QStringLiteral("Info"));
-        eingabe.show();
-        durchsicht.Fenster(eingabe, QStringLiteral("Eingabe"));
-        {
-            TParameterDialog dialog(&eingabe, TRegisterParameter{}, ".");
-            durchsicht.Fenster(dialog, QStringLiteral("Parameter"));
-            TBetriebszeitenDialog plan(&eingabe, "Mo-Fr 7-18; Sa 8-12 50%; Nacht 22-6");
-            durchsicht.Fenster(plan, QStringLiteral("Betriebszeiten"));
-            TKlimaDialog klima(&eingabe, "5:Wint:2045");
-            durchsicht.Fenster(klima, QStringLiteral("Klima"));
-        }
-        ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                        eingabe.Berechnen->click();
-                        test::LaufAbwarten(anwendung.Form1());
-                    }).empty());
-        durchsicht.Fenster(anwendung.Form1(), QStringLiteral("Grafik"));
-        anwendung.Form1().Button16->click();
-        durchsicht.Fenster(*anwendung.Form1().Kennwerte, QStringLiteral("Kennwerte"));
-        anwendung.Form1().Button17->click();
-        TAuswertungsFenster& auswertung = *anwendung.Form1().Auswertung;
-        for (int i = 0; i < auswertung.Reiter->count(); ++i) {
-            auswertung.Reiter->setCurrentIndex(i);
-            QTest::qWait(20);
-            durchsicht.Fenster(auswertung,
-                               QStringLiteral("Auswertung ") + auswertung.Reiter->tabText(i));
-        }
-        auswertung.hide();
-
-        // the register model with the ventilation unit and a built-in climate: its tabs, the
-        // comparison of the controls, the climate check and the cross-section
-        TRegisterParameter p = test::StandardAuswertung()->Modell->Parameter;
-        p.Modell = "register";
-        p.WRG = true;
-        p.Klima = "5";
-        p.Betriebszeiten = "Mo-Fr 7-18";
-        eingabe.VarianteZeigen(p, 0);
-        ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                        eingabe.Berechnen->click();
-                        test::LaufAbwarten(anwendung.Form1());
-                    }).empty());
-        anwendung.Form1().Button17->click();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                return !auswertung.Vergleich->Rechnet() &&
-                       auswertung.KlimaCheck->Tabelle->rowCount() > 0;
-            },
-            120000));
-        auswertung.Reiter->setCurrentWidget(auswertung.Querschnitt);
-        QSignalSpy gezeigt(auswertung.Querschnitt, &TQuerschnittAnsicht::Gezeigt);
-        auswertung.Querschnitt->Rechnen->click();
-        ASSERT_TRUE(gezeigt.wait(60000));
-        for (int i = 0; i < auswertung.Reiter->count(); ++i) {
-            auswertung.Reiter->setCurrentIndex(i);
-            QTest::qWait(20);
-            durchsicht.Fenster(auswertung,
-                               QStringLiteral("Register ") + auswertung.Reiter->tabText(i));
-        }
-
-        // a study of two lengths with a condition, finished
-        TVariantenFenster& varianten = anwendung.Variantenvergleich();
-        varianten.Oeffnen();
-        durchsicht.Fenster(varianten, QStringLiteral("Varianten"));
-        test::VariantenZeilenLeeren(varianten);
-        test::VariantenZeileSetzen(varianten, 0, "Rohrlaenge", "30,50");
-        varianten.Starten->click();
-        ASSERT_TRUE(test::VariantenLaufAbwarten(varianten, 120000));
-        ASSERT_EQ(varianten.Modell->rowCount(), 2);
-        durchsicht.Fenster(varianten, QStringLiteral("Studie"));
+        TParameterDialog dialog(&eingabe, TRegisterParameter{}, ".");
+        durchsicht.Fenster(dialog, QStringLiteral("Parameter"));
+        TBetriebszeitenDialog plan(&eingabe, "Mo-Fr 7-18; Sa 8-12 50%; Nacht 22-6");
+        durchsicht.Fenster(plan, QStringLiteral("Betriebszeiten"));
+        TKlimaDialog klima(&eingabe, "5:Wint:2045");
+        durchsicht.Fenster(klima, QStringLiteral("Klima"));
     }
+    ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                    eingabe.Berechnen->click();
+                    test::LaufAbwarten(anwendung.Form1());
+                }).empty());
+    durchsicht.Fenster(anwendung.Form1(), QStringLiteral("Grafik"));
+    anwendung.Form1().Button16->click();
+    durchsicht.Fenster(*anwendung.Form1().Kennwerte, QStringLiteral("Kennwerte"));
+    anwendung.Form1().Button17->click();
+    TAuswertungsFenster& auswertung = *anwendung.Form1().Auswertung;
+    for (int i = 0; i < auswertung.Reiter->count(); ++i) {
+        auswertung.Reiter->setCurrentIndex(i);
+        QTest::qWait(20);
+        durchsicht.Fenster(auswertung,
+                           QStringLiteral("Auswertung ") + auswertung.Reiter->tabText(i));
+    }
+    auswertung.hide();
+
+    // the register model with the ventilation unit and a built-in climate: its tabs, the
+    // comparison of the controls, the climate check and the cross-section
+    TRegisterParameter p = test::StandardAuswertung()->Modell->Parameter;
+    p.Modell = "register";
+    p.WRG = true;
+    p.Klima = "5";
+    p.Betriebszeiten = "Mo-Fr 7-18";
+    eingabe.VarianteZeigen(p, 0);
+    ASSERT_TRUE(test::MeldungenAbfangen([&] {
+                    eingabe.Berechnen->click();
+                    test::LaufAbwarten(anwendung.Form1());
+                }).empty());
+    anwendung.Form1().Button17->click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !auswertung.Vergleich->Rechnet() &&
+                   auswertung.KlimaCheck->Tabelle->rowCount() > 0;
+        },
+        120000));
+    auswertung.Reiter->setCurrentWidget(auswertung.Querschnitt);
+    QSignalSpy gezeigt(auswertung.Querschnitt, &TQuerschnittAnsicht::Gezeigt);
+    auswertung.Querschnitt->Rechnen->click();
+    ASSERT_TRUE(gezeigt.wait(60000));
+    for (int i = 0; i < auswertung.Reiter->count(); ++i) {
+        auswertung.Reiter->setCurrentIndex(i);
+        QTest::qWait(20);
+        durchsicht.Fenster(auswertung, QStringLiteral("Register ") + auswertung.Reiter->tabText(i));
+    }
+
+    // a study of two lengths with a condition, finished
+    TVariantenFenster& varianten = anwendung.Variantenvergleich();
+    varianten.Oeffnen();
+    durchsicht.Fenster(varianten, QStringLiteral("Varianten"));
+    test::VariantenZeilenLeeren(varianten);
+    test::VariantenZeileSetzen(varianten, 0, "Rohrlaenge", "30,50");
+    varianten.Starten->click();
+    ASSERT_TRUE(test::VariantenLaufAbwarten(varianten, 120000));
+    ASSERT_EQ(varianten.Modell->rowCount(), 2);
+    durchsicht.Fenster(varianten, QStringLiteral("Studie"));
+}
+
+TEST(Oberflaeche, EnglischOhneDeutscheTexte) {
+    test::TSprachUmgebung englisch(QStringLiteral("en"));
+    test::TArbeitsVerzeichnis arbeit;
+    TDurchsicht durchsicht([](const QString& text) { return NochDeutsch(OhneEigennamen(text)); });
+    AlleFensterDurchsehen(durchsicht);
+    if (::testing::Test::HasFatalFailure()) return;
     // the windows were read: a few thousand texts, and the detector knows German when it sees it
     EXPECT_GT(durchsicht.Gelesen(), 2000);
-    TDurchsicht probe;
+    TDurchsicht probe([](const QString& text) { return NochDeutsch(OhneEigennamen(text)); });
     QWidget fenster;
     new QLabel(QStringLiteral("Rohrlänge der Rohre"), &fenster);
     new QLabel(QStringLiteral("Pipe length (Rohrlaenge), Region 5 Essen"), &fenster);
     probe.Fenster(fenster, QStringLiteral("Probe"));
     EXPECT_EQ(probe.Gelesen(), 2);
     EXPECT_EQ(probe.Gefunden().size(), 1);
+    const QStringList funde = durchsicht.Gefunden();
+    EXPECT_TRUE(funde.isEmpty()) << funde.join(QLatin1Char('\n')).toStdString();
+}
+
+// A number with a decimal point standing alone ("2.5", not "2.0.0" or "31.12.2024"), or five
+// digits and more without their groups. The program's version and the maker's postcode are no
+// quantities, and the soil list keeps the classic input window's captions ("lambda 1.5 W/mK").
+bool NichtDeutschGeschrieben(const QString& text) {
+    static const QRegularExpression zahl(
+        QStringLiteral("(?<![\\d.,:;\\w])-?\\d+\\.\\d+(?![\\d.:])|"
+                       "(?<![\\d.,\\w\\x{202F}])\\d{5,}(?![\\d])"));
+    static const QRegularExpression ausgenommen(QStringLiteral(
+        "KOV \\d\\.\\d|Version \\d\\.\\d|CC BY \\d\\.\\d|\\(lambda \\d+\\.\\d+ W/mK\\)"));
+    return zahl.match(QString(text).remove(ausgenommen).remove(QString::fromUtf8(HerstellerOrt)))
+        .hasMatch();
+}
+
+TEST(Oberflaeche, DeutschMitDezimalkommaUndTausendergruppen) {
+    test::TArbeitsVerzeichnis arbeit;
+    TDurchsicht durchsicht(NichtDeutschGeschrieben, false);
+    AlleFensterDurchsehen(durchsicht);
+    if (::testing::Test::HasFatalFailure()) return;
+    EXPECT_GT(durchsicht.Gelesen(), 2000);
     const QStringList funde = durchsicht.Gefunden();
     EXPECT_TRUE(funde.isEmpty()) << funde.join(QLatin1Char('\n')).toStdString();
 }

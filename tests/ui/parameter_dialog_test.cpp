@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -48,9 +49,15 @@ TEST(ParameterDialog, JederEinstellbareParameterInSeinerGruppe) {
             break;
         default:
             ASSERT_NE(dialog.Feld(e.Name), nullptr) << e.Name;
-            EXPECT_TRUE(dialog.Feld(e.Name)->toolTip().contains(QString::fromUtf8(
-                e.Beschreibung.data(), static_cast<qsizetype>(e.Beschreibung.size()))))
-                << e.Name;
+            // the description, its numbers with the German decimal comma ("übliche Praxis:
+            // 0,8 m"); lists of input syntax ("0.1:25;0.15:35") keep their points
+            QString beschreibung = QString::fromUtf8(e.Beschreibung.data(),
+                                                     static_cast<qsizetype>(e.Beschreibung.size()));
+            static const QRegularExpression zahl(
+                QStringLiteral("(?<![\\d.:;])(\\d+)\\.(\\d+)(?![\\d.:])"));
+            beschreibung.replace(zahl, QStringLiteral("\\1,\\2"));
+            EXPECT_TRUE(dialog.Feld(e.Name)->toolTip().contains(beschreibung))
+                << e.Name << ": " << dialog.Feld(e.Name)->toolTip().toStdString();
         }
     }
     EXPECT_EQ(dialog.Feld("DRohr")->text(), QStringLiteral("0.1922"));

@@ -20,8 +20,15 @@
 namespace kov {
 namespace {
 
+// one decimal with a comma, from five digits on grouped in threes by a narrow no-break space
 QString Deutsch(double wert) {
-    return QString::number(wert, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+    QString text = QString::number(wert, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+    const qsizetype ganz = text.indexOf(QLatin1Char(',')) - (wert < 0 ? 1 : 0);
+    if (ganz >= 5)
+        for (qsizetype stelle = text.indexOf(QLatin1Char(',')) - 3; stelle > (wert < 0 ? 1 : 0);
+             stelle -= 3)
+            text.insert(stelle, QChar(0x202F));
+    return text;
 }
 
 TEST(RegelungsVergleich, OtherModeIsTheParameterSetWithOnlyTheControlChanged) {

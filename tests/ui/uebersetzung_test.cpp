@@ -15,6 +15,7 @@
 #include "register/parameter_pruefung.h"
 #include "register/register_text.h"
 #include "register/variantenstudie.h"
+#include "sprach_umgebung.h"
 #include "test_hilfen.h"
 #include "ui/anlage_ansicht.h"
 #include "ui/ansicht_export.h"
@@ -71,16 +72,7 @@
 namespace kov {
 namespace {
 
-// The interface's language for one test; German again afterwards, as the other tests expect.
-class TSprachUmgebung {
-public:
-    explicit TSprachUmgebung(const TSprache& sprache) { EXPECT_TRUE(Uebersetzung.Laden(sprache)); }
-    ~TSprachUmgebung() {
-        Uebersetzung.Laden(QStringLiteral("de"));
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    }
-    TUebersetzung Uebersetzung;
-};
+using test::TSprachUmgebung;
 
 struct TTsEintrag {
     QString Kontext, Quelle, Uebersetzung;

@@ -4,6 +4,7 @@
 #include "files/klima.h"
 #include "files/wetter_datei.h"
 #include "files/wetter_info.h"
+#include "sprach_umgebung.h"
 #include "ui/sprache.h"
 #include "ui/wetter_texte.h"
 
@@ -33,17 +34,6 @@ std::string KlimaText(const std::string& klima) {
     KlimaJahrLesen(klima, *jahr, info);
     return WetterInfoText(info);
 }
-
-// English for one test, German again afterwards as the other tests expect
-class TEnglisch {
-public:
-    TEnglisch() { EXPECT_TRUE(Uebersetzung.Laden(QStringLiteral("en"))); }
-    ~TEnglisch() {
-        Uebersetzung.Laden(QStringLiteral("de"));
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    }
-    TUebersetzung Uebersetzung;
-};
 
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
 const QLocale Englisch(QLocale::English, QLocale::UnitedKingdom);
@@ -82,7 +72,7 @@ TEST(WetterText, DeutschBleibtWieDerKernSchreibt) {
 }
 
 TEST(WetterText, EnglischMitPunktDatumUndMonatsnamen) {
-    TEnglisch englisch;
+    test::TSprachUmgebung englisch(QStringLiteral("en"));
     const QString essen = WetterText(InfoText(Datei("TRY2010_05_Jahr.dat")), Englisch);
     // figures of the file as `kov-run --wetter-info` prints them, in English form
     for (const char* zeile :
@@ -165,7 +155,7 @@ TEST(WetterText, EnglischMitPunktDatumUndMonatsnamen) {
 }
 
 TEST(WetterText, UnbekanntesBleibtStehen) {
-    TEnglisch englisch;
+    test::TSprachUmgebung englisch(QStringLiteral("en"));
     // a site name that looks like a label, an unknown line and a text without a name
     const std::string text = "Standort: Keine, Lage\nWindrichtung: 270 Grad\nfreier Text, 3,5\n";
     EXPECT_EQ(WetterText(text, Englisch),
