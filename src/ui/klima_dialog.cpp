@@ -2,6 +2,7 @@
 
 #include "files/klima.h"
 #include "model/fehler.h"
+#include "ui/datei_fehler_text.h"
 #include "ui/klima_karte.h"
 
 #include <QComboBox>
@@ -135,7 +136,7 @@ void TKlimaDialog::ZusammenfassungZeigen() {
         KlimaJahrLesen(Klima(), *jahr, info);
         Zusammenfassung->setText(QString::fromStdString(WetterInfoText(info)));
     } catch (const std::exception& f) {
-        Zusammenfassung->setText(tr("Nicht lesbar: %1").arg(QString::fromUtf8(f.what())));
+        Zusammenfassung->setText(tr("Nicht lesbar: %1").arg(AusnahmeText(f)));
     }
 }
 

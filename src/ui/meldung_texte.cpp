@@ -27,6 +27,7 @@ const char* const Regeln[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "darf nicht leer sein."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "%1 lässt sich mit diesen Parametern nicht berechnen; zu "
                                         "prüfen: %2."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss mindestens %1 sein."),
 };
 
 // Labels that are not in the catalogue, and the parts of the model a trial run computes.
@@ -104,21 +105,6 @@ QString Bezeichnung(const QString& deutsch, const QString& name) {
     return deutsch;
 }
 
-QString Regel(const QString& deutsch) {
-    static const QRegularExpression groesser(QStringLiteral("^muss größer als 0( .+)? sein\\.$"));
-    static const QRegularExpression zwischen(
-        QStringLiteral("^muss zwischen (\\S+) und (\\S+)( .+)? liegen\\.$"));
-    if (const auto m = groesser.match(deutsch); m.hasMatch())
-        return Uebersetzt(Regeln[1]).replace(QStringLiteral("%3"), m.captured(1));
-    if (const auto m = zwischen.match(deutsch); m.hasMatch())
-        return Uebersetzt(Regeln[4])
-            .replace(QStringLiteral("%3"), m.captured(3))
-            .arg(m.captured(1), m.captured(2));
-    for (const char* r : Regeln)
-        if (deutsch == QString::fromUtf8(r)) return Uebersetzt(r);
-    return deutsch;
-}
-
 // "Rohrlänge (Rohrlaenge), Erdreich Wärmeleitfähigkeit (LambdaErde)"
 QString Felder(const QString& deutsch) {
     static const QRegularExpression feld(QStringLiteral("^(.+) \\((\\w+)\\)$"));
@@ -130,35 +116,21 @@ QString Felder(const QString& deutsch) {
     return felder.join(QStringLiteral(", "));
 }
 
-// "\"1,5\" ist keine Zahl ..." -> "%1 ist keine Zahl ..." with the quoted input and the numbers
-// apart, in their order
-QString Maskiert(const QString& text, QStringList& teile) {
+// A sentence of the study draft, or the German text when it is none. A quoted input and a
+// number are its inserts: "\"1,5\" ist keine Zahl ..." is "%1 ist keine Zahl ...".
+QString Satz(const QString& deutsch) {
     static const QRegularExpression einsatz(
         QStringLiteral("\"[^\"]*\"|(?<![\\w%\\[])-?[0-9]+(?:\\.[0-9]+)?"));
-    QString muster;
-    qsizetype bis = 0;
-    for (auto it = einsatz.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        teile << m.captured(0);
-        muster += text.mid(bis, m.capturedStart() - bis) + QLatin1Char('%') +
-                  QString::number(teile.size());
-        bis = m.capturedEnd();
-    }
-    return muster + text.mid(bis);
+    const QString satz = SatzAusTabelle(deutsch, Saetze, Kontext, einsatz);
+    return satz.isNull() ? deutsch : satz;
 }
 
-// A sentence of the study draft, or the German text when it is none.
-QString Satz(const QString& deutsch) {
-    QStringList teile;
-    const QString muster = Maskiert(deutsch, teile);
-    for (const char* s : Saetze) {
-        if (muster != QString::fromUtf8(s)) continue;
-        QString text = Uebersetzt(s);
-        for (const QString& t : teile)
-            text = text.arg(t);
-        return text;
-    }
-    return deutsch;
+// "muss mindestens 3 sein.": a rule with its bound
+QString MindestRegel(const QString& deutsch) {
+    static const QRegularExpression mindestens(
+        QStringLiteral("^muss mindestens (-?\\d+) sein\\.$"));
+    const auto m = mindestens.match(deutsch);
+    return m.hasMatch() ? Uebersetzt(Regeln[8]).arg(m.captured(1)) : QString();
 }
 
 QString Zeile(const QString& deutsch) {
@@ -182,11 +154,71 @@ QString Zeile(const QString& deutsch) {
         QStringLiteral("^(.+?) \\((\\w+(?:\\[\\d+\\])?(?: \\+ \\w+)?)\\) (.+)$"));
     if (const auto m = bereich.match(deutsch); m.hasMatch())
         return QStringLiteral("%1 (%2) %3")
-            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2), Regel(m.captured(3)));
+            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2),
+                 RegelText(m.captured(3)));
     return deutsch;
 }
 
 } // namespace
+
+QString SatzAusTabelle(const QString& deutsch, std::span<const char* const> saetze,
+                       const char* kontext, const QRegularExpression& einsatz,
+                       const std::function<QString(const QString&)>& einsetzen) {
+    for (const char* s : saetze)
+        if (deutsch == QString::fromUtf8(s)) return QCoreApplication::translate(kontext, s);
+    QStringList teile;
+    QString muster;
+    qsizetype bis = 0;
+    for (auto it = einsatz.globalMatch(deutsch); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        teile << m.captured(0);
+        muster += deutsch.mid(bis, m.capturedStart() - bis) + QLatin1Char('%') +
+                  QString::number(teile.size());
+        bis = m.capturedEnd();
+    }
+    if (teile.isEmpty()) return {};
+    muster += deutsch.mid(bis);
+    for (const char* s : saetze) {
+        if (muster != QString::fromUtf8(s)) continue;
+        if (einsetzen)
+            for (QString& t : teile)
+                t = einsetzen(t);
+        // in one pass: an insert that holds "%2" itself stays as it is
+        const QString uebersetzt = QCoreApplication::translate(kontext, s);
+        QString text;
+        for (qsizetype i = 0; i < uebersetzt.size(); ++i) {
+            qsizetype ende = i + 1;
+            while (uebersetzt[i] == QLatin1Char('%') && ende < uebersetzt.size() &&
+                   uebersetzt[ende].isDigit())
+                ++ende;
+            const int nummer = ende > i + 1 ? uebersetzt.mid(i + 1, ende - i - 1).toInt() : 0;
+            if (nummer >= 1 && nummer <= teile.size()) {
+                text += teile[nummer - 1];
+                i = ende - 1;
+            } else {
+                text += uebersetzt[i];
+            }
+        }
+        return text;
+    }
+    return {};
+}
+
+QString RegelText(const QString& deutsch) {
+    static const QRegularExpression groesser(QStringLiteral("^muss größer als 0( .+)? sein\\.$"));
+    static const QRegularExpression zwischen(
+        QStringLiteral("^muss zwischen (\\S+) und (\\S+)( .+)? liegen\\.$"));
+    if (const auto m = groesser.match(deutsch); m.hasMatch())
+        return Uebersetzt(Regeln[1]).replace(QStringLiteral("%3"), m.captured(1));
+    if (const auto m = zwischen.match(deutsch); m.hasMatch())
+        return Uebersetzt(Regeln[4])
+            .replace(QStringLiteral("%3"), m.captured(3))
+            .arg(m.captured(1), m.captured(2));
+    if (const QString mindestens = MindestRegel(deutsch); !mindestens.isNull()) return mindestens;
+    for (const char* r : Regeln)
+        if (deutsch == QString::fromUtf8(r)) return Uebersetzt(r);
+    return deutsch;
+}
 
 QString MeldungText(const std::string& deutsch) {
     QStringList zeilen = QString::fromStdString(deutsch).split(QLatin1Char('\n'));

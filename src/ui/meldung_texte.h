@@ -5,8 +5,10 @@
 // conditions. Labels come from the catalogue's translation; parameter names, units and
 // numbers stay as the core wrote them. A line the translation does not know stays German.
 
+#include <QRegularExpression>
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -16,5 +18,15 @@ namespace kov {
 QString MeldungText(const std::string& deutsch);
 // Every fixed text the messages are built from, for a test that each has its English form.
 std::span<const char* const> MeldungQuelltexte();
+
+// A sentence of the core made of one of the fixed texts saetze, translated in kontext: the text
+// itself when saetze holds it, else with each match of einsatz (a number, a quoted input) taken
+// out as %1, %2... in their order and put back into the translation, after einsetzen where
+// given. A null QString when deutsch is none of them.
+QString SatzAusTabelle(const QString& deutsch, std::span<const char* const> saetze,
+                       const char* kontext, const QRegularExpression& einsatz,
+                       const std::function<QString(const QString&)>& einsetzen = {});
+// The rule a value breaks, "muss zwischen 1 und 500 m liegen.", in the interface's language.
+QString RegelText(const QString& deutsch);
 
 } // namespace kov
