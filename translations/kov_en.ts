@@ -2850,6 +2850,94 @@
         <source>muss mindestens %1 sein.</source>
         <translation>must be at least %1.</translation>
     </message>
+    <message>
+        <source>%1 (%2), Zeichen %3: %4</source>
+        <translation>%1 (%2), character %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 erwartet, aber der Text ist zu Ende.</source>
+        <translation>Expected %1, but the text ends here.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet, nicht %2.</source>
+        <translation>Expected %1, not %2.</translation>
+    </message>
+    <message>
+        <source>Ein Wochentag (Mo, Di, Mi, Do, Fr, Sa, So)</source>
+        <translation>a weekday (Mo, Di, Mi, Do, Fr, Sa, So)</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; zwischen Anfangs- und Endstunde</source>
+        <translation>&quot;-&quot; between start and end hour</translation>
+    </message>
+    <message>
+        <source>Ein Anteil in % oder &quot;;&quot;</source>
+        <translation>a share in % or &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%&quot; nach dem Anteil</source>
+        <translation>&quot;%&quot; after the share</translation>
+    </message>
+    <message>
+        <source>&quot;;&quot; vor dem nächsten Eintrag</source>
+        <translation>&quot;;&quot; before the next entry</translation>
+    </message>
+    <message>
+        <source>Ein Eintrag wie &quot;Mo-Fr 7-18&quot;</source>
+        <translation>an entry like &quot;Mo-Fr 7-18&quot;</translation>
+    </message>
+    <message>
+        <source>Die Anfangsstunde</source>
+        <translation>the start hour</translation>
+    </message>
+    <message>
+        <source>Die Endstunde</source>
+        <translation>the end hour</translation>
+    </message>
+    <message>
+        <source>unbekannter Wochentag %1 (erwartet Mo, Di, Mi, Do, Fr, Sa, So).</source>
+        <translation>unknown weekday %1 (expected Mo, Di, Mi, Do, Fr, Sa, So).</translation>
+    </message>
+    <message>
+        <source>Die Anfangsstunde muss eine volle Stunde von 0 bis 24 sein.</source>
+        <translation>The start hour must be a full hour from 0 to 24.</translation>
+    </message>
+    <message>
+        <source>Die Endstunde muss eine volle Stunde von 0 bis 24 sein.</source>
+        <translation>The end hour must be a full hour from 0 to 24.</translation>
+    </message>
+    <message>
+        <source>die Endstunde muss nach der Anfangsstunde liegen (über Mitternacht nur bei &quot;Nacht&quot;).</source>
+        <translation>the end hour must come after the start hour (past midnight only with &quot;Nacht&quot;).</translation>
+    </message>
+    <message>
+        <source>der Anteil muss größer als 0 und höchstens 100 % sein.</source>
+        <translation>the share must be greater than 0 and at most 100 %.</translation>
+    </message>
+    <message>
+        <source>die Woche läuft von Mo bis So; %1 läuft rückwärts.</source>
+        <translation>the week runs from Mo to So; %1 runs backwards.</translation>
+    </message>
+    <message>
+        <source>muss mindestens ein Paar Durchmesser:Preis enthalten.</source>
+        <translation>must hold at least one pair diameter:price.</translation>
+    </message>
+    <message>
+        <source>muss aus Paaren Durchmesser:Preis bestehen, getrennt durch %1 (%2 ist keins).</source>
+        <translation>must consist of pairs diameter:price separated by %1 (%2 is none).</translation>
+    </message>
+    <message>
+        <source>braucht Durchmesser größer als 0 m.</source>
+        <translation>needs diameters greater than 0 m.</translation>
+    </message>
+    <message>
+        <source>darf keine negativen Preise enthalten.</source>
+        <translation>must not hold negative prices.</translation>
+    </message>
+    <message>
+        <source>muss nach steigendem Durchmesser geordnet sein, jeder Durchmesser einmal.</source>
+        <translation>must be ordered by rising diameter, each diameter once.</translation>
+    </message>
 </context>
 <context>
     <name>kov::Monate</name>

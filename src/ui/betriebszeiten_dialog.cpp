@@ -1,6 +1,7 @@
 #include "ui/betriebszeiten_dialog.h"
 
 #include "model/fehler.h"
+#include "ui/meldung_texte.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -253,7 +254,7 @@ void TBetriebszeitenDialog::Bewerten() {
             try {
                 zeiten = BetriebszeitenLesen(text);
             } catch (const TParameterFehler& f) {
-                FehlerText = QString::fromUtf8(f.what());
+                FehlerText = MeldungText(f.what());
             }
     }
     const bool tabelle = an && zeiten && WochenPlanLesen(*zeiten).has_value();

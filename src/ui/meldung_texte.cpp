@@ -86,6 +86,38 @@ const char* const Saetze[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "Die Ergebnisse gehören nicht zu dieser Studie."),
 };
 
+// What the readers of the weekly schedule and of the pipe price table say about their text; a
+// quoted part of the text stands where the %n is.
+const char* const LeserSaetze[] = {
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 (%2), Zeichen %3: %4"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 erwartet, aber der Text ist zu Ende."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 erwartet, nicht %2."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Wochentag (Mo, Di, Mi, Do, Fr, Sa, So)"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "\"-\" zwischen Anfangs- und Endstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Anteil in % oder \";\""),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "\"%\" nach dem Anteil"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "\";\" vor dem nächsten Eintrag"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Eintrag wie \"Mo-Fr 7-18\""),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Anfangsstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Endstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "unbekannter Wochentag %1 (erwartet Mo, Di, Mi, Do, Fr, "
+                                        "Sa, So)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "Die Anfangsstunde muss eine volle Stunde von 0 bis 24 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Endstunde muss eine volle Stunde von 0 bis 24 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Endstunde muss nach der Anfangsstunde liegen (über "
+                                        "Mitternacht nur bei \"Nacht\")."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "der Anteil muss größer als 0 und höchstens 100 % sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "die Woche läuft von Mo bis So; %1 läuft rückwärts."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss mindestens ein Paar Durchmesser:Preis enthalten."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss aus Paaren Durchmesser:Preis bestehen, getrennt "
+                                        "durch %1 (%2 ist keins)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "braucht Durchmesser größer als 0 m."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "darf keine negativen Preise enthalten."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "muss nach steigendem Durchmesser geordnet sein, jeder Durchmesser einmal."),
+};
+
 QString Uebersetzt(const char* deutsch) {
     return QCoreApplication::translate(Kontext, deutsch);
 }
@@ -133,6 +165,24 @@ QString MindestRegel(const QString& deutsch) {
     return m.hasMatch() ? Uebersetzt(Regeln[8]).arg(m.captured(1)) : QString();
 }
 
+// A sentence of the schedule's or the price table's reader; "Ein Wochentag (...) erwartet,
+// nicht \"x\".": what was expected and the character found instead
+QString LeserSatz(const QString& deutsch) {
+    static const QRegularExpression zitat(QStringLiteral("\"[^\"]*\""));
+    static const QRegularExpression ende(
+        QStringLiteral("^(.+) erwartet, aber der Text ist zu Ende\\.$"));
+    static const QRegularExpression nicht(QStringLiteral("^(.+) erwartet, nicht (\".*\")\\.$"));
+    const auto teil = [](const QString& text) {
+        const QString satz = SatzAusTabelle(text, LeserSaetze, Kontext, zitat);
+        return satz.isNull() ? text : satz;
+    };
+    if (const auto m = ende.match(deutsch); m.hasMatch())
+        return Uebersetzt(LeserSaetze[1]).arg(teil(m.captured(1)));
+    if (const auto m = nicht.match(deutsch); m.hasMatch())
+        return Uebersetzt(LeserSaetze[2]).arg(teil(m.captured(1)), m.captured(2));
+    return teil(deutsch);
+}
+
 QString Zeile(const QString& deutsch) {
     if (const QString satz = Satz(deutsch); satz != deutsch) return satz;
     // "Rohrlaenge: die Liste der Werte ist leer.": a parameter of the study and what is wrong
@@ -149,6 +199,13 @@ QString Zeile(const QString& deutsch) {
         "^(.+) lässt sich mit diesen Parametern nicht berechnen; zu prüfen: (.+)\\.$"));
     if (const auto m = probe.match(deutsch); m.hasMatch())
         return Uebersetzt(Regeln[7]).arg(Bezeichnung(m.captured(1), {}), Felder(m.captured(2)));
+    // "Betriebszeiten (Betriebszeiten), Zeichen 4: ...": a text parameter and where it goes wrong
+    static const QRegularExpression zeichen(
+        QStringLiteral("^(.+?) \\((\\w+)\\), Zeichen (\\d+): (.+)$"));
+    if (const auto m = zeichen.match(deutsch); m.hasMatch())
+        return Uebersetzt(LeserSaetze[0])
+            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2), m.captured(3),
+                 LeserSatz(m.captured(4)));
     // "Label (Name) rule"; a name is a parameter, indexed by month or two names added
     static const QRegularExpression bereich(
         QStringLiteral("^(.+?) \\((\\w+(?:\\[\\d+\\])?(?: \\+ \\w+)?)\\) (.+)$"));
@@ -217,7 +274,7 @@ QString RegelText(const QString& deutsch) {
     if (const QString mindestens = MindestRegel(deutsch); !mindestens.isNull()) return mindestens;
     for (const char* r : Regeln)
         if (deutsch == QString::fromUtf8(r)) return Uebersetzt(r);
-    return deutsch;
+    return LeserSatz(deutsch);
 }
 
 QString MeldungText(const std::string& deutsch) {
@@ -229,8 +286,12 @@ QString MeldungText(const std::string& deutsch) {
 
 std::span<const char* const> MeldungQuelltexte() {
     static const auto alle = [] {
-        std::array<const char*, std::size(Regeln) + std::size(Teile) + std::size(Saetze)> a{};
+        std::array<const char*, std::size(Regeln) + std::size(Teile) + std::size(Saetze) +
+                                    std::size(LeserSaetze)>
+            a{};
         std::size_t i = 0;
+        for (const char* t : LeserSaetze)
+            a[i++] = t;
         for (const char* t : Regeln)
             a[i++] = t;
         for (const char* t : Teile)

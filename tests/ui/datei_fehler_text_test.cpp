@@ -1,5 +1,6 @@
 // File faults of the real readers in both interface languages: German exactly as what() says,
-// English with the file, the line and no German word left.
+// English with the file, the line and no German word left. The same for what the readers of the
+// weekly schedule and the pipe price table say through the parameter check.
 
 #include "ui/datei_fehler_text.h"
 
@@ -9,9 +10,11 @@
 #include "files/text_datei.h"
 #include "files/wetter.h"
 #include "files/wetter_datei.h"
+#include "register/parameter_pruefung.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
 #include "ui/eingabe_fenster.h"
+#include "ui/meldung_texte.h"
 #include "ui/sprache.h"
 
 #include <QFile>
@@ -296,6 +299,55 @@ TEST(DateiFehlerText, JederQuelltextHatSeineEnglischeForm) {
     for (const char* text : DateiFehlerQuelltexte())
         EXPECT_NE(QCoreApplication::translate("kov::Dateifehler", text).toStdString(), text)
             << text;
+}
+
+TEST(LeserMeldungen, WochenplanUndRohrpreistabelleInBeidenSprachen) {
+    struct TText {
+        const char* Name;
+        const char* Betriebszeiten;
+        const char* Rohrpreise;
+        const char* Englisch;
+    };
+    const TText faelle[] = {
+        {"unknown weekday", "Xy 7-18", "",
+         "Operating times (Betriebszeiten), character 1: unknown weekday \"Xy\" (expected Mo, "
+         "Di, Mi, Do, Fr, Sa, So)."},
+        {"no hours", "Mo-Fr", "",
+         "Operating times (Betriebszeiten), character 6: Expected the start hour, but the text "
+         "ends here."},
+        {"no dash", "Mo-Fr 7x", "",
+         "character 8: Expected \"-\" between start and end hour, not \"x\"."},
+        {"hour 25", "Mo-Fr 7-25", "", "The end hour must be a full hour from 0 to 24."},
+        {"end before start", "Mo-Fr 18-7", "", "the end hour must come after the start hour"},
+        {"share above 100 %", "Mo-Fr 7-18 150%", "",
+         "the share must be greater than 0 and at most 100 %."},
+        {"week backwards", "Fr-Mo 7-18", "",
+         "the week runs from Mo to So; \"Fr-Mo\" runs backwards."},
+        {"price without diameter", "", "0.2",
+         "Pipe price table (Rohrpreise) must consist of pairs diameter:price separated by \";\" "
+         "(\"0.2\" is none)."},
+        {"prices out of order", "", "0.2:10; 0.1:5",
+         "Pipe price table (Rohrpreise) must be ordered by rising diameter, each diameter once."},
+        {"negative price", "", "0.2:-5",
+         "Pipe price table (Rohrpreise) must not hold negative prices."},
+    };
+    for (const TText& f : faelle) {
+        TRegisterParameter p;
+        ParameterStandardwerteSetzen(p);
+        if (*f.Betriebszeiten) p.Betriebszeiten = f.Betriebszeiten;
+        if (*f.Rohrpreise) p.Rohrpreise = f.Rohrpreise;
+        const std::string name = *f.Rohrpreise ? "(Rohrpreise)" : "(Betriebszeiten)";
+        std::string meldung;
+        for (const std::string& m : ParameterPruefen(p))
+            if (m.find(name) != std::string::npos) meldung = m;
+        ASSERT_FALSE(meldung.empty()) << f.Name;
+        EXPECT_EQ(MeldungText(meldung), QString::fromStdString(meldung)) << f.Name;
+        TSprachUmgebung sprache(QStringLiteral("en"));
+        const QString englisch = MeldungText(meldung);
+        EXPECT_TRUE(englisch.contains(QString::fromUtf8(f.Englisch)))
+            << f.Name << ": " << englisch.toStdString();
+        EXPECT_FALSE(englisch.contains(DeutschesWort)) << f.Name << ": " << englisch.toStdString();
+    }
 }
 
 TEST(DateiFehlerText, EinKaputtesProjektImEingabefensterAufEnglisch) {
