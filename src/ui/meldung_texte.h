@@ -1,9 +1,10 @@
 #pragma once
 // The core's refusals in the interface's language: range messages of a parameter ("Rohrlänge
 // (Rohrlaenge) muss zwischen 1 und 500 liegen.") and the parts of the model a parameter set
-// cannot compute, and what the variant study's draft says about its lists, ranges and
-// conditions. Labels come from the catalogue's translation; parameter names, units and
-// numbers stay as the core wrote them. A line the translation does not know stays German.
+// cannot compute, what the variant study's draft says about its lists, ranges and conditions,
+// and where the weekly schedule's text or the pipe price table goes wrong. Labels come from the
+// catalogue's translation; parameter names, units and numbers stay as the core wrote them. A
+// line the translation does not know stays German.
 
 #include <QRegularExpression>
 #include <QString>
