@@ -281,6 +281,13 @@ TEST(DateiFehlerText, KlassischeMeldungenUndWasKeinDateifehlerIst) {
     // a file name is no sentence: the same words in it stay
     EXPECT_EQ(DateiFehlerText(TDateiFehler(MeldungNichtGefunden, "Datei ist leer.txt")),
               QStringLiteral("File not found: Datei ist leer.txt"));
+    // the names of files that are no file of the user's
+    EXPECT_EQ(DateiFehlerText(TDateiFehler(MeldungPlatteVoll, "(temporäre Datei der Studie)")),
+              QStringLiteral("Disk full: (temporary file of the study)"));
+    EXPECT_EQ(DateiFehlerText(TDateiFehler("Eingebautes Klima nicht lesbar (Eintrag fehlt)",
+                                           "Klima-Archiv TRY2015_04_Jahr.dat")),
+              QStringLiteral("Built-in climate not readable (entry missing): climate archive "
+                             "TRY2015_04_Jahr.dat"));
     // an insert holding a placeholder is put in as it is
     EXPECT_EQ(
         DateiFehlerText(TDateiFehler("Unbekannter Schlüssel \"%2\"", "p.kov", 3)).toStdString(),
