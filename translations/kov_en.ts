@@ -633,6 +633,417 @@
     </message>
 </context>
 <context>
+    <name>kov::Dateifehler</name>
+    <message>
+        <source>Keine gewöhnliche Datei, sondern ein Ordner</source>
+        <translation>Not a regular file but a folder</translation>
+    </message>
+    <message>
+        <source>Keine gewöhnliche Datei, sondern eine FIFO (benannte Pipe)</source>
+        <translation>Not a regular file but a FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>Keine gewöhnliche Datei, sondern ein Gerät</source>
+        <translation>Not a regular file but a device</translation>
+    </message>
+    <message>
+        <source>Keine gewöhnliche Datei, sondern ein Socket</source>
+        <translation>Not a regular file but a socket</translation>
+    </message>
+    <message>
+        <source>Keine gewöhnliche Datei, sondern etwas anderes</source>
+        <translation>Not a regular file but something else</translation>
+    </message>
+    <message>
+        <source>Datei größer als 64 MiB</source>
+        <translation>File larger than 64 MiB</translation>
+    </message>
+    <message>
+        <source>Steuerzeichen mit Code %1 an der Zahl %2</source>
+        <translation>control character with code %1 at the number %2</translation>
+    </message>
+    <message>
+        <source>der Bericht ist mit Dezimalkomma geschrieben (Land=D oder A); sein Wetter lässt sich nur aus einem Bericht mit Dezimalpunkt lesen</source>
+        <translation>the report is written with a decimal comma (Land=D or A); its weather can only be read from a report with a decimal point</translation>
+    </message>
+    <message>
+        <source>Spalte %1 ist leer</source>
+        <translation>column %1 is empty</translation>
+    </message>
+    <message>
+        <source>Der Bericht endet nach Stunde %1 von %2</source>
+        <translation>The report ends after hour %1 of %2</translation>
+    </message>
+    <message>
+        <source>Keine Textdatei: Nullbyte (eine Wetterdatei in UTF-16 wird nicht gelesen)</source>
+        <translation>Not a text file: null byte (a weather file in UTF-16 is not read)</translation>
+    </message>
+    <message>
+        <source>Keine Textdatei, sondern Binärdaten (Nullbyte); eine Wetterdatei ist Text (EPW, DWD-TRY oder eine Tabelle)</source>
+        <translation>Not a text file but binary data (null byte); a weather file is text (EPW, DWD TRY or a table)</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Daten</source>
+        <translation>The file holds no data</translation>
+    </message>
+    <message>
+        <source>%1 ist leer</source>
+        <translation>%1 is empty</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl: %2</source>
+        <translation>%1 is not a number: %2</translation>
+    </message>
+    <message>
+        <source>%1 ist keine ganze Zahl: %2</source>
+        <translation>%1 is not a whole number: %2</translation>
+    </message>
+    <message>
+        <source>%1 liegt mit %2 außerhalb von %3 bis %4</source>
+        <translation>%1 is %2, outside %3 to %4</translation>
+    </message>
+    <message>
+        <source>Mehr als 8760 Stunden: Datenzeile nach der letzten Stunde des Jahres</source>
+        <translation>More than 8760 hours: a data row after the last hour of the year</translation>
+    </message>
+    <message>
+        <source>Ungültige Zeitangabe: Monat %1, Tag %2, Stunde %3</source>
+        <translation>Invalid time: month %1, day %2, hour %3</translation>
+    </message>
+    <message>
+        <source>Zeitfolge unterbrochen: erwartet %1, gelesen %2, davor fehlt %3 Stunde</source>
+        <translation>Hours out of sequence: expected %1, read %2; %3 hour is missing before it</translation>
+    </message>
+    <message>
+        <source>Zeitfolge unterbrochen: erwartet %1, gelesen %2, davor fehlen %3 Stunden</source>
+        <translation>Hours out of sequence: expected %1, read %2; %3 hours are missing before it</translation>
+    </message>
+    <message>
+        <source>Zeitfolge unterbrochen: erwartet %1, gelesen %2, Stunde wiederholt oder außer der Reihe</source>
+        <translation>Hours out of sequence: expected %1, read %2; an hour is repeated or out of order</translation>
+    </message>
+    <message>
+        <source>Nur %1 Stunden, ein Jahr hat %2 Stunden</source>
+        <translation>Only %1 hours; a year has %2 hours</translation>
+    </message>
+    <message>
+        <source>Nur %1 Stunden, ein Jahr hat %2 Stunden (ohne die %3 Zeilen vom %4. Februar)</source>
+        <translation>Only %1 hours; a year has %2 hours (not counting the %3 rows of %4 February)</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Wert der Lufttemperatur</source>
+        <translation>No valid value of the air temperature</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Wert der Luftdruck</source>
+        <translation>No valid value of the air pressure</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Wert der Mischungsverhältnis</source>
+        <translation>No valid value of the mixing ratio</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Wert der relativen Feuchte</source>
+        <translation>No valid value of the relative humidity</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Wert der Taupunkttemperatur</source>
+        <translation>No valid value of the dew point temperature</translation>
+    </message>
+    <message>
+        <source>Fehlwert der Lufttemperatur in %1 aufeinanderfolgenden Stunden ab dieser Zeile, höchstens %2 werden überbrückt</source>
+        <translation>Air temperature missing in %1 consecutive hours from this line on; at most %2 are bridged</translation>
+    </message>
+    <message>
+        <source>Fehlwert der Luftdruck in %1 aufeinanderfolgenden Stunden ab dieser Zeile, höchstens %2 werden überbrückt</source>
+        <translation>Air pressure missing in %1 consecutive hours from this line on; at most %2 are bridged</translation>
+    </message>
+    <message>
+        <source>Fehlwert der Mischungsverhältnis in %1 aufeinanderfolgenden Stunden ab dieser Zeile, höchstens %2 werden überbrückt</source>
+        <translation>Mixing ratio missing in %1 consecutive hours from this line on; at most %2 are bridged</translation>
+    </message>
+    <message>
+        <source>Fehlwert der relativen Feuchte in %1 aufeinanderfolgenden Stunden ab dieser Zeile, höchstens %2 werden überbrückt</source>
+        <translation>Relative humidity missing in %1 consecutive hours from this line on; at most %2 are bridged</translation>
+    </message>
+    <message>
+        <source>Fehlwert der Taupunkttemperatur in %1 aufeinanderfolgenden Stunden ab dieser Zeile, höchstens %2 werden überbrückt</source>
+        <translation>Dew point temperature missing in %1 consecutive hours from this line on; at most %2 are bridged</translation>
+    </message>
+    <message>
+        <source>Spaltenkopf des Testreferenzjahrs nicht erkannt: erwartet &quot;RG IS MM DD HH ...&quot; (Ausgabe 2011) oder &quot;RW HW MM DD HH ...&quot; (Ausgabe 2015/2017)</source>
+        <translation>Column heading of the test reference year not recognised: expected &quot;RG IS MM DD HH ...&quot; (2011 edition) or &quot;RW HW MM DD HH ...&quot; (2015/2017 edition)</translation>
+    </message>
+    <message>
+        <source>Spaltenkopf hat %1 Spalten, höchstens %2 werden gelesen</source>
+        <translation>The column heading has %1 columns; at most %2 are read</translation>
+    </message>
+    <message>
+        <source>Spalte %1 (Lufttemperatur) fehlt im Spaltenkopf</source>
+        <translation>Column %1 (air temperature) is missing from the column heading</translation>
+    </message>
+    <message>
+        <source>Spalte %1 (Luftdruck) fehlt im Spaltenkopf</source>
+        <translation>Column %1 (air pressure) is missing from the column heading</translation>
+    </message>
+    <message>
+        <source>Spalte %1 (Mischungsverhältnis) fehlt im Spaltenkopf</source>
+        <translation>Column %1 (mixing ratio) is missing from the column heading</translation>
+    </message>
+    <message>
+        <source>Spalte %1 (relative Feuchte) fehlt im Spaltenkopf</source>
+        <translation>Column %1 (relative humidity) is missing from the column heading</translation>
+    </message>
+    <message>
+        <source>Datenzeile hat %1 Felder, der Spaltenkopf %2</source>
+        <translation>The data row has %1 fields, the column heading %2</translation>
+    </message>
+    <message>
+        <source>%1 ist %2, der Taupunkt braucht einen Wert über %3</source>
+        <translation>%1 is %2; the dew point needs a value above %3</translation>
+    </message>
+    <message>
+        <source>Die erste Datenzeile ist 31.12. Stunde 24, aber keine Kopie der letzten Stunde; das Jahr beginnt mit 01.01. Stunde 1</source>
+        <translation>The first data row is 12-31 hour 24 but no copy of the last hour; the year begins with 01-01 hour 1</translation>
+    </message>
+    <message>
+        <source>Format nicht erkannt: weder EPW (erste Zeile LOCATION) noch DWD-Testreferenzjahr (Spaltenkopf und ***) noch Stundentabelle (eine Zeile je Stunde, erste Spalte Lufttemperatur)</source>
+        <translation>Format not recognised: neither EPW (first line LOCATION) nor DWD test reference year (column heading and ***) nor hourly table (one row per hour, first column air temperature)</translation>
+    </message>
+    <message>
+        <source>Zeile hat %1 Spalten, eine Stundentabelle hat %2 (Lufttemperatur) oder %3 (Lufttemperatur, relative Feuchte)</source>
+        <translation>The row has %1 columns; an hourly table has %2 (air temperature) or %3 (air temperature, relative humidity)</translation>
+    </message>
+    <message>
+        <source>Zeile hat %1 Spalte, die erste Datenzeile %2</source>
+        <translation>The row has %1 column, the first data row %2</translation>
+    </message>
+    <message>
+        <source>Zeile hat %1 Spalten, die erste Datenzeile %2</source>
+        <translation>The row has %1 columns, the first data row %2</translation>
+    </message>
+    <message>
+        <source>LOCATION hat %1 Felder, erwartet %2</source>
+        <translation>LOCATION has %1 fields, expected %2</translation>
+    </message>
+    <message>
+        <source>DATA PERIODS nennt %1 Datenabschnitte, gelesen wird eine Datei mit genau einem</source>
+        <translation>DATA PERIODS names %1 data periods; only a file with exactly one is read</translation>
+    </message>
+    <message>
+        <source>DATA PERIODS nennt %1 Werte je Stunde, gelesen werden Stundenwerte</source>
+        <translation>DATA PERIODS names %1 values per hour; hourly values are read</translation>
+    </message>
+    <message>
+        <source>LOCATION steht nicht in der ersten Zeile</source>
+        <translation>LOCATION is not on the first line</translation>
+    </message>
+    <message>
+        <source>DATA PERIODS fehlt vor der ersten Datenzeile</source>
+        <translation>DATA PERIODS is missing before the first data row</translation>
+    </message>
+    <message>
+        <source>Unbekannte Kopfzeile %1 vor DATA PERIODS</source>
+        <translation>Unknown header line %1 before DATA PERIODS</translation>
+    </message>
+    <message>
+        <source>Kopfzeile DATA PERIODS fehlt (erwartet in den ersten %1 Zeilen)</source>
+        <translation>Header line DATA PERIODS is missing (expected within the first %1 lines)</translation>
+    </message>
+    <message>
+        <source>Datenzeile hat %1 Felder, erwartet mindestens %2</source>
+        <translation>The data row has %1 fields, expected at least %2</translation>
+    </message>
+    <message>
+        <source>%1 ist %2, Stundenwerte tragen %3 oder %4</source>
+        <translation>%1 is %2; hourly values carry %3 or %4</translation>
+    </message>
+    <message>
+        <source>Kein gültiges JSON in Spalte %1 (die Datei endet mitten im JSON)</source>
+        <translation>No valid JSON in column %1 (the file ends in the middle of the JSON)</translation>
+    </message>
+    <message>
+        <source>Kein gültiges JSON in Spalte %1 (unerwartetes Zeichen)</source>
+        <translation>No valid JSON in column %1 (unexpected character)</translation>
+    </message>
+    <message>
+        <source>Die Zahl %1 liegt ausserhalb des Zahlenbereichs</source>
+        <translation>The number %1 is out of range</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 steht mehr als einmal in der Datei</source>
+        <translation>The key %1 appears more than once in the file</translation>
+    </message>
+    <message>
+        <source>Keine KOV-Projektdatei: die Datei ist kein JSON-Objekt</source>
+        <translation>Not a KOV project file: the file is no JSON object</translation>
+    </message>
+    <message>
+        <source>Keine KOV-Projektdatei: der Schlüssel &quot;Format&quot; fehlt</source>
+        <translation>Not a KOV project file: the key &quot;Format&quot; is missing</translation>
+    </message>
+    <message>
+        <source>Keine KOV-Projektdatei: &quot;Format&quot; muss &quot;KOV-Projekt&quot; sein</source>
+        <translation>Not a KOV project file: &quot;Format&quot; must be &quot;KOV-Projekt&quot;</translation>
+    </message>
+    <message>
+        <source>Die Version ist eine zu lange Zahl; dieses Programm liest Projektdateien bis Version %1</source>
+        <translation>The version is too long a number; this program reads project files up to version %1</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel &quot;Version&quot; fehlt oder ist keine ganze Zahl</source>
+        <translation>The key &quot;Version&quot; is missing or not a whole number</translation>
+    </message>
+    <message>
+        <source>Die Projektdatei hat die Version %1 eines neueren Programms; dieses liest Projektdateien bis Version %2</source>
+        <translation>The project file has version %1 of a newer program; this one reads project files up to version %2</translation>
+    </message>
+    <message>
+        <source>Die Version %1 gibt es nicht</source>
+        <translation>There is no version %1</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 muss eine Zahl sein</source>
+        <translation>The value of %1 must be a number</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 im Monat %2 muss eine Zahl sein</source>
+        <translation>The value of %1 in month %2 must be a number</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 liegt ausserhalb des Zahlenbereichs ganzer Zahlen (%2 bis %3)</source>
+        <translation>The value of %1 is outside the range of whole numbers (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 muss eine ganze Zahl sein</source>
+        <translation>The value of %1 must be a whole number</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 muss true oder false sein</source>
+        <translation>The value of %1 must be true or false</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 muss ein Text in Anführungszeichen sein</source>
+        <translation>The value of %1 must be a text in quotation marks</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 muss eine Liste von %2 Zahlen sein (Januar bis Dezember)</source>
+        <translation>The value of %1 must be a list of %2 numbers (January to December)</translation>
+    </message>
+    <message>
+        <source>Unbekannter Schlüssel %1</source>
+        <translation>Unknown key %1</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 wird vom Programm berechnet und gehört nicht in ein Projekt</source>
+        <translation>The key %1 is computed by the program and does not belong in a project</translation>
+    </message>
+    <message>
+        <source>Eingebautes Klima nicht lesbar (Eintrag fehlt)</source>
+        <translation>Built-in climate not readable (entry missing)</translation>
+    </message>
+    <message>
+        <source>Bilder werden als PNG oder SVG gespeichert (Endung .png oder .svg)</source>
+        <translation>Pictures are saved as PNG or SVG (suffix .png or .svg)</translation>
+    </message>
+    <message>
+        <source>Die Bildgröße muss mindestens 1 × 1 Pixel sein</source>
+        <translation>The picture size must be at least 1 × 1 pixels</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>Lufttemperatur</source>
+        <translation>air temperature</translation>
+    </message>
+    <message>
+        <source>Taupunkt</source>
+        <translation>dew point</translation>
+    </message>
+    <message>
+        <source>relative Feuchte</source>
+        <translation>relative humidity</translation>
+    </message>
+    <message>
+        <source>Luftdruck</source>
+        <translation>air pressure</translation>
+    </message>
+    <message>
+        <source>Mischungsverhältnis</source>
+        <translation>mixing ratio</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>elevation</translation>
+    </message>
+    <message>
+        <source>Anzahl der Datenabschnitte</source>
+        <translation>number of data periods</translation>
+    </message>
+    <message>
+        <source>Werte je Stunde</source>
+        <translation>values per hour</translation>
+    </message>
+    <message>
+        <source>Feld %1 (%2)</source>
+        <translation>Field %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1.%2. Stunde %3</source>
+        <translation>%2-%1 hour %3</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>Klima-Archiv %1</source>
+        <translation>climate archive %1</translation>
+    </message>
+    <message>
+        <source>(temporäre Datei der Studie)</source>
+        <translation>(temporary file of the study)</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 (%2) %3</source>
+        <translation>The value of %1 (%2) %3</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 im Monat %2 (%3) %4</source>
+        <translation>The value of %1 in month %2 (%3) %4</translation>
+    </message>
+    <message>
+        <source>Das Projekt lässt sich nicht speichern: %1 (%2) ist keine endliche Zahl</source>
+        <translation>The project cannot be saved: %1 (%2) is not a finite number</translation>
+    </message>
+    <message>
+        <source>Das Projekt lässt sich nicht speichern: %1 (%2) ist kein gültiger UTF-8-Text</source>
+        <translation>The project cannot be saved: %1 (%2) is not valid UTF-8 text</translation>
+    </message>
+</context>
+<context>
     <name>kov::Diagramme</name>
     <message>
         <source>Kennwert</source>
@@ -2436,16 +2847,20 @@
         <translation>The results do not belong to this study.</translation>
     </message>
     <message>
+        <source>muss mindestens %1 sein.</source>
+        <translation>must be at least %1.</translation>
+    </message>
+    <message>
         <source>%1 (%2), Zeichen %3: %4</source>
         <translation>%1 (%2), character %3: %4</translation>
     </message>
     <message>
         <source>%1 erwartet, aber der Text ist zu Ende.</source>
-        <translation>expected %1, but the text ends here.</translation>
+        <translation>Expected %1, but the text ends here.</translation>
     </message>
     <message>
         <source>%1 erwartet, nicht %2.</source>
-        <translation>expected %1, not %2.</translation>
+        <translation>Expected %1, not %2.</translation>
     </message>
     <message>
         <source>Ein Wochentag (Mo, Di, Mi, Do, Fr, Sa, So)</source>
@@ -2456,14 +2871,6 @@
         <translation>&quot;-&quot; between start and end hour</translation>
     </message>
     <message>
-        <source>Die Anfangsstunde</source>
-        <translation>the start hour</translation>
-    </message>
-    <message>
-        <source>Die Endstunde</source>
-        <translation>the end hour</translation>
-    </message>
-    <message>
         <source>Ein Anteil in % oder &quot;;&quot;</source>
         <translation>a share in % or &quot;;&quot;</translation>
     </message>
@@ -2472,20 +2879,32 @@
         <translation>&quot;%&quot; after the share</translation>
     </message>
     <message>
-        <source>Ein Eintrag wie &quot;Mo-Fr 7-18&quot;</source>
-        <translation>an entry such as &quot;Mo-Fr 7-18&quot;</translation>
-    </message>
-    <message>
         <source>&quot;;&quot; vor dem nächsten Eintrag</source>
         <translation>&quot;;&quot; before the next entry</translation>
     </message>
     <message>
-        <source>%1 muss eine volle Stunde von 0 bis 24 sein.</source>
-        <translation>%1 must be a whole hour from 0 to 24.</translation>
+        <source>Ein Eintrag wie &quot;Mo-Fr 7-18&quot;</source>
+        <translation>an entry like &quot;Mo-Fr 7-18&quot;</translation>
+    </message>
+    <message>
+        <source>Die Anfangsstunde</source>
+        <translation>the start hour</translation>
+    </message>
+    <message>
+        <source>Die Endstunde</source>
+        <translation>the end hour</translation>
     </message>
     <message>
         <source>unbekannter Wochentag %1 (erwartet Mo, Di, Mi, Do, Fr, Sa, So).</source>
         <translation>unknown weekday %1 (expected Mo, Di, Mi, Do, Fr, Sa, So).</translation>
+    </message>
+    <message>
+        <source>Die Anfangsstunde muss eine volle Stunde von 0 bis 24 sein.</source>
+        <translation>The start hour must be a full hour from 0 to 24.</translation>
+    </message>
+    <message>
+        <source>Die Endstunde muss eine volle Stunde von 0 bis 24 sein.</source>
+        <translation>The end hour must be a full hour from 0 to 24.</translation>
     </message>
     <message>
         <source>die Endstunde muss nach der Anfangsstunde liegen (über Mitternacht nur bei &quot;Nacht&quot;).</source>
@@ -2498,6 +2917,26 @@
     <message>
         <source>die Woche läuft von Mo bis So; %1 läuft rückwärts.</source>
         <translation>the week runs from Mo to So; %1 runs backwards.</translation>
+    </message>
+    <message>
+        <source>muss mindestens ein Paar Durchmesser:Preis enthalten.</source>
+        <translation>must hold at least one pair diameter:price.</translation>
+    </message>
+    <message>
+        <source>muss aus Paaren Durchmesser:Preis bestehen, getrennt durch %1 (%2 ist keins).</source>
+        <translation>must consist of pairs diameter:price separated by %1 (%2 is none).</translation>
+    </message>
+    <message>
+        <source>braucht Durchmesser größer als 0 m.</source>
+        <translation>needs diameters greater than 0 m.</translation>
+    </message>
+    <message>
+        <source>darf keine negativen Preise enthalten.</source>
+        <translation>must not hold negative prices.</translation>
+    </message>
+    <message>
+        <source>muss nach steigendem Durchmesser geordnet sein, jeder Durchmesser einmal.</source>
+        <translation>must be ordered by rising diameter, each diameter once.</translation>
     </message>
 </context>
 <context>

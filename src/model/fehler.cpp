@@ -25,7 +25,7 @@ TDateiFehler::TDateiFehler(const std::string& meldung, const std::string& datei,
 TDateiFehler::TDateiFehler(const std::string& meldung, const std::string& datei, long zeile,
                            const std::string& erklaerung)
     : std::runtime_error(FehlerText(meldung, datei, zeile) + " (" + erklaerung + ")"),
-      MeldungText(meldung), DateiName(datei), ZeilenNummer(zeile) {}
+      MeldungText(meldung), DateiName(datei), ZeilenNummer(zeile), ErklaerungText(erklaerung) {}
 
 std::string DateiFehlerMeldung(int fehlerNummer) {
     switch (fehlerNummer) {

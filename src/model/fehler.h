@@ -22,11 +22,14 @@ public:
     const std::string& Meldung() const { return MeldungText; }
     const std::string& Datei() const { return DateiName; }
     long Zeile() const { return ZeilenNummer; }
+    // the German explanation in parentheses, "" without one
+    const std::string& Erklaerung() const { return ErklaerungText; }
 
 private:
     std::string MeldungText;
     std::string DateiName;
     long ZeilenNummer = 0;
+    std::string ErklaerungText;
 };
 
 // A parameter set the model cannot work with (a degenerate geometry, an index outside its

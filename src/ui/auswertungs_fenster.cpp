@@ -3,6 +3,7 @@
 #include "files/projekt_datei.h"
 #include "ui/anlage_ansicht.h"
 #include "ui/ausgabe_pruefung.h"
+#include "ui/datei_fehler_text.h"
 #include "ui/diagramm_ansicht.h"
 #include "ui/kennwerte_tabellen.h"
 #include "ui/klima_check_anzeige.h"
@@ -238,8 +239,7 @@ bool TAuswertungsFenster::Ausfuehren(const std::function<void()>& aktion) {
         aktion();
         return true;
     } catch (const std::exception& e) {
-        MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"),
-                      QString::fromUtf8(e.what()));
+        MeldungZeigen(this, QMessageBox::Critical, QStringLiteral("KOV"), AusnahmeText(e));
         return false;
     }
 }

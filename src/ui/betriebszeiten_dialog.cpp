@@ -3,6 +3,7 @@
 #include "ui/meldung_texte.h"
 
 #include "model/fehler.h"
+#include "ui/meldung_texte.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -14,6 +14,7 @@
 #include "ui/ausgabe_pruefung.h"
 #include "ui/bericht_format.h"
 #include "ui/betriebszeiten_dialog.h"
+#include "ui/datei_fehler_text.h"
 #include "ui/fortschritts_balken.h"
 #include "ui/katalog_texte.h"
 #include "ui/kennwert_vorschau.h"
@@ -728,7 +729,7 @@ bool TForm2::ProjektLaden(const QString& datei) {
         p = ProjektLesen(name);
     } catch (const TDateiFehler& f) {
         MeldungZeigen(isVisible() ? this : nullptr, QMessageBox::Warning, tr("KOV - Eingaben"),
-                      tr("Das Projekt wurde nicht geladen:\n\n") + QString::fromUtf8(f.what()));
+                      tr("Das Projekt wurde nicht geladen:\n\n") + DateiFehlerText(f));
         return false;
     }
     ProjektUebernehmen(p, name);
@@ -763,7 +764,7 @@ bool TForm2::ProjektSpeichernNach(const QString& datei) {
         kov::ProjektSpeichern(name, p, EingabeOrdner());
     } catch (const TDateiFehler& f) {
         MeldungZeigen(this, QMessageBox::Critical, tr("KOV - Eingaben"),
-                      tr("Das Projekt wurde nicht gespeichert:\n\n") + QString::fromUtf8(f.what()));
+                      tr("Das Projekt wurde nicht gespeichert:\n\n") + DateiFehlerText(f));
         AenderungPruefen();
         return false;
     }
@@ -802,8 +803,7 @@ bool TForm2::WetterDateiWaehlen(const QString& pfad, bool fragen) {
         WetterDateiLesen(pfad.toStdString(), *jahr, info);
     } catch (const TDateiFehler& f) {
         MeldungZeigen(this, QMessageBox::Warning, tr("KOV - Wetterdaten"),
-                      tr("Die Wetterdatei wurde nicht übernommen:\n\n") +
-                          QString::fromUtf8(f.what()));
+                      tr("Die Wetterdatei wurde nicht übernommen:\n\n") + DateiFehlerText(f));
         return false;
     }
     if (fragen) {

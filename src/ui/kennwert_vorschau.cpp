@@ -3,7 +3,7 @@
 #include "model/fehler.h"
 #include "register/kennwerte.h"
 #include "register/parameter_pruefung.h"
-#include "ui/meldung_texte.h"
+#include "ui/datei_fehler_text.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -144,7 +144,7 @@ void TKennwertVorschau::Arbeiten() {
                 },
                 Qt::QueuedConnection);
         } catch (const std::exception& f) {
-            const QString grund = MeldungText(f.what());
+            const QString grund = AusnahmeText(f);
             QMetaObject::invokeMethod(
                 this,
                 [this, grund, nummer] {

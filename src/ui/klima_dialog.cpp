@@ -2,6 +2,7 @@
 
 #include "files/klima.h"
 #include "model/fehler.h"
+#include "ui/datei_fehler_text.h"
 #include "ui/klima_karte.h"
 #include "ui/wetter_texte.h"
 
@@ -136,7 +137,7 @@ void TKlimaDialog::ZusammenfassungZeigen() {
         KlimaJahrLesen(Klima(), *jahr, info);
         Zusammenfassung->setText(WetterText(WetterInfoText(info), QLocale()));
     } catch (const std::exception& f) {
-        Zusammenfassung->setText(tr("Nicht lesbar: %1").arg(QString::fromUtf8(f.what())));
+        Zusammenfassung->setText(tr("Nicht lesbar: %1").arg(AusnahmeText(f)));
     }
 }
 

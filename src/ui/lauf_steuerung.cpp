@@ -1,6 +1,6 @@
 #include "ui/lauf_steuerung.h"
 
-#include "ui/meldung_texte.h"
+#include "ui/datei_fehler_text.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -136,7 +136,7 @@ void TLaufSteuerung::EinzellaufRechnen(TRegisterParameter p, TLaufOrte orte) {
         std::shared_ptr<const TEinzellaufErgebnis> fertig = std::move(ergebnis);
         AbschlussMelden([this, fertig] { emit LaufFertig(fertig); });
     } catch (const std::exception& f) {
-        const QString meldung = MeldungText(f.what());
+        const QString meldung = AusnahmeText(f);
         AbschlussMelden([this, meldung] { emit LaufFehlgeschlagen(meldung); });
     }
 }
@@ -202,7 +202,7 @@ void TLaufSteuerung::StudieRechnenLassen(std::shared_ptr<const TStudie> studie, 
             }
         }
     } catch (const std::exception& f) {
-        fehler = MeldungText(f.what());
+        fehler = AusnahmeText(f);
     }
     const bool abgebrochen = Abbruch.load();
     std::shared_ptr<const TStudienErgebnis> fertig = std::move(ergebnis);
@@ -235,9 +235,7 @@ bool TLaufSteuerung::KlimaCheckStarten(const TRegisterParameter& p, const TLaufO
                 p, region, p.FahrplanGelesen ? daten.Fahrplan.get() : nullptr, 0, &KlimaAbbruch));
             ende = [this, jahre] { emit KlimaCheckFertig(jahre); };
         } catch (const std::exception& f) {
-            ende = [this, meldung = MeldungText(f.what())] {
-                emit KlimaCheckFehlgeschlagen(meldung);
-            };
+            ende = [this, meldung = AusnahmeText(f)] { emit KlimaCheckFehlgeschlagen(meldung); };
         }
         if (KlimaAbbruch) return;
         QMetaObject::invokeMethod(

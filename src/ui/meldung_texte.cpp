@@ -27,6 +27,7 @@ const char* const Regeln[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "darf nicht leer sein."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "%1 lässt sich mit diesen Parametern nicht berechnen; zu "
                                         "prüfen: %2."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss mindestens %1 sein."),
 };
 
 // Labels that are not in the catalogue, and the parts of the model a trial run computes.
@@ -85,28 +86,36 @@ const char* const Saetze[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "Die Ergebnisse gehören nicht zu dieser Studie."),
 };
 
-// What the parser of a weekly schedule says: where it stopped ("Betriebszeiten (Betriebszeiten),
-// Zeichen 7: ..."), what it expected there and why a range is wrong. The schedule's own words
-// (Mo, Di, ..., Nacht) are its syntax and stay as they are; a quoted input stands where the %n is.
-const char* const Zeitplan[] = {
+// What the readers of the weekly schedule and of the pipe price table say about their text; a
+// quoted part of the text stands where the %n is.
+const char* const LeserSaetze[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "%1 (%2), Zeichen %3: %4"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "%1 erwartet, aber der Text ist zu Ende."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "%1 erwartet, nicht %2."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Wochentag (Mo, Di, Mi, Do, Fr, Sa, So)"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "\"-\" zwischen Anfangs- und Endstunde"),
-    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Anfangsstunde"),
-    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Endstunde"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Anteil in % oder \";\""),
     QT_TRANSLATE_NOOP("kov::Meldungen", "\"%\" nach dem Anteil"),
-    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Eintrag wie \"Mo-Fr 7-18\""),
     QT_TRANSLATE_NOOP("kov::Meldungen", "\";\" vor dem nächsten Eintrag"),
-    QT_TRANSLATE_NOOP("kov::Meldungen", "%1 muss eine volle Stunde von 0 bis 24 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Ein Eintrag wie \"Mo-Fr 7-18\""),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Anfangsstunde"),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Endstunde"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "unbekannter Wochentag %1 (erwartet Mo, Di, Mi, Do, Fr, "
                                         "Sa, So)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "Die Anfangsstunde muss eine volle Stunde von 0 bis 24 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Endstunde muss eine volle Stunde von 0 bis 24 sein."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "die Endstunde muss nach der Anfangsstunde liegen (über "
                                         "Mitternacht nur bei \"Nacht\")."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "der Anteil muss größer als 0 und höchstens 100 % sein."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "die Woche läuft von Mo bis So; %1 läuft rückwärts."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss mindestens ein Paar Durchmesser:Preis enthalten."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss aus Paaren Durchmesser:Preis bestehen, getrennt "
+                                        "durch %1 (%2 ist keins)."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "braucht Durchmesser größer als 0 m."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "darf keine negativen Preise enthalten."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "muss nach steigendem Durchmesser geordnet sein, jeder Durchmesser einmal."),
 };
 
 QString Uebersetzt(const char* deutsch) {
@@ -128,21 +137,6 @@ QString Bezeichnung(const QString& deutsch, const QString& name) {
     return deutsch;
 }
 
-QString Regel(const QString& deutsch) {
-    static const QRegularExpression groesser(QStringLiteral("^muss größer als 0( .+)? sein\\.$"));
-    static const QRegularExpression zwischen(
-        QStringLiteral("^muss zwischen (\\S+) und (\\S+)( .+)? liegen\\.$"));
-    if (const auto m = groesser.match(deutsch); m.hasMatch())
-        return Uebersetzt(Regeln[1]).replace(QStringLiteral("%3"), m.captured(1));
-    if (const auto m = zwischen.match(deutsch); m.hasMatch())
-        return Uebersetzt(Regeln[4])
-            .replace(QStringLiteral("%3"), m.captured(3))
-            .arg(m.captured(1), m.captured(2));
-    for (const char* r : Regeln)
-        if (deutsch == QString::fromUtf8(r)) return Uebersetzt(r);
-    return deutsch;
-}
-
 // "Rohrlänge (Rohrlaenge), Erdreich Wärmeleitfähigkeit (LambdaErde)"
 QString Felder(const QString& deutsch) {
     static const QRegularExpression feld(QStringLiteral("^(.+) \\((\\w+)\\)$"));
@@ -154,74 +148,43 @@ QString Felder(const QString& deutsch) {
     return felder.join(QStringLiteral(", "));
 }
 
-// "\"1,5\" ist keine Zahl ..." -> "%1 ist keine Zahl ..." with the quoted input and the numbers
-// apart, in their order
-QString Maskiert(const QString& text, QStringList& teile) {
+// A sentence of the study draft, or the German text when it is none. A quoted input and a
+// number are its inserts: "\"1,5\" ist keine Zahl ..." is "%1 ist keine Zahl ...".
+QString Satz(const QString& deutsch) {
     static const QRegularExpression einsatz(
         QStringLiteral("\"[^\"]*\"|(?<![\\w%\\[])-?[0-9]+(?:\\.[0-9]+)?"));
-    QString muster;
-    qsizetype bis = 0;
-    for (auto it = einsatz.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        teile << m.captured(0);
-        muster += text.mid(bis, m.capturedStart() - bis) + QLatin1Char('%') +
-                  QString::number(teile.size());
-        bis = m.capturedEnd();
-    }
-    return muster + text.mid(bis);
+    const QString satz = SatzAusTabelle(deutsch, Saetze, Kontext, einsatz);
+    return satz.isNull() ? deutsch : satz;
 }
 
-// A sentence of the study draft, or the German text when it is none.
-QString Satz(const QString& deutsch) {
-    QStringList teile;
-    const QString muster = Maskiert(deutsch, teile);
-    for (const char* s : Saetze) {
-        if (muster != QString::fromUtf8(s)) continue;
-        QString text = Uebersetzt(s);
-        for (const QString& t : teile)
-            text = text.arg(t);
-        return text;
-    }
-    return deutsch;
+// "muss mindestens 3 sein.": a rule with its bound
+QString MindestRegel(const QString& deutsch) {
+    static const QRegularExpression mindestens(
+        QStringLiteral("^muss mindestens (-?\\d+) sein\\.$"));
+    const auto m = mindestens.match(deutsch);
+    return m.hasMatch() ? Uebersetzt(Regeln[8]).arg(m.captured(1)) : QString();
 }
 
-QString UebersetztText(const QString& deutsch) {
-    return Uebersetzt(deutsch.toUtf8().constData());
-}
-
-// "Die Endstunde muss eine volle Stunde von 0 bis 24 sein.": the reason after the position
-QString ZeitplanGrund(const QString& deutsch) {
-    static const QRegularExpression zuEnde(
+// A sentence of the schedule's or the price table's reader; "Ein Wochentag (...) erwartet,
+// nicht \"x\".": what was expected and the character found instead
+QString LeserSatz(const QString& deutsch) {
+    static const QRegularExpression zitat(QStringLiteral("\"[^\"]*\""));
+    static const QRegularExpression ende(
         QStringLiteral("^(.+) erwartet, aber der Text ist zu Ende\\.$"));
     static const QRegularExpression nicht(QStringLiteral("^(.+) erwartet, nicht (\".*\")\\.$"));
-    static const QRegularExpression stunde(
-        QStringLiteral("^(.+) muss eine volle Stunde von 0 bis 24 sein\\.$"));
-    static const QRegularExpression tag(QStringLiteral(
-        "^unbekannter Wochentag (\".*\") \\(erwartet Mo, Di, Mi, Do, Fr, Sa, So\\)\\.$"));
-    static const QRegularExpression rueckwaerts(
-        QStringLiteral("^die Woche läuft von Mo bis So; (\".*\") läuft rückwärts\\.$"));
-    if (const auto m = zuEnde.match(deutsch); m.hasMatch())
-        return Uebersetzt(Zeitplan[1]).arg(UebersetztText(m.captured(1)));
+    const auto teil = [](const QString& text) {
+        const QString satz = SatzAusTabelle(text, LeserSaetze, Kontext, zitat);
+        return satz.isNull() ? text : satz;
+    };
+    if (const auto m = ende.match(deutsch); m.hasMatch())
+        return Uebersetzt(LeserSaetze[1]).arg(teil(m.captured(1)));
     if (const auto m = nicht.match(deutsch); m.hasMatch())
-        return Uebersetzt(Zeitplan[2]).arg(UebersetztText(m.captured(1)), m.captured(2));
-    if (const auto m = stunde.match(deutsch); m.hasMatch())
-        return Uebersetzt(Zeitplan[11]).arg(UebersetztText(m.captured(1)));
-    if (const auto m = tag.match(deutsch); m.hasMatch())
-        return Uebersetzt(Zeitplan[12]).arg(m.captured(1));
-    if (const auto m = rueckwaerts.match(deutsch); m.hasMatch())
-        return Uebersetzt(Zeitplan[15]).arg(m.captured(1));
-    return UebersetztText(deutsch);
+        return Uebersetzt(LeserSaetze[2]).arg(teil(m.captured(1)), m.captured(2));
+    return teil(deutsch);
 }
 
 QString Zeile(const QString& deutsch) {
     if (const QString satz = Satz(deutsch); satz != deutsch) return satz;
-    // "Betriebszeiten (Betriebszeiten), Zeichen 7: ...": the weekly schedule's parser
-    static const QRegularExpression zeitplan(
-        QStringLiteral("^(.+) \\((\\w+)\\), Zeichen (\\d+): (.+)$"));
-    if (const auto m = zeitplan.match(deutsch); m.hasMatch())
-        return Uebersetzt(Zeitplan[0])
-            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2), m.captured(3),
-                 ZeitplanGrund(m.captured(4)));
     // "Rohrlaenge: die Liste der Werte ist leer.": a parameter of the study and what is wrong
     static const QRegularExpression studie(QStringLiteral("^(\\w+): (.+)$"));
     if (const auto m = studie.match(deutsch); m.hasMatch())
@@ -236,16 +199,83 @@ QString Zeile(const QString& deutsch) {
         "^(.+) lässt sich mit diesen Parametern nicht berechnen; zu prüfen: (.+)\\.$"));
     if (const auto m = probe.match(deutsch); m.hasMatch())
         return Uebersetzt(Regeln[7]).arg(Bezeichnung(m.captured(1), {}), Felder(m.captured(2)));
+    // "Betriebszeiten (Betriebszeiten), Zeichen 4: ...": a text parameter and where it goes wrong
+    static const QRegularExpression zeichen(
+        QStringLiteral("^(.+?) \\((\\w+)\\), Zeichen (\\d+): (.+)$"));
+    if (const auto m = zeichen.match(deutsch); m.hasMatch())
+        return Uebersetzt(LeserSaetze[0])
+            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2), m.captured(3),
+                 LeserSatz(m.captured(4)));
     // "Label (Name) rule"; a name is a parameter, indexed by month or two names added
     static const QRegularExpression bereich(
         QStringLiteral("^(.+?) \\((\\w+(?:\\[\\d+\\])?(?: \\+ \\w+)?)\\) (.+)$"));
     if (const auto m = bereich.match(deutsch); m.hasMatch())
         return QStringLiteral("%1 (%2) %3")
-            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2), Regel(m.captured(3)));
+            .arg(Bezeichnung(m.captured(1), m.captured(2)), m.captured(2),
+                 RegelText(m.captured(3)));
     return deutsch;
 }
 
 } // namespace
+
+QString SatzAusTabelle(const QString& deutsch, std::span<const char* const> saetze,
+                       const char* kontext, const QRegularExpression& einsatz,
+                       const std::function<QString(const QString&)>& einsetzen) {
+    for (const char* s : saetze)
+        if (deutsch == QString::fromUtf8(s)) return QCoreApplication::translate(kontext, s);
+    QStringList teile;
+    QString muster;
+    qsizetype bis = 0;
+    for (auto it = einsatz.globalMatch(deutsch); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        teile << m.captured(0);
+        muster += deutsch.mid(bis, m.capturedStart() - bis) + QLatin1Char('%') +
+                  QString::number(teile.size());
+        bis = m.capturedEnd();
+    }
+    if (teile.isEmpty()) return {};
+    muster += deutsch.mid(bis);
+    for (const char* s : saetze) {
+        if (muster != QString::fromUtf8(s)) continue;
+        if (einsetzen)
+            for (QString& t : teile)
+                t = einsetzen(t);
+        // in one pass: an insert that holds "%2" itself stays as it is
+        const QString uebersetzt = QCoreApplication::translate(kontext, s);
+        QString text;
+        for (qsizetype i = 0; i < uebersetzt.size(); ++i) {
+            qsizetype ende = i + 1;
+            while (uebersetzt[i] == QLatin1Char('%') && ende < uebersetzt.size() &&
+                   uebersetzt[ende].isDigit())
+                ++ende;
+            const int nummer = ende > i + 1 ? uebersetzt.mid(i + 1, ende - i - 1).toInt() : 0;
+            if (nummer >= 1 && nummer <= teile.size()) {
+                text += teile[nummer - 1];
+                i = ende - 1;
+            } else {
+                text += uebersetzt[i];
+            }
+        }
+        return text;
+    }
+    return {};
+}
+
+QString RegelText(const QString& deutsch) {
+    static const QRegularExpression groesser(QStringLiteral("^muss größer als 0( .+)? sein\\.$"));
+    static const QRegularExpression zwischen(
+        QStringLiteral("^muss zwischen (\\S+) und (\\S+)( .+)? liegen\\.$"));
+    if (const auto m = groesser.match(deutsch); m.hasMatch())
+        return Uebersetzt(Regeln[1]).replace(QStringLiteral("%3"), m.captured(1));
+    if (const auto m = zwischen.match(deutsch); m.hasMatch())
+        return Uebersetzt(Regeln[4])
+            .replace(QStringLiteral("%3"), m.captured(3))
+            .arg(m.captured(1), m.captured(2));
+    if (const QString mindestens = MindestRegel(deutsch); !mindestens.isNull()) return mindestens;
+    for (const char* r : Regeln)
+        if (deutsch == QString::fromUtf8(r)) return Uebersetzt(r);
+    return LeserSatz(deutsch);
+}
 
 QString MeldungText(const std::string& deutsch) {
     QStringList zeilen = QString::fromStdString(deutsch).split(QLatin1Char('\n'));
@@ -256,17 +286,17 @@ QString MeldungText(const std::string& deutsch) {
 
 std::span<const char* const> MeldungQuelltexte() {
     static const auto alle = [] {
-        std::array<const char*,
-                   std::size(Regeln) + std::size(Teile) + std::size(Saetze) + std::size(Zeitplan)>
+        std::array<const char*, std::size(Regeln) + std::size(Teile) + std::size(Saetze) +
+                                    std::size(LeserSaetze)>
             a{};
         std::size_t i = 0;
+        for (const char* t : LeserSaetze)
+            a[i++] = t;
         for (const char* t : Regeln)
             a[i++] = t;
         for (const char* t : Teile)
             a[i++] = t;
         for (const char* t : Saetze)
-            a[i++] = t;
-        for (const char* t : Zeitplan)
             a[i++] = t;
         return a;
     }();

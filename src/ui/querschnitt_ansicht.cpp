@@ -5,6 +5,7 @@
 #include "register/register_lauf.h"
 #include "ui/anlage_diagramme.h"
 #include "ui/ansicht_export.h"
+#include "ui/datei_fehler_text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -227,7 +228,7 @@ void TQuerschnittAnsicht::RechnenClick() {
             feld = std::make_shared<const TRegisterQuerschnitt>(RegisterQuerschnittRechnen(
                 p, *wetter, fahrplan.get(), stunde, zelle, hoehe, &Abbruch));
         } catch (const std::exception& f) {
-            fehler = QString::fromUtf8(f.what());
+            fehler = AusnahmeText(f);
         }
         Fertig = true;
         if (Abbruch) return;

@@ -3,6 +3,7 @@
 #include "ui/zahl_format.h"
 
 #include "register/regelung.h"
+#include "ui/datei_fehler_text.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -190,7 +191,7 @@ void TRegelungsVergleich::Anzeigen(std::shared_ptr<const TAuswertung> a,
             kw = AndereRegelungRechnen(p, eingabeOrdner, &Abbruch);
             if (!kw) return; // stopped for a newer run or the window's end
         } catch (const std::exception& f) {
-            fehler = QString::fromUtf8(f.what());
+            fehler = AusnahmeText(f);
         }
         QMetaObject::invokeMethod(
             this,

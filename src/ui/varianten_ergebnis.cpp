@@ -7,6 +7,7 @@
 #include "model/fehler.h"
 #include "ui/anwendung.h"
 #include "ui/ausgabe_pruefung.h"
+#include "ui/datei_fehler_text.h"
 #include "ui/diagramme.h"
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
@@ -271,7 +272,7 @@ bool TVariantenFenster::CsvExportieren() {
                        StudieAlsCsv(StudieStand, ErgebnisStand, Dezimalkomma->isChecked()));
     } catch (const TDateiFehler& f) {
         MeldungZeigen(this, QMessageBox::Critical, tr(Titel),
-                      tr("Die Tabelle wurde nicht exportiert:\n\n") + QString::fromUtf8(f.what()));
+                      tr("Die Tabelle wurde nicht exportiert:\n\n") + DateiFehlerText(f));
         return false;
     }
     ZustandZeigen(tr("Tabelle nach %1 exportiert.").arg(datei));

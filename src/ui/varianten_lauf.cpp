@@ -3,6 +3,7 @@
 #include "ablauf/studien_klima.h"
 #include "model/bodenarten.h"
 #include "ui/anwendung.h"
+#include "ui/datei_fehler_text.h"
 #include "ui/lauf_steuerung.h"
 #include "ui/meldung.h"
 #include "ui/varianten_tabelle.h"
@@ -113,7 +114,7 @@ bool TVariantenFenster::StartenClick() {
     try {
         daten = LaufDatenSammeln(basis, {{}, Sitzung.EingabeOrdner()}, TLaufZweck::Studie);
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + MeldungText(f.what()));
+        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + DateiFehlerText(f));
         return false;
     }
     QString hinweis;
@@ -125,7 +126,7 @@ bool TVariantenFenster::StartenClick() {
     try {
         StudienWetterSammeln(studie, daten);
     } catch (const TDateiFehler& f) {
-        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + MeldungText(f.what()));
+        MeldungZeigen(this, QMessageBox::Warning, tr(Titel), nicht + DateiFehlerText(f));
         return false;
     }
     // The table reads the study and its results in place: it lets go of them before they are

@@ -245,14 +245,16 @@ TEST(Oberflaeche, EnglischOhneDeutscheTexte) {
 }
 
 // A number with a decimal point standing alone ("2.5", not "2.0.0" or "31.12.2024"), or five
-// digits and more without their groups. The program's version and the maker's postcode are no
-// quantities, and the soil list keeps the classic input window's captions ("lambda 1.5 W/mK").
+// digits and more without their groups. The program's version and revision, the licence's
+// version and the maker's postcode are no quantities, and the soil list keeps the classic input
+// window's captions ("lambda 1.5 W/mK").
 bool NichtDeutschGeschrieben(const QString& text) {
     static const QRegularExpression zahl(
         QStringLiteral("(?<![\\d.,:;\\w])-?\\d+\\.\\d+(?![\\d.:])|"
                        "(?<![\\d.,\\w\\x{202F}])\\d{5,}(?![\\d])"));
-    static const QRegularExpression ausgenommen(QStringLiteral(
-        "KOV \\d\\.\\d|Version \\d\\.\\d|CC BY \\d\\.\\d|\\(lambda \\d+\\.\\d+ W/mK\\)"));
+    static const QRegularExpression ausgenommen(
+        QStringLiteral("KOV \\d\\.\\d|Version \\d\\.\\d|CC BY \\d\\.\\d|Revision \\S+|\\(lambda "
+                       "\\d+\\.\\d+ W/mK\\)"));
     return zahl.match(QString(text).remove(ausgenommen).remove(QString::fromUtf8(HerstellerOrt)))
         .hasMatch();
 }

@@ -532,7 +532,7 @@ TEST(Uebersetzung, FehlerDesWochenplans) {
             << text.toStdString();
     }
     EXPECT_TRUE(MeldungText(BetriebszeitenFehler("Mo 7-18 50"))
-                    .endsWith(QStringLiteral("character 11: expected \"%\" after the share, but "
+                    .endsWith(QStringLiteral("character 11: Expected \"%\" after the share, but "
                                              "the text ends here.")))
         << MeldungText(BetriebszeitenFehler("Mo 7-18 50")).toStdString();
     EXPECT_TRUE(MeldungText(BetriebszeitenFehler("Fr-Mo 7-18"))
