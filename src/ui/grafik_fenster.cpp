@@ -127,7 +127,9 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
                 [this, aktion = k.Aktion] { (this->*aktion)(); });
         this->*k.Knopf = knopf;
     }
-    anordnung->GleichBreit();
+    anordnung->GleichBreit({Button1, Button2, Button3, Button4, Button5, Button6, Button7, Button8,
+                            Button9, Button10, Button11, Button12, Button13, Button14, Button15,
+                            Button16, Button17, Button18});
     const TGrafikSpeicher& grafik = Sitzung.Grafik();
     // the buttons keep the room the panel gives them left and right: 10 pixels
     anordnung->SpalteBeginnen(PixelX(0.2, grafik.Massstab) - 6);

@@ -10,7 +10,7 @@ namespace kov {
 TKlassischeAnordnung::TKlassischeAnordnung(QWidget* fenster, QSize klassischeGroesse)
     : QLayout(fenster), KlassischeGroesse(klassischeGroesse) {
     setContentsMargins(0, 0, 0, 0);
-    Spalten.append({INT_MAX, false});
+    Grenzen.append(INT_MAX);
 }
 
 TKlassischeAnordnung::~TKlassischeAnordnung() {
@@ -19,23 +19,26 @@ TKlassischeAnordnung::~TKlassischeAnordnung() {
 }
 
 void TKlassischeAnordnung::SpalteBeginnen(int grenze) {
-    Spalten.append({grenze, false});
+    Grenzen.append(grenze);
 }
 
 void TKlassischeAnordnung::Setzen(QWidget* widget, const QRect& klassisch, TWachsen wachsen) {
     addChildWidget(widget);
-    Plaetze.append({new QWidgetItem(widget), klassisch, wachsen, int(Spalten.size()) - 1});
+    Plaetze.append({new QWidgetItem(widget), klassisch, wachsen, int(Grenzen.size()) - 1});
     invalidate();
 }
 
-void TKlassischeAnordnung::GleichBreit() {
-    Spalten.last().GleichBreit = true;
+void TKlassischeAnordnung::GleichBreit(std::initializer_list<QWidget*> widgets) {
+    for (TPlatz& p : Plaetze)
+        if (std::find(widgets.begin(), widgets.end(), p.Item->widget()) != widgets.end())
+            p.Gruppe = Gruppen;
+    ++Gruppen;
     invalidate();
 }
 
 void TKlassischeAnordnung::addItem(QLayoutItem* item) {
     Plaetze.append({item, QRect(QPoint(0, 0), item->sizeHint()), TWachsen::NachRechts,
-                    int(Spalten.size()) - 1});
+                    int(Grenzen.size()) - 1});
     invalidate();
 }
 
@@ -58,27 +61,34 @@ QList<QRect> TKlassischeAnordnung::Anordnen() const {
     QList<QRect> orte(Plaetze.size());
     // how far right the columns laid out so far reach
     int reichweite = INT_MIN;
-    for (int s = 0; s < Spalten.size(); ++s) {
-        const int verschiebung =
-            reichweite == INT_MIN ? 0 : std::max(0, reichweite - Spalten[s].Grenze);
-        int gemeinsam = 0;
-        if (Spalten[s].GleichBreit)
-            for (const TPlatz& p : Plaetze)
-                if (p.Spalte == s && !p.Item->isEmpty())
-                    gemeinsam = std::max(gemeinsam, p.Item->sizeHint().width());
+    QList<int> gruppenBreite(Gruppen, 0);
+    for (const TPlatz& p : Plaetze)
+        if (p.Gruppe >= 0 && !p.Item->isEmpty())
+            gruppenBreite[p.Gruppe] = std::max(gruppenBreite[p.Gruppe], p.Item->sizeHint().width());
+    for (int s = 0; s < Grenzen.size(); ++s) {
+        const int grenze = Grenzen[s];
+        // sizes and unshifted places first: a widget growing about its centre must not reach
+        // left of the column's border either
+        int verschiebung = reichweite == INT_MIN ? 0 : std::max(0, reichweite - grenze);
         for (int i = 0; i < Plaetze.size(); ++i) {
             const TPlatz& p = Plaetze[i];
             if (p.Spalte != s) continue;
             const QSize noetig = p.Item->sizeHint();
+            const int gemeinsam = p.Gruppe >= 0 ? gruppenBreite[p.Gruppe] : 0;
             const int breite = std::max({p.Klassisch.width(), noetig.width(), gemeinsam});
             const int hoehe = std::max(p.Klassisch.height(), noetig.height());
-            int x = p.Klassisch.x() + verschiebung;
-            if (p.Wachsen == TWachsen::UmDieMitte) x -= (breite - p.Klassisch.width()) / 2;
+            int x = p.Klassisch.x();
+            if (p.Wachsen == TWachsen::UmDieMitte) {
+                x -= (breite - p.Klassisch.width()) / 2;
+                if (s > 0 && !p.Item->isEmpty()) verschiebung = std::max(verschiebung, grenze - x);
+            }
             orte[i] = QRect(x, p.Klassisch.y(), breite, hoehe);
         }
-        for (int i = 0; i < Plaetze.size(); ++i)
-            if (Plaetze[i].Spalte == s && !Plaetze[i].Item->isEmpty())
-                reichweite = std::max(reichweite, orte[i].right() + 1);
+        for (int i = 0; i < Plaetze.size(); ++i) {
+            if (Plaetze[i].Spalte != s) continue;
+            orte[i].translate(verschiebung, 0);
+            if (!Plaetze[i].Item->isEmpty()) reichweite = std::max(reichweite, orte[i].right() + 1);
+        }
     }
     return orte;
 }

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <initializer_list>
+
 namespace kov {
 
 class TKlassischeAnordnung : public QLayout {
@@ -26,8 +28,8 @@ public:
     void SpalteBeginnen(int grenze);
     // The widget at its classic rectangle in the window's client area.
     void Setzen(QWidget* widget, const QRect& klassisch, TWachsen wachsen = TWachsen::NachRechts);
-    // Every widget of the current column as wide as the widest, as a column of buttons is.
-    void GleichBreit();
+    // These widgets as wide as the widest of them, as a column of buttons is.
+    void GleichBreit(std::initializer_list<QWidget*> widgets);
 
     void addItem(QLayoutItem* item) override;
     int count() const override;
@@ -44,16 +46,14 @@ private:
         QRect Klassisch;
         TWachsen Wachsen;
         int Spalte;
-    };
-    struct TSpalte {
-        int Grenze;
-        bool GleichBreit;
+        int Gruppe = -1; // widgets of one group share their width
     };
     // where every widget goes, relative to the layout's origin, in the order of Plaetze
     QList<QRect> Anordnen() const;
 
     QList<TPlatz> Plaetze;
-    QList<TSpalte> Spalten;
+    QList<int> Grenzen; // per column
+    int Gruppen = 0;
     QSize KlassischeGroesse;
 };
 

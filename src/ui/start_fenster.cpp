@@ -100,6 +100,7 @@ TForm3::TForm3() {
     anordnung->Setzen(Button1, {49, 286, 189, 40});
     anordnung->Setzen(Button2, {49, 354, 189, 41});
     anordnung->Setzen(ButtonBeenden, {49, 423, 189, 41});
+    anordnung->GleichBreit({ButtonLaden, Button1, Button2, ButtonBeenden});
     connect(ButtonLaden, &QPushButton::clicked, this, &TForm3::ButtonNeuClick);
     connect(Button1, &QPushButton::clicked, this, &TForm3::ButtonLadenClick);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Info);
