@@ -114,10 +114,10 @@ QMenu* SprachMenueAnlegen(QMenuBar* leiste, QWidget* meldungsEltern,
                 QMessageBox frage(
                     QMessageBox::Question, QStringLiteral("KOV"),
                     QStringLiteral("Die Sprache wechselt beim nächsten Start von KOV. "
-                                   "Jetzt neu starten? Das Projekt wird danach wieder "
-                                   "geöffnet.\n\n"
+                                   "Jetzt neu starten? Ein gespeichertes Projekt wird "
+                                   "danach wieder geöffnet.\n\n"
                                    "The language changes when KOV is started next. "
-                                   "Restart now? The project is opened again "
+                                   "Restart now? A saved project is opened again "
                                    "afterwards."),
                     QMessageBox::NoButton, meldungsEltern);
                 QPushButton* jetztStarten = frage.addButton(
