@@ -11,6 +11,8 @@
 #include "ui/varianten_begruendung.h"
 #include "ui/varianten_fenster.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QPushButton>
 
 #include <cmath>
@@ -107,6 +109,7 @@ void TAnwendung::Verbinden() {
     QObject::connect(eingabe, &TForm2::VariantenvergleichGewuenscht, eingabe,
                      [this] { Variantenvergleich().Oeffnen(); });
     QObject::connect(eingabe, &TForm2::ProjektGewechselt, grafik, [this] { ProjektGewechselt(); });
+    QObject::connect(eingabe, &TForm2::NeustartGewuenscht, start, [this] { Neustarten(); });
 
     TFortschrittsBalken* balken = eingabe->ProgressBar1;
     QObject::connect(grafik, &TForm1::BerechnungGewuenscht, eingabe, [this] { Berechnen(false); });
@@ -144,6 +147,20 @@ void TAnwendung::ProjektGewechselt() {
     SitzungStand.ProjektSchliessen();
     // a study of the closed project stops, and its variants cannot be taken over any more
     Varianten.reset();
+}
+
+bool TAnwendung::Neustarten() {
+    if (!Start->close()) return false;
+    // the file as the save question left it: saved, perhaps under a new name, or as it was
+    NeustartAufruf = NeustartAufrufBilden(QCoreApplication::applicationFilePath(),
+                                          SitzungStand.Projekt().Datei, QDir::currentPath());
+    return true;
+}
+
+bool TAnwendung::ProjektBeimStartOeffnen(const QString& datei) {
+    if (!Eingabe->ProjektLaden(datei)) return false;
+    Eingabe->show();
+    return true;
 }
 
 TVariantenFenster& TAnwendung::Variantenvergleich() {

@@ -4,6 +4,7 @@
 
 #include "files/wetter_info.h"
 #include "register/kontext.h"
+#include "ui/neustart.h"
 
 #include <QIcon>
 #include <QImage>
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kov {
@@ -102,6 +104,16 @@ public:
     // False (and nothing changed) for a variant of a project closed since.
     bool VarianteUebernehmen(const TRegisterParameter& p, int boden, std::uint64_t projektNummer);
 
+    // Ends the program the way "Beenden" does (unsaved changes are saved or dropped first, or
+    // the restart is cancelled: false) and keeps the call that starts it again with the
+    // project's file.
+    bool Neustarten();
+    // The call to make once the event loop has ended; empty unless a restart was asked for.
+    const std::optional<TNeustartAufruf>& Neustart() const { return NeustartAufruf; }
+    // A project named on the command line: shown in the input window, the start window stays
+    // hidden. False (with the fault shown) when the file cannot be loaded.
+    bool ProjektBeimStartOeffnen(const QString& datei);
+
 private:
     void Verbinden();
     void Berechnen(bool januarDanach);
@@ -113,6 +125,7 @@ private:
     std::unique_ptr<TForm2> Eingabe;
     std::unique_ptr<TForm1> Ergebnis;
     std::unique_ptr<TForm4> Info;
+    std::optional<TNeustartAufruf> NeustartAufruf;
     // last: destroyed first, its running study stopped while the other windows still exist
     std::unique_ptr<TVariantenFenster> Varianten;
 };

@@ -305,7 +305,7 @@ TForm2::TForm2(TSitzung& sitzung) : Sitzung(sitzung) {
     AktionVariantenvergleich = parameter->addAction(tr("&Variantenvergleich…"));
     connect(AktionVariantenvergleich, &QAction::triggered, this,
             [this] { emit VariantenvergleichGewuenscht(); });
-    SprachMenueAnlegen(Menue, this);
+    SprachMenueAnlegen(Menue, this, [this] { emit NeustartGewuenscht(); });
 
     Berechnen = new QPushButton(tr("Berechnen"), this);
     Berechnen->setObjectName(QStringLiteral("Berechnen"));

@@ -141,6 +141,8 @@ signals:
     // another project is shown (new, opened, or the saved state again): what belonged to the
     // one before is closed
     void ProjektGewechselt();
+    // the language was changed in the menu and KOV is to start again with it now
+    void NeustartGewuenscht();
 
 protected:
     bool event(QEvent* ereignis) override;

@@ -6,6 +6,7 @@
 #include "ui/auswertungs_fenster.h"
 #include "ui/grafik_zeichnung.h"
 #include "ui/kennwerte_fenster.h"
+#include "ui/klassische_anordnung.h"
 #include "ui/klima_check_anzeige.h"
 #include "ui/lauf_steuerung.h"
 #include "ui/meldung.h"
@@ -32,6 +33,23 @@ struct TKnopf {
     const char* Text;
     int Y;
     void (TForm1::*Aktion)();
+};
+
+// The off-screen chart as the window shows it, behind the button column.
+class TZeichenflaeche : public QWidget {
+public:
+    TZeichenflaeche(QWidget* eltern, const QImage& bild) : QWidget(eltern), Bild(bild) {
+        setFixedSize(bild.size());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        maler.drawImage(0, 0, Bild);
+    }
+
+private:
+    const QImage& Bild;
 };
 
 const std::array<TKnopf, 18> Knoepfe{{
@@ -98,14 +116,27 @@ TForm1::TForm1(TSitzung& sitzung, TLaufSteuerung& steuerung)
     schrift.setPixelSize(13);
     setFont(schrift);
 
+    // The buttons stand over the chart's left panel, all as wide as the widest caption; a
+    // column wider than the panel moves the chart right instead of covering its axis.
+    auto* anordnung = new TKlassischeAnordnung(this, QSize(645, 483));
     for (const TKnopf& k : Knoepfe) {
         auto* knopf = new QPushButton(tr(k.Text), this);
         knopf->setObjectName(QString::fromLatin1(k.Name));
-        knopf->setGeometry(16, k.Y, 89, 25);
+        anordnung->Setzen(knopf, {16, k.Y, 89, 25});
         connect(knopf, &QPushButton::clicked, this,
                 [this, aktion = k.Aktion] { (this->*aktion)(); });
         this->*k.Knopf = knopf;
     }
+    anordnung->GleichBreit({Button1, Button2, Button3, Button4, Button5, Button6, Button7, Button8,
+                            Button9, Button10, Button11, Button12, Button13, Button14, Button15,
+                            Button16, Button17, Button18});
+    const TGrafikSpeicher& grafik = Sitzung.Grafik();
+    // the buttons keep the room the panel gives them left and right: 10 pixels
+    anordnung->SpalteBeginnen(PixelX(0.2, grafik.Massstab) - 6);
+    auto* zeichenflaeche = new TZeichenflaeche(this, grafik.Bild);
+    zeichenflaeche->setObjectName(QStringLiteral("Zeichenflaeche"));
+    zeichenflaeche->lower();
+    anordnung->Setzen(zeichenflaeche, QRect(QPoint(0, 0), grafik.Bild.size()));
     Button16->setToolTip(tr("Druckverlust, Ventilator, Extremwerte, Monatsenergien, "
                             "Kondensat des letzten Laufs"));
     Button17->setToolTip(tr("Jahresverlauf, Dauerlinien, Energie, Kondensat und "
@@ -390,11 +421,6 @@ void TForm1::Button17Click() {
     Auswertung->show();
     Auswertung->raise();
     Auswertung->activateWindow();
-}
-
-void TForm1::paintEvent(QPaintEvent*) {
-    QPainter maler(this);
-    maler.drawImage(0, 0, Sitzung.Grafik().Bild);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* ereignis) {

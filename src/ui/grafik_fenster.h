@@ -116,7 +116,6 @@ signals:
     void LaufBeendet();
 
 protected:
-    void paintEvent(QPaintEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "model/version.h"
 #include "ui/anwendung.h"
 #include "ui/kopflos.h"
+#include "ui/neustart.h"
 #include "ui/sprache.h"
 #include "ui/start_fenster.h"
 
@@ -18,7 +19,9 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::string_view(argv[i]) == "--help") {
-            std::printf("%s", kov::KopflosHilfe().c_str());
+            std::printf("Aufruf: kov [PROJEKT.kov]\n"
+                        "Öffnet PROJEKT im Eingabefenster, ohne PROJEKT das Startfenster.\n\n%s",
+                        kov::KopflosHilfe().c_str());
             return 0;
         }
         argumente.append(QString::fromLocal8Bit(argv[i]));
@@ -43,6 +46,16 @@ int main(int argc, char** argv) {
     uebersetzung.Laden(kov::SpracheBestimmen());
     // creates the chart storage, then the start, input, chart and info windows, all hidden
     kov::TAnwendung anwendung;
-    anwendung.Form3().showMaximized();
-    return QApplication::exec();
+    const QString projekt = kov::StartProjekt(QApplication::arguments().mid(1));
+    if (projekt.isEmpty() || !anwendung.ProjektBeimStartOeffnen(projekt))
+        anwendung.Form3().showMaximized();
+    const int ergebnis = QApplication::exec();
+    // a change of language: the program again, once this one has saved and closed everything
+    if (const auto& neustart = anwendung.Neustart();
+        neustart && !kov::NeustartAusfuehren(*neustart)) {
+        std::cerr << "kov: " << neustart->Programm.toStdString()
+                  << " konnte nicht neu gestartet werden / could not be started again\n";
+        return 1;
+    }
+    return ergebnis;
 }

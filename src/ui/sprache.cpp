@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 
 namespace kov {
@@ -84,11 +85,13 @@ bool TUebersetzung::Laden(const TSprache& sprache) {
     return true;
 }
 
-QMenu* SprachMenueAnlegen(QMenuBar* leiste, QWidget* meldungsEltern) {
+QMenu* SprachMenueAnlegen(QMenuBar* leiste, QWidget* meldungsEltern,
+                          std::function<void()> neustarten) {
     // the same in both languages, so that a user who cannot read the other one finds it
     QMenu* menue = leiste->addMenu(QStringLiteral("Sprache / Language"));
     menue->setObjectName(QStringLiteral("SprachMenue"));
     auto* gruppe = new QActionGroup(menue);
+    // the language these windows were built in; only a change of it needs a new start
     const TSprache jetzt = SpracheBestimmen();
     const struct {
         const char* Kuerzel;
@@ -101,15 +104,31 @@ QMenu* SprachMenueAnlegen(QMenuBar* leiste, QWidget* meldungsEltern) {
         a->setCheckable(true);
         a->setChecked(kuerzel == jetzt);
         gruppe->addAction(a);
-        QObject::connect(a, &QAction::triggered, menue, [kuerzel, meldungsEltern] {
-            if (kuerzel == SpracheBestimmen()) return;
-            SpracheMerken(kuerzel);
-            // both sentences, since the user may read only the language just chosen
-            QMessageBox::information(
-                meldungsEltern, QStringLiteral("KOV"),
-                QStringLiteral("Die Sprache wechselt beim nächsten Start von KOV.\n"
-                               "The language changes when KOV is started next."));
-        });
+        QObject::connect(
+            a, &QAction::triggered, menue, [kuerzel, jetzt, meldungsEltern, neustarten] {
+                if (kuerzel == SpracheBestimmen()) return;
+                SpracheMerken(kuerzel);
+                // back to the language in use: a choice made before is undone, nothing to restart
+                if (kuerzel == jetzt) return;
+                // both languages, since the user may read only the one just chosen
+                QMessageBox frage(
+                    QMessageBox::Question, QStringLiteral("KOV"),
+                    QStringLiteral("Die Sprache wechselt beim nächsten Start von KOV. "
+                                   "Jetzt neu starten? Ein gespeichertes Projekt wird "
+                                   "danach wieder geöffnet.\n\n"
+                                   "The language changes when KOV is started next. "
+                                   "Restart now? A saved project is opened again "
+                                   "afterwards."),
+                    QMessageBox::NoButton, meldungsEltern);
+                QPushButton* jetztStarten = frage.addButton(
+                    QStringLiteral("Jetzt neu starten / Restart now"), QMessageBox::AcceptRole);
+                QPushButton* spaeter =
+                    frage.addButton(QStringLiteral("Später / Later"), QMessageBox::RejectRole);
+                frage.setDefaultButton(jetztStarten);
+                frage.setEscapeButton(spaeter);
+                frage.exec();
+                if (frage.clickedButton() == jetztStarten && neustarten) neustarten();
+            });
     }
     return menue;
 }

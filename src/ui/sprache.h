@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -44,8 +45,10 @@ private:
     TSprache Aktiv = QStringLiteral("de");
 };
 
-// The menu "Sprache / Language" with a checkable entry per language; a choice is kept for the
-// next start and says so.
-QMenu* SprachMenueAnlegen(QMenuBar* leiste, QWidget* meldungsEltern);
+// The menu "Sprache / Language" with a checkable entry per language. A choice is kept for the
+// next start; when it differs from the language the windows were built in, the user is asked
+// whether KOV is to start again now, and `neustarten` is called on yes.
+QMenu* SprachMenueAnlegen(QMenuBar* leiste, QWidget* meldungsEltern,
+                          std::function<void()> neustarten);
 
 } // namespace kov

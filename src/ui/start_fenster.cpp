@@ -2,6 +2,7 @@
 
 #include "ui/hersteller.h"
 #include "ui/jpeg_bild.h"
+#include "ui/klassische_anordnung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,8 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
-
-#include <algorithm>
 
 // The resource holding the picture sits in the static UI library; without this reference the
 // linker would leave it out of the program.
@@ -37,11 +36,9 @@ QLabel* TextAnlegen(QWidget* fenster, const QString& text, int pixelHoehe, const
     return label;
 }
 
-QPushButton* KnopfAnlegen(QWidget* fenster, const char* name, const QString& text, int x, int y,
-                          int breite, int hoehe) {
+QPushButton* KnopfAnlegen(QWidget* fenster, const char* name, const QString& text) {
     auto* knopf = new QPushButton(text, fenster);
     knopf->setObjectName(QString::fromLatin1(name));
-    knopf->setGeometry(x, y, breite, hoehe);
     return knopf;
 }
 
@@ -73,30 +70,13 @@ TForm3::TForm3() {
     setPalette(palette);
     setAutoFillBackground(true);
 
-    const QColor rot(255, 0, 0);
-    const struct {
-        const char* Name;
-        const char* Text;
-        int X, Y, Breite, Hoehe, PixelHoehe;
-    } ueberschriften[] = {
-        {"Label1", QT_TRANSLATE_NOOP("kov::TForm3", "Programm  KOV - LT"), 342, 39, 390, 45, 38},
-        {"Label2", QT_TRANSLATE_NOOP("kov::TForm3", "Berechnung von  Luft - Erdregistern"), 380, 90,
-         314, 21, 18},
-        {"Label3", QT_TRANSLATE_NOOP("kov::TForm3", "Light - Version des Programms KOV"), 380, 122,
-         322, 21, 18},
-    };
-    for (const auto& u : ueberschriften) {
-        QLabel* label = TextAnlegen(this, tr(u.Text), u.PixelHoehe, rot);
-        label->setObjectName(QString::fromLatin1(u.Name));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        // a substitute for Arial, or a translation, may need more room than laid out: the label
-        // grows about its centre, and in height for the font's descenders
-        const int breite =
-            std::max(u.Breite, label->fontMetrics().horizontalAdvance(label->text()) + 2);
-        label->setGeometry(u.X - (breite - u.Breite) / 2, u.Y, breite,
-                           std::max(u.Hoehe, label->fontMetrics().height()));
-    }
+    // Two columns: the contact lines and the buttons, then the headings over the picture. A
+    // contact line or button that a translation makes wider than laid out pushes the second
+    // column right; a heading grows about its centre.
+    auto* anordnung = new TKlassischeAnordnung(this);
+    using TWachsen = TKlassischeAnordnung::TWachsen;
 
+    const QColor rot(255, 0, 0);
     const struct {
         const char* Text;
         int Y;
@@ -109,30 +89,56 @@ TForm3::TForm3() {
     for (const auto& k : kontakt) {
         QLabel* label = TextAnlegen(this, tr(k.Text), 15, rot);
         label->setObjectName(QStringLiteral("Label%1").arg(nummer++));
-        label->move(49, k.Y);
-        label->adjustSize();
+        anordnung->Setzen(label, QRect(QPoint(49, k.Y), label->sizeHint()));
     }
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(336, 160, 401, 329);
-    Image1->setScaledContents(true);
-    BildZeigen(StartbildDaten());
-
-    ButtonLaden =
-        KnopfAnlegen(this, "ButtonLaden",
-                     QCoreApplication::translate("kov::TForm3", "Neues Projekt"), 49, 217, 189, 40);
-    Button1 =
-        KnopfAnlegen(this, "Button1", QCoreApplication::translate("kov::TForm3", "Projekt laden"),
-                     49, 286, 189, 40);
-    Button2 = KnopfAnlegen(this, "Button2", QStringLiteral("Info"), 49, 354, 189, 41);
-    ButtonBeenden =
-        KnopfAnlegen(this, "ButtonBeenden", QCoreApplication::translate("kov::TForm3", "Beenden"),
-                     49, 423, 189, 41);
+    ButtonLaden = KnopfAnlegen(this, "ButtonLaden", tr("Neues Projekt"));
+    Button1 = KnopfAnlegen(this, "Button1", tr("Projekt laden"));
+    Button2 = KnopfAnlegen(this, "Button2", QStringLiteral("Info"));
+    ButtonBeenden = KnopfAnlegen(this, "ButtonBeenden", tr("Beenden"));
+    anordnung->Setzen(ButtonLaden, {49, 217, 189, 40});
+    anordnung->Setzen(Button1, {49, 286, 189, 40});
+    anordnung->Setzen(Button2, {49, 354, 189, 41});
+    anordnung->Setzen(ButtonBeenden, {49, 423, 189, 41});
+    anordnung->GleichBreit({ButtonLaden, Button1, Button2, ButtonBeenden});
     connect(ButtonLaden, &QPushButton::clicked, this, &TForm3::ButtonNeuClick);
     connect(Button1, &QPushButton::clicked, this, &TForm3::ButtonLadenClick);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Info);
     connect(ButtonBeenden, &QPushButton::clicked, this, &TForm3::ButtonBeendenClick);
+
+    // the left column keeps clear of the picture's by at least this much
+    constexpr int Abstand = 8;
+    anordnung->SpalteBeginnen(336 - Abstand);
+    const struct {
+        const char* Name;
+        const char* Text;
+        QRect Ort;
+        int PixelHoehe;
+    } ueberschriften[] = {
+        {"Label1", QT_TRANSLATE_NOOP("kov::TForm3", "Programm  KOV - LT"), {342, 39, 390, 45}, 38},
+        {"Label2",
+         QT_TRANSLATE_NOOP("kov::TForm3", "Berechnung von  Luft - Erdregistern"),
+         {380, 90, 314, 21},
+         18},
+        {"Label3",
+         QT_TRANSLATE_NOOP("kov::TForm3", "Light - Version des Programms KOV"),
+         {380, 122, 322, 21},
+         18},
+    };
+    for (const auto& u : ueberschriften) {
+        QLabel* label = TextAnlegen(this, tr(u.Text), u.PixelHoehe, rot);
+        label->setObjectName(QString::fromLatin1(u.Name));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        anordnung->Setzen(label, u.Ort, TWachsen::UmDieMitte);
+    }
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    // stretched over its classic area whatever the picture's own size
+    Image1->setFixedSize(401, 329);
+    Image1->setScaledContents(true);
+    anordnung->Setzen(Image1, {336, 160, 401, 329}, TWachsen::UmDieMitte);
+    BildZeigen(StartbildDaten());
 }
 
 void TForm3::BildZeigen(const QByteArray& jpeg) {

@@ -11,11 +11,13 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -269,6 +271,66 @@ TEST_F(GrafikFenster, EingabefensterSchliesstDasGrafikfensterNurAusserhalbDesLau
         f.Zurueck(Form2);
         EXPECT_FALSE(Form1.isVisible()) << f.Name << " nach dem Lauf";
     }
+}
+
+// The buttons in their classic column over the chart's left panel: all as wide, tops in the
+// classic order; a longer caption widens the whole column, and the chart moves right just so far
+// that its plot panel stays uncovered. The drawing itself does not change.
+TEST_F(GrafikFenster, KnopfspalteWaechstMitDemLaengstenText) {
+    const std::array<QPushButton*, 18> spalte{
+        Form1.Button2,  Form1.Button3,  Form1.Button4,  Form1.Button5,  Form1.Button6,
+        Form1.Button7,  Form1.Button8,  Form1.Button9,  Form1.Button10, Form1.Button11,
+        Form1.Button12, Form1.Button13, Form1.Button14, Form1.Button15, Form1.Button1,
+        Form1.Button16, Form1.Button17, Form1.Button18};
+    auto* zeichnung = Form1.findChild<QWidget*>(QStringLiteral("Zeichenflaeche"));
+    ASSERT_NE(zeichnung, nullptr);
+    const int plotLinks = PixelX(0.21, 0.8); // the plot panel's left edge in the bitmap: 133
+    const auto pruefen = [&](const char* fall, int breiteMindestens) {
+        Form1.layout()->activate();
+        int oben = -1;
+        for (QPushButton* k : spalte) {
+            const std::string name = k->objectName().toStdString();
+            EXPECT_EQ(k->x(), 16) << fall << ": " << name;
+            EXPECT_EQ(k->width(), spalte[0]->width()) << fall << ": " << name;
+            EXPECT_GE(k->width(), std::max(breiteMindestens, k->sizeHint().width()))
+                << fall << ": " << name;
+            EXPECT_EQ(k->height(), 25) << fall << ": " << name;
+            EXPECT_GT(k->y(), oben) << fall << ": " << name;
+            oben = k->y();
+            // the buttons stand in front of the chart
+            EXPECT_EQ(Form1.childAt(k->geometry().center()), k) << fall << ": " << name;
+        }
+        EXPECT_EQ(zeichnung->size(), QSize(632, 440)) << fall;
+        EXPECT_EQ(zeichnung->y(), 0) << fall;
+        EXPECT_GT(zeichnung->x() + plotLinks, spalte[0]->geometry().right()) << fall;
+        EXPECT_GE(Form1.minimumWidth(), zeichnung->geometry().right() + 1) << fall;
+        return zeichnung->x();
+    };
+
+    // German captions fit the classic 89 x 25 at x = 16, y = 8, 40, 64, ..., 456
+    EXPECT_EQ(pruefen("deutsch", 89), 0);
+    EXPECT_EQ(spalte[0]->geometry(), QRect(16, 8, 89, 25));
+    EXPECT_EQ(spalte[1]->y(), 40);
+    EXPECT_EQ(spalte[17]->y(), 456);
+    EXPECT_EQ(Form1.minimumSize(), QSize(645, 483));
+
+    const struct {
+        const char* Fall;
+        const char* Text;
+        bool Verschiebt;
+    } faelle[] = {
+        {"etwas länger", "September 30", false},
+        {"viel länger", "September of the second design year", true},
+    };
+    for (const auto& f : faelle) {
+        Form1.Button11->setText(QString::fromUtf8(f.Text));
+        const int versatz = pruefen(f.Fall, Form1.Button11->sizeHint().width());
+        EXPECT_GT(spalte[0]->width(), 89) << f.Fall;
+        EXPECT_EQ(versatz > 0, f.Verschiebt) << f.Fall;
+    }
+    Form1.Button11->setText(QStringLiteral("September"));
+    EXPECT_EQ(pruefen("zurück", 89), 0);
+    EXPECT_EQ(spalte[0]->width(), 89);
 }
 
 } // namespace

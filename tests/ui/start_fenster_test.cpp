@@ -4,6 +4,7 @@
 #include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 #include "ui/info_fenster.h"
+#include "ui/sprache.h"
 #include "ui/start_fenster.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +25,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace kov {
 namespace {
@@ -85,74 +88,163 @@ TEST_F(Startfenster, NachDemStartIstNurDasStartfensterSichtbar) {
     EXPECT_EQ(bild.pixelColor(300, 580), QColor(0, 255, 0));
 }
 
-TEST_F(Startfenster, TexteKnoepfeUndBildSitzenAnIhrenPlaetzen) {
+struct TStartTeile {
+    std::vector<QLabel*> Ueberschriften; // top to bottom
+    std::vector<QLabel*> Kontakt;        // top to bottom
+    std::vector<QPushButton*> Knoepfe;   // top to bottom
+    QLabel* Bild = nullptr;
+};
+
+TStartTeile TeileSuchen(TForm3& start) {
+    TStartTeile t;
+    const auto label = [&](const QString& name) {
+        auto* l = start.findChild<QLabel*>(name);
+        if (l == nullptr) throw std::runtime_error("kein " + name.toStdString());
+        return l;
+    };
+    for (int i = 1; i <= 3; ++i)
+        t.Ueberschriften.push_back(label(QStringLiteral("Label%1").arg(i)));
+    for (int i = 4; i <= 8; ++i)
+        t.Kontakt.push_back(label(QStringLiteral("Label%1").arg(i)));
+    for (const char* name : {"ButtonLaden", "Button1", "Button2", "ButtonBeenden"})
+        t.Knoepfe.push_back(&Knopf(start, name));
+    t.Bild = label(QStringLiteral("Image1"));
+    return t;
+}
+
+// What must hold for the title page in any language: the contact lines and under them the
+// buttons in one left-aligned column, the headings centred over the picture in a second column
+// clear of the first, every text whole and no widget below its classic size.
+QStringList AnordnungPruefen(TForm3& start) {
+    QStringList fehler;
+    const auto pruefen = [&](bool gut, const QString& was) {
+        if (!gut) fehler << was;
+    };
+    const TStartTeile t = TeileSuchen(start);
+    const int links = t.Kontakt.front()->x();
+    int rechtsLinks = 0, unten = 0;
+    for (QLabel* l : t.Kontakt) {
+        pruefen(l->x() == links, l->text() + QStringLiteral(": nicht linksbündig"));
+        pruefen(l->y() > unten, l->text() + QStringLiteral(": nicht unter der vorigen Zeile"));
+        unten = l->y();
+        rechtsLinks = std::max(rechtsLinks, l->geometry().right());
+    }
+    const int breite = t.Knoepfe.front()->width();
+    for (QPushButton* k : t.Knoepfe) {
+        const QString name = k->objectName();
+        pruefen(k->isVisible() && k->isEnabled(), name + QStringLiteral(": nicht bedienbar"));
+        pruefen(k->x() == links, name + QStringLiteral(": nicht linksbündig"));
+        pruefen(k->y() > unten + 20, name + QStringLiteral(": nicht unter dem Vorigen"));
+        pruefen(k->width() >= 189 && k->height() >= 40, name + QStringLiteral(": zu klein"));
+        pruefen(k->width() >= k->sizeHint().width(), name + QStringLiteral(": Text abgeschnitten"));
+        pruefen(k->width() == breite, name + QStringLiteral(": anders breit als die anderen"));
+        unten = k->geometry().bottom();
+        rechtsLinks = std::max(rechtsLinks, k->geometry().right());
+    }
+    pruefen(t.Bild->size() == QSize(401, 329) && t.Bild->hasScaledContents(),
+            QStringLiteral("Bild nicht 401 x 329 gestreckt"));
+    pruefen(t.Bild->x() > rechtsLinks, QStringLiteral("Bild überdeckt die linke Spalte"));
+    const int mitte = t.Bild->geometry().center().x();
+    unten = 0;
+    for (QLabel* l : t.Ueberschriften) {
+        pruefen(l->y() > unten, l->text() + QStringLiteral(": nicht unter der vorigen"));
+        pruefen(l->geometry().bottom() <= t.Bild->y() + 12,
+                l->text() + QStringLiteral(": nicht über dem Bild"));
+        // the classic rectangles were centred within a few pixels of the picture's centre
+        pruefen(std::abs(l->geometry().center().x() - mitte) <= 5,
+                l->text() + QStringLiteral(": nicht über dem Bild zentriert"));
+        pruefen(l->x() > rechtsLinks, l->text() + QStringLiteral(": in der linken Spalte"));
+        pruefen(l->alignment().testFlag(Qt::AlignHCenter),
+                l->text() + QStringLiteral(": nicht zentriert"));
+        unten = l->y();
+    }
+    for (const auto* l : t.Kontakt)
+        pruefen(l->width() >= l->fontMetrics().horizontalAdvance(l->text()),
+                l->text() + QStringLiteral(": abgeschnitten"));
+    for (const auto* l : t.Ueberschriften)
+        pruefen(l->contentsRect().width() >= l->fontMetrics().horizontalAdvance(l->text()),
+                l->text() + QStringLiteral(": abgeschnitten"));
+    return fehler;
+}
+
+TEST_F(Startfenster, TexteKnoepfeUndBildInIhrerOrdnung) {
     TForm3& start = Anwendung->Form3();
+    EXPECT_EQ(AnordnungPruefen(start).join(QLatin1Char('\n')).toStdString(), "");
+    const TStartTeile t = TeileSuchen(start);
+    const char* ueberschriften[] = {"Programm  KOV - LT", "Berechnung von  Luft - Erdregistern",
+                                    "Light - Version des Programms KOV"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QLabel* l = t.Ueberschriften[i];
+        EXPECT_EQ(l->text(), QString::fromUtf8(ueberschriften[i]));
+        EXPECT_TRUE(l->font().bold()) << ueberschriften[i];
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << ueberschriften[i];
+    }
+    EXPECT_EQ(t.Ueberschriften[0]->font().pixelSize(), 38);
+    for (QLabel* l : t.Kontakt) {
+        EXPECT_FALSE(l->text().isEmpty());
+        EXPECT_TRUE(l->font().bold()) << l->text().toStdString();
+        EXPECT_EQ(l->font().pixelSize(), 15) << l->text().toStdString();
+    }
+    const char* knoepfe[] = {"Neues Projekt", "Projekt laden", "Info", "Beenden"};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(t.Knoepfe[i]->text(), QString::fromUtf8(knoepfe[i]));
+    EXPECT_EQ(t.Bild->pixmap().size(), QSize(640, 480));
+
+    // German texts fit the classic rectangles, so the page looks as it was laid out
+    EXPECT_EQ(t.Knoepfe[0]->geometry(), QRect(49, 217, 189, 40));
+    EXPECT_EQ(t.Knoepfe[3]->geometry(), QRect(49, 423, 189, 41));
+    EXPECT_EQ(t.Bild->geometry(), QRect(336, 160, 401, 329));
+    EXPECT_EQ(t.Ueberschriften[2]->geometry().topLeft(), QPoint(380, 122));
+}
+
+// A translation longer than the classic room widens its widget and pushes the picture's column
+// on; nothing is cut, nothing overlaps, and the German page comes back with the German texts.
+TEST_F(Startfenster, LaengereTexteLassenIhrenPlatzWachsen) {
+    TForm3& start = Anwendung->Form3();
+    const TStartTeile t = TeileSuchen(start);
+    const QRect bildVorher = t.Bild->geometry();
+    const QString lang = QStringLiteral("Design of earth-air heat exchangers for every building");
     const struct {
-        const char* Text;
-        QRect Ort;
-    } ueberschriften[] = {
-        {"Programm  KOV - LT", {342, 39, 390, 45}},
-        {"Berechnung von  Luft - Erdregistern", {380, 90, 314, 21}},
-        {"Light - Version des Programms KOV", {380, 122, 322, 21}},
+        const char* Fall;
+        QWidget* Widget;
+        int SchiebtBild; // -1: as far as the font needs
+    } faelle[] = {
+        {"Kontaktzeile", t.Kontakt[1], 1},
+        {"Knopf", t.Knoepfe[1], 1},
+        {"Überschrift", t.Ueberschriften[1], -1},
     };
-    const auto labels = start.findChildren<QLabel*>();
-    const auto mitText = [&](const QString& text) -> QLabel* {
-        const auto it = std::find_if(labels.begin(), labels.end(),
-                                     [&](QLabel* l) { return l->text() == text; });
-        return it == labels.end() ? nullptr : *it;
-    };
-    for (const auto& u : ueberschriften) {
-        QLabel* label = mitText(QString::fromUtf8(u.Text));
-        ASSERT_NE(label, nullptr) << u.Text;
-        // centred where it was laid out, and wide enough for the whole text in the font at hand
-        EXPECT_EQ(label->y(), u.Ort.y()) << u.Text;
-        EXPECT_LE(std::abs(label->geometry().center().x() - u.Ort.center().x()), 1) << u.Text;
-        EXPECT_GE(label->width(), u.Ort.width()) << u.Text;
-        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << u.Text;
-        // never lower than laid out, and high enough for the font's descenders
-        EXPECT_GE(label->height(), std::max(u.Ort.height(), label->fontMetrics().height()))
-            << u.Text;
-        EXPECT_TRUE(label->alignment().testFlag(Qt::AlignHCenter)) << u.Text;
-        EXPECT_TRUE(label->font().bold()) << u.Text;
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << u.Text;
+    for (const auto& f : faelle) {
+        auto* label = qobject_cast<QLabel*>(f.Widget);
+        auto* knopf = qobject_cast<QPushButton*>(f.Widget);
+        const QString alt = label ? label->text() : knopf->text();
+        const QSize groesseVorher = f.Widget->size();
+        label ? label->setText(lang) : knopf->setText(lang);
+        start.layout()->activate();
+        EXPECT_GT(f.Widget->width(), groesseVorher.width()) << f.Fall;
+        EXPECT_EQ(f.Widget->height(), groesseVorher.height()) << f.Fall;
+        EXPECT_EQ(AnordnungPruefen(start).join(QLatin1Char('\n')).toStdString(), "") << f.Fall;
+        if (f.SchiebtBild >= 0) {
+            EXPECT_EQ(t.Bild->x() > bildVorher.x(), f.SchiebtBild == 1) << f.Fall;
+        }
+        EXPECT_EQ(t.Bild->y(), bildVorher.y()) << f.Fall;
+        label ? label->setText(alt) : knopf->setText(alt);
+        start.layout()->activate();
+        EXPECT_EQ(t.Bild->geometry(), bildVorher) << f.Fall;
+        EXPECT_EQ(f.Widget->size(), groesseVorher) << f.Fall;
     }
+}
 
-    // five contact lines in the left column; they must not run into the title or the picture
-    int kontaktzeilen = 0;
-    for (QLabel* label : labels) {
-        if (label->x() != 49) continue;
-        ++kontaktzeilen;
-        const QString text = label->text();
-        EXPECT_FALSE(text.isEmpty());
-        EXPECT_LT(label->geometry().right(), 336) << text.toStdString();
-        EXPECT_TRUE(label->font().bold()) << text.toStdString();
-        EXPECT_EQ(label->font().pixelSize(), 15) << text.toStdString();
-    }
-    EXPECT_EQ(kontaktzeilen, 5);
-
-    const struct {
-        const char* Name;
-        const char* Text;
-        QRect Ort;
-        bool Sichtbar;
-    } knoepfe[] = {
-        {"ButtonLaden", "Neues Projekt", {49, 217, 189, 40}, true},
-        {"Button1", "Projekt laden", {49, 286, 189, 40}, true},
-        {"Button2", "Info", {49, 354, 189, 41}, true},
-        {"ButtonBeenden", "Beenden", {49, 423, 189, 41}, true},
-    };
-    for (const auto& k : knoepfe) {
-        QPushButton& knopf = Knopf(start, k.Name);
-        EXPECT_EQ(knopf.text(), QString::fromUtf8(k.Text)) << k.Name;
-        EXPECT_EQ(knopf.geometry(), k.Ort) << k.Name;
-        EXPECT_EQ(knopf.isVisible(), k.Sichtbar) << k.Name;
-    }
-
-    auto* bild = start.findChild<QLabel*>(QStringLiteral("Image1"));
-    ASSERT_NE(bild, nullptr);
-    EXPECT_EQ(bild->geometry(), QRect(336, 160, 401, 329));
-    EXPECT_TRUE(bild->hasScaledContents());
-    EXPECT_EQ(bild->pixmap().size(), QSize(640, 480));
+TEST_F(Startfenster, EnglischInDerselbenOrdnung) {
+    TUebersetzung englisch;
+    ASSERT_TRUE(englisch.Laden(QStringLiteral("en")));
+    TForm3 start;
+    start.resize(846, 619);
+    start.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
+    EXPECT_EQ(Knopf(start, "ButtonBeenden").text(), QStringLiteral("Quit"));
+    EXPECT_EQ(AnordnungPruefen(start).join(QLatin1Char('\n')).toStdString(), "");
+    englisch.Laden(QStringLiteral("de"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
 TEST_F(Startfenster, UnlesbaresBildLaesstDenRahmenLeer) {
