@@ -2938,6 +2938,38 @@
         <source>muss nach steigendem Durchmesser geordnet sein, jeder Durchmesser einmal.</source>
         <translation>must be ordered by rising diameter, each diameter once.</translation>
     </message>
+    <message>
+        <source>Die Rohrpreistabelle</source>
+        <translation>The pipe price table</translation>
+    </message>
+    <message>
+        <source>Betriebszeiten (Betriebszeiten) und Lüftungsfahrplan (FahrplanGelesen) schließen einander aus: der Volumenstrom kommt aus dem Wochenplan oder aus der Fahrplandatei.</source>
+        <translation>Operating times (Betriebszeiten) and ventilation schedule (FahrplanGelesen) exclude each other: the volume flow comes from the weekly plan or from the schedule file.</translation>
+    </message>
+    <message>
+        <source>Adiabater Anteil und Kelleranteil (AnteilAdiabat, AnteilKeller) müssen im Registermodell 0 sein: es rechnet die Rohre im offenen Erdreich ohne Keller.</source>
+        <translation>Adiabatic share and cellar share (AnteilAdiabat, AnteilKeller) must be 0 in the register model: it computes the pipes in open ground without a cellar.</translation>
+    </message>
+    <message>
+        <source>muss %1 oder %2 sein.</source>
+        <translation>must be %1 or %2.</translation>
+    </message>
+    <message>
+        <source>muss %1 oder %2 sein, nicht %3.</source>
+        <translation>must be %1 or %2, not %3.</translation>
+    </message>
+    <message>
+        <source>muss im Registermodell größer als der Aussendurchmesser der Rohre sein.</source>
+        <translation>must be greater than the pipes' outer diameter in the register model.</translation>
+    </message>
+    <message>
+        <source>muss im Registermodell größer als der Aussenradius der Rohre sein.</source>
+        <translation>must be greater than the pipes' outer radius in the register model.</translation>
+    </message>
+    <message>
+        <source>darf im Registermodell höchstens 200 sein.</source>
+        <translation>must not exceed 200 in the register model.</translation>
+    </message>
 </context>
 <context>
     <name>kov::Monate</name>

@@ -32,6 +32,7 @@ const char* const Regeln[] = {
 
 // Labels that are not in the catalogue, and the parts of the model a trial run computes.
 const char* const Teile[] = {
+    QT_TRANSLATE_NOOP("kov::Meldungen", "Die Rohrpreistabelle"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Adiabater Anteil und Kelleranteil"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Ausgabedatei"),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Fahrplandatei"),
@@ -84,6 +85,15 @@ const char* const Saetze[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "Es wird nichts variiert: bitte einen Parameter mit "
                                         "seinen Werten oder Bodenarten wählen."),
     QT_TRANSLATE_NOOP("kov::Meldungen", "Die Ergebnisse gehören nicht zu dieser Studie."),
+    // refusals of a combination of parameters, whole
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "Betriebszeiten (Betriebszeiten) und Lüftungsfahrplan (FahrplanGelesen) "
+                      "schließen einander aus: der Volumenstrom kommt aus dem Wochenplan oder aus "
+                      "der Fahrplandatei."),
+    QT_TRANSLATE_NOOP(
+        "kov::Meldungen",
+        "Adiabater Anteil und Kelleranteil (AnteilAdiabat, AnteilKeller) müssen im "
+        "Registermodell 0 sein: es rechnet die Rohre im offenen Erdreich ohne Keller."),
 };
 
 // What the readers of the weekly schedule and of the pipe price table say about their text; a
@@ -116,6 +126,14 @@ const char* const LeserSaetze[] = {
     QT_TRANSLATE_NOOP("kov::Meldungen", "darf keine negativen Preise enthalten."),
     QT_TRANSLATE_NOOP("kov::Meldungen",
                       "muss nach steigendem Durchmesser geordnet sein, jeder Durchmesser einmal."),
+    // the choices of a text parameter, and what the register model asks of the geometry
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss %1 oder %2 sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "muss %1 oder %2 sein, nicht %3."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "muss im Registermodell größer als der Aussendurchmesser der Rohre sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen",
+                      "muss im Registermodell größer als der Aussenradius der Rohre sein."),
+    QT_TRANSLATE_NOOP("kov::Meldungen", "darf im Registermodell höchstens 200 sein."),
 };
 
 QString Uebersetzt(const char* deutsch) {

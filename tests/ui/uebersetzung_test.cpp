@@ -12,9 +12,12 @@
 #include "register/auslegungs_pruefung.h"
 #include "register/kennwerte_text.h"
 #include "register/kosten_text.h"
+#include "register/lueftungsanlage.h"
 #include "register/parameter_pruefung.h"
+#include "register/register_lauf.h"
 #include "register/register_text.h"
 #include "register/variantenstudie.h"
+#include "register/wirtschaftlichkeit.h"
 #include "sprach_umgebung.h"
 #include "test_hilfen.h"
 #include "ui/anlage_ansicht.h"
@@ -544,6 +547,49 @@ TEST(Uebersetzung, FehlerDesWochenplans) {
     EXPECT_TRUE(dialog.Fehler().contains(
         QStringLiteral("character 7: the end hour must come after the start hour")))
         << dialog.Fehler().toStdString();
+}
+
+TEST(Uebersetzung, AbsagenDesRegistermodellsDerAnlageUndDerPreistabelle) {
+    TRegisterParameter p = test::StandardAuswertung()->Modell->Parameter;
+    std::vector<std::string> meldungen;
+    const auto sammeln = [&meldungen](const std::vector<std::string>& m) {
+        meldungen.insert(meldungen.end(), m.begin(), m.end());
+    };
+    p.Modell = "regsiter";
+    sammeln(RegisterParameterMeldungen(p));
+    // the register model's geometry: shares, spacing, depth and number of pipes
+    p.Modell = "register";
+    p.AnteilAdiabat = 0.1;
+    p.Rohrabstand = 0.1;
+    p.Tiefe = 0.01;
+    p.AnzahlRohre = 250;
+    sammeln(RegisterParameterMeldungen(p));
+    // a weekly plan beside a schedule file, an unknown control
+    p.Betriebszeiten = "Mo-Fr 7-18";
+    p.FahrplanGelesen = true;
+    p.Regelung = "immer";
+    sammeln(AnlagenParameterPruefen(p));
+    for (const char* preise : {"0.1:25;0.1:30", "0.1:-5", "", "0.1-25"}) {
+        try {
+            RohrpreiseLesen(preise);
+            ADD_FAILURE() << preise;
+        } catch (const TParameterFehler& f) {
+            meldungen.emplace_back(f.what());
+        }
+    }
+    std::string alle;
+    for (const std::string& m : meldungen)
+        alle += m + "\n";
+    ASSERT_EQ(meldungen.size(), 11u) << alle;
+    for (const std::string& m : meldungen)
+        EXPECT_EQ(MeldungText(m).toStdString(), m);
+    TSprachUmgebung englisch(QStringLiteral("en"));
+    for (const std::string& m : meldungen) {
+        const QString text = MeldungText(m);
+        EXPECT_FALSE(NochDeutsch(text)) << m << " -> " << text.toStdString();
+    }
+    EXPECT_EQ(MeldungText(meldungen.front()).toStdString(),
+              "Calculation model (Modell) must be \"klassisch\" or \"register\".");
 }
 
 TEST(Uebersetzung, FehlerDesStudienentwurfs) {
