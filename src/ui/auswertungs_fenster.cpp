@@ -11,6 +11,7 @@
 #include "ui/querschnitt_ansicht.h"
 #include "ui/regelungs_vergleich.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -271,7 +272,15 @@ bool TAuswertungsFenster::PdfSpeichern(const QString& datei) {
     }
     // a finished climate check is not computed a second time
     if (KlimaCheck) kopf.KlimaCheck = KlimaCheck->Ergebnis();
-    return Ausfuehren([&] { PdfBerichtSchreiben(*Auswertung, kopf, datei); });
+    return Ausfuehren([&] {
+        // the pages, their charts and a climate check still missing take a moment; the cursor
+        // is back before a fault's message shows
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        struct TZurueck {
+            ~TZurueck() { QApplication::restoreOverrideCursor(); }
+        } zurueck;
+        PdfBerichtSchreiben(*Auswertung, kopf, datei);
+    });
 }
 
 void TAuswertungsFenster::BildSpeichernClick() {

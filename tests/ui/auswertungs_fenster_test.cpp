@@ -18,10 +18,12 @@
 #include "ui/lauf_steuerung.h"
 #include "ui/zahl_format.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -29,6 +31,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -334,6 +337,28 @@ TEST_F(AuswertungsFenster, ExporteUeberDieKnoepfe) {
     });
     EXPECT_FALSE(ok);
     EXPECT_EQ(meldungen, QStringList{QStringLiteral("File not found: fehlt/jahr.png")});
+
+    // the report shows a busy cursor while it is written, and none over its fault's message
+    // or after it
+    bool besetzt = false;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&besetzt] {
+        if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) &&
+            QApplication::overrideCursor() != nullptr)
+            besetzt = true;
+    });
+    wache.start(1);
+    const QStringList pdfMeldungen =
+        test::MeldungenAbfangen([&] { ok = Fenster.PdfSpeichern(QStringLiteral("fehlt/b.pdf")); });
+    wache.stop();
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(pdfMeldungen.size(), 1);
+    EXPECT_TRUE(pdfMeldungen[0].contains(QStringLiteral("fehlt/b.pdf")))
+        << pdfMeldungen[0].toStdString();
+    EXPECT_FALSE(besetzt);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(Fenster.PdfSpeichern(QStringLiteral("b.pdf")));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(AuswertungsFenster, KeinExportUndKeinSpeichernUeberDieDateienDesLaufs) {
