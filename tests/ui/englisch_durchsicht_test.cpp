@@ -35,9 +35,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -81,6 +83,19 @@ QString OhneEigennamen(QString text) {
         text.remove(QString::fromUtf8(r.Station.data(), static_cast<qsizetype>(r.Station.size())));
     }
     return text;
+}
+
+// The design report the read-through wrote, as pdftotext gives it, its lines joined (a name may
+// break across them) and cut after each sentence and each cell; empty without pdftotext.
+QStringList BerichtsSaetze() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return {};
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("durchsicht.pdf"), QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    const QString text =
+        QString::fromUtf8(p.readAllStandardOutput()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.split(QRegularExpression(QStringLiteral("(?<=[.;])\\s+|\\s{2,}")),
+                      Qt::SkipEmptyParts);
 }
 
 class TDurchsicht {
@@ -213,6 +228,9 @@ void AlleFensterDurchsehen(TDurchsicht& durchsicht) {
         durchsicht.Fenster(auswertung, QStringLiteral("Register ") + auswertung.Reiter->tabText(i));
     }
 
+    // and its design report, which the tests read as text (durchsicht.pdf)
+    ASSERT_TRUE(auswertung.PdfSpeichern(QStringLiteral("durchsicht.pdf")));
+
     // a study of two lengths with a condition, finished
     TVariantenFenster& varianten = anwendung.Variantenvergleich();
     varianten.Oeffnen();
@@ -242,6 +260,15 @@ TEST(Oberflaeche, EnglischOhneDeutscheTexte) {
     EXPECT_EQ(probe.Gefunden().size(), 1);
     const QStringList funde = durchsicht.Gefunden();
     EXPECT_TRUE(funde.isEmpty()) << funde.join(QLatin1Char('\n')).toStdString();
+    // the register run's report: every sentence and cell English
+    const QStringList saetze = BerichtsSaetze();
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        EXPECT_GT(saetze.size(), 300);
+    }
+    QStringList bericht;
+    for (const QString& zeile : saetze)
+        if (NochDeutsch(OhneEigennamen(zeile))) bericht << zeile;
+    EXPECT_TRUE(bericht.isEmpty()) << bericht.join(QLatin1Char('\n')).toStdString();
 }
 
 // A number with a decimal point standing alone ("2.5", not "2.0.0" or "31.12.2024"), or five
@@ -267,6 +294,14 @@ TEST(Oberflaeche, DeutschMitDezimalkommaUndTausendergruppen) {
     EXPECT_GT(durchsicht.Gelesen(), 2000);
     const QStringList funde = durchsicht.Gefunden();
     EXPECT_TRUE(funde.isEmpty()) << funde.join(QLatin1Char('\n')).toStdString();
+    const QStringList saetze = BerichtsSaetze();
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        EXPECT_GT(saetze.size(), 300);
+    }
+    QStringList bericht;
+    for (const QString& zeile : saetze)
+        if (NichtDeutschGeschrieben(zeile)) bericht << zeile;
+    EXPECT_TRUE(bericht.isEmpty()) << bericht.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
