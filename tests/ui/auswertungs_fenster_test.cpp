@@ -4,6 +4,7 @@
 #include "ui/auswertungs_fenster.h"
 
 #include "fenster_hilfen.h"
+#include "pdf_text.h"
 #include "register/kennwerte_text.h"
 #include "test_hilfen.h"
 #include "ui/anlage_ansicht.h"
@@ -88,10 +89,7 @@ protected:
 
     void Berechnen() {
         Form2.show();
-        ASSERT_TRUE(test::MeldungenAbfangen([this] {
-                        Form2.Berechnen->click();
-                        test::LaufAbwarten(Form1);
-                    }).empty());
+        ASSERT_TRUE(test::BerechnenUndAbwarten(Form2, Form1).empty());
     }
     void Oeffnen() {
         Berechnen();
@@ -189,10 +187,8 @@ TEST_F(AuswertungsFenster, EinProjektMitWetterdateiStehtImBericht) {
     EXPECT_GT(a.Kennwerte.KondensatJahr, 0);
 
     ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("chicago.pdf")));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("chicago.pdf"), QStringLiteral("-")});
-    if (!text.waitForFinished(60000) || text.exitCode() != 0) GTEST_SKIP() << "pdftotext fehlt";
-    const QString inhalt = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    const QString inhalt = test::PdfText(QStringLiteral("chicago.pdf")).simplified();
+    if (inhalt.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
     // the project by its name, the weather file outside the project by its name alone
     EXPECT_TRUE(inhalt.contains(QStringLiteral("Projektdatei chicago.kov")));
     EXPECT_TRUE(inhalt.contains(QStringLiteral("Wetterdatei Chicago Ohare Intl Ap, USA")));
@@ -207,11 +203,7 @@ TEST_F(AuswertungsFenster, EinProjektMitWetterdateiStehtImBericht) {
     aufruf.Pdf = QStringLiteral("kopflos.pdf");
     std::ostringstream aus, fehler;
     ASSERT_EQ(KopflosAusfuehren(aufruf, aus, fehler), 0) << fehler.str();
-    QProcess kopflos;
-    kopflos.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("kopflos.pdf"), QStringLiteral("-")});
-    ASSERT_TRUE(kopflos.waitForFinished(60000));
-    EXPECT_EQ(QString::fromUtf8(kopflos.readAllStandardOutput()).simplified(), inhalt);
+    EXPECT_EQ(test::PdfText(QStringLiteral("kopflos.pdf")).simplified(), inhalt);
 }
 
 TEST_F(AuswertungsFenster, EinNachDemLaufGespeichertesProjektStehtImBericht) {
@@ -219,12 +211,7 @@ TEST_F(AuswertungsFenster, EinNachDemLaufGespeichertesProjektStehtImBericht) {
     ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("vorher.pdf")));
     ASSERT_TRUE(Form2.ProjektSpeichernNach(QStringLiteral("spaeter.kov")));
     ASSERT_TRUE(Fenster.PdfSpeichern(QStringLiteral("nachher.pdf")));
-    const auto text = [](const QString& datei) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
-        p.waitForFinished(60000);
-        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
-    };
+    const auto text = [](const QString& datei) { return test::PdfText(datei).simplified(); };
     const QString vorher = text(QStringLiteral("vorher.pdf"));
     if (vorher.isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
     EXPECT_TRUE(vorher.contains(QStringLiteral("Projektdatei – (Eingaben ohne Projektdatei)")));

@@ -187,10 +187,7 @@ TEST_F(EingabeFenster, FehlerhafteEingabenVerhindernDenLauf) {
             feld->setText(QString::fromUtf8(text));
         const TRegisterParameter vorher = P();
 
-        const QStringList meldungen = test::MeldungenAbfangen([this] {
-            Form2.Berechnen->click();
-            test::LaufAbwarten(Form1);
-        });
+        const QStringList meldungen = test::BerechnenUndAbwarten(Form2, Form1);
 
         ASSERT_EQ(meldungen.size(), 1) << f.Name;
         const std::string text = meldungen.front().toStdString();
@@ -367,11 +364,7 @@ TEST_F(EingabeFenster, EinVomFensterGespeichertesProjektRechnetKovRunGenauSo) {
         }
         const QString projekt = QStringLiteral("projekt/ort%1.kov").arg(++nummer);
         ASSERT_TRUE(Form2.ProjektSpeichernNach(projekt)) << datei;
-        ASSERT_TRUE(test::MeldungenAbfangen([this] {
-                        Form2.Berechnen->click();
-                        test::LaufAbwarten(Form1);
-                    }).empty())
-            << datei;
+        ASSERT_TRUE(test::BerechnenUndAbwarten(Form2, Form1).empty()) << datei;
         Anwendung.Form1().hide();
         const std::string gui = test::DateiInhalt("projekt/kov.txt");
         EXPECT_FALSE(std::filesystem::exists("kov.txt")) << "the report lies beside the project";

@@ -5,6 +5,7 @@
 #include "auswertungs_hilfen.h"
 #include "fenster_hilfen.h"
 #include "model/klima_regionen.h"
+#include "pdf_text.h"
 #include "sprach_umgebung.h"
 #include "test_hilfen.h"
 #include "ui/anwendung.h"
@@ -88,12 +89,8 @@ QString OhneEigennamen(QString text) {
 // The design report the read-through wrote, as pdftotext gives it, its lines joined (a name may
 // break across them) and cut after each sentence and each cell; empty without pdftotext.
 QStringList BerichtsSaetze() {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return {};
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("durchsicht.pdf"), QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(60000));
-    const QString text =
-        QString::fromUtf8(p.readAllStandardOutput()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString text = test::PdfText(QStringLiteral("durchsicht.pdf"))
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text.split(QRegularExpression(QStringLiteral("(?<=[.;])\\s+|\\s{2,}")),
                       Qt::SkipEmptyParts);
 }
@@ -182,10 +179,7 @@ void AlleFensterDurchsehen(TDurchsicht& durchsicht) {
         TKlimaDialog klima(&eingabe, "5:Wint:2045");
         durchsicht.Fenster(klima, QStringLiteral("Klima"));
     }
-    ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                    eingabe.Berechnen->click();
-                    test::LaufAbwarten(anwendung.Form1());
-                }).empty());
+    ASSERT_TRUE(test::BerechnenUndAbwarten(eingabe, anwendung.Form1()).empty());
     durchsicht.Fenster(anwendung.Form1(), QStringLiteral("Grafik"));
     anwendung.Form1().Button16->click();
     durchsicht.Fenster(*anwendung.Form1().Kennwerte, QStringLiteral("Kennwerte"));
@@ -207,10 +201,7 @@ void AlleFensterDurchsehen(TDurchsicht& durchsicht) {
     p.Klima = "5";
     p.Betriebszeiten = "Mo-Fr 7-18";
     eingabe.VarianteZeigen(p, 0);
-    ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                    eingabe.Berechnen->click();
-                    test::LaufAbwarten(anwendung.Form1());
-                }).empty());
+    ASSERT_TRUE(test::BerechnenUndAbwarten(eingabe, anwendung.Form1()).empty());
     anwendung.Form1().Button17->click();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {

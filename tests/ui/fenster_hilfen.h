@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 
+#include "ui/eingabe_fenster.h"
 #include "ui/grafik_fenster.h"
 
 #include <functional>
@@ -66,6 +68,15 @@ inline QStringList FragenBeantworten(const QStringList& antworten,
 // Waits until the chart window's run has ended, at most two minutes; false when it has not.
 inline bool LaufAbwarten(const TForm1& fenster) {
     return QTest::qWaitFor([&fenster] { return !fenster.LaufAktiv(); }, 120000);
+}
+
+// Clicks "Berechnen" of the input window and waits for the chart window's run; the messages it
+// showed (none for a run that went well).
+inline QStringList BerechnenUndAbwarten(TForm2& eingabe, const TForm1& grafik) {
+    return MeldungenAbfangen([&] {
+        eingabe.Berechnen->click();
+        LaufAbwarten(grafik);
+    });
 }
 
 // Pixel images compared independent of their storage format.

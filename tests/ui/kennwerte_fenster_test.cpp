@@ -36,10 +36,7 @@ protected:
 
     QStringList Berechnen() {
         Form2.show();
-        return test::MeldungenAbfangen([this] {
-            Form2.Berechnen->click();
-            test::LaufAbwarten(Form1);
-        });
+        return test::BerechnenUndAbwarten(Form2, Form1);
     }
 };
 

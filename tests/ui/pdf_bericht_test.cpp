@@ -6,6 +6,7 @@
 
 #include "auswertungs_hilfen.h"
 #include "datei_fehler_hilfen.h"
+#include "pdf_text.h"
 #include "test_hilfen.h"
 #include "ui/bericht_format.h"
 
@@ -19,14 +20,7 @@
 namespace kov {
 namespace {
 
-// the text of the PDF, "" without pdftotext
-QString PdfText(const QString& datei, const QStringList& optionen = {}) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return {};
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), optionen + QStringList{datei, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using test::PdfText;
 
 QString OhneLeerraum(QString text) {
     return text.remove(QRegularExpression(QStringLiteral("\\s")));

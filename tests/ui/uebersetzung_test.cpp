@@ -8,6 +8,7 @@
 #include "model/betriebszeiten.h"
 #include "model/bodenarten.h"
 #include "model/parameter_katalog.h"
+#include "pdf_text.h"
 #include "register/anlage_text.h"
 #include "register/auslegungs_pruefung.h"
 #include "register/kennwerte_text.h"
@@ -749,11 +750,7 @@ TEST(Oberflaeche, FensterInBeidenSprachenOhneAbgeschnitteneTexte) {
             << sprache << ": Eingabefenster";
 
         // the run, then its figures and the evaluation
-        ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                        eingabe.Berechnen->click();
-                        test::LaufAbwarten(anwendung.Form1());
-                    }).empty())
-            << sprache;
+        ASSERT_TRUE(test::BerechnenUndAbwarten(eingabe, anwendung.Form1()).empty()) << sprache;
         EXPECT_EQ(AbgeschnitteneTexte(anwendung.Form1()).join(QLatin1Char('\n')).toStdString(), "")
             << sprache;
         anwendung.Form1().Button16->click();
@@ -903,10 +900,7 @@ TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
     test::TArbeitsVerzeichnis arbeit;
     TAnwendung anwendung;
     anwendung.Form2().show();
-    ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                    anwendung.Form2().Berechnen->click();
-                    test::LaufAbwarten(anwendung.Form1());
-                }).empty());
+    ASSERT_TRUE(test::BerechnenUndAbwarten(anwendung.Form2(), anwendung.Form1()).empty());
     anwendung.Form1().Button16->click();
     const TKennwerteFenster& kennwerte = *anwendung.Form1().Kennwerte;
     // the friction of the defaults, 20.34 Pa as kov-run --json gives it
@@ -923,12 +917,7 @@ TEST(Zahlformat, KennwerteFensterSchreibtDeutsch) {
 TEST(Bericht, PdfInDerSpracheDerOberflaeche) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext fehlt";
-    const auto text = [](const QString& datei) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
-        EXPECT_TRUE(p.waitForFinished(60000)) << datei.toStdString();
-        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
-    };
+    const auto text = [](const QString& datei) { return test::PdfText(datei).simplified(); };
     // the default design: 15 pipes of 50 m, lowest outlet -2.1 °C (the report's own test)
     const struct {
         const char* Sprache;
@@ -986,10 +975,7 @@ TEST(Bericht, PdfInDerSpracheDerOberflaeche) {
         test::TArbeitsVerzeichnis arbeit;
         TAnwendung anwendung;
         anwendung.Form2().show();
-        ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                        anwendung.Form2().Berechnen->click();
-                        test::LaufAbwarten(anwendung.Form1());
-                    }).empty())
+        ASSERT_TRUE(test::BerechnenUndAbwarten(anwendung.Form2(), anwendung.Form1()).empty())
             << sprache;
         anwendung.Form1().Button17->click();
         ASSERT_TRUE(anwendung.Form1().Auswertung->PdfSpeichern(QStringLiteral("b.pdf"))) << sprache;
@@ -1080,10 +1066,7 @@ TEST(Bericht, BleibtMitEnglischerOberflaecheByteGleich) {
         test::TArbeitsVerzeichnis arbeit;
         TAnwendung anwendung;
         anwendung.Form2().show();
-        ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                        anwendung.Form2().Berechnen->click();
-                        test::LaufAbwarten(anwendung.Form1());
-                    }).empty());
+        ASSERT_TRUE(test::BerechnenUndAbwarten(anwendung.Form2(), anwendung.Form1()).empty());
         QFile bericht(QStringLiteral("kov.txt"));
         ASSERT_TRUE(bericht.open(QIODevice::ReadOnly));
         // the classic run's report, as kov-run writes it with the defaults
@@ -1125,10 +1108,7 @@ TEST(Bildschirmfotos, HauptfensterInBeidenSprachen) {
         TForm2& eingabe = anwendung.Form2();
         eingabe.show();
         speichern(eingabe, "eingabe");
-        ASSERT_TRUE(test::MeldungenAbfangen([&] {
-                        eingabe.Berechnen->click();
-                        test::LaufAbwarten(anwendung.Form1());
-                    }).empty());
+        ASSERT_TRUE(test::BerechnenUndAbwarten(eingabe, anwendung.Form1()).empty());
         speichern(anwendung.Form1(), "grafik");
         anwendung.Form1().Button16->click();
         speichern(*anwendung.Form1().Kennwerte, "kennwerte");

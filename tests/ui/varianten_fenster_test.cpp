@@ -585,10 +585,7 @@ TEST_F(Variantenvergleich, TakeOverSetsTheInputWindowAndMarksTheProject) {
     // a run of the variant: its report carries the page; edited after, the report has none
     TForm1& grafik = Anwendung.Form1();
     const auto bericht = [&](const QString& datei) {
-        EXPECT_TRUE(test::MeldungenAbfangen([&] {
-                        eingabe.Berechnen->click();
-                        test::LaufAbwarten(grafik);
-                    }).empty());
+        EXPECT_TRUE(test::BerechnenUndAbwarten(eingabe, grafik).empty());
         grafik.Button17->click();
         EXPECT_TRUE(grafik.Auswertung->PdfSpeichern(datei));
         QProcess text;
